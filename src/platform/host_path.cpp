@@ -17,7 +17,7 @@ char32_t From1252(unsigned char c) {
     return c;
 }
 
-void AppendUtf8(std::string& out, char32_t cp) {
+[[maybe_unused]] void AppendUtf8(std::string& out, char32_t cp) {
     if (cp < 0x80) {
         out += static_cast<char>(cp);
     } else if (cp < 0x800) {
