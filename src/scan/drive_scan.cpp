@@ -61,10 +61,12 @@ void DescribeOs(const platform::OsIdentity& id, std::string& name, std::string& 
     windows_directory = text::Trim(id.windows_directory);
 }
 
-DriveScan::DriveScan(RunState& state, ScanPage& page, std::function<void()> yield)
+DriveScan::DriveScan(RunState& state, ScanPage& page, VersionSource& versions,
+                     std::function<void()> yield)
     : st_(state),
       page_(page),
       yield_(std::move(yield)),
+      version_(versions),
       main_(state.cFiles, FileListIndex::Kind::kMain),
       junk_(state.cJunkFiles, FileListIndex::Kind::kJunk) {}
 
@@ -151,7 +153,7 @@ void DriveScan::ExamineProgram(const ScanDirectory& dir, const std::string& name
     Program p;
     p.dir = &dir;
     p.name = name;
-    version_.LoadVersionBlock(host.string());
+    version_.LoadVersionBlock(host);
     p.product_name = version_.GetInfoString("ProductName");
     p.company_name = version_.GetInfoString("CompanyName");
     p.product_version = version_.GetInfoString("ProductVersion");

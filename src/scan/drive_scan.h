@@ -11,9 +11,9 @@
 #include "match/run_state.h"
 #include "platform/host_path.h"
 #include "platform/os_identity.h"
-#include "scan/ModVersion.h"
 #include "scan/merge_index.h"
 #include "scan/scan_page.h"
+#include "scan/version_source.h"
 
 namespace ostrevan {
 
@@ -39,7 +39,7 @@ void DescribeOs(const platform::OsIdentity& id, std::string& name, std::string& 
 
 class DriveScan {
 public:
-    DriveScan(RunState& state, ScanPage& page, std::function<void()> yield);
+    DriveScan(RunState& state, ScanPage& page, VersionSource& versions, std::function<void()> yield);
 
     // Decides the operating system's readiness, records it first in cFiles and remembers the
     // outcome for the operating-system files of the walk.
@@ -66,7 +66,7 @@ private:
     RunState& st_;
     ScanPage& page_;
     std::function<void()> yield_;
-    ModVersion version_;
+    VersionSource& version_;
     OsCheckOutcome os_;
     FileListIndex main_;
     FileListIndex junk_;
