@@ -150,10 +150,10 @@ TOPICS["HelpREP.rtf"] = [
           "grouped by readiness class, the most urgent first. Each entry shows the product "
           "name, its version or versions, the manufacturer and the readiness class, in the "
           "class's colour:"),
-    ("mono", ["Acme Writer",
-              "\tVersion(s): 3.1 - 4.0",
-              "\tManufacturer: Acme",
-              "\tYear 2000 Ready - No Action Required"]),
+    ("mono", ["[green]Acme Writer[/c]",
+              "[green]\tVersion(s): 3.1 - 4.0[/c]",
+              "[green]\tManufacturer: Acme[/c]",
+              "[green]\tYear 2000 Ready - No Action Required[/c]"]),
     ("h", "Reading the colours and what to do"),
 ] + CLASSES + [
     ("h", "Buttons"),
