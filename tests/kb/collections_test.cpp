@@ -148,6 +148,10 @@ TEST(GetVendorID, UnknownCompanyBecomesTheNextVendor) {
     std::string again = "QUILLON TOOLS";
     EXPECT_EQ(d.GetVendorID(again), 41);
     EXPECT_EQ(d.Count(), 41);
+    d.Remove(41);  // a removed vendor is not found again: the company is new once more
+    std::string third = "Quillon Tools";
+    EXPECT_EQ(d.GetVendorID(third), 41);
+    EXPECT_EQ(d.Count(), 41);
 }
 
 TEST(GetVendorID, EmptyDirectoryGivesVendorOne) {
