@@ -22,15 +22,21 @@ def P(vendor, code, name, vb, ve, text, exe="", alt=""):
 
 
 AFTER_2000 = "released after 2000; dates after 1999 are handled. No Year 2000 action required."
-SR2 = ("Install Office 97 Service Release 2 (SR-2) from officeupdate.microsoft.com or the Office "
-       "97 SR-2 CD; with SR-2 Microsoft lists it as compliant with minor issues. Type four-digit "
-       "years. (Status of December 1999.)")
-VS6SP3 = ("Install Visual Studio 6.0 Service Pack 3 or later from msdn.microsoft.com/vstudio; "
-          "Microsoft's Year 2000 statement for this product assumes it. Review your own programs' "
-          "date handling separately. (Status of December 1999.)")
-VS97SP3 = ("Install Visual Studio 97 Service Pack 3 from msdn.microsoft.com/vstudio, or move to "
-           "version 6.0 with Service Pack 3. Review your own programs' date handling separately. "
-           "(Status of December 1999.)")
+def SR2(product):
+    return (product + ": " +
+"install Office 97 Service Release 2 (SR-2) from officeupdate.microsoft.com or the Office "
+            "97 SR-2 CD; with SR-2 Microsoft lists it as compliant with minor issues. Type "
+            "four-digit years. (Status of December 1999.)")
+def VS6SP3(product):
+    return (product + ": " +
+"install Visual Studio 6.0 Service Pack 3 or later from msdn.microsoft.com/vstudio; "
+            "Microsoft's Year 2000 statement for this product assumes it. Review your own "
+            "programs' date handling separately. (Status of December 1999.)")
+def VS97SP3(product):
+    return (product + ": " +
+"install Visual Studio 97 Service Pack 3 from msdn.microsoft.com/vstudio, or move "
+            "to version 6.0 with Service Pack 3. Review your own programs' date handling "
+            "separately. (Status of December 1999.)")
 UPGRADE_CURRENT = ("Older release without a Year 2000 statement from its maker; upgrade to the "
                    "current release before relying on dates after 1999.")
 
@@ -88,7 +94,7 @@ P("ms", 3, "Microsoft Office 95", "7", "7",
   "Access 95 as needing its update; install the Office 95 updates from www.microsoft.com/y2k "
   "and type four-digit years, or move to Office 2000. (Status of December 1999.)",
   alt="Microsoft Office for Windows 95")
-P("ms", 3, "Microsoft Office 97", "8", "8", SR2, alt="Microsoft Office 97 Professional")
+P("ms", 3, "Microsoft Office 97", "8", "8", SR2("Office 97"), alt="Microsoft Office 97 Professional")
 P("ms", 1, "Microsoft Office 2000", "9", "9",
   "Office 2000: compliant. Two-digit years follow the Windows regional setting (1930-2029 "
   "unless changed). Service Release 1 (2000) adds later fixes.",
@@ -110,7 +116,7 @@ P("ms", 5, "Microsoft Word for Windows", "6", "6",
 P("ms", 5, "Microsoft Word for Windows", "7", "7",
   "Word 95: compliant with minor issues; use four-digit date formats in date fields, or "
   "upgrade to Word 2000. (Status of December 1999.)", exe="WINWORD.EXE", alt="Microsoft Word 95")
-P("ms", 3, "Microsoft Word for Windows", "8", "8", SR2, exe="WINWORD.EXE", alt="Microsoft Word 97")
+P("ms", 3, "Microsoft Word for Windows", "8", "8", SR2("Word 97"), exe="WINWORD.EXE", alt="Microsoft Word 97")
 P("ms", 1, "Microsoft Word for Windows", "9", "9", "Word 2000: compliant.", exe="WINWORD.EXE",
   alt="Microsoft Word 2000")
 P("ms", 1, "Microsoft Word for Windows", "10", N, "Word 2002 or later: " + AFTER_2000,
@@ -123,7 +129,7 @@ P("ms", 5, "Microsoft Excel", "7", "7",
   "Excel 95: compliant with minor issues; two-digit years 00-19 are read as 2000-2019 and "
   "20-99 as 1920-1999. Type four-digit years, or upgrade to Excel 2000.", exe="EXCEL.EXE",
   alt="Microsoft Excel for Windows 95")
-P("ms", 3, "Microsoft Excel", "8", "8", SR2, exe="EXCEL.EXE", alt="Microsoft Excel 97")
+P("ms", 3, "Microsoft Excel", "8", "8", SR2("Excel 97"), exe="EXCEL.EXE", alt="Microsoft Excel 97")
 P("ms", 1, "Microsoft Excel", "9", "9",
   "Excel 2000: compliant; two-digit years follow the Windows regional setting.", exe="EXCEL.EXE",
   alt="Microsoft Excel 2000")
@@ -131,7 +137,7 @@ P("ms", 1, "Microsoft Excel", "10", N, "Excel 2002 or later: " + AFTER_2000, exe
 P("ms", 5, "Microsoft PowerPoint", "7", "7",
   "PowerPoint 95: compliant with minor issues (date fields on slides); type four-digit years.",
   exe="POWERPNT.EXE", alt="Microsoft PowerPoint for Windows 95")
-P("ms", 3, "Microsoft PowerPoint", "8", "8", SR2, exe="POWERPNT.EXE", alt="Microsoft PowerPoint 97")
+P("ms", 3, "Microsoft PowerPoint", "8", "8", SR2("PowerPoint 97"), exe="POWERPNT.EXE", alt="Microsoft PowerPoint 97")
 P("ms", 1, "Microsoft PowerPoint", "9", N, "PowerPoint 2000 or later: compliant.",
   exe="POWERPNT.EXE")
 P("ms", 3, "Microsoft Access", "2", "2",
@@ -207,16 +213,16 @@ P("ms", 5, "Microsoft Visual Basic", "4", "4",
   "Visual Basic 4.0: compliant with minor issues; two-digit years in date conversions follow "
   "the system's rules. Use four-digit years, or move to Visual Basic 6.0 with Service Pack 3.",
   exe="VB32.EXE")
-P("ms", 3, "Microsoft Visual Basic", "5", "5", VS97SP3, exe="VB5.EXE")
-P("ms", 3, "Microsoft Visual Basic", "6", "6", VS6SP3, exe="VB6.EXE")
+P("ms", 3, "Microsoft Visual Basic", "5", "5", VS97SP3("Visual Basic 5.0"), exe="VB5.EXE")
+P("ms", 3, "Microsoft Visual Basic", "6", "6", VS6SP3("Visual Basic 6.0"), exe="VB6.EXE")
 P("ms", 5, "Microsoft Visual C++", "4", "4",
   "Visual C++ 4.x: compliant with minor issues; move to Visual C++ 6.0 with Service Pack 3. "
   "Review your own programs' date handling separately.")
-P("ms", 3, "Microsoft Visual C++", "5", "5", VS97SP3, exe="MSDEV.EXE")
-P("ms", 3, "Microsoft Visual C++", "6", "6", VS6SP3, exe="MSDEV.EXE")
-P("ms", 3, "Microsoft Visual InterDev", "6", "6", VS6SP3)
-P("ms", 3, "Microsoft Visual J++", "6", "6", VS6SP3)
-P("ms", 3, "Microsoft Visual Studio", "6", "6", VS6SP3)
+P("ms", 3, "Microsoft Visual C++", "5", "5", VS97SP3("Visual C++ 5.0"), exe="MSDEV.EXE")
+P("ms", 3, "Microsoft Visual C++", "6", "6", VS6SP3("Visual C++ 6.0"), exe="MSDEV.EXE")
+P("ms", 3, "Microsoft Visual InterDev", "6", "6", VS6SP3("Visual InterDev 6.0"))
+P("ms", 3, "Microsoft Visual J++", "6", "6", VS6SP3("Visual J++ 6.0"))
+P("ms", 3, "Microsoft Visual Studio", "6", "6", VS6SP3("Visual Studio 6.0"))
 P("ms", 5, "Microsoft Visual FoxPro", "3", "5",
   "Visual FoxPro 3.0/5.0: compliant with minor issues; use SET CENTURY ON and four-digit "
   "years, or move to Visual FoxPro 6.0 (SET CENTURY ROLLOVER, SET STRICTDATE).")
@@ -252,12 +258,13 @@ P("netscape", 4, "Netscape Navigator", "1", "2",
 P("netscape", 3, "Netscape Navigator", "3", "3",
   "Navigator 3.x: upgrade to Netscape Communicator 4.7 or later, free from home.netscape.com. "
   "(Status of December 1999.)", exe="NETSCAPE.EXE")
-P("netscape", 3, "Netscape Communicator", "4.0", "4.49",
-  "Communicator 4.0x: upgrade to Communicator 4.7 or later, free from home.netscape.com. "
-  "(Status of December 1999.)", exe="NETSCAPE.EXE", alt="Netscape Navigator")
-P("netscape", 1, "Netscape Communicator", "4.5", "4.99",
-  "Communicator 4.5 or later: compliant; Communicator 4.7 is the current release (December "
-  "1999).", exe="NETSCAPE.EXE", alt="Netscape Navigator")
+P("netscape", 3, "Netscape Communicator", "4.0", "4.04",
+  "Communicator 4.0 to 4.04: upgrade to Communicator 4.7 or later, free from "
+  "home.netscape.com. (Status of December 1999.)", exe="NETSCAPE.EXE", alt="Netscape Navigator")
+P("netscape", 1, "Netscape Communicator", "4.05", "4.99",
+  "Communicator 4.5 or later: compliant; 4.7 is the current release (December 1999). Releases "
+  "4.05 to 4.08 report version numbers that compare like 4.5 to 4.8: if yours is one of them, "
+  "install Communicator 4.7 or later.", exe="NETSCAPE.EXE", alt="Netscape Navigator")
 P("netscape", 1, "Netscape Communicator", "6", N, "Netscape 6 or later: " + AFTER_2000,
   alt="Netscape Navigator")
 P("netscape", 3, "Netscape Enterprise Server", "3", "3",
@@ -278,7 +285,7 @@ P("qualcomm", 1, "Eudora Light", "3.0.6", "3.9",
   "Eudora Light 3.0.6 or later: compliant. (Status of December 1999.)", exe="EUDORA.EXE")
 P("qualcomm", 3, "Eudora Pro", "3", "3",
   "Eudora Pro 3.x: upgrade to Eudora Pro 4.2 or later from www.eudora.com.", exe="EUDORA.EXE")
-P("qualcomm", 1, "Eudora Pro", "4.2", "4.9",
+P("qualcomm", 1, "Eudora Pro", "4.2", "4.99",
   "Eudora Pro 4.2 or later: compliant. (Status of December 1999.)", exe="EUDORA.EXE",
   alt="Eudora")
 P("qualcomm", 1, "Eudora", "5", N, "Eudora 5 or later: " + AFTER_2000, exe="EUDORA.EXE")
@@ -786,7 +793,7 @@ P("ea", 2, "SimCity 2000", N, N, "SimCity 2000: the game's calendar is its own; 
   "published.", alt="SimCity")
 P("ea", 2, "FIFA", N, N, "Game without dependence on the system date.")
 P("sonic", 1, "Sound Forge", "4", N, "Sound Forge 4 or later: compliant.")
-P("sonic", 1, "ACID", N, N, "ACID: compliant.")
+P("sonic", 1, "ACID", N, N, "ACID loop software: compliant.")
 
 # Terminal and network programs.
 P("wrq", 3, "Reflection", "5", "6",
