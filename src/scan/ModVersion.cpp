@@ -4,6 +4,7 @@
 #include <cstring>
 #include <optional>
 
+#include "platform/ansi_path.h"
 #include "platform/byte_reader.h"
 #include "platform/version_api.h"
 #include "platform/version_block.h"
@@ -58,6 +59,10 @@ void ModVersion::LoadVersionBlock(const std::string& path) {
     const uint32_t size = version::platform::GetFileVersionInfoSizeA(path);
     block_.assign(uint64_t{size} + 2, 0);
     if (!version::platform::GetFileVersionInfoA(path, size, block_)) block_.assign(2, 0);
+}
+
+void ModVersion::LoadVersionBlock(const platform::HostPath& program) {
+    LoadVersionBlock(platform::AnsiOpenablePath(program));
 }
 
 bool ModVersion::Query(const std::string& subBlock, const uint8_t** value, uint32_t* length) {

@@ -5,21 +5,26 @@
 #include <string>
 #include <vector>
 
+#include "platform/host_path.h"
+#include "scan/version_source.h"
+
 namespace ostrevan {
 
-class ModVersion {
+class ModVersion : public VersionSource {
 public:
-    // Loads the version block of the program at `path`, replacing the previous one. A file
-    // without a readable version block leaves a block of two zero bytes, on which every field
-    // reads "None".
+    // Loads the version block of the program at `path` (8-bit text the platform's file
+    // functions open), replacing the previous one. A file without a readable version block
+    // leaves a block of two zero bytes, on which every field reads "None".
     void LoadVersionBlock(const std::string& path);
+    // The same for a host path (through the 8-bit path that opens it).
+    void LoadVersionBlock(const platform::HostPath& program) override;
 
     // The named field ("ProductName", "CompanyName", "ProductVersion", "FileDescription",
     // "Comments", ...) of the loaded block, in Windows-1252, or "None". The string table is
     // the one the translation list names (an entry for US English wins, else the last entry);
     // failing that, the first table of code page 1252 in ascending language order that holds
     // the field.
-    std::string GetInfoString(const std::string& fieldName);
+    std::string GetInfoString(const std::string& fieldName) override;
 
     const std::string& CurrentPath() const { return path_; }
     const std::vector<uint8_t>& Block() const { return block_; }
