@@ -15,7 +15,7 @@ void FillDrive(Wizard& w) {
     w.Put("PRO.EXE", scantest::Program("Writer Pro", "Acme", "2.0"));
     w.Put("JUNK.EXE", "MZ no version data");
     w.Put("SUB/SUITE.EXE", scantest::Program("Untested Suite", "Acme", "1.0") + "Icon=yes\n");
-    w.Put("SUB/OTHER.EXE", scantest::Program("Other", "Unknown Maker", "1.0"));
+    w.Put("SUB/LAST/OTHER.EXE", scantest::Program("Other", "Unknown Maker", "1.0"));
 }
 
 void ToDrivePage(Wizard& w) {
@@ -77,7 +77,7 @@ TEST(Scan, FillsTheListsCountersAndPageAndSavesBothResultFiles) {
     EXPECT_EQ(st.lngComp, 1);
     EXPECT_EQ(st.lngNotComp, 1);
     EXPECT_EQ(st.lngNotTest, 1);
-    // The last program examined was SUB\OTHER.EXE, a maker not in the knowledge base: black
+    // The last program examined was SUB\LAST\OTHER.EXE, a maker not in the knowledge base: black
     // flash, no line.
     EXPECT_NE(w.Caption("lblFile").find("OTHER.EXE"), std::string::npos);
     EXPECT_EQ(w.Find<HeadlessShape>("ShapeFlash").FillColor(), ui::kBlack);
@@ -123,8 +123,8 @@ TEST(Scan, ASecondScanStartsFromNothing) {
 }
 
 TEST(Scan, AbortFromTheEventLoopEndsEarlyAndSavesAndReportsThePartialResults) {
-    // Yields 3 to 8 fall in the count of the program files, 9 and 10 after the first two
-    // programs of the root, 15 after the first program of SUB.
+    // Yields 3 to 9 fall in the count of the program files, 10 after the first program of the
+    // root, 15 while the root's subdirectories are listed.
     for (int abortAt : {3, 10, 15}) {
         SCOPED_TRACE("abort at yield " + std::to_string(abortAt));
         Wizard w;
