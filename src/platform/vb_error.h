@@ -16,6 +16,7 @@ enum VbErrorNumber : int {
     kErrPathAccess = 75,        // "Path/File access error"
     kErrPathNotFound = 76,      // "Path not found"
     kErrKeyExists = 457,        // "This key is already associated with an element of this collection"
+    kErrPrinter = 482,          // "Printer error"
 };
 
 class VbError : public std::runtime_error {

@@ -1,0 +1,30 @@
+#pragma once
+// Name normalisation and version comparison. Company names are compared only after
+// StripVendor, product names after StripName; versions with VersionNumberCompare and
+// MatchingVersion. Arguments passed by reference are rewritten as documented, and callers
+// that need a text as it was keep their own copy.
+#include <string>
+
+#include "match/error_report.h"
+
+namespace ostrevan {
+
+// The normalised company name. strVendor is rewritten with the normalised text before its
+// final trimming (it may keep a leading or trailing blank).
+std::string StripVendor(std::string& strVendor);
+
+// The normalised product name: cleaned, and with every occurrence of the company's normalised
+// name removed. strName is not changed; strCompany is rewritten as by StripVendor. A product
+// named exactly like its (normalised) company keeps its name.
+std::string StripName(const std::string& strName, std::string& strCompany);
+
+// How strA's version relates to strB's: "EQUAL", "GREATER", "LESS" or "INDETERMINATE". Both
+// arguments are rewritten with their clean forms ("Version" and blanks removed, commas turned
+// into full stops).
+std::string VersionNumberCompare(std::string& strA, std::string& strB);
+
+// Whether strVersion lies in strVersBegin..strVersEnd, both inclusive; "NOLIMITS" opens a
+// side. Every argument that took part in a comparison is left in its clean form.
+bool MatchingVersion(std::string& strVersion, std::string& strVersBegin, std::string& strVersEnd);
+
+}  // namespace ostrevan

@@ -1,0 +1,34 @@
+#pragma once
+// Directory listing with the attribute filter of the scan: entries marked hidden or system are
+// never listed, "." and ".." are never listed, names come in the order the file system gives
+// them (nothing is sorted). Symbolic links, junctions and other reparse points are listed as
+// links and are never followed, so a link that points back up the tree cannot make a walk
+// endless.
+#include <string>
+#include <vector>
+
+#include "platform/host_path.h"
+
+namespace ostrevan::platform {
+
+enum class EntryKind { kFile, kDirectory, kLink, kOther };
+
+struct DirEntry {
+    std::string name;  // the stored name (Windows-1252)
+    HostPath host;     // the entry's host path, to open or to list
+    EntryKind kind = EntryKind::kOther;
+};
+
+enum class ListPattern {
+    kPrograms,  // "*.exe": plain files whose name ends in ".exe", without regard to case
+    kAll,       // every visible name: files, directories, links and others
+};
+
+// Lists the directory at host path `dir`. Throws VbError 76 (path not found) when the
+// directory cannot be listed (missing, not a directory, no permission).
+std::vector<DirEntry> ListDirectory(const HostPath& dir, ListPattern pattern);
+
+// True when `host_name` ends in ".exe" without regard to letter case.
+bool HasProgramExtension(const HostPath::string_type& host_name);
+
+}  // namespace ostrevan::platform

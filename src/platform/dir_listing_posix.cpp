@@ -1,0 +1,110 @@
+#include <dirent.h>
+#include <fcntl.h>
+#include <linux/magic.h>
+#include <linux/msdos_fs.h>
+#include <sys/ioctl.h>
+#include <sys/stat.h>
+#include <sys/statfs.h>
+#include <sys/xattr.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdint>
+#include <cstring>
+
+#include "platform/dir_listing.h"
+#include "platform/vb_error.h"
+
+namespace ostrevan::platform {
+namespace {
+
+constexpr uint32_t kAttrHidden = 0x2;
+constexpr uint32_t kAttrSystem = 0x4;
+constexpr long kFuseMagic = 0x65735546;
+constexpr long kNtfsMagic = 0x5346544e;  // ntfs and ntfs3
+
+class DirHandle {
+public:
+    explicit DirHandle(DIR* d) : d_(d) {}
+    ~DirHandle() {
+        if (d_) closedir(d_);
+    }
+    DirHandle(const DirHandle&) = delete;
+    DirHandle& operator=(const DirHandle&) = delete;
+    DIR* get() const { return d_; }
+
+private:
+    DIR* d_;
+};
+
+// Where the file system keeps DOS attributes, and how to read them. Best effort: a file
+// system that does not answer is treated as having none.
+class DosAttributes {
+public:
+    explicit DosAttributes(int dirfd) {
+        struct statfs fs;
+        if (fstatfs(dirfd, &fs) != 0) return;
+        if (fs.f_type == MSDOS_SUPER_MAGIC) source_ = Source::kFatIoctl;
+        else if (fs.f_type == kNtfsMagic || fs.f_type == kFuseMagic) source_ = Source::kXattr;
+    }
+
+    // The DOS attribute bits of the entry `name` in `dirfd`, or 0 when unknown.
+    uint32_t Read(int dirfd, const char* name) {
+        if (source_ == Source::kFatIoctl) {
+            int fd = openat(dirfd, name, O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+            if (fd < 0) return 0;
+            uint32_t attrs = 0;
+            if (ioctl(fd, FAT_IOCTL_GET_ATTRIBUTES, &attrs) != 0) attrs = 0;
+            close(fd);
+            return attrs;
+        }
+        if (source_ == Source::kXattr) {
+            // The xattr calls take a path; /proc/self/fd gives one relative to the open
+            // directory without following a link in the last component.
+            std::string path = "/proc/self/fd/" + std::to_string(dirfd) + "/" + name;
+            uint32_t attrs = 0;
+            ssize_t n = lgetxattr(path.c_str(), "system.ntfs_attrib", &attrs, sizeof attrs);
+            if (n == static_cast<ssize_t>(sizeof attrs)) return attrs;
+            uint8_t dos = 0;
+            n = lgetxattr(path.c_str(), "system.dos_attrib", &dos, sizeof dos);
+            if (n == 1) return dos;
+            if (n < 0 && (errno == ENOTSUP || errno == EOPNOTSUPP)) source_ = Source::kNone;
+        }
+        return 0;
+    }
+
+private:
+    enum class Source { kNone, kFatIoctl, kXattr };
+    Source source_ = Source::kNone;
+};
+
+}  // namespace
+
+std::vector<DirEntry> ListDirectory(const HostPath& dir, ListPattern pattern) {
+    DirHandle d(opendir(dir.c_str()));
+    if (!d.get()) throw VbError(kErrPathNotFound, "Path not found");
+    const int dfd = dirfd(d.get());
+    DosAttributes dos(dfd);
+    std::vector<DirEntry> out;
+    while (struct dirent* e = readdir(d.get())) {
+        const char* name = e->d_name;
+        // Names beginning with a dot are hidden here; this also drops "." and "..".
+        if (name[0] == '.') continue;
+        std::string host_name(name);
+        if (pattern == ListPattern::kPrograms && !HasProgramExtension(host_name)) continue;
+        struct stat st;
+        if (fstatat(dfd, name, &st, AT_SYMLINK_NOFOLLOW) != 0) continue;  // vanished meanwhile
+        EntryKind kind = S_ISREG(st.st_mode)   ? EntryKind::kFile
+                         : S_ISDIR(st.st_mode) ? EntryKind::kDirectory
+                         : S_ISLNK(st.st_mode) ? EntryKind::kLink
+                                               : EntryKind::kOther;
+        if (pattern == ListPattern::kPrograms && kind != EntryKind::kFile) continue;
+        if (kind == EntryKind::kFile || kind == EntryKind::kDirectory) {
+            if (dos.Read(dfd, name) & (kAttrHidden | kAttrSystem)) continue;
+        }
+        out.push_back(DirEntry{StoredName(host_name), dir / host_name, kind});
+    }
+    return out;
+}
+
+}  // namespace ostrevan::platform

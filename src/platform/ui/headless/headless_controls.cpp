@@ -1,0 +1,228 @@
+#include "platform/ui/headless/headless_controls.h"
+
+#include <algorithm>
+#include <fstream>
+#include <iterator>
+
+#include "platform/text.h"
+#include "platform/ui/headless/headless_toolkit.h"
+#include "platform/ui/headless/headless_window.h"
+#include "platform/ui/printer.h"
+#include "platform/ui/rtf.h"
+#include "platform/vb_error.h"
+
+namespace ostrevan::ui::headless {
+
+template <typename Base>
+bool ControlImpl<Base>::Shown() const {
+    if (!visible_) return false;
+    for (HeadlessFrame* f = parent_ ? parent_->AsFrame() : nullptr; f;
+         f = f->Parent() ? f->Parent()->AsFrame() : nullptr) {
+        if (!f->Visible()) return false;
+    }
+    return true;
+}
+
+template <typename Base>
+bool ControlImpl<Base>::Usable() const {
+    if (!Shown() || !enabled_) return false;
+    for (HeadlessFrame* f = parent_ ? parent_->AsFrame() : nullptr; f;
+         f = f->Parent() ? f->Parent()->AsFrame() : nullptr) {
+        if (!f->Enabled()) return false;
+    }
+    return true;
+}
+
+template class ControlImpl<Label>;
+template class ControlImpl<Button>;
+template class ControlImpl<OptionButton>;
+template class ControlImpl<Line>;
+template class ControlImpl<Shape>;
+template class ControlImpl<PictureBox>;
+template class ControlImpl<TextBox>;
+template class ControlImpl<DriveList>;
+template class ControlImpl<RichText>;
+template class ControlImpl<Frame>;
+
+// ---- Option buttons ----
+
+void HeadlessOption::SetValue(bool v) {
+    if (v && parent_) {
+        for (HeadlessOption* o : parent_->Options()) {
+            if (o != this) o->value_ = false;
+        }
+    }
+    value_ = v;
+}
+
+void HeadlessOption::Click() {
+    if (!Usable()) return;
+    SetValue(true);
+    if (onClick) onClick();
+}
+
+// ---- Picture box ----
+
+namespace {
+constexpr int kTwipsPerPixel = 15;
+}
+
+HeadlessPicture::HeadlessPicture(const ControlArgs& a, HeadlessContainer* p)
+    : ControlImpl(a, p),
+      pic_(a.bounds.width / kTwipsPerPixel, a.bounds.height / kTwipsPerPixel, back_) {}
+
+void HeadlessPicture::Clear() { pic_.Fill(back_); }
+
+void HeadlessPicture::DrawImage(int x, int y, const Image& image) {
+    pic_.Blend(x, y, image);
+    ++imagesDrawn;
+}
+
+void HeadlessPicture::SetBackColor(Color c) {
+    back_ = c;
+    pic_.Fill(c);
+}
+
+void HeadlessPicture::SetBounds(const Rect& r) {
+    ControlImpl::SetBounds(r);
+    pic_ = Bitmap(r.width / kTwipsPerPixel, r.height / kTwipsPerPixel, back_);
+}
+
+// ---- Drive list ----
+
+HeadlessDriveList::HeadlessDriveList(const ControlArgs& a, HeadlessContainer* p,
+                                     HeadlessToolkit& tk)
+    : ControlImpl(a, p), tk_(tk) {
+    entries_ = tk.DriveEntries();
+    selected_ = std::min(tk.CurrentDrive(), entries_.empty() ? 0 : entries_.size() - 1);
+}
+
+std::string HeadlessDriveList::Drive() const {
+    return selected_ < entries_.size() ? entries_[selected_] : std::string();
+}
+
+void HeadlessDriveList::SetDrive(const std::string& drive) {
+    if (drive.empty()) return;
+    for (size_t i = 0; i < entries_.size(); ++i) {
+        if (!entries_[i].empty() && text::ToLower(entries_[i][0]) == text::ToLower(drive[0])) {
+            const bool changed = i != selected_;
+            selected_ = i;
+            if (changed && onChange) onChange();
+            return;
+        }
+    }
+}
+
+void HeadlessDriveList::Refresh() {
+    const std::string keep = Drive();
+    entries_ = tk_.DriveEntries();
+    selected_ = 0;
+    for (size_t i = 0; i < entries_.size(); ++i) {
+        if (!keep.empty() && !entries_[i].empty() &&
+            text::ToLower(entries_[i][0]) == text::ToLower(keep[0]))
+            selected_ = i;
+    }
+}
+
+void HeadlessDriveList::Pick(size_t i) {
+    if (!Usable() || i >= entries_.size()) return;
+    const bool changed = i != selected_;
+    selected_ = i;
+    if (changed && onChange) onChange();
+}
+
+// ---- Rich text ----
+
+HeadlessRichText::HeadlessRichText(const ControlArgs& a, HeadlessContainer* p)
+    : ControlImpl(a, p) {
+    insert_ = base_;
+    if (!a.caption.empty()) SetText(a.caption);
+}
+
+void HeadlessRichText::SetText(const std::string& text) {
+    // New text takes the control's face and size in the default colour.
+    doc_ = RichDocument();
+    doc_.Replace(0, 0, text, base_);
+    SetSelection(0, 0);
+}
+
+void HeadlessRichText::SetFontName(const std::string& face) {
+    base_.face = face;
+    insert_.face = face;
+    doc_.SetFace(face);
+}
+
+void HeadlessRichText::SetFontSize(double points) {
+    base_.heightTwips = PointsToTwips(points);
+    insert_.heightTwips = base_.heightTwips;
+    doc_.SetHeight(base_.heightTwips);
+}
+
+void HeadlessRichText::SetSelection(int start, int length) {
+    const int n = doc_.Length();
+    selStart_ = std::clamp(start, 0, n);
+    selLength_ = std::clamp(length, 0, n - selStart_);
+    // Typing at the caret continues the format of the character before it.
+    const int from = selLength_ > 0 ? selStart_ : selStart_ - 1;
+    insert_ = doc_.FormatAt(std::max(0, from), base_);
+}
+
+void HeadlessRichText::SetSelColor(Color c) {
+    insert_.color = c;
+    doc_.SetColor(selStart_, selLength_, c);
+}
+
+void HeadlessRichText::ReplaceSelection(const std::string& text) {
+    doc_.Replace(selStart_, selLength_, text, insert_);
+    selStart_ += static_cast<int>(text.size());
+    selLength_ = 0;
+}
+
+void HeadlessRichText::SetSelIndents(int leftTwips, int rightTwips) {
+    doc_.SetParagraphFormat(selStart_, selLength_, ParaFormat{leftTwips, rightTwips});
+}
+
+void HeadlessRichText::PrintSelection(Printer& printer) {
+    printer.PrintText(doc_.Slice(selStart_, selLength_));
+}
+
+void HeadlessRichText::LoadFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) throw VbError(kErrFileNotFound, "File not found");
+    const std::string data{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    if (in.bad()) throw VbError(kErrPathAccess, "Path/File access error");
+    if (LooksLikeRtf(data)) {
+        doc_ = RichDocument(ReadRtf(data, base_));
+    } else {
+        // Plain text: line ends become line feeds.
+        std::string t;
+        for (size_t i = 0; i < data.size(); ++i) {
+            if (data[i] == '\r') {
+                t += '\n';
+                if (i + 1 < data.size() && data[i + 1] == '\n') ++i;
+            } else {
+                t += data[i];
+            }
+        }
+        doc_ = RichDocument();
+        doc_.Replace(0, 0, t, base_);
+    }
+    SetSelection(0, 0);
+}
+
+void HeadlessRichText::SaveFile(const std::string& path) {
+    const std::string rtf = WriteRtf(doc_.All());
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    if (!out) throw VbError(kErrPathAccess, "Path/File access error");
+    out.write(rtf.data(), static_cast<std::streamsize>(rtf.size()));
+    out.close();
+    if (!out) throw VbError(kErrPathAccess, "Path/File access error");
+}
+
+void HeadlessRichText::DoubleClickAt(int pos) {
+    if (!Usable()) return;
+    SetSelection(pos, 0);
+    if (onDoubleClick) onDoubleClick();
+}
+
+}  // namespace ostrevan::ui::headless

@@ -1,0 +1,62 @@
+#pragma once
+// The rich-text view: coloured text in one face, addressed by 0-based character positions.
+// A line feed (character 10) in the text is one character and starts a new line; Text()
+// gives line feeds back the same way on every backend (never CR LF).
+#include <functional>
+#include <string>
+
+#include "platform/ui/controls.h"
+#include "platform/ui/rich_text_types.h"
+
+namespace ostrevan::ui {
+
+class Printer;
+
+class RichText : public Control {
+public:
+    // Replaces the whole content; the caret goes to position 0 with nothing selected.
+    virtual void SetText(const std::string& text) = 0;
+    virtual std::string Text() const = 0;
+    virtual int TextLength() const = 0;
+
+    // The face of the whole content and of text inserted later; sizes stay as they are.
+    virtual void SetFontName(const std::string& face) = 0;
+    // The size of the whole content and of text inserted later.
+    virtual void SetFontSize(double points) = 0;
+    virtual Color BackColor() const = 0;
+    virtual void SetBackColor(Color c) = 0;
+
+    // Selection: start and length are clamped to the text. Length 0 places only the caret.
+    virtual void SetSelection(int start, int length) = 0;
+    virtual int SelStart() const = 0;
+    virtual int SelLength() const = 0;
+    virtual std::string SelText() const = 0;
+    // The colour of the selection; with an empty selection, of the text typed or inserted at
+    // the caret next.
+    virtual void SetSelColor(Color c) = 0;
+    // Replaces the selection by text in the current insertion format; the caret ends after it.
+    virtual void ReplaceSelection(const std::string& text) = 0;
+    // Index (0-based) of the line holding the character at pos; a position at or past the
+    // end gives the last line. Lines are those started by line feeds, not wrapped lines.
+    virtual int LineFromChar(int pos) const = 0;
+    // Left and right indents (twips) of the paragraphs touched by the selection.
+    virtual void SetSelIndents(int leftTwips, int rightTwips) = 0;
+
+    // Prints the selection, with its colours, faces and indents, onto the printer's current
+    // document, from its current line on. Throws VbError when the printer fails.
+    virtual void PrintSelection(Printer& printer) = 0;
+    // Replaces the content by the RTF document in the file (a file not in RTF is read as plain
+    // text). Throws VbError 53 when it cannot be read; the content then stays as it was.
+    virtual void LoadFile(const std::string& path) = 0;
+    // Writes the whole content as an RTF document, replacing an existing file. Throws VbError
+    // 75 when it cannot be written.
+    virtual void SaveFile(const std::string& path) = 0;
+
+    // The content as runs (for saving, printing and tests).
+    virtual PrintableText Content() const = 0;
+
+    // Double click by the user: the caret already stands at the clicked position.
+    std::function<void()> onDoubleClick;
+};
+
+}  // namespace ostrevan::ui

@@ -1,0 +1,111 @@
+#pragma once
+// Windows and the containers that hold controls (a window's client area, a frame).
+#include <functional>
+#include <string>
+
+#include "platform/ui/controls.h"
+#include "platform/ui/rich_text.h"
+
+namespace ostrevan::ui {
+
+class Frame;
+
+// Creation settings common to every control. Bounds are twips inside the container.
+struct ControlArgs {
+    std::string name = {};
+    Rect bounds = {};
+    std::string caption = {};  // caption of labels, buttons, options, frames; text of a text box
+    bool visible = true;
+    bool enabled = true;
+};
+
+// Something controls are placed on. The controls belong to the window that holds the
+// container and live as long as it; the references returned stay valid until then.
+// Tab order follows the order of creation.
+class Container {
+public:
+    virtual ~Container() = default;
+    virtual Frame& AddFrame(const ControlArgs& a) = 0;
+    virtual Label& AddLabel(const ControlArgs& a) = 0;
+    virtual Button& AddButton(const ControlArgs& a) = 0;
+    virtual OptionButton& AddOption(const ControlArgs& a) = 0;
+    virtual Line& AddLine(const ControlArgs& a, const Line::Ends& ends) = 0;
+    virtual Shape& AddShape(const ControlArgs& a) = 0;
+    virtual PictureBox& AddPicture(const ControlArgs& a) = 0;
+    virtual TextBox& AddTextBox(const ControlArgs& a, bool multiline) = 0;
+    virtual DriveList& AddDriveList(const ControlArgs& a) = 0;
+    virtual RichText& AddRichText(const ControlArgs& a) = 0;
+    // The background colour on which the container's labels, lines and shapes are drawn.
+    virtual Color BackColor() const = 0;
+    virtual void SetBackColor(Color c) = 0;
+};
+
+// A frame: a bordered area with an optional caption, holding controls of its own. Controls
+// inside a hidden frame are hidden with it.
+class Frame : public Control, public virtual Container {
+public:
+    virtual std::string Caption() const = 0;
+    virtual void SetCaption(const std::string& text) = 0;
+};
+
+enum class WindowState { Normal, Minimized, Maximized };
+
+enum class WindowStyle {
+    Sizable,      // resizable, with minimise and maximise buttons
+    FixedDialog,  // fixed size, no minimise or maximise button
+};
+
+struct WindowArgs {
+    std::string name = {};
+    std::string caption = {};
+    int clientWidth = 6000;   // twips
+    int clientHeight = 4000;  // twips
+    WindowStyle style = WindowStyle::Sizable;
+};
+
+// A top-level window. It is created hidden; Show or ShowModal brings it up.
+class Window : public virtual Container {
+public:
+    virtual const std::string& Name() const = 0;
+    virtual std::string Caption() const = 0;
+    virtual void SetCaption(const std::string& text) = 0;
+
+    // Outer position and size in twips, on the screen.
+    virtual Rect Bounds() const = 0;
+    virtual void SetBounds(const Rect& r) = 0;
+    // Inner (client) size in twips.
+    virtual int ClientWidth() const = 0;
+    virtual int ClientHeight() const = 0;
+    virtual WindowState State() const = 0;
+    virtual void SetState(WindowState s) = 0;
+    // The frame will not let the user drag the outer size below this (twips); 0 = no limit.
+    virtual void SetMinimumSize(int width, int height) = 0;
+
+    virtual bool Visible() const = 0;
+    // Shows the window without waiting (a modeless window) and brings it in front.
+    virtual void Show() = 0;
+    // Shows the window and returns only when it is hidden or unloaded again; the other
+    // windows of the program take no input meanwhile.
+    virtual void ShowModal() = 0;
+    virtual void Hide() = 0;
+    // Closes the window for good; its controls are gone afterwards. Unloading the last
+    // visible window, or any window marked as the main window, ends the event loop.
+    virtual void Unload() = 0;
+    virtual bool Unloaded() const = 0;
+
+    // Runs after every change of size or state (also when the window first appears).
+    std::function<void()> onResize;
+    // Runs when the window becomes the active window of the program.
+    std::function<void()> onActivate;
+    // Runs when the user closes the window through its frame (the close box, Alt+F4). Without
+    // a handler the window hides itself, which also ends a modal display.
+    std::function<void()> onClose;
+
+    // Conveniences.
+    void Move(int left, int top) { Rect r = Bounds(); r.left = left; r.top = top; SetBounds(r); }
+    void Resize(int width, int height) {
+        Rect r = Bounds(); r.width = width; r.height = height; SetBounds(r);
+    }
+};
+
+}  // namespace ostrevan::ui

@@ -1,0 +1,245 @@
+// Records and collections of the knowledge base and the result store: keys, out-of-range
+// lookups, the 16-bit count, vendor lookup by name and the placement rule of found programs.
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "kb/file_collection.h"
+#include "kb/product_collection.h"
+#include "kb/vendor_collection.h"
+#include "platform/vb_error.h"
+
+namespace ostrevan {
+namespace {
+
+int ErrorOf(const std::function<void()>& f) {
+    try {
+        f();
+    } catch (const VbError& e) {
+        return e.number();
+    }
+    return 0;
+}
+
+void AddApp(colY2KApps& c, int16_t id, const std::string& name = "P") {
+    c.Add(3, 1, name, "", "NOLIMITS", "NOLIMITS", "", "", id);
+}
+
+TEST(ProductCollection, IdZeroTakesCountPlusOneAndItsKey) {
+    colY2KApps c;
+    for (int16_t id = 1; id <= 4; ++id) AddApp(c, id);
+    AddApp(c, 0, "Fifth");
+    EXPECT_EQ(c.Count(), 5);
+    EXPECT_EQ(c.Item(5).ID, 5);
+    EXPECT_EQ(c.Item(5).ProductName, "Fifth");
+    EXPECT_TRUE(c.mvarCOL.HasKey("5Y"));
+}
+
+TEST(ProductCollection, ItemLooksUpByIdInRangeAndGivesFirstOutside) {
+    colY2KApps c;
+    AddApp(c, 2, "Two");
+    AddApp(c, 1, "One");
+    EXPECT_EQ(c.Item(1).ProductName, "One");  // by ID, not by position
+    EXPECT_EQ(c.Item(2).ProductName, "Two");
+    for (int16_t n : {int16_t{0}, int16_t{3}, int16_t{-1}, int16_t{32767}})
+        EXPECT_EQ(c.Item(n).ProductName, "Two") << n;
+}
+
+TEST(ProductCollection, LookupFailures) {
+    colY2KApps empty;
+    EXPECT_EQ(ErrorOf([&] { empty.Item(1); }), kErrSubscript);
+    EXPECT_EQ(ErrorOf([&] { empty.Item(0); }), kErrSubscript);
+
+    colY2KApps global;  // a vendor's products keep their global record numbers
+    AddApp(global, 17);
+    AddApp(global, 40);
+    EXPECT_EQ(ErrorOf([&] { global.Item(1); }), kErrInvalidCall);
+    EXPECT_EQ(ErrorOf([&] { global.Remove(3); }), kErrInvalidCall);
+    EXPECT_EQ(ErrorOf([&] { AddApp(global, 17); }), kErrKeyExists);
+    EXPECT_EQ(global.Count(), 2);
+    global.Remove(17);
+    EXPECT_EQ(global.Count(), 1);
+    EXPECT_EQ(global.Item(0).ID, 40);
+}
+
+TEST(ProductCollection, CountNeverWrapsPast32767) {
+    colY2KApps c;
+    for (int i = 1; i <= 32767; ++i) AddApp(c, static_cast<int16_t>(i));
+    EXPECT_EQ(c.Count(), 32767);
+    EXPECT_EQ(ErrorOf([&] { AddApp(c, -5); }), kErrOverflow);
+    EXPECT_EQ(c.Count(), 32767);
+    EXPECT_EQ(c.Item(32767).ID, 32767);
+}
+
+TEST(VendorRecord, NewRecordDefaults) {
+    clsVendor v;
+    EXPECT_EQ(v.URL(), "None");
+    EXPECT_EQ(v.ID(), 0);
+    EXPECT_EQ(v.Name(), "");
+    EXPECT_EQ(v.mvarApps.Count(), 0);
+}
+
+TEST(VendorCollection, KeysLookupsAndFailures) {
+    colVendors d;
+    EXPECT_EQ(ErrorOf([&] { d.Item(0); }), kErrSubscript);
+    d.Add("Acme", "1 Road", "Town", "555", 1, "acme.example");
+    d.Add("Beta", "", "", "", 0, "None");
+    d.Add("Gamma", "", "", "", 3, "");
+    EXPECT_EQ(d.Count(), 3);
+    EXPECT_EQ(d.Item(2).Name(), "Beta");
+    EXPECT_EQ(d.Item(2).ID(), 2);
+    EXPECT_EQ(d.Item(0).Name(), "Acme");
+    EXPECT_EQ(d.Item(4).Name(), "Acme");
+    EXPECT_EQ(ErrorOf([&] { d.Add("Again", "", "", "", 2, ""); }), kErrKeyExists);
+    EXPECT_EQ(d.Count(), 3);
+    d.Remove(2);
+    EXPECT_EQ(d.Count(), 2);
+    EXPECT_EQ(ErrorOf([&] { d.Item(2); }), kErrInvalidCall);  // 2 in range, no vendor 2
+}
+
+void FillDirectory(colVendors& d, int n) {
+    d.Add("None", "", "", "", 1, "None");
+    for (int i = 2; i <= n; ++i) d.Add("Vendor " + std::to_string(i), "", "", "", static_cast<int16_t>(i), "");
+}
+
+TEST(GetVendorID, FindsStoredNamesWhateverTheirCaseAndForm) {
+    colVendors d;
+    FillDirectory(d, 40);
+    d.Item(5).SetName("Acme");
+    d.Item(6).SetName("Zo\xEB Tools");  // Windows-1252 ë
+    struct Case {
+        std::string company;
+        int16_t id;
+        std::string rewritten;
+    };
+    const std::vector<Case> cases{
+        {"Acme", 5, "Acme"},
+        {"ACME Software, Inc.", 5, "ACME"},
+        {"acme corporation", 5, "acme"},
+        {"(C) Acme", 5, " Acme"},
+        {"ZO\xCB TOOLS", 6, "ZO\xCB TOOLS"},
+        {"None", 1, "None"},
+        {"(TM)", 1, ""},
+        {"  ", 1, ""},
+        {"None Inc.", 1, "None"},
+    };
+    for (const Case& c : cases) {
+        std::string company = c.company;
+        EXPECT_EQ(d.GetVendorID(company), c.id) << c.company;
+        EXPECT_EQ(company, c.rewritten) << c.company;
+    }
+    EXPECT_EQ(d.Count(), 40);
+}
+
+TEST(GetVendorID, UnknownCompanyBecomesTheNextVendor) {
+    colVendors d;
+    FillDirectory(d, 40);
+    std::string company = "Quillon Tools Inc.";
+    EXPECT_EQ(d.GetVendorID(company), 41);
+    EXPECT_EQ(company, "Quillon Tools");
+    const clsVendor& added = d.Item(41);
+    EXPECT_EQ(added.Name(), "Quillon Tools");
+    EXPECT_EQ(added.URL(), "");
+    EXPECT_EQ(added.Address1(), "");
+    EXPECT_EQ(added.PhoneNum(), "");
+    std::string again = "QUILLON TOOLS";
+    EXPECT_EQ(d.GetVendorID(again), 41);
+    EXPECT_EQ(d.Count(), 41);
+    d.Remove(41);  // a removed vendor is not found again: the company is new once more
+    std::string third = "Quillon Tools";
+    EXPECT_EQ(d.GetVendorID(third), 41);
+    EXPECT_EQ(d.Count(), 41);
+}
+
+TEST(GetVendorID, EmptyDirectoryGivesVendorOne) {
+    colVendors d;
+    std::string company = "Acme";
+    EXPECT_EQ(d.GetVendorID(company), 1);
+    EXPECT_EQ(d.Item(1).Name(), "Acme");
+}
+
+TEST(GetVendorID, FollowsRenamedAndRemovedVendorsAndPrefersTheFirst) {
+    colVendors d;
+    FillDirectory(d, 4);
+    d.Add("Twin", "", "", "", 5, "");
+    d.Add("TWIN", "", "", "", 6, "");
+    std::string t = "twin";
+    EXPECT_EQ(d.GetVendorID(t), 5);
+
+    d.Item(3).SetName("Renamed");
+    std::string old = "Vendor 3";
+    std::string renamed = "renamed";
+    EXPECT_EQ(d.GetVendorID(renamed), 3);
+    EXPECT_EQ(d.GetVendorID(old), 7);  // the old name is now a new company
+
+    d.Remove(5);
+    std::string twin = "Twin";
+    EXPECT_EQ(d.GetVendorID(twin), 6);
+}
+
+clsFile& Add(colFiles& c, const std::string& name, int16_t code = 1) {
+    c.Add("", "Acme", "", name, "1.0", "1.0", code, "C:", "", "");
+    for (clsFile& f : c.mvarCOL)
+        if (f.Name == name) return f;
+    throw std::logic_error("record not added");
+}
+
+std::vector<std::string> Names(const colFiles& c) {
+    std::vector<std::string> out;
+    for (const clsFile& f : c.mvarCOL) out.push_back(f.Name);
+    return out;
+}
+
+TEST(FileList, PlacementOfARecordWithAKnownName) {
+    struct Case {
+        std::vector<std::string> adds;
+        std::vector<std::string> order;
+    };
+    const std::vector<Case> cases{
+        {{"A", "B", "a"}, {"A", "a", "B"}},
+        {{"A", "B", "b"}, {"A", "b", "B"}},
+        {{"A", "a"}, {"a", "A"}},
+        {{"A", "B", "C", "c"}, {"A", "B", "c", "C"}},
+        {{"A", "B", "C", "a", "D"}, {"A", "B", "a", "C", "D"}},
+        {{"\xC9t\xE9", "X", "\xE9T\xC9"}, {"\xC9t\xE9", "\xE9T\xC9", "X"}},  // Été / éTÉ
+    };
+    for (const Case& c : cases) {
+        colFiles list;
+        for (const std::string& n : c.adds) list.Add("", "V", "", n, "", "", 1, "", "", "");
+        EXPECT_EQ(Names(list), c.order);
+    }
+}
+
+TEST(FileList, ItemOutsideTheListGivesTheFirst) {
+    colFiles list;
+    EXPECT_EQ(ErrorOf([&] { list.Item(1); }), kErrSubscript);
+    Add(list, "A");
+    Add(list, "B");
+    EXPECT_EQ(list.Item(2).Name, "B");
+    EXPECT_EQ(list.Item(0).Name, "A");
+    EXPECT_EQ(list.Item(3).Name, "A");
+    EXPECT_EQ(list.Item(-7).Name, "A");
+}
+
+TEST(FileList, TheRecordsStayPutWhileOthersAreInserted) {
+    colFiles list;
+    clsFile& a = Add(list, "A");
+    Add(list, "B");
+    for (int i = 0; i < 100; ++i) Add(list, "a");
+    a.VersEnd = "9.9";  // the scan widens a record it holds while adding others
+    EXPECT_EQ(list.Item(1).VersEnd, "9.9");
+}
+
+TEST(FileList, CountNeverWrapsPast32767) {
+    colFiles list;
+    for (int i = 0; i < 32767; ++i) list.Add("", "V", "", "same", "", "", 1, "", "", "");
+    EXPECT_EQ(list.Count(), 32767);
+    EXPECT_EQ(ErrorOf([&] { list.Add("", "V", "", "x", "", "", 1, "", "", ""); }), kErrOverflow);
+    EXPECT_EQ(list.Count(), 32767);
+}
+
+}  // namespace
+}  // namespace ostrevan

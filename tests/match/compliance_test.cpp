@@ -1,0 +1,291 @@
+// The readiness decision over a small knowledge base loaded the way start-up loads it, and the
+// product loader that files products under their vendors.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "match/compliance.h"
+#include "match/run_state.h"
+#include "support/test_support.h"
+
+namespace ostrevan {
+namespace {
+
+using testing::TempDir;
+using testing::WriteFileBytes;
+
+std::string VendorLine(const std::string& name, int id) {
+    return "\"" + name + "\t\t\t\t" + std::to_string(id) + "\tNone\"\r\n";
+}
+
+std::string AppLine(int id, int vendor, int code, const std::string& name, const std::string& exe,
+                    const std::string& begin, const std::string& end, const std::string& comments,
+                    const std::string& alt = "") {
+    return "\"" + std::to_string(id) + "\t" + std::to_string(vendor) + "\t" + std::to_string(code) + "\t" +
+           name + "\t" + exe + "\t" + begin + "\t" + end + "\t" + comments + "\t" + alt + "\"\r\n";
+}
+
+// Forty vendors: 1 "None", 5 "Acme", 7 "Microsoft", 9 "Quill", the others "Vendor n".
+std::string Vendors() {
+    std::string v;
+    for (int i = 1; i <= 40; ++i) {
+        std::string name = "Vendor " + std::to_string(i);
+        if (i == 1) name = "None";
+        if (i == 5) name = "Acme";
+        if (i == 7) name = "Microsoft";
+        if (i == 9) name = "Quill";
+        v += VendorLine(name, i);
+    }
+    return v;
+}
+
+std::string Apps() {
+    return AppLine(1, 5, 1, "Writer Pro", "", "1.0", "3.0", "Nothing to do") +
+           AppLine(2, 5, 4, "Writer", "", "NOLIMITS", "NOLIMITS", "Upgrade to Writer 5") +
+           AppLine(3, 5, 3, "Paint", "PAINT.EXE", "2.0", "2.0", "Apply patch 7", "Acme Draw") +
+           AppLine(4, 5, 9, "Odd Code", "", "NOLIMITS", "NOLIMITS", "Strange") +
+           AppLine(5, 5, 6, "Untested Suite", "", "NOLIMITS", "NOLIMITS", "Vendor refuses") +
+           AppLine(6, 5, 5, "ALLPRODUCTS", "", "5.0", "NOLIMITS", "Check the site") +
+           AppLine(7, 7, 3, "Windows 95", "", "NOLIMITS", "NOLIMITS", "Patch") +
+           AppLine(8, 7, 1, "Windows Operating System", "", "NOLIMITS", "NOLIMITS", "Fine") +
+           AppLine(9, 9, 4, "Microsoft Windows 95 Shell", "", "NOLIMITS", "NOLIMITS", "Shell") +
+           AppLine(10, 9, 1, "Microsoft Windows Operating System Shell", "", "NOLIMITS", "NOLIMITS", "Ok") +
+           AppLine(11, 99, 1, "Stray", "", "NOLIMITS", "NOLIMITS", "Filed under vendor 1") +
+           AppLine(12, 1, 1, "Nameless", "", "NOLIMITS", "NOLIMITS", "Vendor 1 never matches");
+}
+
+class Decision : public ::testing::Test {
+protected:
+    void SetUp() override {
+        WriteFileBytes(dir_ / "Vendors.y2k", Vendors());
+        WriteFileBytes(dir_ / "APPS.y2k", Apps());
+        StartRunState(st_, dir_.path());
+        ASSERT_EQ(st_.lngNumVends, 40);
+    }
+    TempDir dir_;
+    RunState st_;
+};
+
+struct DecisionCase {
+    std::string company, exe, name, version;
+    std::string code, vb, ve, instructions;
+    std::string status;
+    IndicatorLine line;
+    ReadinessCounter counter;
+    std::string companyAfter, versionAfter;
+};
+
+const std::string kNoData = " Provided no Readiness Data for this Product - Send Readiness Request Letter";
+
+TEST_F(Decision, Table) {
+    using L = IndicatorLine;
+    using C = ReadinessCounter;
+    const std::vector<DecisionCase> cases{
+        {"Acme Inc.", "", "Acme Writer", "2.0", "1", "1.0", "3.0", "Nothing to do",
+         "Year 2000 Ready - No Action Required", L::LineCompliant, C::lngComp, "Acme", "2.0"},
+        {"Acme Inc.", "", "Acme Writer", "4.0", "4", "NOLIMITS", "NOLIMITS", "Upgrade to Writer 5",
+         "Not Year 2000 Ready - Upgrade or Discontinue Use", L::LineNotComp, C::lngNotComp, "Acme", "4.0"},
+        {"ACME Software", "", "Writer", "Version 2, 5", "1", "1.0", "3.0", "Nothing to do",
+         "Year 2000 Ready - No Action Required", L::LineCompliant, C::lngComp, "ACME", "2.5"},
+        {"Acme", "", "Pro", "1.5", "1", "1.0", "3.0", "Nothing to do",  // record name contains it
+         "Year 2000 Ready - No Action Required", L::LineCompliant, C::lngComp, "Acme", "1.5"},
+        {"Acme", "", "Writer Pro Deluxe", "1.5", "2", "NOLIMITS", "NOLIMITS", "keep", "Acme" + kNoData,
+         L::LineCompUnknown, C::lngCompUnknown, "Acme", "1.5"},
+        {"Acme", "", "Acme Draw", "2", "3", "2.0", "2.0", "Apply patch 7",  // the alternative name
+         "Not Year 2000 Ready - Fix or Workaround Available", L::LineNotComp, C::lngNotComp, "Acme", "2"},
+        {"Acme", "PAINT.EXE", "Something", "2.0", "3", "2.0", "2.0", "Apply patch 7",
+         "Not Year 2000 Ready - Fix or Workaround Available", L::LineNotComp, C::lngNotComp, "Acme", "2.0"},
+        {"Acme", "paint.exe", "Something", "2.0", "2", "NOLIMITS", "NOLIMITS", "keep", "Acme" + kNoData,
+         L::LineCompUnknown, C::lngCompUnknown, "Acme", "2.0"},
+        {"Acme", "", "Untested Suite", "1", "6", "NOLIMITS", "NOLIMITS", "Vendor refuses",
+         "Acme Will Not Test this Product", L::lineNotTest, C::lngNotTest, "Acme", "1"},
+        {"Acme Corp", "", "Sketch", "5.5", "5", "5.0", "NOLIMITS", "Check the site",
+         "Year 2000 Ready With Issues - Check With Acme", L::LineNotCompFix, C::lngNotCompFix, "Acme", "5.5"},
+        {"Acme", "", "", "6", "5", "5.0", "NOLIMITS", "Check the site",
+         "Year 2000 Ready With Issues - Check With Acme", L::LineNotCompFix, C::lngNotCompFix, "Acme", "6"},
+        {"Acme", "", "", "1.0", "2", "NOLIMITS", "NOLIMITS", "keep", "Acme" + kNoData, L::LineCompUnknown,
+         C::lngCompUnknown, "Acme", "1.0"},
+        {"Acme", "", "Sketch", "6.0 beta", "5", "5.0", "NOLIMITS", "Check the site",  // 6 > 5 decides
+         "Year 2000 Ready With Issues - Check With Acme", L::LineNotCompFix, C::lngNotCompFix, "Acme", "6.0beta"},
+        {"Acme", "", "Sketch", "beta 6", "2", "NOLIMITS", "NOLIMITS", "keep", "Acme" + kNoData,
+         L::LineCompUnknown, C::lngCompUnknown, "Acme", "beta6"},
+        {"Acme", "", "Odd Code", "1", "9", "NOLIMITS", "NOLIMITS", "Strange", "", L::None, C::None, "Acme", "1"},
+        {"(C) Acme", "", "Writer", "2.0", "1", "1.0", "3.0", "Nothing to do",
+         "Year 2000 Ready - No Action Required", L::LineCompliant, C::lngComp, "Acme", "2.0"},
+        {"(C) Acme", "", "Nothing", "2.0", "2", "NOLIMITS", "NOLIMITS", "keep", "Acme" + kNoData,
+         L::LineCompUnknown, C::lngCompUnknown, "Acme", "2.0"},  // normalised twice: no blank left
+        {"Microsoft Corporation", "", "Windows", "4.0", "1", "NOLIMITS", "NOLIMITS", "Fine",
+         "Year 2000 Ready - No Action Required", L::LineCompliant, C::lngComp, "Microsoft", "4.0"},
+        {"Quill", "", "Quill Microsoft Windows", "4.0", "1", "NOLIMITS", "NOLIMITS", "Ok",
+         "Year 2000 Ready - No Action Required", L::LineCompliant, C::lngComp, "Quill", "4.0"},
+        {"(TM)", "", "Nameless", "1", "2", "NOLIMITS", "NOLIMITS", "keep", kNoData, L::LineCompUnknown,
+         C::lngCompUnknown, "", "1"},
+        {"None Inc.", "", "Stray", "1", "2", "NOLIMITS", "NOLIMITS", "keep", "None" + kNoData,
+         L::LineCompUnknown, C::lngCompUnknown, "None", "1"},
+        {"Vendor 8", "", "Gizmo", "1", "2", "NOLIMITS", "NOLIMITS", "keep", "Vendor 8" + kNoData,
+         L::LineCompUnknown, C::lngCompUnknown, "Vendor 8", "1"},
+    };
+    for (const DecisionCase& c : cases) {
+        RunState st;
+        StartRunState(st, dir_.path());
+        std::string company = c.company, exe = c.exe, name = c.name, version = c.version;
+        std::string compliant = "unset", instructions = "keep", vb = "vb", ve = "ve";
+        const ComplianceDisplay shown =
+            CheckCompliance(st, company, exe, name, version, compliant, instructions, vb, ve);
+        const std::string what = c.company + " / " + c.name + " / " + c.version;
+        EXPECT_EQ(compliant, c.code) << what;
+        EXPECT_EQ(vb, c.vb) << what;
+        EXPECT_EQ(ve, c.ve) << what;
+        EXPECT_EQ(instructions, c.instructions) << what;
+        EXPECT_EQ(shown.status, c.status) << what;
+        EXPECT_EQ(shown.line, c.line) << what;
+        EXPECT_EQ(company, c.companyAfter) << what;
+        EXPECT_EQ(version, c.versionAfter) << what;
+        EXPECT_EQ(name, c.name) << what;
+        const ReadinessClass* cls = FindReadiness(std::stoi(c.code));
+        if (cls && cls->code > 0)
+            EXPECT_EQ(shown.flash, cls->colour) << what;
+        else
+            EXPECT_FALSE(shown.flash.has_value()) << what;
+        const int total = st.lngComp + st.lngCompUnknown + st.lngNotCompFix + st.lngNotComp + st.lngNotTest;
+        if (c.counter == C::None) {
+            EXPECT_EQ(total, 0) << what;
+        } else {
+            EXPECT_EQ(total, 1) << what;
+            EXPECT_EQ(*CounterOf(st, c.counter), 1) << what;
+        }
+        EXPECT_EQ(st.cVendors.Count(), 40) << what;
+    }
+}
+
+TEST_F(Decision, NoCompanyChangesNothing) {
+    for (const std::string none : {"None", "NONE", "  none  "}) {
+        std::string company = none, exe, name = "Writer", version = "2.0";
+        std::string compliant, instructions = "keep", vb = "vb", ve = "ve";
+        const auto shown = CheckCompliance(st_, company, exe, name, version, compliant, instructions, vb, ve);
+        EXPECT_EQ(compliant, "-1");
+        EXPECT_EQ(vb, "vb");
+        EXPECT_EQ(ve, "ve");
+        EXPECT_EQ(instructions, "keep");
+        EXPECT_EQ(shown.status, "");
+        EXPECT_EQ(shown.line, IndicatorLine::None);
+        EXPECT_FALSE(shown.flash.has_value());
+        EXPECT_EQ(company, none);
+    }
+    EXPECT_EQ(st_.lngComp + st_.lngCompUnknown + st_.lngNotCompFix + st_.lngNotComp + st_.lngNotTest, 0);
+    EXPECT_EQ(st_.cVendors.Count(), 40);
+}
+
+TEST_F(Decision, UnknownCompanyJoinsTheDirectoryAndStaysUnknown) {
+    for (int round = 0; round < 2; ++round) {
+        std::string company = "Quillon Tools", exe, name = "Quillon Tools Pad!", version = "Version 1, 2";
+        std::string compliant, instructions = "keep", vb, ve;
+        const auto shown = CheckCompliance(st_, company, exe, name, version, compliant, instructions, vb, ve);
+        EXPECT_EQ(compliant, "0");
+        EXPECT_EQ(vb, "Version 1, 2");
+        EXPECT_EQ(ve, "Version 1, 2");
+        EXPECT_EQ(instructions, "keep");
+        EXPECT_EQ(shown.status, "Pad Not in Ostrevan Database - Send Readiness Request Letter");
+        EXPECT_EQ(shown.line, IndicatorLine::None);
+        EXPECT_EQ(shown.flash, kBlack);
+        EXPECT_EQ(st_.cVendors.Count(), 41);
+        EXPECT_EQ(st_.cVendors.Item(41).Name(), "Quillon Tools");
+    }
+    EXPECT_EQ(st_.lngComp + st_.lngCompUnknown + st_.lngNotCompFix + st_.lngNotComp + st_.lngNotTest, 0);
+}
+
+TEST_F(Decision, RepeatedDecisionsGiveTheSameAnswerAfterTheVendorIsRenamed) {
+    // The decision keeps normalised record names between calls; a renamed vendor must not be
+    // matched under its old name.
+    auto decide = [&](std::string company, std::string name) {
+        std::string exe, version = "2.0", compliant, instructions, vb, ve;
+        CheckCompliance(st_, company, exe, name, version, compliant, instructions, vb, ve);
+        return compliant;
+    };
+    st_.cVendors.Item(5).mvarApps.Add(5, 4, "Acme Studio", "", "NOLIMITS", "NOLIMITS", "", "", 50);
+    EXPECT_EQ(decide("Acme", "Acme Studio"), "4");  // record name "Studio" contains "Studio"
+    EXPECT_EQ(decide("Acme", "Acme Studio"), "4");
+    st_.cVendors.Item(5).SetName("Zenith");
+    // Record names keep "Acme" now: the program "Acme" of company Zenith fits the first record
+    // whose names contain it, Paint with its alternative name "Acme Draw" (2.0 to 2.0).
+    EXPECT_EQ(decide("Zenith", "Zenith Acme"), "3");
+    EXPECT_EQ(decide("Zenith", "Zenith Studio"), "4");
+    EXPECT_EQ(decide("Zenith", "Zenith Writer"), "1");
+}
+
+TEST(ProductLoader, FilesProductsUnderTheirVendorsInFileOrder) {
+    TempDir dir;
+    WriteFileBytes(dir / "Vendors.y2k", VendorLine("None", 1) + VendorLine("B", 2) + VendorLine("C", 3));
+    WriteFileBytes(dir / "APPS.y2k",
+                   AppLine(1, 3, 1, "First", "", "1", "2", "") +
+                   AppLine(2, 1, 1, "Lone", "", "1", "2", "") +
+                   "\"3\tabc\t1\tSkipped letters\t\t1\t2\t\t\"\r\n"
+                   "\"4\t\t1\tSkipped empty\t\t1\t2\t\t\"\r\n" +
+                   AppLine(5, 3, 4, "Second", "", "1", "2", "") +
+                   AppLine(6, 0, 1, "Vendor zero", "", "1", "2", "") +
+                   AppLine(7, 12, 1, "Vendor twelve", "", "1", "2", "", ""));
+    RunState st;
+    StartRunState(st, dir.path());
+    EXPECT_EQ(st.lngNumVends, 3);
+    std::vector<std::string> three, one;
+    for (const clsY2KAPP& r : st.cVendors.Item(3).mvarApps.mvarCOL) three.push_back(r.ProductName);
+    for (const clsY2KAPP& r : st.cVendors.Item(1).mvarApps.mvarCOL) one.push_back(r.ProductName + "/" + std::to_string(r.Vendor));
+    EXPECT_EQ(three, (std::vector<std::string>{"First", "Second"}));
+    EXPECT_EQ(one, (std::vector<std::string>{"Lone/1", "Vendor zero/0", "Vendor twelve/12"}));
+    EXPECT_EQ(st.cVendors.Item(2).mvarApps.Count(), 0);
+    EXPECT_EQ(st.cVendors.Item(3).mvarApps.mvarCOL.ByKey("5Y").CompliantCode, 4);
+}
+
+TEST(ProductLoader, ABadLineEndsTheLoad) {
+    const std::string before = AppLine(1, 2, 1, "Kept", "", "1", "2", "");
+    const std::string after = AppLine(9, 2, 1, "Lost", "", "1", "2", "");
+    for (const std::string& bad : {std::string("\r\n"), AppLine(1, 2, 1, "Duplicate", "", "1", "2", ""),
+                                   std::string("\"x\t2\t1\tBad ID\t\t1\t2\t\t\"\r\n"),
+                                   std::string("\"3\t2\t1e9\tBad code\t\t1\t2\t\t\"\r\n"),
+                                   std::string("\"3\t2\t1\tShort\t1\t2\"\r\n")}) {
+        TempDir dir;
+        WriteFileBytes(dir / "Vendors.y2k", VendorLine("None", 1) + VendorLine("B", 2));
+        WriteFileBytes(dir / "APPS.y2k", before + bad + after);
+        RunState st;
+        StartRunState(st, dir.path());
+        EXPECT_EQ(st.cVendors.Item(2).mvarApps.Count(), 1) << bad;
+        EXPECT_EQ(st.cVendors.Item(2).mvarApps.mvarCOL.At(1).ProductName, "Kept") << bad;
+    }
+}
+
+TEST(StartUp, MissingFilesLeaveAnEmptyKnowledgeBase) {
+    TempDir dir;
+    WriteFileBytes(dir / "APPS.y2k", AppLine(1, 1, 1, "Orphan", "", "1", "2", ""));
+    RunState st;
+    st.lngComp = 3;
+    st.strMode = "VIEW";
+    StartRunState(st, dir.path());
+    EXPECT_EQ(st.lngNumVends, 0);
+    EXPECT_EQ(st.cVendors.Count(), 0);
+    EXPECT_EQ(st.lngComp, 0);
+    EXPECT_EQ(st.strMode, "Create");
+    EXPECT_EQ(st.lngStep, 0);
+    EXPECT_TRUE(st.JustLoaded);
+    EXPECT_EQ(st.strCompMessages[0], "Not in Ostrevan Database, Send Readiness Request Letter");
+    EXPECT_EQ(st.strCompMessages[5], "Year 2000 Ready With Issues - Check with Manufacturer");
+
+    // With no vendor file the first company met becomes vendor 1, which never matches.
+    std::string company = "Acme", exe, name = "Writer", version = "1", compliant, instructions, vb, ve;
+    CheckCompliance(st, company, exe, name, version, compliant, instructions, vb, ve);
+    EXPECT_EQ(compliant, "0");
+    EXPECT_EQ(st.cVendors.Item(1).Name(), "Acme");
+}
+
+TEST(ReadinessTable, ReportOrderAndPositionsAgree) {
+    for (size_t pos = 0; pos < kReportOrder.size(); ++pos)
+        EXPECT_EQ(FindReadiness(kReportOrder[pos])->reportPosition, static_cast<int>(pos));
+    EXPECT_EQ(FindReadiness(-1)->reportPosition, -1);
+    EXPECT_EQ(FindReadiness(7), nullptr);
+    EXPECT_EQ(FindReadiness(-2), nullptr);
+    EXPECT_EQ(ReadinessColour(3), ReadinessColour(4));
+    EXPECT_EQ(ReadinessColour(12), kBlack);
+}
+
+}  // namespace
+}  // namespace ostrevan

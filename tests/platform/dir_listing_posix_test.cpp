@@ -1,0 +1,95 @@
+// Listing rules on this host's file systems: hidden names, the program pattern, links.
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <filesystem>
+
+#include <gtest/gtest.h>
+
+#include "platform/dir_listing.h"
+#include "platform/vb_error.h"
+#include "support/test_support.h"
+
+using namespace ostrevan;
+using namespace ostrevan::platform;
+using ostrevan::testing::TempDir;
+using ostrevan::testing::WriteFileBytes;
+namespace fs = std::filesystem;
+
+namespace {
+
+std::vector<std::string> Names(const std::vector<DirEntry>& v) {
+    std::vector<std::string> out;
+    for (const auto& e : v) out.push_back(e.name);
+    std::sort(out.begin(), out.end());
+    return out;
+}
+
+}  // namespace
+
+TEST(DirListingPosix, ProgramPatternTakesPlainFilesEndingInExeOfAnyCase) {
+    TempDir t;
+    for (const char* n : {"a.exe", "B.EXE", "c.Exe", "d.exe.bak", "e.exex", "f.com", "exe", ".exe",
+                          ".hidden.exe"})
+        WriteFileBytes(t / n, "MZ");
+    fs::create_directory(t / "dir.exe");
+    fs::create_symlink(t / "a.exe", t / "link.exe");
+    mkfifo((t / "pipe.exe").c_str(), 0600);
+    EXPECT_EQ(Names(ListDirectory(t.path(), ListPattern::kPrograms)),
+              (std::vector<std::string>{"B.EXE", "a.exe", "c.Exe"}));
+}
+
+TEST(DirListingPosix, AllPatternGivesKindsAndHidesDotNames) {
+    TempDir t;
+    WriteFileBytes(t / "file.txt", "x");
+    fs::create_directory(t / "sub");
+    fs::create_directory(t / ".git");
+    fs::create_directory_symlink(t.path(), t / "loop");
+    auto list = ListDirectory(t.path(), ListPattern::kAll);
+    ASSERT_EQ(Names(list), (std::vector<std::string>{"file.txt", "loop", "sub"}));
+    for (const auto& e : list) {
+        EntryKind want = e.name == "sub" ? EntryKind::kDirectory
+                         : e.name == "loop" ? EntryKind::kLink
+                                            : EntryKind::kFile;
+        EXPECT_EQ(e.kind, want) << e.name;
+        EXPECT_EQ(e.host, t.path() / e.name);
+    }
+}
+
+TEST(DirListingPosix, OrderIsTheFileSystemsNotSorted) {
+    TempDir t;
+    for (const char* n : {"z.exe", "a.exe", "m.exe", "b.exe"}) WriteFileBytes(t / n, "MZ");
+    std::vector<std::string> host_order;
+    for (const auto& e : fs::directory_iterator(t.path())) host_order.push_back(e.path().filename().string());
+    std::vector<std::string> listed;
+    for (const auto& e : ListDirectory(t.path(), ListPattern::kPrograms)) listed.push_back(e.name);
+    EXPECT_EQ(listed, host_order);
+}
+
+TEST(DirListingPosix, HostNamesBecomeWindows1252) {
+    TempDir t;
+    WriteFileBytes(t / "Caf\xC3\xA9.exe", "MZ");         // é is in the code page
+    WriteFileBytes(t / "\xE2\x82\xAC" "uro.exe", "MZ");  // so is the euro sign
+    auto names = Names(ListDirectory(t.path(), ListPattern::kPrograms));
+    EXPECT_EQ(names, (std::vector<std::string>{"Caf\xE9.exe", "\x80uro.exe"}));
+}
+
+TEST(DirListingPosix, DirectoriesThatCannotBeListedFailWithPathNotFound) {
+    TempDir t;
+    WriteFileBytes(t / "plain", "x");
+    for (const fs::path& p : {t / "missing", t / "plain"}) {
+        try {
+            ListDirectory(p, ListPattern::kAll);
+            ADD_FAILURE() << p;
+        } catch (const VbError& e) {
+            EXPECT_EQ(e.number(), kErrPathNotFound);
+        }
+    }
+    if (geteuid() != 0) {
+        fs::create_directory(t / "locked");
+        fs::permissions(t / "locked", fs::perms::none);
+        EXPECT_THROW(ListDirectory(t / "locked", ListPattern::kPrograms), VbError);
+        fs::permissions(t / "locked", fs::perms::owner_all);
+    }
+}

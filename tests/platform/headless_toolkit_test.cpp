@@ -1,0 +1,310 @@
+// The headless backend: controls, windows, dialogs and the rich-text view as window code and
+// tests use them.
+#include <gtest/gtest.h>
+
+#include "platform/ui/headless/headless_toolkit.h"
+#include "platform/ui/rtf.h"
+#include "platform/vb_error.h"
+#include "support/test_support.h"
+
+namespace ostrevan::ui::headless {
+namespace {
+
+const Color kGreen{0, 192, 0}, kRed{255, 0, 0};
+
+class Headless : public ::testing::Test {
+protected:
+    HeadlessToolkit tk;
+    Window& w = tk.NewWindow({"frmTest", "Test", 8250, 5040});
+};
+
+TEST_F(Headless, ButtonsRunTheirHandlerOnlyWhenTheUserCouldPressThem) {
+    Frame& page = w.AddFrame({"FraPage", {0, 0, 8000, 4000}});
+    Button& b = page.AddButton({"btnGo", {120, 120, 1095, 375}, "Go"});
+    int clicks = 0;
+    b.onClick = [&] { ++clicks; };
+    struct Case { bool pageVisible, pageEnabled, visible, enabled; int expected; };
+    const Case cases[] = {{true, true, true, true, 1}, {true, true, true, false, 0},
+                          {true, true, false, true, 0}, {false, true, true, true, 0},
+                          {true, false, true, true, 0}};
+    for (const Case& c : cases) {
+        clicks = 0;
+        page.SetVisible(c.pageVisible);
+        page.SetEnabled(c.pageEnabled);
+        b.SetVisible(c.visible);
+        b.SetEnabled(c.enabled);
+        b.Click();
+        EXPECT_EQ(clicks, c.expected) << c.pageVisible << c.pageEnabled << c.visible << c.enabled;
+    }
+    EXPECT_EQ(&tk.Find<Button>("frmTest.btnGo"), &b);
+    EXPECT_THROW(tk.Find<Label>("frmTest.btnGo"), std::out_of_range);
+    EXPECT_THROW(tk.Find<Button>("frmTest.nothing"), std::out_of_range);
+}
+
+TEST_F(Headless, OptionButtonsOfOneContainerFormOneGroup) {
+    OptionButton& a = w.AddOption({"optA", {}, "A"});
+    OptionButton& b = w.AddOption({"optB", {}, "B"});
+    Frame& f = w.AddFrame({"fra", {}});
+    OptionButton& c = f.AddOption({"optC", {}, "C"});
+    int bClicks = 0;
+    b.onClick = [&] { ++bClicks; };
+    a.SetValue(true);
+    c.SetValue(true);
+    EXPECT_TRUE(a.Value());
+    EXPECT_EQ(bClicks, 0);  // setting a value runs no event
+    b.Click();
+    EXPECT_FALSE(a.Value());
+    EXPECT_TRUE(b.Value());
+    EXPECT_TRUE(c.Value());  // another container, another group
+    EXPECT_EQ(bClicks, 1);
+}
+
+TEST_F(Headless, WindowSizeEventsAndClientArea) {
+    auto& hw = tk.FindWindow("frmTest");
+    int resizes = 0;
+    w.onResize = [&] { ++resizes; };
+    EXPECT_EQ(w.ClientWidth(), 8250);
+    EXPECT_EQ(w.ClientHeight(), 5040);
+    w.Resize(9000, 6000);
+    EXPECT_EQ(resizes, 0) << "no resize event before the window first appears";
+    w.Show();
+    EXPECT_EQ(resizes, 1);
+    EXPECT_EQ(w.ClientWidth(), 9000 - HeadlessWindow::kFrameWidth);
+    w.SetState(WindowState::Minimized);
+    EXPECT_EQ(resizes, 2);
+    EXPECT_EQ(w.ClientWidth(), 0);
+    w.SetState(WindowState::Normal);
+    EXPECT_EQ(resizes, 3);
+    EXPECT_EQ(w.ClientHeight(), 6000 - HeadlessWindow::kFrameHeight);
+    w.Move(100, 200);
+    EXPECT_EQ(resizes, 3) << "moving is not resizing";
+    w.SetMinimumSize(640 * 15, 400 * 15);
+    hw.DragTo(1000, 1000);
+    EXPECT_EQ(w.Bounds(), (Rect{100, 200, 9600, 6000}));
+}
+
+TEST_F(Headless, ActivationFollowsShowingAndHiding) {
+    Window& help = tk.NewWindow({"frmHelp", "Help", 6765, 4620});
+    int mainActivations = 0, helpActivations = 0;
+    w.onActivate = [&] { ++mainActivations; };
+    help.onActivate = [&] { ++helpActivations; };
+    w.Show();
+    help.Show();
+    help.Show();  // already in front: no new activation
+    EXPECT_EQ(mainActivations, 1);
+    EXPECT_EQ(helpActivations, 1);
+    help.Hide();
+    EXPECT_EQ(mainActivations, 2) << "the window below comes to the front";
+    EXPECT_EQ(tk.ActiveWindow(), &tk.FindWindow("frmTest"));
+}
+
+TEST_F(Headless, ModalWindowsAreHandedToTheTestAndClosedAfterwards) {
+    Window& dlg = tk.NewWindow({"frmDetail", "Detailed Report", 6510, 4530,
+                                WindowStyle::FixedDialog});
+    Button& ok = dlg.AddButton({"btnOK", {}, "Close"});
+    ok.SetRole(ButtonRole::Cancel);
+    ok.onClick = [&] { dlg.Hide(); };
+    std::vector<std::string> seen;
+    tk.onModal = [&](HeadlessWindow& m) {
+        seen.push_back(m.Name());
+        EXPECT_TRUE(m.Visible());
+        EXPECT_TRUE(m.Modal());
+        m.PressEscape();
+    };
+    dlg.ShowModal();
+    EXPECT_EQ(seen, std::vector<std::string>{"frmDetail"});
+    EXPECT_FALSE(dlg.Visible());
+    // Left open by the test: closed through the frame, which runs onClose.
+    int closes = 0;
+    dlg.onClose = [&] { ++closes; dlg.Unload(); };
+    tk.onModal = nullptr;
+    dlg.ShowModal();
+    EXPECT_EQ(closes, 1);
+    EXPECT_TRUE(dlg.Unloaded());
+    EXPECT_THROW(tk.FindWindow("frmDetail"), std::out_of_range);
+}
+
+TEST_F(Headless, UnloadingTheMainWindowEndsTheProgram) {
+    Window& help = tk.NewWindow({"frmHelp", "Help", 100, 100});
+    tk.SetMainWindow(w);
+    w.Show();
+    help.Show();
+    w.Unload();
+    EXPECT_TRUE(tk.ended);
+    EXPECT_TRUE(help.Unloaded());
+}
+
+TEST_F(Headless, DialogsAreRecordedAndAnsweredFromTheQueue) {
+    tk.ShowMessage("YMARK 2000 Copy Completed!");
+    tk.ShowMessage("Unable to Print", "Print Error!!");
+    ASSERT_EQ(tk.messages.size(), 2u);
+    EXPECT_EQ(tk.messages[0].title, "Ostrevan");
+    EXPECT_EQ(tk.messages[1].title, "Print Error!!");
+
+    tk.inputAnswers = {std::string("D:\\r.rtf"), std::nullopt};
+    EXPECT_EQ(tk.AskInput("Enter Destination of File", "Save", "C:\\Temp.rtf"), "D:\\r.rtf");
+    EXPECT_EQ(tk.AskInput("p", "t", "d"), std::nullopt);
+    EXPECT_EQ(tk.AskInput("p", "t", "d"), "d") << "nothing queued: OK with the default";
+    ASSERT_EQ(tk.inputs.size(), 3u);
+    EXPECT_EQ(tk.inputs[0].defaultText, "C:\\Temp.rtf");
+}
+
+TEST_F(Headless, YieldRunsTheTestHookSoButtonsCanBePressedDuringLongWork) {
+    Button& abort = w.AddButton({"btnAbort", {}, "Abort!"});
+    bool aborting = false;
+    abort.onClick = [&] { aborting = true; };
+    tk.onYield = [&] { if (tk.yields == 3) tk.Find<Button>("frmTest.btnAbort").Click(); };
+    int steps = 0;
+    while (!aborting && steps < 100) {
+        ++steps;
+        tk.DoEvents();
+    }
+    EXPECT_EQ(steps, 3);
+}
+
+TEST_F(Headless, DriveListSelectsByLetterAndReportsChanges) {
+    tk.SetDrives({"a:", "c: [SYSTEM]", "z: [/]"}, 1);
+    DriveList& d = w.AddDriveList({"DriveReport", {}});
+    int changes = 0;
+    d.onChange = [&] { ++changes; };
+    EXPECT_EQ(d.Drive(), "c: [SYSTEM]");
+    d.SetDrive("Z:\\");
+    EXPECT_EQ(d.Drive(), "z: [/]");
+    d.SetDrive("z:");
+    d.SetDrive("q:");
+    EXPECT_EQ(changes, 1);
+    EXPECT_EQ(d.Drive(), "z: [/]");
+    tk.SetDrives({"c: [NEW]", "z: [/]"}, 0);
+    d.Refresh();
+    EXPECT_EQ(d.Drive(), "z: [/]") << "refreshing keeps the selected drive";
+    EXPECT_EQ(d.Entries().size(), 2u);
+}
+
+TEST_F(Headless, PictureBoxDrawsImagesByAlphaAndClears) {
+    PictureBox& p = w.AddPicture({"pic", {600, 2520, 495, 495}});
+    auto& hp = tk.Find<HeadlessPicture>("frmTest.pic");
+    ASSERT_EQ(hp.Picture().Width(), 33);
+    Image img{2, 1, {255, 0, 0, 255, 0, 0, 255, 0}};  // opaque red, transparent blue
+    p.DrawImage(4, 5, img);
+    EXPECT_EQ(hp.Picture().At(4, 5), kRed);
+    EXPECT_EQ(hp.Picture().At(5, 5), kButtonFace);
+    p.Clear();
+    EXPECT_EQ(hp.Picture().Count(kRed), 0);
+}
+
+// ---- The rich-text view ----
+
+class HeadlessRich : public Headless {
+protected:
+    RichText& r = w.AddRichText({"rtxtSummary", {120, 600, 7935, 3135}});
+    void Append(const std::string& s, Color c) {
+        r.SetSelection(r.TextLength(), 0);
+        r.SetSelColor(c);
+        r.ReplaceSelection(s);
+    }
+};
+
+TEST_F(HeadlessRich, AppendingInColoursAsTheReportDoes) {
+    r.SetText("old text");
+    r.SetText("");
+    r.SetFontSize(8.25);
+    r.SetFontName("Courier");
+    Append("Acme Writer\n\tVersion(s): 3.1\n", kGreen);
+    Append("Other\n", kRed);
+    EXPECT_EQ(r.Text(), "Acme Writer\n\tVersion(s): 3.1\nOther\n");
+    EXPECT_EQ(r.TextLength(), 35);
+    const PrintableText t = r.Content();
+    ASSERT_EQ(t.runs.size(), 2u);
+    EXPECT_EQ(t.runs[0].format.color, kGreen);
+    EXPECT_EQ(t.runs[0].format.face, "Courier");
+    EXPECT_EQ(t.runs[0].format.heightTwips, 165);
+    EXPECT_EQ(t.runs[1].format.color, kRed);
+    EXPECT_EQ(r.SelStart(), 35);
+    EXPECT_EQ(r.LineFromChar(r.TextLength()), 3);
+    EXPECT_EQ(r.LineFromChar(12), 1);
+}
+
+TEST_F(HeadlessRich, TypingContinuesTheColourBeforeTheCaret) {
+    Append("green", kGreen);
+    Append("red", kRed);
+    r.SetSelection(2, 0);
+    r.ReplaceSelection("G");
+    r.SetSelection(7, 0);
+    r.ReplaceSelection("R");
+    EXPECT_EQ(r.Text(), "grGeenrRed");
+    const PrintableText t = r.Content();
+    ASSERT_EQ(t.runs.size(), 2u);
+    EXPECT_EQ(t.runs[0].text, "grGeen");
+    EXPECT_EQ(t.runs[1].text, "rRed");
+}
+
+TEST_F(HeadlessRich, SelectionIsClampedAndReplaced) {
+    r.SetText("abcdef");
+    r.SetSelection(4, 100);
+    EXPECT_EQ(r.SelLength(), 2);
+    EXPECT_EQ(r.SelText(), "ef");
+    r.SetSelection(-1, 2);
+    EXPECT_EQ(r.SelStart(), 0);
+    r.SetSelColor(kRed);
+    EXPECT_EQ(r.Content().runs[0], (TextRun{"ab", CharFormat{"MS Sans Serif", 165, false, false, kRed}}));
+    r.ReplaceSelection("X");
+    EXPECT_EQ(r.Text(), "Xcdef");
+    EXPECT_EQ(r.SelStart(), 1);
+    EXPECT_EQ(r.SelLength(), 0);
+}
+
+TEST_F(HeadlessRich, DoubleClickPlacesTheCaretBeforeTheHandlerRuns) {
+    r.SetText("a\nb\nc");
+    int line = -1;
+    r.onDoubleClick = [&] { line = r.LineFromChar(r.SelStart()); };
+    tk.Find<HeadlessRichText>("frmTest.rtxtSummary").DoubleClickAt(4);
+    EXPECT_EQ(line, 2);
+}
+
+TEST_F(HeadlessRich, SavedFileLoadsBackWithColoursFaceAndIndents) {
+    testing::TempDir dir;
+    r.SetFontName("Courier");
+    Append("green\n", kGreen);
+    Append("red", kRed);
+    r.SetSelection(0, r.TextLength());
+    r.SetSelIndents(100, 100);
+    const std::string path = (dir / "Temp.rtf").string();
+    r.SaveFile(path);
+    r.SaveFile(path);  // replaces, does not append
+    EXPECT_EQ(ReadRtf(testing::ReadFileBytes(path)).runs.size(), 2u);
+
+    RichText& other = w.AddRichText({"rtxtOther", {}});
+    other.LoadFile(path);
+    EXPECT_EQ(other.Text(), "green\nred");
+    const PrintableText t = other.Content();
+    ASSERT_EQ(t.runs.size(), 2u);
+    EXPECT_EQ(t.runs[0].format.color, kGreen);
+    EXPECT_EQ(t.runs[1].format.color, kRed);
+    EXPECT_EQ(t.runs[1].format.face, "Courier");
+    EXPECT_EQ(t.paragraphs, (std::vector<ParaFormat>{{100, 100}, {100, 100}}));
+}
+
+TEST_F(HeadlessRich, FileFailuresRaiseVbErrorsAndKeepTheContent) {
+    testing::TempDir dir;
+    r.SetText("keep");
+    try {
+        r.LoadFile((dir / "missing.rtf").string());
+        FAIL() << "no error";
+    } catch (const VbError& e) {
+        EXPECT_EQ(e.number(), kErrFileNotFound);
+    }
+    EXPECT_EQ(r.Text(), "keep");
+    try {
+        r.SaveFile((dir / "no" / "such" / "dir.rtf").string());
+        FAIL() << "no error";
+    } catch (const VbError& e) {
+        EXPECT_EQ(e.number(), kErrPathAccess);
+    }
+    // A file that is not RTF is shown as plain text.
+    testing::WriteFileBytes(dir / "plain.txt", "line 1\r\nline 2\rline 3");
+    r.LoadFile((dir / "plain.txt").string());
+    EXPECT_EQ(r.Text(), "line 1\nline 2\nline 3");
+}
+
+}  // namespace
+}  // namespace ostrevan::ui::headless

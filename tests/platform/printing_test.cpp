@@ -1,0 +1,222 @@
+// Printing: the line printer, page breaks, wrapping within margins and indents, the absent
+// printer, and the picture of a printed page.
+#include <gtest/gtest.h>
+
+#include "platform/ui/headless/headless_printer.h"
+#include "platform/ui/page_layout.h"
+#include "platform/vb_error.h"
+
+namespace ostrevan::ui::headless {
+namespace {
+
+const Color kRed{255, 0, 0}, kGreen{0, 192, 0};
+
+int ErrorOf(const std::function<void()>& f) {
+    try {
+        f();
+    } catch (const VbError& e) {
+        return e.number();
+    }
+    return 0;
+}
+
+TEST(Printer, AbsentPrinterRefusesEveryPrintingOperation) {
+    HeadlessPrinter p;
+    p.SetAbsent(true);
+    EXPECT_EQ(ErrorOf([&] { p.SetFontSize(12); }), kErrPrinter);
+    EXPECT_EQ(ErrorOf([&] { p.PrintLine(""); }), kErrPrinter);
+    EXPECT_EQ(ErrorOf([&] { p.PrintText(PrintableText{{TextRun{"x", {}}}, {}}); }), kErrPrinter);
+    EXPECT_EQ(ErrorOf([&] { p.EndDoc(); }), 0) << "nothing is open, so nothing to end";
+    EXPECT_EQ(p.failures, 3);
+    EXPECT_TRUE(p.Documents().empty());
+    // A printer that comes back prints the next document normally.
+    p.SetAbsent(false);
+    p.PrintLine("back");
+    p.EndDoc();
+    ASSERT_EQ(p.Documents().size(), 1u);
+    EXPECT_EQ(p.Documents()[0].pages.at(0).Text(), "back");
+}
+
+TEST(Printer, LinesGoOneBelowTheOtherAndEndDocSendsTheDocument) {
+    HeadlessPrinter p;
+    p.EndDoc();
+    EXPECT_TRUE(p.Documents().empty()) << "ending an empty document sends nothing";
+    p.SetFontSize(12);
+    p.PrintLine("");
+    p.PrintLine("Dear Sir / Madam,");
+    p.PrintLine("second");
+    EXPECT_TRUE(p.DocumentOpen());
+    p.EndDoc();
+    EXPECT_FALSE(p.DocumentOpen());
+    ASSERT_EQ(p.Documents().size(), 1u);
+    const PrintedDocument& d = p.Documents()[0];
+    ASSERT_EQ(d.pages.size(), 1u);
+    ASSERT_EQ(d.pages[0].items.size(), 2u);
+    const DrawnText& a = d.pages[0].items[0];
+    const DrawnText& b = d.pages[0].items[1];
+    EXPECT_EQ(a.text, "Dear Sir / Madam,");
+    EXPECT_EQ(a.format.heightTwips, 240);
+    EXPECT_EQ(a.x, 48) << "half-inch margin at 96 dots per inch";
+    EXPECT_EQ(a.y, 48 + 16) << "below the margin and one empty 12-point line";
+    EXPECT_EQ(b.y - a.y, 16);
+    EXPECT_EQ(d.lines.size(), 3u);
+    EXPECT_EQ(d.lines[1], (std::pair<std::string, double>{"Dear Sir / Madam,", 12.0}));
+    // The next print starts a new document.
+    p.PrintLine("next");
+    p.EndDoc();
+    EXPECT_EQ(p.Documents().size(), 2u);
+}
+
+TEST(Printer, LongDocumentsContinueOnNewPagesWithinTheMargins) {
+    HeadlessPrinter p;
+    p.SetFontSize(12);
+    for (int i = 0; i < 150; ++i) p.PrintLine("line " + std::to_string(i));
+    p.EndDoc();
+    const PrintedDocument& d = p.Documents().at(0);
+    // 1056 dots high, 48 of margin at top and bottom, 16 a line: 60 lines a page.
+    ASSERT_EQ(d.pages.size(), 3u);
+    EXPECT_EQ(d.pages[0].items.size(), 60u);
+    EXPECT_EQ(d.pages[2].items.size(), 30u);
+    EXPECT_EQ(d.pages[1].items[0].text, "line 60");
+    for (const PrintedPage& pg : d.pages) {
+        for (const DrawnText& t : pg.items) {
+            EXPECT_GE(t.y, 48);
+            EXPECT_LE(t.y + 16, 1056 - 48);
+        }
+    }
+}
+
+TEST(Printer, RichTextWrapsWithinIndentsAndKeepsColours) {
+    HeadlessPrinter p;
+    CharFormat f{"Courier", 165, false, false, kGreen};  // 11-dot cells, 5 dots wide
+    std::string words;
+    for (int i = 0; i < 60; ++i) words += "word" + std::to_string(i % 10) + " ";
+    PrintableText t{{TextRun{words, f}, TextRun{"\nred", CharFormat{"Courier", 165, true, false, kRed}}},
+                    {ParaFormat{1440, 1440}, ParaFormat{}}};
+    p.PrintLine("");
+    p.PrintText(t);
+    p.EndDoc();
+    const PrintedPage& pg = p.Documents().at(0).pages.at(0);
+    ASSERT_GE(pg.items.size(), 3u);
+    const int left = 48 + 96, right = 816 - 48 - 96;
+    for (size_t i = 0; i + 1 < pg.items.size(); ++i) {
+        const DrawnText& d = pg.items[i];
+        EXPECT_EQ(d.x, left) << "indented paragraph, item " << i;
+        EXPECT_LE(d.x + 5 * static_cast<int>(d.text.size()), right + 5) << d.text;
+        EXPECT_EQ(d.format.color, kGreen);
+        EXPECT_NE(d.text.substr(0, 4), "ord") << "words are not split";
+    }
+    EXPECT_EQ(pg.items.back().text, "red");
+    EXPECT_EQ(pg.items.back().x, 48);
+    EXPECT_EQ(pg.items.back().format.color, kRed);
+    EXPECT_EQ(p.Documents()[0].texts.size(), 1u);
+}
+
+TEST(PageLayout, TabsSpacesAndOverlongWords) {
+    HeadlessPrintDevice dev;  // 12-point text: 8 dots a character
+    CharFormat f{"Courier", 240};
+    struct Case { std::string text; int left, right; std::vector<std::pair<int, std::string>> first; int lines; };
+    const Case cases[] = {
+        {"\tVersion(s): 3.1", 0, 0, {{48, "Version(s): 3.1"}}, 1},
+        {"a\tb", 0, 0, {{0, "a"}, {48, "b"}}, 1},
+        {"  lead", 0, 0, {{0, "  lead"}}, 1},
+        // 816 dots minus 800 of margins leave 16: two characters a line.
+        {"abcdef", 400, 400, {{400, "ab"}}, 3},
+        {"ab cd", 400, 400, {{400, "ab"}}, 2},
+        {"", 0, 0, {}, 1},
+        {"x\n\ny", 0, 0, {{0, "x"}}, 3},
+    };
+    for (const Case& c : cases) {
+        const auto lines = LayOutText(PrintableText{{TextRun{c.text, f}}, {}}, dev, c.left, c.right);
+        ASSERT_EQ(static_cast<int>(lines.size()), c.lines) << c.text;
+        std::vector<std::pair<int, std::string>> first;
+        for (const auto& piece : lines[0].pieces) first.emplace_back(piece.x, piece.text);
+        EXPECT_EQ(first, c.first) << c.text;
+        for (const auto& l : lines) EXPECT_EQ(l.height, 16) << c.text;
+    }
+}
+
+TEST(Printer, PageRasterShowsTheTextInItsColour) {
+    HeadlessPrinter p;
+    p.PrintText(PrintableText{{TextRun{"Acme", CharFormat{"Courier", 240, false, false, kRed}}}, {}});
+    p.EndDoc();
+    const Bitmap page = HeadlessPrinter::Rasterize(p.Documents().at(0).pages.at(0));
+    EXPECT_EQ(page.Width(), 816);
+    EXPECT_EQ(page.Height(), 1056);
+    int red = 0, outside = 0;
+    for (int y = 0; y < page.Height(); ++y)
+        for (int x = 0; x < page.Width(); ++x)
+            if (page.At(x, y) == kRed) {
+                ++red;
+                outside += x < 48 || x >= 48 + 4 * 8 || y < 48 || y >= 48 + 16;
+            }
+    EXPECT_GT(red, 40);
+    EXPECT_EQ(outside, 0);
+}
+
+// Reads back a PNG written with stored deflate blocks, checking every checksum on the way.
+std::vector<uint8_t> DecodeStoredPng(const std::string& png, int& w, int& h) {
+    auto be32 = [&](size_t i) {
+        return (uint32_t(uint8_t(png[i])) << 24) | (uint32_t(uint8_t(png[i + 1])) << 16) |
+               (uint32_t(uint8_t(png[i + 2])) << 8) | uint32_t(uint8_t(png[i + 3]));
+    };
+    EXPECT_EQ(png.substr(0, 8), std::string("\x89PNG\r\n\x1a\n", 8));
+    std::string idat;
+    size_t i = 8;
+    while (i + 12 <= png.size()) {
+        const uint32_t len = be32(i);
+        const std::string type = png.substr(i + 4, 4);
+        uint32_t crc = 0xFFFFFFFF;
+        for (size_t k = i + 4; k < i + 8 + len; ++k) {
+            crc ^= uint8_t(png[k]);
+            for (int b = 0; b < 8; ++b) crc = crc & 1 ? 0xEDB88320u ^ (crc >> 1) : crc >> 1;
+        }
+        EXPECT_EQ(~crc, be32(i + 8 + len)) << type;
+        if (type == "IHDR") { w = int(be32(i + 8)); h = int(be32(i + 12)); }
+        if (type == "IDAT") idat += png.substr(i + 8, len);
+        i += 12 + len;
+    }
+    EXPECT_EQ(i, png.size());
+    std::string raw;
+    size_t j = 2;
+    for (bool last = false; !last && j + 5 <= idat.size();) {
+        last = idat[j] & 1;
+        const size_t n = uint8_t(idat[j + 1]) | (uint8_t(idat[j + 2]) << 8);
+        EXPECT_EQ(n ^ 0xFFFF, size_t(uint8_t(idat[j + 3]) | (uint8_t(idat[j + 4]) << 8)));
+        raw += idat.substr(j + 5, n);
+        j += 5 + n;
+    }
+    uint32_t a = 1, b = 0;
+    for (unsigned char c : raw) { a = (a + c) % 65521; b = (b + a) % 65521; }
+    const uint32_t adler = (uint32_t(uint8_t(idat[j])) << 24) | (uint32_t(uint8_t(idat[j + 1])) << 16) |
+                           (uint32_t(uint8_t(idat[j + 2])) << 8) | uint32_t(uint8_t(idat[j + 3]));
+    EXPECT_EQ((b << 16) | a, adler);
+    EXPECT_EQ(j + 4, idat.size());
+    std::vector<uint8_t> px;
+    for (int y = 0; y < h; ++y) {
+        EXPECT_EQ(raw[size_t(y) * (w * 4 + 1)], 0);
+        px.insert(px.end(), raw.begin() + y * (w * 4 + 1) + 1, raw.begin() + (y + 1) * (w * 4 + 1));
+    }
+    return px;
+}
+
+TEST(Png, PicturesLargerThanOneDeflateBlockDecodeToTheSamePixels) {
+    for (auto [w, h] : {std::pair{2, 1}, {3, 2}, {200, 100}}) {
+        Bitmap b(w, h, kWhite);
+        b.Set(0, 0, kRed);
+        b.Set(w - 1, h - 1, kGreen);
+        int dw = 0, dh = 0;
+        const std::vector<uint8_t> px = DecodeStoredPng(b.ToPng(), dw, dh);
+        ASSERT_EQ(dw, w);
+        ASSERT_EQ(dh, h);
+        ASSERT_EQ(px.size(), size_t(w) * h * 4);
+        EXPECT_EQ(px[0], 255);
+        EXPECT_EQ(px[1], 0);
+        const size_t last = px.size() - 4;
+        EXPECT_EQ(px[last + 1], 192);
+        EXPECT_EQ(px[last + 3], 255);
+    }
+}
+
+}  // namespace
+}  // namespace ostrevan::ui::headless

@@ -1,0 +1,214 @@
+// The rich-text document model and the RTF reader and writer.
+#include <gtest/gtest.h>
+
+#include "platform/ui/rich_document.h"
+#include "platform/ui/rtf.h"
+
+namespace ostrevan::ui {
+
+void PrintTo(const TextRun& r, std::ostream* os) {
+    *os << "{\"" << r.text << "\" " << r.format.face << " " << r.format.heightTwips << " rgb("
+        << int(r.format.color.r) << "," << int(r.format.color.g) << "," << int(r.format.color.b)
+        << ")" << (r.format.bold ? " bold" : "") << "}";
+}
+
+namespace {
+
+CharFormat Fmt(Color c, std::string face = "Courier", int twips = 165, bool bold = false) {
+    CharFormat f;
+    f.face = std::move(face);
+    f.heightTwips = twips;
+    f.color = c;
+    f.bold = bold;
+    return f;
+}
+
+const Color kGreen{0, 192, 0}, kRed{255, 0, 0}, kBlue{0, 0, 255};
+
+TEST(RichDocument, AppendingKeepsEachPieceInItsFormatAndMergesEqualNeighbours) {
+    RichDocument d;
+    d.Replace(0, 0, "ab", Fmt(kRed));
+    d.Replace(2, 0, "cd", Fmt(kRed));
+    d.Replace(4, 0, "ef", Fmt(kGreen));
+    const PrintableText t = d.All();
+    ASSERT_EQ(t.runs.size(), 2u);
+    EXPECT_EQ(t.runs[0], (TextRun{"abcd", Fmt(kRed)}));
+    EXPECT_EQ(t.runs[1], (TextRun{"ef", Fmt(kGreen)}));
+}
+
+TEST(RichDocument, ReplacingInTheMiddleKeepsTheFormatsAround) {
+    RichDocument d;
+    d.Replace(0, 0, "aaaa", Fmt(kRed));
+    d.Replace(1, 2, "XYZ", Fmt(kBlue));
+    EXPECT_EQ(d.Text(), "aXYZa");
+    EXPECT_EQ(d.FormatAt(0, {}).color, kRed);
+    EXPECT_EQ(d.FormatAt(2, {}).color, kBlue);
+    EXPECT_EQ(d.FormatAt(4, {}).color, kRed);
+    // Out-of-range requests are clamped rather than refused.
+    d.Replace(-5, 100, "z", Fmt(kGreen));
+    EXPECT_EQ(d.Text(), "z");
+    EXPECT_EQ(d.FormatAt(99, {}).color, kGreen);
+}
+
+TEST(RichDocument, LinesAreCountedByLineFeeds) {
+    RichDocument d;
+    d.Replace(0, 0, "one\n\ttwo\n\nfour\n\n", Fmt(kBlack));
+    struct Case { int pos; int line; };
+    for (const Case c : {Case{0, 0}, {3, 0}, {4, 1}, {8, 1}, {9, 2}, {10, 3}, {14, 3},
+                         {15, 4}, {16, 5}, {999, 5}, {-3, 0}}) {
+        EXPECT_EQ(d.ParagraphOf(c.pos), c.line) << "position " << c.pos;
+    }
+    EXPECT_EQ(d.ParagraphCount(), 6);
+}
+
+TEST(RichDocument, ParagraphFormatsFollowInsertedAndRemovedLineFeeds) {
+    RichDocument d;
+    d.Replace(0, 0, "a\nb\nc", Fmt(kBlack));
+    d.SetParagraphFormat(2, 0, ParaFormat{100, 200});  // paragraph "b"
+    EXPECT_EQ(d.Paragraphs(), (std::vector<ParaFormat>{{}, {100, 200}, {}}));
+    // Splitting "b" gives both halves its indents.
+    d.Replace(3, 0, "\n", Fmt(kBlack));
+    EXPECT_EQ(d.Paragraphs(), (std::vector<ParaFormat>{{}, {100, 200}, {100, 200}, {}}));
+    // Joining "a" with what follows keeps the first paragraph's format.
+    d.Replace(1, 1, "", Fmt(kBlack));
+    EXPECT_EQ(d.Text(), "ab\n\nc");
+    EXPECT_EQ(d.Paragraphs(), (std::vector<ParaFormat>{{}, {100, 200}, {}}));
+    // A range ending just after a line feed does not touch the next paragraph.
+    d.SetParagraphFormat(0, 3, ParaFormat{7, 7});
+    EXPECT_EQ(d.Paragraphs(), (std::vector<ParaFormat>{{7, 7}, {100, 200}, {}}));
+}
+
+TEST(RichDocument, FaceAndSizeChangeForTheWholeTextButColoursStay) {
+    RichDocument d;
+    d.Replace(0, 0, "red", Fmt(kRed, "Arial", 200));
+    d.Replace(3, 0, "blue", Fmt(kBlue, "Arial", 240));
+    d.SetFace("Courier");
+    d.SetHeight(165);
+    const PrintableText t = d.All();
+    ASSERT_EQ(t.runs.size(), 2u);
+    EXPECT_EQ(t.runs[0].format, Fmt(kRed));
+    EXPECT_EQ(t.runs[1].format, Fmt(kBlue));
+}
+
+TEST(RichDocument, SliceGivesTheRunsAndParagraphsOfARange) {
+    RichDocument d;
+    d.Replace(0, 0, "ab\ncd", Fmt(kRed));
+    d.SetColor(1, 3, kGreen);
+    d.SetParagraphFormat(4, 0, ParaFormat{100, 100});
+    const PrintableText t = d.Slice(1, 3);
+    ASSERT_EQ(t.runs.size(), 1u);
+    EXPECT_EQ(t.runs[0].text, "b\nc");
+    EXPECT_EQ(t.paragraphs, (std::vector<ParaFormat>{{}, {100, 100}}));
+}
+
+// ---- RTF ----
+
+PrintableText Sample() {
+    PrintableText t;
+    // Sizes in whole half points: RTF has no finer sizes (8.25 points is written as 8.5).
+    t.runs = {{"Acme Writer\n\tVersion(s): 3.1\n", Fmt(kGreen, "Courier", 170)},
+              {"Caf\xE9 {braces} back\\slash \x80 \x01", Fmt(kRed, "Courier", 240, true)},
+              {"\n\nplain", Fmt(kBlack, "Times New Roman", 200)}};
+    t.paragraphs = {{100, 100}, {100, 100}, {0, 0}, {0, 0}, {0, 250}};
+    return t;
+}
+
+TEST(Rtf, WrittenDocumentReadsBackToTheSameRunsAndIndents) {
+    const PrintableText in = Sample();
+    const PrintableText out = ReadRtf(WriteRtf(in));
+    EXPECT_EQ(out.runs, in.runs);
+    EXPECT_EQ(out.paragraphs, in.paragraphs);
+}
+
+TEST(Rtf, EmptyTextMakesAValidDocumentWithoutText) {
+    const std::string rtf = WriteRtf(PrintableText{});
+    EXPECT_TRUE(LooksLikeRtf(rtf));
+    EXPECT_EQ(rtf.back(), '\n');
+    EXPECT_TRUE(ReadRtf(rtf).runs.empty());
+}
+
+TEST(Rtf, WriterUsesTablesAndEscapesThatWordProcessorsRead) {
+    const std::string rtf = WriteRtf(Sample());
+    EXPECT_EQ(rtf.rfind("{\\rtf1\\ansi\\ansicpg1252", 0), 0u);
+    EXPECT_NE(rtf.find("{\\f0\\fmodern\\fcharset0 Courier;}"), std::string::npos);
+    EXPECT_NE(rtf.find("\\red0\\green192\\blue0;"), std::string::npos);
+    EXPECT_NE(rtf.find("\\fs17"), std::string::npos);  // 8.25 points
+    EXPECT_NE(rtf.find("Caf\\'e9 \\{braces\\} back\\\\slash \\'80 \\'01"), std::string::npos);
+    EXPECT_NE(rtf.find("\\tab "), std::string::npos);
+    EXPECT_NE(rtf.find("\\pard\\li100\\ri100 "), std::string::npos);
+    // Nothing but 7-bit text, so the file survives any transfer.
+    for (unsigned char c : rtf) EXPECT_LT(c, 0x80);
+}
+
+TEST(Rtf, ReadsADocumentAsWordProcessorsWriteIt) {
+    const std::string rtf =
+        "{\\rtf1\\ansi\\ansicpg1252\\deff0\\nouicompat\\deflang1033{\\fonttbl{\\f0\\fnil\\fcharset0 "
+        "Calibri;}{\\f1\\fmodern Courier New;}}\r\n"
+        "{\\colortbl ;\\red255\\green0\\blue0;\\red0\\green0\\blue255;}\r\n"
+        "{\\*\\generator Riched20 10.0.19041}{\\info{\\author someone}}\\viewkind4\\uc1 \r\n"
+        "{\\stylesheet{\\s0 Normal;}}"
+        "\\pard\\sa200\\sl276\\slmult1\\f0\\fs22\\lang9 Hello \\cf1\\b red\\b0\\cf0  "
+        "\\f1\\fs20 mono\\par\r\n"
+        "\\cf2 caf\\'e9\\line x\\tab y \\u8364?euro \\uc2\\u8212--dash\\uc1  \\lquote q\\rquote\\par\r\n"
+        "{\\pict\\wmetafile8 0102ff}{\\field{\\*\\fldinst HYPERLINK x}{\\fldrslt link}}\\par\r\n}";
+    const PrintableText t = ReadRtf(rtf);
+    std::string all;
+    for (const auto& r : t.runs) all += r.text;
+    EXPECT_EQ(all, "Hello red mono\ncaf\xE9\nx\ty \x80" "euro \x97" "dash \x91q\x92\nlink\n");
+    ASSERT_GE(t.runs.size(), 4u);
+    EXPECT_EQ(t.runs[0].text, "Hello ");
+    EXPECT_EQ(t.runs[0].format.face, "Calibri");
+    EXPECT_EQ(t.runs[0].format.heightTwips, 220);
+    EXPECT_EQ(t.runs[1].text, "red");
+    EXPECT_EQ(t.runs[1].format.color, kRed);
+    EXPECT_TRUE(t.runs[1].format.bold);
+    EXPECT_EQ(t.runs[2].format.color, kBlack);  // \cf0: the automatic colour
+    EXPECT_EQ(t.runs[3].format.face, "Courier New");
+    EXPECT_EQ(t.runs[3].format.heightTwips, 200);
+    EXPECT_EQ(t.runs[4].format.color, kBlue);
+}
+
+TEST(Rtf, GroupsRestoreTheFormatBeforeThem) {
+    const PrintableText t = ReadRtf(
+        "{\\rtf1{\\colortbl;\\red1\\green2\\blue3;}a{\\cf1\\b b}c{\\plain\\fs40 d}e}");
+    ASSERT_EQ(t.runs.size(), 5u);
+    EXPECT_EQ(t.runs[1].format.color, (Color{1, 2, 3}));
+    EXPECT_TRUE(t.runs[1].format.bold);
+    EXPECT_EQ(t.runs[2].format, t.runs[0].format);
+    EXPECT_EQ(t.runs[3].format.heightTwips, 400);
+    EXPECT_EQ(t.runs[4].format, t.runs[0].format);
+}
+
+TEST(Rtf, MalformedInputEndsCleanly) {
+    struct Case { const char* name; std::string rtf; std::string text; };
+    const Case cases[] = {
+        {"unclosed groups", "{\\rtf1 abc{\\b def", "abcdef"},
+        {"stray closing braces", "{\\rtf1 a}}}b}", "ab"},
+        {"escape cut short", "{\\rtf1 x\\'4", "x"},
+        {"bad hex digits", "{\\rtf1 x\\'zzy}", "xy"},
+        {"backslash at the end", "{\\rtf1 x\\", "x"},
+        {"binary longer than the data", "{\\rtf1 a\\bin999999 xyz", "a"},
+        {"huge numbers", "{\\rtf1\\fs99999999999999999999 a\\cf-99999999999 b\\u-1? c}", "ab? c"},
+        {"colour index past the table", "{\\rtf1{\\colortbl;\\red9;}\\cf7 z}", "z"},
+        {"deep nesting", std::string(5000, '{') + "\\rtf1 deep" + std::string(5000, '}'), "deep"},
+        {"font table without braces", "{\\rtf1{\\fonttbl\\f0\\fswiss Arial;\\f1 Courier;}\\f1 t}", "t"},
+    };
+    for (const Case& c : cases) {
+        std::string all;
+        for (const auto& r : ReadRtf(c.rtf).runs) all += r.text;
+        EXPECT_EQ(all, c.text) << c.name;
+    }
+    EXPECT_EQ(ReadRtf("{\\rtf1{\\fonttbl\\f0\\fswiss Arial;\\f1 Courier;}\\f1 t}").runs[0].format.face,
+              "Courier");
+}
+
+TEST(Rtf, RecognisesRtfByItsOpening) {
+    EXPECT_TRUE(LooksLikeRtf("{\\rtf1 x}"));
+    EXPECT_TRUE(LooksLikeRtf("\r\n  {\\rtf"));
+    EXPECT_FALSE(LooksLikeRtf("plain {\\rtf"));
+    EXPECT_FALSE(LooksLikeRtf("{\\rt"));
+    EXPECT_FALSE(LooksLikeRtf(""));
+}
+
+}  // namespace
+}  // namespace ostrevan::ui
