@@ -2,6 +2,7 @@
 """Writes the seven help topics (Help*.rtf) from the texts in help_topics.py.
 
 Usage: data/build_help.py [output directory]   (default: the directory of this script)
+       data/build_help.py --check [directory]  (fails when the files there are out of date)
 
 The topics are plain RTF 1.x documents with a font table and a colour table, which the rich-text
 control of Windows, WordPad and other word processors read. The texts use a small inline markup:
@@ -115,5 +116,23 @@ def build(outdir):
     print("build_help: %d topics" % len(TOPICS))
 
 
+def check(outdir):
+    """Fails when the shipped files differ from what the tables generate."""
+    import filecmp
+    import tempfile
+    with tempfile.TemporaryDirectory() as tmp:
+        build(tmp)
+        stale = [n for n in list(TOPICS)
+                 if not filecmp.cmp(os.path.join(tmp, n), os.path.join(outdir, n), shallow=False)]
+    if stale:
+        sys.exit("%s: out of date with its tables, run %s: %s"
+                 % (os.path.basename(__file__), __file__, ", ".join(stale)))
+
+
 if __name__ == "__main__":
-    build(sys.argv[1] if len(sys.argv) > 1 else os.path.dirname(os.path.abspath(__file__)))
+    args = sys.argv[1:]
+    here = os.path.dirname(os.path.abspath(__file__))
+    if args[:1] == ["--check"]:
+        check(args[1] if len(args) > 1 else here)
+    else:
+        build(args[0] if args else here)

@@ -2,6 +2,7 @@
 """Writes Vendors.y2k and APPS.y2k from the tables in kb_vendors.py and kb_products.py.
 
 Usage: data/build_kb.py [output directory]   (default: the directory of this script)
+       data/build_kb.py --check [directory]  (fails when the files there are out of date)
 
 The data files are Windows-1252 text, one record per line ended by CR LF; a line is a double
 quote, the fields joined by TAB, and a double quote. Vendor IDs are the rows' positions in
@@ -86,5 +87,23 @@ def build(outdir):
           % (len(VENDORS), next_id - 1, len(PRODUCTS)))
 
 
+def check(outdir):
+    """Fails when the shipped files differ from what the tables generate."""
+    import filecmp
+    import tempfile
+    with tempfile.TemporaryDirectory() as tmp:
+        build(tmp)
+        stale = [n for n in ["Vendors.y2k", "APPS.y2k"]
+                 if not filecmp.cmp(os.path.join(tmp, n), os.path.join(outdir, n), shallow=False)]
+    if stale:
+        sys.exit("%s: out of date with its tables, run %s: %s"
+                 % (os.path.basename(__file__), __file__, ", ".join(stale)))
+
+
 if __name__ == "__main__":
-    build(sys.argv[1] if len(sys.argv) > 1 else os.path.dirname(os.path.abspath(__file__)))
+    args = sys.argv[1:]
+    here = os.path.dirname(os.path.abspath(__file__))
+    if args[:1] == ["--check"]:
+        check(args[1] if len(args) > 1 else here)
+    else:
+        build(args[0] if args else here)

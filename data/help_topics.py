@@ -201,29 +201,39 @@ TOPICS["HelpBIOS.rtf"] = [
     ]),
     ("h", "The test utility 2000.exe"),
     ("p", "The BIOS Check page copies the test utility [mono]2000.exe[/mono] to the root of a "
-          "drive you choose. Run it from DOS, never inside Windows: it sets the real clock."),
+          "drive you choose. Run it from DOS, never inside Windows: it sets the real clock to "
+          "dates around 2000 for about half a minute, then sets it back. (Started while Windows "
+          "runs, it refuses and says so.)"),
     ("steps", [
         "Put a DOS boot floppy (a Windows 95/98 startup disk) in drive A:.",
         "On the BIOS Check page choose drive [b]A:[/b] and press [b]Copy YMARK2000 to this "
         "Drive...[/b].",
         "Restart the PC from the floppy. Windows 98 and Windows NT 4.0 with Service Pack 4 "
         "quietly correct a wrong century at start-up, which hides a BIOS fault; DOS does not.",
-        "At the [mono]A:\\>[/mono] prompt type [mono]2000[/mono] and press Enter.",
-        "Read the result lines. When the utility asks for it, switch the PC off, wait, switch "
-        "it on again from the floppy and run [mono]2000[/mono] once more to finish the restart "
-        "test.",
+        "At the [mono]A:\\>[/mono] prompt type [mono]2000[/mono] and press Enter. "
+        "([mono]2000 /12[/mono] and [mono]2000 /BIN[/mono] repeat the clock-chip tests with "
+        "the clock in 12-hour or in binary mode.)",
+        "Read the result lines: each test says [b]passed[/b] or [b]FAILED[/b] with the reason, "
+        "and the last line, [b]Result:[/b], gives the verdict with its exit code and the next "
+        "step.",
+        "When all tests passed, the utility leaves one test to you: the rollover while the PC "
+        "is switched off (step 2 of the check by hand below).",
     ]),
     ("p", "Its exit code, for batch files ([mono]IF ERRORLEVEL[/mono]):"),
     ("bullets", [
         "[green]0[/c]: the clock is Year 2000 ready.",
         "[red]1[/c]: the clock chip is not compatible with the standard PC clock chip "
-        "(MC146818); the test could not be made.",
+        "(MC146818); the clock could not be tested and was left as it was. A new CMOS battery "
+        "may help; otherwise ask the PC's maker.",
         "[red]2[/c]: the clock does not roll over to the next century.",
-        "[red]6[/c]: the BIOS does not accept the year 2000.",
+        "[red]6[/c]: the BIOS does not support the year 2000.",
         "[red]8[/c]: the BIOS does not know the leap day 29 February 2000.",
-        "[orange]16[/c]: the rest of the test needs the manual restart: switch off and on, "
-        "then run the utility again.",
+        "[orange]16[/c]: the tests passed; the restart test (rollover while switched off) is "
+        "still to be done by hand.",
     ]),
+    ("p", "The clock is set back to the time it showed at the start plus the seconds the test "
+          "took. If the utility says it could not set it back, set the date and time by hand "
+          "with the DOS [mono]DATE[/mono] and [mono]TIME[/mono] commands or in the BIOS set-up."),
     ("h", "Checking the clock by hand"),
     ("p", "Without the utility, check the clock from the BIOS set-up screen (the key is shown at "
           "start-up, often Del or F1) or from DOS with the [mono]DATE[/mono] and "

@@ -213,22 +213,6 @@ TEST(FileList, PlacementOfARecordWithAKnownName) {
     }
 }
 
-TEST(FileList, AddStoresEveryField) {
-    colFiles list;
-    list.Add("comments", "vendor", "desc", "name", "1.0", "2.0", 5, "C:\\Apps", "1.0", "NOLIMITS");
-    const clsFile& f = list.Item(1);
-    EXPECT_EQ(f.Comments, "comments");
-    EXPECT_EQ(f.Vendor, "vendor");
-    EXPECT_EQ(f.Description, "desc");
-    EXPECT_EQ(f.Name, "name");
-    EXPECT_EQ(f.VersBegin, "1.0");
-    EXPECT_EQ(f.VersEnd, "2.0");
-    EXPECT_EQ(f.CompliantCode, 5);
-    EXPECT_EQ(f.Directory, "C:\\Apps");
-    EXPECT_EQ(f.CVERB, "1.0");
-    EXPECT_EQ(f.CVERE, "NOLIMITS");
-}
-
 TEST(FileList, ItemOutsideTheListGivesTheFirst) {
     colFiles list;
     EXPECT_EQ(ErrorOf([&] { list.Item(1); }), kErrSubscript);
