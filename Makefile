@@ -36,5 +36,24 @@ bench: deps
 	$(CMAKE) --build build/bench -j $(JOBS)
 	@for b in build/bench/bench/ostrevan_*_bench; do [ -x $$b ] && $$b; done; true
 
+# dist/Ostrevan/: the Windows programs of the cross build with the knowledge base and the help
+# topics beside them, ready to copy to a PC, and dist/Ostrevan.zip of that folder. Run
+# `make cross` first; 2000.exe ships when it has been built.
+DIST := dist/Ostrevan
+dist:
+	@exe=$$(find $(CROSS) -path '*/tests/*' -prune -o -type f -name Ostrevan.exe -print 2>/dev/null | head -n 1); \
+	scan=$$(find $(CROSS) -path '*/tests/*' -prune -o -type f -name ostrevan-scan.exe -print 2>/dev/null | head -n 1); \
+	if [ -z "$$exe" ] || [ -z "$$scan" ]; then \
+	  echo "make dist: Ostrevan.exe and ostrevan-scan.exe not found in $(CROSS); run 'make cross' first" >&2; exit 1; fi; \
+	python3 data/build_kb.py --check && python3 data/build_help.py --check || exit 1; \
+	rm -rf $(DIST) dist/Ostrevan.zip && mkdir -p $(DIST) && \
+	cp "$$exe" $(DIST)/Ostrevan.exe && cp "$$scan" $(DIST)/ostrevan-scan.exe && \
+	cp data/Vendors.y2k data/APPS.y2k data/HelpINTR.rtf data/HelpMODE.rtf data/HelpDISK.rtf \
+	   data/HelpSCAN.rtf data/HelpREP.rtf data/HelpBIOS.rtf data/HelpTS.rtf $(DIST)/ && \
+	bios=$$(find build -type f -name 2000.exe 2>/dev/null | head -n 1); \
+	if [ -n "$$bios" ]; then cp "$$bios" $(DIST)/2000.exe; \
+	else echo "make dist: no 2000.exe built; the BIOS page will report that it cannot copy it"; fi; \
+	(cd dist && zip -qr Ostrevan.zip Ostrevan) && echo "make dist: $(DIST)/ and dist/Ostrevan.zip"
+
 clean:
 	rm -rf build dist

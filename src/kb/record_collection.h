@@ -90,9 +90,9 @@ public:
         if (it == keys_.end()) throw VbError(kErrInvalidCall, "Invalid procedure call or argument");
         T* p = it->second;
         keys_.erase(it);
-        for (auto s = slots_.begin(); s != slots_.end(); ++s)
-            if (s->get() == p) {
-                slots_.erase(s);
+        for (size_t i = slots_.size(); i-- > 0;)  // records are mostly removed from the end
+            if (slots_[i].get() == p) {
+                slots_.erase(slots_.begin() + static_cast<std::ptrdiff_t>(i));
                 break;
             }
     }

@@ -1,5 +1,6 @@
 #include "kb/vendor_collection.h"
 
+#include <algorithm>
 #include <memory>
 
 #include "kb/data_lines.h"
@@ -30,7 +31,7 @@ clsVendor& colVendors::Add(const std::string& strName, const std::string& strADD
     rec->SetID(id);
     clsVendor& added = col_.Add(std::move(rec), RecordKey(id, 'V'));
     added.owner_ = this;
-    if (!indexStale_) byName_.emplace(text::Upper(added.Name()), &added);
+    if (!indexStale_) byName_[text::Upper(added.Name())].push_back(&added);
     return added;
 }
 
@@ -41,21 +42,28 @@ clsVendor& colVendors::Item(int16_t intNum) const {
 
 void colVendors::Remove(int16_t intOrderNum) {
     const std::string key = RecordKey(intOrderNum, 'V');
-    col_.ByKey(key).owner_ = nullptr;
+    clsVendor& gone = col_.ByKey(key);
+    if (!indexStale_) {
+        auto it = byName_.find(text::Upper(gone.Name()));
+        if (it != byName_.end()) {
+            std::erase(it->second, &gone);
+            if (it->second.empty()) byName_.erase(it);
+        }
+    }
+    gone.owner_ = nullptr;
     col_.RemoveKey(key);
-    indexStale_ = true;
 }
 
 void colVendors::RebuildIndex() {
     byName_.clear();
-    for (const clsVendor& v : col_) byName_.emplace(text::Upper(v.Name()), &v);
+    for (const clsVendor& v : col_) byName_[text::Upper(v.Name())].push_back(&v);
     indexStale_ = false;
 }
 
 const clsVendor* colVendors::FindByName(const std::string& upperName) {
     if (indexStale_) RebuildIndex();
     auto it = byName_.find(upperName);
-    return it == byName_.end() ? nullptr : it->second;
+    return it == byName_.end() ? nullptr : it->second.front();
 }
 
 int16_t colVendors::GetVendorID(std::string& strVendor) {

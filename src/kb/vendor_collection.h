@@ -53,9 +53,9 @@ private:
     void RebuildIndex();
 
     RecordCollection<clsVendor> col_;
-    // Upper-cased name -> the first vendor in insertion order with that name. Rebuilt after a
-    // vendor is renamed or removed, kept up to date by Add.
-    std::unordered_map<std::string, const clsVendor*> byName_;
+    // Upper-cased name -> the vendors of that name in insertion order. Kept up to date by Add
+    // and Remove, rebuilt after a vendor is renamed.
+    std::unordered_map<std::string, std::vector<const clsVendor*>> byName_;
     bool indexStale_ = false;
 };
 

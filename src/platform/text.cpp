@@ -7,7 +7,9 @@
 
 namespace ostrevan::text {
 
-unsigned char ToUpper(unsigned char c) {
+namespace {
+
+constexpr unsigned char UpperOf(unsigned char c) {
     if (c >= 'a' && c <= 'z') return static_cast<unsigned char>(c - 32);
     if (c >= 0xE0 && c <= 0xFE && c != 0xF7) return static_cast<unsigned char>(c - 32);
     switch (c) {
@@ -18,6 +20,21 @@ unsigned char ToUpper(unsigned char c) {
         default: return c;
     }
 }
+
+// Searches compare every character through this table.
+struct UpperTable {
+    unsigned char map[256];
+    constexpr UpperTable() : map{} {
+        for (int i = 0; i < 256; ++i) map[i] = UpperOf(static_cast<unsigned char>(i));
+    }
+};
+constexpr UpperTable kUpper;
+
+inline unsigned char Up(char c) { return kUpper.map[static_cast<unsigned char>(c)]; }
+
+}  // namespace
+
+unsigned char ToUpper(unsigned char c) { return kUpper.map[c]; }
 
 unsigned char ToLower(unsigned char c) {
     if (c >= 'A' && c <= 'Z') return static_cast<unsigned char>(c + 32);
@@ -33,7 +50,7 @@ unsigned char ToLower(unsigned char c) {
 
 std::string Upper(std::string_view s) {
     std::string r(s);
-    for (auto& ch : r) ch = static_cast<char>(ToUpper(static_cast<unsigned char>(ch)));
+    for (auto& ch : r) ch = static_cast<char>(Up(ch));
     return r;
 }
 
@@ -43,9 +60,7 @@ std::string Lower(std::string_view s) {
     return r;
 }
 
-static bool SameLetter(char a, char b) {
-    return ToUpper(static_cast<unsigned char>(a)) == ToUpper(static_cast<unsigned char>(b));
-}
+static bool SameLetter(char a, char b) { return Up(a) == Up(b); }
 
 bool IEquals(std::string_view a, std::string_view b) {
     if (a.size() != b.size()) return false;
@@ -58,9 +73,9 @@ size_t IFind(std::string_view hay, std::string_view needle, size_t start) {
     if (start > hay.size()) return std::string_view::npos;
     if (needle.empty()) return start;
     if (needle.size() > hay.size()) return std::string_view::npos;
-    const unsigned char first = ToUpper(static_cast<unsigned char>(needle[0]));
+    const unsigned char first = Up(needle[0]);
     for (size_t i = start; i + needle.size() <= hay.size(); ++i) {
-        if (ToUpper(static_cast<unsigned char>(hay[i])) != first) continue;
+        if (Up(hay[i]) != first) continue;
         if (IEquals(hay.substr(i, needle.size()), needle)) return i;
     }
     return std::string_view::npos;

@@ -148,6 +148,10 @@ TEST(GetVendorID, UnknownCompanyBecomesTheNextVendor) {
     std::string again = "QUILLON TOOLS";
     EXPECT_EQ(d.GetVendorID(again), 41);
     EXPECT_EQ(d.Count(), 41);
+    d.Remove(41);  // a removed vendor is not found again: the company is new once more
+    std::string third = "Quillon Tools";
+    EXPECT_EQ(d.GetVendorID(third), 41);
+    EXPECT_EQ(d.Count(), 41);
 }
 
 TEST(GetVendorID, EmptyDirectoryGivesVendorOne) {
@@ -207,22 +211,6 @@ TEST(FileList, PlacementOfARecordWithAKnownName) {
         for (const std::string& n : c.adds) list.Add("", "V", "", n, "", "", 1, "", "", "");
         EXPECT_EQ(Names(list), c.order);
     }
-}
-
-TEST(FileList, AddStoresEveryField) {
-    colFiles list;
-    list.Add("comments", "vendor", "desc", "name", "1.0", "2.0", 5, "C:\\Apps", "1.0", "NOLIMITS");
-    const clsFile& f = list.Item(1);
-    EXPECT_EQ(f.Comments, "comments");
-    EXPECT_EQ(f.Vendor, "vendor");
-    EXPECT_EQ(f.Description, "desc");
-    EXPECT_EQ(f.Name, "name");
-    EXPECT_EQ(f.VersBegin, "1.0");
-    EXPECT_EQ(f.VersEnd, "2.0");
-    EXPECT_EQ(f.CompliantCode, 5);
-    EXPECT_EQ(f.Directory, "C:\\Apps");
-    EXPECT_EQ(f.CVERB, "1.0");
-    EXPECT_EQ(f.CVERE, "NOLIMITS");
 }
 
 TEST(FileList, ItemOutsideTheListGivesTheFirst) {

@@ -195,20 +195,6 @@ TEST_F(Decision, UnknownCompanyJoinsTheDirectoryAndStaysUnknown) {
     EXPECT_EQ(st_.lngComp + st_.lngCompUnknown + st_.lngNotCompFix + st_.lngNotComp + st_.lngNotTest, 0);
 }
 
-TEST_F(Decision, CountersAddUpOverARun) {
-    const std::vector<std::pair<std::string, std::string>> programs{
-        {"Writer", "2.0"}, {"Writer", "9.0"}, {"Paint", "2.0"}, {"Nothing", "1.0"}, {"Sketch", "7"}};
-    for (const auto& [product, v] : programs) {
-        std::string company = "Acme", exe, name = product, version = v, compliant, instructions, vb, ve;
-        CheckCompliance(st_, company, exe, name, version, compliant, instructions, vb, ve);
-    }
-    EXPECT_EQ(st_.lngComp, 1);
-    EXPECT_EQ(st_.lngNotComp, 2);  // codes 3 and 4 share a counter
-    EXPECT_EQ(st_.lngCompUnknown, 1);
-    EXPECT_EQ(st_.lngNotCompFix, 1);
-    EXPECT_EQ(st_.lngNotTest, 0);
-}
-
 TEST_F(Decision, RepeatedDecisionsGiveTheSameAnswerAfterTheVendorIsRenamed) {
     // The decision keeps normalised record names between calls; a renamed vendor must not be
     // matched under its old name.

@@ -1,0 +1,75 @@
+#pragma once
+// The drive scan: counting the program files of a drive, examining each of them, and the
+// operating-system check that comes first. Works on the run state, shows its progress on a
+// scanning page and yields to the event loop between programs so that Abort can be pressed.
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <string>
+
+#include "match/compliance.h"
+#include "match/run_state.h"
+#include "platform/host_path.h"
+#include "platform/os_identity.h"
+#include "scan/merge_index.h"
+#include "scan/scan_page.h"
+#include "scan/version_source.h"
+
+namespace ostrevan {
+
+// A directory of the scanned drive: its Windows path as stored ("C:", "C:\DOS") and the host
+// path it is read through.
+struct ScanDirectory {
+    std::string path;
+    platform::HostPath host;
+};
+
+// What the operating-system check leaves for the walk.
+struct OsCheckOutcome {
+    std::string name;                    // "Microsoft Windows Operating System", ... or ""
+    std::string version;                 // "4.10", or "" when the query failed
+    std::string windows_directory;       // trimmed
+    std::array<int32_t, 5> amounts{};    // what the check added to each class counter
+    int32_t code = 0;                    // the operating system's readiness code
+};
+
+// Name and version text of the running system, from the platform's answer.
+void DescribeOs(const platform::OsIdentity& id, std::string& name, std::string& version,
+                std::string& windows_directory);
+
+class DriveScan {
+public:
+    DriveScan(RunState& state, ScanPage& page, VersionSource& versions, std::function<void()> yield);
+
+    // Decides the operating system's readiness, records it first in cFiles and remembers the
+    // outcome for the operating-system files of the walk.
+    void CheckOperatingSystem(const platform::OsIdentity& id);
+    // Adds to lngNumFiles the number of program files in the tree below dir.
+    void GetNumFiles(const ScanDirectory& dir);
+    // Examines every program file in the tree below dir. Returns early once IsAborting is set.
+    void CheckDirectory(const ScanDirectory& dir);
+
+    const OsCheckOutcome& os_outcome() const { return os_; }
+    FileListIndex& main_index() { return main_; }
+
+private:
+    struct Program;
+    void ExamineProgram(const ScanDirectory& dir, const std::string& name, const platform::HostPath& host);
+    void OperatingSystemFile(const std::string& path, const platform::HostPath& host);
+    void MainStore(Program& p);
+    void JunkStore(Program& p);
+    void ShowDecision(const ComplianceDisplay& shown);
+    void ShowCounters();
+    void ResetAnimation();
+    void Yield();
+
+    RunState& st_;
+    ScanPage& page_;
+    std::function<void()> yield_;
+    VersionSource& version_;
+    OsCheckOutcome os_;
+    FileListIndex main_;
+    FileListIndex junk_;
+};
+
+}  // namespace ostrevan

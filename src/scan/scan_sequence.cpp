@@ -1,0 +1,43 @@
+#include "scan/scan_sequence.h"
+
+#include <exception>
+
+#include "platform/text.h"
+
+namespace ostrevan {
+namespace {
+
+std::string SaveList(const colFiles& list, bool junk, const platform::HostPath& dir) {
+    try {
+        list.SaveToFile(junk, dir);
+        return "";
+    } catch (const std::exception& e) {
+        return e.what()[0] ? e.what() : "cannot be written";
+    }
+}
+
+}  // namespace
+
+ScanResult RunScanSequence(RunState& st, DriveScan& scan, ScanPage& page, const std::string& drive,
+                           const platform::HostPath& root, const platform::OsIdentity& os,
+                           const platform::HostPath& results_dir) {
+    ResetCounters(st);
+    for (ReadinessCounter c : kPageCounters) page.SetCounter(c, "0");
+    for (IndicatorLine l : kPageLines) page.SetLineVisible(l, false);
+    page.SetFlashColour(page.BackgroundColour());
+    st.cFiles.Clear();
+    st.cJunkFiles.Clear();
+    st.IsAborting = false;
+    st.lngNumFiles = 0;
+    st.lngFileCounter = 0;
+    scan.CheckOperatingSystem(os);
+    const ScanDirectory top{drive.substr(0, 2), root};
+    scan.GetNumFiles(top);
+    scan.CheckDirectory(top);
+    ScanResult r;
+    r.files_error = SaveList(st.cFiles, false, results_dir);
+    r.junk_files_error = SaveList(st.cJunkFiles, true, results_dir);
+    return r;
+}
+
+}  // namespace ostrevan

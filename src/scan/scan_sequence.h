@@ -1,0 +1,28 @@
+#pragma once
+// One scan from start to saved results, as the Next button of the drive page runs it (without
+// the window's own steps: showing the page, the buttons, the pointer and the report).
+#include <optional>
+#include <string>
+
+#include "platform/host_path.h"
+#include "platform/os_identity.h"
+#include "scan/drive_scan.h"
+
+namespace ostrevan {
+
+struct ScanResult {
+    // Why a result file could not be written; empty when both were.
+    std::string files_error;
+    std::string junk_files_error;
+    bool ok() const { return files_error.empty() && junk_files_error.empty(); }
+};
+
+// Resets counters, counter labels, indicator lines, flash colour, both lists and the abort
+// flag; runs the operating-system check, counts the program files below `drive` ("C:", read
+// through `root`) and examines them; then writes Files.y2k and JFiles.y2k into results_dir,
+// also after an abort.
+ScanResult RunScanSequence(RunState& st, DriveScan& scan, ScanPage& page, const std::string& drive,
+                           const platform::HostPath& root, const platform::OsIdentity& os,
+                           const platform::HostPath& results_dir);
+
+}  // namespace ostrevan

@@ -1,0 +1,381 @@
+// The knowledge base that ships beside the program (data/Vendors.y2k, data/APPS.y2k), loaded
+// with the program's own loaders and searched with its own decision: every line must load,
+// every vendor be findable under its name, and every product record be the one chosen for
+// some program.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cctype>
+#include <filesystem>
+#include <map>
+#include <set>
+#include <string>
+#include <tuple>
+#include <vector>
+
+#include "kb/product_collection.h"
+#include "kb/vendor_collection.h"
+#include "match/compliance.h"
+#include "match/run_state.h"
+#include "match/string_matcher.h"
+#include "platform/text.h"
+#include "support/test_support.h"
+
+namespace ostrevan {
+namespace {
+
+using testing::ReadFileBytes;
+
+std::filesystem::path DataDir() { return std::filesystem::path(OSTREVAN_SOURCE_DIR) / "data"; }
+
+// The file's lines without their CR LF. Fails the test on a line end other than CR LF and on a
+// file that does not end with one.
+std::vector<std::string> CrLfLines(const std::string& bytes, const std::string& file) {
+    std::vector<std::string> lines;
+    size_t start = 0;
+    while (start < bytes.size()) {
+        size_t end = bytes.find("\r\n", start);
+        if (end == std::string::npos) {
+            ADD_FAILURE() << file << ": last line has no CR LF";
+            break;
+        }
+        std::string line = bytes.substr(start, end - start);
+        EXPECT_EQ(line.find_first_of("\r\n"), std::string::npos)
+            << file << " line " << lines.size() + 1 << ": a CR or LF alone";
+        lines.push_back(line);
+        start = end + 2;
+    }
+    return lines;
+}
+
+bool IsWindows1252Text(unsigned char c) {
+    if (c == '\t') return true;
+    if (c < 0x20 || c == 0x7F) return false;
+    // Bytes that Windows-1252 leaves undefined.
+    return c != 0x81 && c != 0x8D && c != 0x8F && c != 0x90 && c != 0x9D;
+}
+
+bool IsVersionBound(const std::string& v) {
+    if (v == "NOLIMITS") return true;
+    if (v.empty() || v.front() == '.' || v.back() == '.') return false;
+    for (size_t i = 0; i < v.size(); ++i) {
+        if (v[i] == '.') {
+            if (v[i + 1] == '.') return false;
+        } else if (!std::isdigit(static_cast<unsigned char>(v[i]))) {
+            return false;
+        }
+    }
+    return true;
+}
+
+TEST(ShippedDataFiles, EveryLineHasTheFileFormAndOnlyWindows1252Text) {
+    struct Case {
+        const char* file;
+        size_t tabs;
+    };
+    for (const Case& c : {Case{"Vendors.y2k", 5}, Case{"APPS.y2k", 8}}) {
+        SCOPED_TRACE(c.file);
+        const std::string bytes = ReadFileBytes(DataDir() / c.file);
+        const auto lines = CrLfLines(bytes, c.file);
+        ASSERT_GT(lines.size(), 0u);
+        for (size_t i = 0; i < lines.size(); ++i) {
+            const std::string& l = lines[i];
+            SCOPED_TRACE("line " + std::to_string(i + 1) + ": " + l);
+            ASSERT_GE(l.size(), 2u);
+            EXPECT_EQ(l.front(), '"');
+            EXPECT_EQ(l.back(), '"');
+            EXPECT_EQ(static_cast<size_t>(std::count(l.begin(), l.end(), '\t')), c.tabs);
+            for (unsigned char ch : l) EXPECT_TRUE(IsWindows1252Text(ch)) << "byte " << int(ch);
+        }
+    }
+}
+
+// The directory and the knowledge base as start-up loads them.
+class ShippedKnowledgeBase : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        st_ = new RunState;
+        StartRunState(*st_, DataDir());
+        vendorLines_ = CrLfLines(ReadFileBytes(DataDir() / kVendorsFileName), kVendorsFileName).size();
+        appLines_ = CrLfLines(ReadFileBytes(DataDir() / kAppsFileName), kAppsFileName).size();
+    }
+    static void TearDownTestSuite() {
+        delete st_;
+        st_ = nullptr;
+    }
+
+    // Every product record with the vendor it is filed under, in file order per vendor.
+    static std::vector<std::pair<const clsVendor*, const clsY2KAPP*>> Products() {
+        std::vector<std::pair<const clsVendor*, const clsY2KAPP*>> out;
+        for (const clsVendor& v : st_->cVendors)
+            for (const clsY2KAPP& p : v.mvarApps.mvarCOL) out.emplace_back(&v, &p);
+        return out;
+    }
+
+    static RunState* st_;
+    static size_t vendorLines_;
+    static size_t appLines_;
+};
+RunState* ShippedKnowledgeBase::st_ = nullptr;
+size_t ShippedKnowledgeBase::vendorLines_ = 0;
+size_t ShippedKnowledgeBase::appLines_ = 0;
+
+TEST_F(ShippedKnowledgeBase, EveryVendorLoadsWithIdsOneToNInFileOrder) {
+    ASSERT_EQ(static_cast<size_t>(st_->cVendors.Count()), vendorLines_) << "the load stopped early";
+    EXPECT_EQ(st_->lngNumVends, st_->cVendors.Count());
+    int16_t expected = 1;
+    for (const clsVendor& v : st_->cVendors) {
+        EXPECT_EQ(v.ID(), expected) << v.Name();
+        EXPECT_EQ(&st_->cVendors.Item(expected), &v);
+        ++expected;
+    }
+}
+
+TEST_F(ShippedKnowledgeBase, VendorOneIsTheNeutralNoManufacturerRecord) {
+    const clsVendor& none = st_->cVendors.Item(1);
+    EXPECT_FALSE(none.Name().empty());
+    EXPECT_EQ(none.Address1(), "");
+    EXPECT_EQ(none.Address2(), "");
+    EXPECT_EQ(none.PhoneNum(), "");
+    EXPECT_EQ(none.mvarApps.Count(), 0) << "products of vendor 1 can never match";
+    // A company that is not a company lands on vendor 1, not on a real vendor.
+    for (std::string company : {"None", "(TM)", " . "}) {
+        EXPECT_EQ(st_->cVendors.GetVendorID(company), 1);
+    }
+    EXPECT_EQ(st_->cVendors.Count(), st_->lngNumVends) << "a lookup added a vendor";
+}
+
+TEST_F(ShippedKnowledgeBase, VendorNamesAreStoredNormalisedAndFindThemselves) {
+    std::set<std::string> upper;
+    for (const clsVendor& v : st_->cVendors) {
+        std::string name = v.Name();
+        EXPECT_EQ(StripVendor(name), v.Name()) << "vendor " << v.ID() << " is not stored normalised";
+        EXPECT_EQ(name, v.Name()) << "vendor " << v.ID() << " has blanks the normaliser removes";
+        EXPECT_TRUE(upper.insert(text::Upper(v.Name())).second)
+            << "vendor " << v.ID() << " " << v.Name() << " repeats an earlier name and can never be found";
+        if (v.ID() == 1) continue;
+        std::string lookup = v.Name();
+        EXPECT_EQ(st_->cVendors.GetVendorID(lookup), v.ID()) << v.Name();
+    }
+    EXPECT_EQ(st_->cVendors.Count(), st_->lngNumVends);
+}
+
+TEST_F(ShippedKnowledgeBase, VendorsCarryTheirAddresses) {
+    int complete = 0;
+    for (const clsVendor& v : st_->cVendors) {
+        if (v.ID() == 1) continue;
+        EXPECT_FALSE(v.Address1().empty()) << v.Name();
+        EXPECT_FALSE(v.URL().empty()) << v.Name();
+        EXPECT_NE(v.URL(), "None") << v.Name();
+        if (!v.Address2().empty() && !v.PhoneNum().empty()) ++complete;
+    }
+    EXPECT_GE(complete, 60) << "vendors with a full postal address, telephone and web address";
+}
+
+// Company names as programs of the time spell them in their version resources: each must find
+// its vendor of the directory, not add a new one.
+TEST_F(ShippedKnowledgeBase, CompanySpellingsOfVersionResourcesFindTheirVendor) {
+    const std::vector<std::pair<std::string, std::string>> cases = {
+        {"Microsoft Corporation", "Microsoft"},
+        {"Microsoft Corp.", "Microsoft"},
+        {"Netscape Communications Corporation", "Netscape"},
+        {"Adobe Systems Incorporated", "Adobe"},
+        {"Adobe Systems, Inc.", "Adobe"},
+        {"Lotus Development Corporation", "Lotus"},
+        {"Network Associates, Inc.", "Network"},
+        {"Computer Associates International, Inc.", "Computer"},
+        {"Nico Mak Computing, Inc.", "Nico Mak"},
+        {"Creative Technology Ltd.", "Creative"},
+        {"ATI Technologies Inc.", "ATI"},
+        {"Borland International, Inc.", "Borland"},
+        {"Free Software Foundation", "Free Foundation"},
+        {"Sun Microsystems, Inc.", "Sun Microsystems"},
+        {"Diamond Multimedia Systems, Inc.", "Diamond"},
+        {"QUALCOMM Incorporated", "QUALCOMM"},
+        {"Hewlett-Packard Company", "Hewlett-Packard Company"},
+        {"Symantec Corporation", "Symantec"},
+        {"Intuit Inc.", "Intuit"},
+        {"Phoenix Technologies Ltd.", "Phoenix"},
+        {"Traveling Software, Inc.", "Traveling"},
+    };
+    for (const auto& [company, vendor] : cases) {
+        std::string text = company;
+        const int16_t id = st_->cVendors.GetVendorID(text);
+        ASSERT_LE(id, st_->lngNumVends) << company << " is not in the directory";
+        EXPECT_EQ(st_->cVendors.Item(id).Name(), vendor) << company;
+    }
+    EXPECT_EQ(st_->cVendors.Count(), st_->lngNumVends);
+}
+
+TEST_F(ShippedKnowledgeBase, EveryProductLoadsUnderItsOwnVendor) {
+    const auto products = Products();
+    ASSERT_EQ(products.size(), appLines_) << "the load stopped early or filed products twice";
+
+    // The flat load reads the whole file too; it fails on a repeated record ID.
+    colY2KApps flat;
+    ASSERT_NO_THROW(flat.LoadFromFile(DataDir()));
+    ASSERT_EQ(static_cast<size_t>(flat.Count()), appLines_);
+    int16_t expectedId = 1;
+    for (const clsY2KAPP& p : flat.mvarCOL) EXPECT_EQ(p.ID, expectedId++) << p.ProductName;
+
+    for (const auto& [vendor, p] : products) {
+        SCOPED_TRACE("record " + std::to_string(p->ID) + " " + p->ProductName);
+        EXPECT_EQ(p->Vendor, vendor->ID()) << "filed under another vendor: never chosen";
+        EXPECT_GT(p->Vendor, 1) << "vendor 1 never matches";
+        EXPECT_LE(p->Vendor, st_->lngNumVends);
+    }
+}
+
+TEST_F(ShippedKnowledgeBase, RecordsHaveCodesRangesAndInstructions) {
+    for (const auto& [vendor, p] : Products()) {
+        SCOPED_TRACE("record " + std::to_string(p->ID) + " " + p->ProductName + " of " + vendor->Name());
+        EXPECT_GE(p->CompliantCode, 1);
+        EXPECT_LE(p->CompliantCode, 6);
+        EXPECT_FALSE(text::Trim(p->ProductName).empty());
+        EXPECT_GE(text::Trim(p->Comments).size(), 20u) << "instructions a user can act on";
+        EXPECT_TRUE(IsVersionBound(p->VersionBegin)) << p->VersionBegin;
+        EXPECT_TRUE(IsVersionBound(p->VersionEnd)) << p->VersionEnd;
+        if (p->VersionBegin != "NOLIMITS" && p->VersionEnd != "NOLIMITS") {
+            std::string b = p->VersionBegin, e = p->VersionEnd;
+            const std::string order = VersionNumberCompare(b, e);
+            EXPECT_TRUE(order == "LESS" || order == "EQUAL") << p->VersionBegin << " - " << p->VersionEnd;
+        }
+    }
+}
+
+TEST_F(ShippedKnowledgeBase, AllProductsRecordsCloseTheirVendorsList) {
+    for (const clsVendor& v : st_->cVendors) {
+        bool seenAll = false;
+        for (const clsY2KAPP& p : v.mvarApps.mvarCOL) {
+            EXPECT_FALSE(seenAll) << v.Name() << ": record " << p.ID << " follows ALLPRODUCTS";
+            if (p.ProductName == "ALLPRODUCTS") seenAll = true;
+        }
+    }
+}
+
+// Versions worth trying against a vendor's records: every bound, just above and below it, and
+// texts outside every range.
+std::set<std::string> ProbeVersions(const clsVendor& v) {
+    std::set<std::string> out = {"0", "99999", "x"};
+    for (const clsY2KAPP& p : v.mvarApps.mvarCOL) {
+        for (const std::string& b : {p.VersionBegin, p.VersionEnd}) {
+            if (b == "NOLIMITS") continue;
+            out.insert(b);
+            out.insert(b + ".1");
+            out.insert(b + ".99999");
+        }
+    }
+    return out;
+}
+
+// No record may be shadowed: for each one there is a program (its own name, a version from the
+// probes) for which the decision chooses exactly that record and not an earlier one.
+TEST_F(ShippedKnowledgeBase, EveryRecordIsChosenForSomeProgram) {
+    using Identity = std::tuple<int, std::string, std::string, std::string>;
+    for (const clsVendor& v : st_->cVendors) {
+        std::map<Identity, int16_t> identities;
+        for (const clsY2KAPP& p : v.mvarApps.mvarCOL) {
+            const Identity id{p.CompliantCode, p.VersionBegin, p.VersionEnd, p.Comments};
+            EXPECT_TRUE(identities.emplace(id, p.ID).second)
+                << v.Name() << ": records " << identities[id] << " and " << p.ID
+                << " give the same result and cannot be told apart; name the product in the instructions";
+        }
+        const auto versions = ProbeVersions(v);
+        for (const clsY2KAPP& p : v.mvarApps.mvarCOL) {
+            std::vector<std::string> names;
+            if (p.ProductName == "ALLPRODUCTS") {
+                names = {"Qzx Unlisted Tool"};
+            } else {
+                names = {p.ProductName};
+                if (!p.AltProductName.empty()) names.push_back(p.AltProductName);
+            }
+            bool chosen = false;
+            for (const std::string& name : names) {
+                for (const std::string& version : versions) {
+                    std::string company = v.Name(), exe, prog = name, ver = version;
+                    std::string code, instructions, vb, ve;
+                    CheckCompliance(*st_, company, exe, prog, ver, code, instructions, vb, ve);
+                    if (code == std::to_string(p.CompliantCode) && instructions == p.Comments &&
+                        vb == p.VersionBegin && ve == p.VersionEnd) {
+                        chosen = true;
+                        break;
+                    }
+                }
+                if (chosen) break;
+            }
+            EXPECT_TRUE(chosen) << v.Name() << ": record " << p.ID << " " << p.ProductName << " "
+                                << p.VersionBegin << " - " << p.VersionEnd
+                                << " is never chosen; an earlier record always fits first";
+        }
+    }
+    EXPECT_EQ(st_->cVendors.Count(), st_->lngNumVends) << "a probe added a vendor";
+}
+
+// The operating-system check asks about "Microsoft Corporation" with the system's name and the
+// version the system reports; each system gets its own record.
+TEST_F(ShippedKnowledgeBase, OperatingSystemsGetTheirOwnRecords) {
+    struct Case {
+        const char* name;
+        const char* version;
+        int code;
+        const char* mentions;
+    };
+    const char* w9x = "Microsoft Windows Operating System";
+    const char* wnt = "Microsoft Windows NT Operating System";
+    const Case cases[] = {
+        {w9x, "4.0", 3, "Windows 95"},      {w9x, "4.10", 3, "Windows 98"},
+        {w9x, "4.90", 1, "Windows Me"},     {wnt, "3.51", 3, "NT 3.51"},
+        {wnt, "4.0", 3, "Service Pack 6a"}, {wnt, "5.0", 1, "Windows 2000"},
+        {wnt, "5.1", 1, "Windows XP"},      {wnt, "5.2", 1, "Server 2003"},
+        {wnt, "6.0", 1, "Vista"},           {wnt, "6.1", 1, "Windows 7"},
+        {wnt, "6.2", 1, "Windows 8"},       {wnt, "6.3", 1, "Windows 8.1"},
+        {wnt, "10.0", 1, "Windows 10"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.name) + " " + c.version);
+        std::string company = "Microsoft Corporation", exe, name = c.name, version = c.version;
+        std::string code, instructions, vb, ve;
+        CheckCompliance(*st_, company, exe, name, version, code, instructions, vb, ve);
+        EXPECT_EQ(code, std::to_string(c.code));
+        EXPECT_NE(instructions.find(c.mentions), std::string::npos) << instructions;
+        EXPECT_EQ(vb, c.version) << "the record names exactly this version";
+    }
+}
+
+// Programs as the scan meets them: names with the company inside, versions as resources write
+// them.
+TEST(ShippedKnowledgeBaseDecisions, TypicalProgramsOfThePeriodFindTheirRecords) {
+    RunState st;  // its own state: an unknown company below adds a vendor
+    StartRunState(st, DataDir());
+    struct Case {
+        const char* company;
+        const char* product;
+        const char* version;
+        int code;
+    };
+    const Case cases[] = {
+        {"Microsoft Corporation", "Microsoft Word for Windows", "8.0.0.3410", 3},
+        {"Microsoft Corporation", "Microsoft Office 2000", "9.0.0.2720", 1},
+        {"Microsoft Corporation", "Microsoft(R) Internet Explorer", "4.72.3110.8", 3},
+        {"Microsoft Corporation", "Microsoft(R) Internet Explorer", "5.00.2919.6307", 1},
+        {"Microsoft Corporation", "Microsoft Excel", "5.0c", 5},
+        {"Netscape Communications Corporation", "Netscape Navigator", "3.04", 3},
+        {"Netscape Communications Corporation", "Netscape Communicator", "4.7", 1},
+        {"Adobe Systems Incorporated", "Acrobat Reader", "4.05", 1},
+        {"Nico Mak Computing, Inc.", "WinZip", "7.0 (1285)", 1},
+        {"Intuit Inc.", "Quicken", "4.0", 4},
+        {"Network Associates, Inc.", "McAfee VirusScan", "4.0.3", 1},
+        {"Acme Unknown Tools", "Unknown Program", "1.0", 0},
+        {"Lotus Development Corporation", "Some Unlisted Lotus Tool", "2.0", 2},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.company) + " / " + c.product + " " + c.version);
+        std::string company = c.company, exe, name = c.product, version = c.version;
+        std::string code, instructions, vb, ve;
+        CheckCompliance(st, company, exe, name, version, code, instructions, vb, ve);
+        EXPECT_EQ(code, std::to_string(c.code)) << instructions;
+    }
+}
+
+}  // namespace
+}  // namespace ostrevan

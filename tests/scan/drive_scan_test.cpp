@@ -1,0 +1,234 @@
+// The drive walk over small drives: what is examined, what is stored, what the page shows.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "scan/progress.h"
+#include "scan_fixture.h"
+
+namespace ostrevan::scantest {
+namespace {
+
+namespace fs = std::filesystem;
+
+TEST(Progress, PercentRoundsHalvesToEvenAndIsNotCapped) {
+    struct Case {
+        int32_t counter, total;
+        const char* want;
+    } cases[] = {{1, 8, "12% Complete"}, {3, 8, "38% Complete"}, {8, 8, "100% Complete"},
+                 {1, 3, "33% Complete"}, {9, 8, "112% Complete"}, {0, 5, "0% Complete"}};
+    for (const auto& c : cases) EXPECT_EQ(ProgressText(c.counter, c.total), c.want) << c.counter;
+    EXPECT_FALSE(ProgressText(1, 0));           // nothing counted: the label keeps its text
+    EXPECT_FALSE(ProgressText(21474837, 100));  // counter * 100 past 32 bits
+}
+
+TEST(DescribeOs, NamesTheFamilyAndWritesBothVersionNumbers) {
+    struct Case {
+        platform::OsIdentity id;
+        const char *name, *version, *dir;
+    } cases[] = {
+        {{true, 1, 4, 10, "C:\\WINDOWS"}, "Microsoft Windows Operating System", "4.10", "C:\\WINDOWS"},
+        {{true, 2, 4, 0, "  C:\\WINNT  "}, "Microsoft Windows NT Operating System", "4.0", "C:\\WINNT"},
+        {{true, 2, 5, 0, ""}, "Microsoft Windows NT Operating System", "5.0", ""},
+        {{true, 3, 6, 1, "D:\\W"}, "", "6.1", "D:\\W"},
+        {{false, 2, 5, 0, "C:\\WINDOWS"}, "", "", "C:\\WINDOWS"},
+    };
+    for (const auto& c : cases) {
+        std::string name = "x", version = "x", dir = "x";
+        DescribeOs(c.id, name, version, dir);
+        EXPECT_EQ(name, c.name);
+        EXPECT_EQ(version, c.version);
+        EXPECT_EQ(dir, c.dir);
+    }
+}
+
+// A drive with one program of every outcome.
+class SmallDrive : public ::testing::Test, protected ScanFixture {
+protected:
+    void SetUp() override {
+        Put("WRITER.EXE", Program("Acme Writer", "Acme Inc.", "2.0", "Acme Writer"));
+        Put("readme.txt", Program("Acme Writer", "Acme Inc.", "2.0"));
+        Put("NOVER.EXE", "MZ no version data");
+        Put(".HIDDEN.EXE", Program("Acme Writer", "Acme Inc.", "9.0"));
+        Put(".hidden/INSIDE.EXE", Program("Acme Writer", "Acme Inc.", "9.0"));
+        Put("APPS/WRITER2.EXE", Program("Acme Writer", "Acme Inc.", "1.5", "Writer, older"));
+        Put("APPS/TOOL.EXE", Program("Quill Tool", "Quillon Tools", "1.0", "The tool"));
+        Put("APPS/regsvr32.exe", Program("Acme Writer", "Acme Inc.", "2.0"));
+        Put("APPS/NEW/TOOL2.EXE", Program("Quill Tool", "Quillon Tools", "2.0", "The tool"));
+        Put("APPS/NEW/deep/NOCO.EXE", Program("Thing", "", "1.0", "A thing", "no company"));
+        Put("WINNT/EXPLORER.EXE", Program("Microsoft(R) Windows NT(TM) Operating System",
+                                          "Microsoft Corporation", "5.00.2195"));
+    }
+};
+
+TEST_F(SmallDrive, ResultFilesByteForByte) {
+    ASSERT_TRUE(Scan().ok());
+    EXPECT_EQ(files,
+              Line({"Microsoft Windows NT Operating System", "Microsoft Corporation", "5.0", "5.0",
+                    "Operating System", "Install the service pack", "C:\\WINNT", "5"}) +
+                  Line({"Acme Writer", "Acme", "1.5", "2.0", "Acme Writer", "Nothing to do", "C:", "1"}) +
+                  Line({"Quill Tool", "Quillon Tools", "1.0 , 2.0", "1.0 , 2.0", "The tool", "", "C:\\APPS", "0"}));
+    EXPECT_EQ(junk_files,
+              Line({"NOVER.EXE", "None", "None", "None", "None", "None", "C:", "1"}) +
+                  Line({"NOCO.EXE", "None", "1.0", "1.0", "A thing", "no company", "C:\\APPS\\NEW\\deep", "1"}));
+}
+
+TEST_F(SmallDrive, CountersAndProgress) {
+    Scan();
+    // Writer twice, Explorer in the system's class, the system itself.
+    EXPECT_EQ(Counters(), (std::array<int32_t, 5>{2, 0, 2, 0, 0}));
+    EXPECT_EQ(st.lngNumFiles, 8);      // regsvr32.exe counted, hidden ones not
+    EXPECT_EQ(st.lngFileCounter, 7);   // regsvr32.exe not examined
+    EXPECT_EQ(page.view().progress, "88% Complete");  // 87.5 rounds to even
+    EXPECT_EQ(st.cFiles.Count(), 3);
+    EXPECT_EQ(st.cJunkFiles.Count(), 2);
+    for (const auto& l : source.loads) {
+        EXPECT_EQ(l.find("hidden"), std::string::npos) << l;
+        EXPECT_EQ(l.find("regsvr32"), std::string::npos) << l;
+    }
+}
+
+// The page after each documented program and operating-system file (the walk yields there).
+TEST_F(SmallDrive, PageAfterEachProgram) {
+    std::vector<HeadlessScanPage::View> shown;
+    on_yield = [&] {
+        if (!shown.empty() && shown.back() == page.view()) return;
+        if (page.view().file != "Operating System Check") shown.push_back(page.view());
+    };
+    Scan();
+    std::map<std::string, HeadlessScanPage::View> by_file;
+    for (const auto& v : shown) by_file[v.file] = v;
+    ASSERT_EQ(by_file.size(), 6u);  // NOVER.EXE shows nothing, NOCO.EXE is decided (code -1)
+
+    const auto& writer = by_file.at("C:\\WRITER.EXE");
+    EXPECT_EQ(writer.status, "Year 2000 Ready - No Action Required");
+    EXPECT_EQ(writer.VisibleLine(), IndicatorLine::LineCompliant);
+    EXPECT_EQ(writer.flash, kGreen);
+    EXPECT_EQ(writer.counters.at(ReadinessCounter::lngComp), "1");
+    EXPECT_EQ(writer.counters.at(ReadinessCounter::lngNotCompFix), "1");  // the system's own
+    EXPECT_EQ(writer.icon, (drive() / "WRITER.EXE").generic_string());
+
+    const auto& tool = by_file.at("C:\\APPS\\TOOL.EXE");
+    EXPECT_EQ(tool.status, "Quill Tool Not in Ostrevan Database - Send Readiness Request Letter");
+    EXPECT_EQ(tool.VisibleLine(), IndicatorLine::None);
+    EXPECT_EQ(tool.flash, kBlack);
+
+    const auto& noco = by_file.at("C:\\APPS\\NEW\\deep\\NOCO.EXE");
+    EXPECT_EQ(noco.status, "");
+    EXPECT_EQ(noco.VisibleLine(), IndicatorLine::None);
+    EXPECT_EQ(noco.flash, page.BackgroundColour());
+    EXPECT_EQ(noco.counters, by_file.at("C:\\APPS\\NEW\\TOOL2.EXE").counters);
+
+    const auto& explorer = by_file.at("C:\\WINNT\\EXPLORER.EXE");
+    EXPECT_EQ(explorer.status, "Operating System File Found, Already Checked");
+    EXPECT_EQ(explorer.VisibleLine(), IndicatorLine::LineNotCompFix);
+    EXPECT_EQ(explorer.flash, kOrange);
+    EXPECT_EQ(explorer.counters.at(ReadinessCounter::lngNotCompFix), "2");
+}
+
+TEST_F(SmallDrive, SecondScanReplacesTheFirst) {
+    Scan();
+    const std::string first_files = files, first_junk = junk_files;
+    Scan();
+    EXPECT_EQ(files, first_files);
+    EXPECT_EQ(junk_files, first_junk);
+    EXPECT_EQ(Counters(), (std::array<int32_t, 5>{2, 0, 2, 0, 0}));
+}
+
+// Abort pressed at every yield of the walk: nothing is examined afterwards, nothing yields
+// afterwards, and what was gathered is saved.
+TEST_F(SmallDrive, AbortAtEveryYield) {
+    Scan();
+    const int count_yields = yields;
+    ASSERT_GT(count_yields, 10);
+    for (int at = 1; at <= count_yields; ++at) {
+        ScanFixture f;
+        fs::remove(f.drive());
+        fs::copy(drive(), f.drive(), fs::copy_options::recursive);
+        size_t loads_at_abort = 0;
+        int yields_at_abort = -1;
+        bool counting_done = false;
+        f.on_yield = [&] {
+            counting_done = counting_done || f.st.lngFileCounter > 0 || f.st.lngNumFiles > 0;
+            if (f.yields == at) {
+                f.st.IsAborting = true;
+                loads_at_abort = f.source.loads.size();
+                yields_at_abort = f.yields;
+            }
+        };
+        ASSERT_TRUE(f.Scan().ok());
+        ASSERT_GE(yields_at_abort, 1);
+        EXPECT_EQ(f.source.loads.size(), loads_at_abort) << "abort at yield " << at;
+        if (f.st.lngFileCounter > 0 || loads_at_abort > 0) {
+            // Once the walk has begun, the yield of the abort is its last.
+            EXPECT_EQ(f.yields, yields_at_abort) << "abort at yield " << at;
+        }
+        // What was saved is what the lists hold.
+        colFiles reread, rejunk;
+        reread.LoadFromFile(false, f.data());
+        EXPECT_EQ(reread.Count(), f.st.cFiles.Count());
+        if (f.st.cJunkFiles.Count() > 0) {
+            rejunk.LoadFromFile(true, f.data());
+            EXPECT_EQ(rejunk.Count(), f.st.cJunkFiles.Count());
+        }
+    }
+}
+
+TEST(ScanEdges, FileThatVanishesMidScanBecomesUndocumented) {
+    ScanFixture f;
+    f.Put("A.EXE", Program("Acme Writer", "Acme Inc.", "2.0"));
+    f.Put("B.EXE", Program("Acme Writer", "Acme Inc.", "2.0"));
+    f.on_yield = [&] {
+        // After the first program of the root, the other one disappears.
+        if (f.st.lngFileCounter == 1) {
+            fs::remove(f.drive() / "A.EXE");
+            fs::remove(f.drive() / "B.EXE");
+        }
+    };
+    ASSERT_TRUE(f.Scan().ok());
+    EXPECT_EQ(f.st.lngFileCounter, 2);
+    EXPECT_EQ(f.st.lngComp, 1);
+    ASSERT_EQ(f.st.cJunkFiles.Count(), 1);
+    EXPECT_EQ(f.st.cJunkFiles.Item(1).Vendor, "None");
+}
+
+TEST(ScanEdges, DirectoryThatVanishesBeforeItsTurnIsSkipped) {
+    ScanFixture f;
+    f.Put("ROOT.EXE", Program("Acme Writer", "Acme Inc.", "2.0"));
+    f.Put("GONE/X.EXE", Program("Acme Writer", "Acme Inc.", "2.0"));
+    f.Put("GONE/SUB/Y.EXE", Program("Acme Writer", "Acme Inc.", "2.0"));
+    f.on_yield = [&] {
+        if (f.st.lngFileCounter == 1) fs::remove_all(f.drive() / "GONE");
+    };
+    ASSERT_TRUE(f.Scan().ok());
+    EXPECT_EQ(f.st.lngNumFiles, 3);
+    EXPECT_EQ(f.st.lngFileCounter, 1);
+}
+
+// A program without a fitting record keeps no instructions of the program before it.
+TEST(ScanEdges, DecisionOutputsStartEmptyForEveryProgram) {
+    ScanFixture f;
+    f.Put("A/WRITER.EXE", Program("Acme Writer", "Acme Inc.", "2.0"));
+    f.Put("A/B/GADGET.EXE", Program("Acme Gadget", "Acme Inc.", "1.0"));
+    f.Scan();
+    ASSERT_EQ(f.st.cFiles.Count(), 3);
+    const clsFile& gadget = f.st.cFiles.Item(3);
+    EXPECT_EQ(gadget.Name, "Acme Gadget");
+    EXPECT_EQ(gadget.CompliantCode, 2);
+    EXPECT_EQ(gadget.Comments, "");
+    EXPECT_EQ(gadget.CVERB, "NOLIMITS");
+}
+
+TEST(ScanEdges, OperatingSystemWithoutAnIdentity) {
+    ScanFixture f;
+    f.Put("SHELL.EXE", Program("Microsoft Windows", "Microsoft Corporation", "4.0"));
+    platform::OsIdentity none;
+    ASSERT_TRUE(f.Scan(none).ok());
+    // The system's record: empty name and version, known vendor, no fitting record.
+    EXPECT_EQ(f.files, Line({"", "Microsoft Corporation", "", "", "Operating System", "", "", "2"}));
+    EXPECT_EQ(f.Counters(), (std::array<int32_t, 5>{0, 2, 0, 0, 0}));
+    EXPECT_EQ(f.page.view().status, "Operating System File Found, Already Checked");
+}
+
+}  // namespace
+}  // namespace ostrevan::scantest

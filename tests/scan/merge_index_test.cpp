@@ -1,0 +1,135 @@
+// The indexed merge searches against the searches done the plain way, record by record, with
+// the company rewrites of every comparison.
+#include <gtest/gtest.h>
+
+#include <random>
+
+#include "match/string_matcher.h"
+#include "platform/text.h"
+#include "scan/merge_index.h"
+
+namespace ostrevan {
+namespace {
+
+// The searches visiting the list from its first record.
+int PlainUnknown(colFiles& list, const std::string& product, std::string& company) {
+    int pos = 0;
+    for (clsFile& r : list.mvarCOL) {
+        ++pos;
+        if (r.CompliantCode != 0) continue;
+        std::string rv = r.Vendor, empty;
+        const bool a = text::Upper(StripName(r.Name, rv)) == text::Upper(StripName(product, company));
+        const bool b = text::Upper(StripName(r.Vendor, empty)) == text::Upper(StripVendor(company));
+        if (a && b) return pos;
+    }
+    return 0;
+}
+
+int PlainDecided(colFiles& list, const std::string& product, std::string& company,
+                 const std::string& vb, const std::string& ve) {
+    int pos = 0;
+    for (clsFile& r : list.mvarCOL) {
+        ++pos;
+        std::string rv = r.Vendor, rv2 = r.Vendor;
+        const bool a = StripName(r.Name, rv) == StripName(product, company);
+        const bool b = r.CVERB == vb;
+        const bool c = r.CVERE == ve;
+        const bool d = StripVendor(rv2) == StripVendor(company);
+        const bool e = r.Name != "ALLPRODUCTS";
+        if (a && b && c && d && e) return pos;
+    }
+    return 0;
+}
+
+int PlainJunk(colFiles& list, const std::string& product, const std::string& version, std::string& company) {
+    int pos = 0;
+    for (clsFile& r : list.mvarCOL) {
+        ++pos;
+        std::string e1, e2, e3;
+        const bool a = StripName(r.Name, e1) == StripName(product, e2);
+        const bool b = r.VersBegin == version;
+        const bool c = StripName(r.Vendor, e3) == StripVendor(company);
+        if (a && b && c) return pos;
+    }
+    return 0;
+}
+
+int PositionOf(colFiles& list, const clsFile* rec) {
+    if (!rec) return 0;
+    int pos = 0;
+    for (clsFile& r : list.mvarCOL) {
+        ++pos;
+        if (&r == rec) return pos;
+    }
+    return -1;
+}
+
+const std::vector<std::string> kCompanies = {
+    "Acme Inc.", " Acme Corp ", "(C) Acme", "ACME Software", "Acme, Inc.", "acme", "None",
+    "(TM)", "None Inc.", "Quillon Tools", "Microsoft Corporation", "Acme Acme Inc.",
+    "Acme Software Inc. Ltd.", "  ", "Quillon  Tools (R)", "The Acme Company"};
+const std::vector<std::string> kProducts = {"Acme Writer", "Writer", "ALLPRODUCTS", "Quill Tool",
+                                            "None", "Writer Pro", "acme writer", "Tool", "(R) Tool"};
+const std::vector<std::string> kVersions = {"1.0", "2.0", "NOLIMITS", "None", "5.0"};
+
+template <class T>
+const T& Pick(std::mt19937& rng, const std::vector<T>& v) {
+    return v[std::uniform_int_distribution<size_t>(0, v.size() - 1)(rng)];
+}
+
+TEST(MergeIndex, SameRecordAndSameCompanyRewritesAsThePlainSearch) {
+    std::mt19937 rng(20260);
+    for (int trial = 0; trial < 30; ++trial) {
+        colFiles main, junk;
+        FileListIndex main_index(main, FileListIndex::Kind::kMain);
+        FileListIndex junk_index(junk, FileListIndex::Kind::kJunk);
+        const int n = std::uniform_int_distribution<int>(0, 40)(rng);
+        // A record added behind the index's back (the operating system's) is picked up too.
+        if (trial % 3 == 0) main.Add("", "Microsoft Corporation", "", "Windows", "4.0", "4.0", 1, "C:\\W", "NOLIMITS", "NOLIMITS");
+        for (int i = 0; i < n; ++i) {
+            const int16_t code = static_cast<int16_t>(std::uniform_int_distribution<int>(-1, 2)(rng));
+            main_index.Add("", Pick(rng, kCompanies), "", Pick(rng, kProducts), Pick(rng, kVersions),
+                           Pick(rng, kVersions), code, "C:", Pick(rng, kVersions), Pick(rng, kVersions));
+            junk_index.Add("", Pick(rng, kCompanies), "", Pick(rng, kProducts), Pick(rng, kVersions),
+                           Pick(rng, kVersions), 1, "C:", "", "");
+        }
+        for (int q = 0; q < 25; ++q) {
+            const std::string product = Pick(rng, kProducts), company = Pick(rng, kCompanies);
+            const std::string vb = Pick(rng, kVersions), ve = Pick(rng, kVersions);
+            std::string c1 = company, c2 = company;
+            EXPECT_EQ(PositionOf(main, main_index.FindUnknownProduct(product, c1)), PlainUnknown(main, product, c2))
+                << product << " / " << company;
+            EXPECT_EQ(c1, c2);
+            c1 = c2 = company;
+            EXPECT_EQ(PositionOf(main, main_index.FindDecided(product, c1, vb, ve)), PlainDecided(main, product, c2, vb, ve))
+                << product << " / " << company;
+            EXPECT_EQ(c1, c2);
+            c1 = c2 = company;
+            EXPECT_EQ(PositionOf(junk, junk_index.FindJunk(product, vb, c1)), PlainJunk(junk, product, vb, c2))
+                << product << " / " << company;
+            EXPECT_EQ(c1, c2);
+        }
+        // Every company text of the pool settles after a few rewrites.
+        EXPECT_EQ(main_index.linear_searches() + junk_index.linear_searches(), 0u);
+    }
+}
+
+TEST(MergeIndex, FollowsThePlacementOfRecordsWithTheSameName) {
+    colFiles list;
+    FileListIndex index(list, FileListIndex::Kind::kMain);
+    // A, B, then A again: the second A goes between them; then C is appended after B.
+    index.Add("", "Acme", "", "A", "1", "1", 0, "C:", "1", "1");
+    index.Add("", "Acme", "", "B", "1", "1", 0, "C:", "1", "1");
+    index.Add("", "Acme", "", "a", "2", "2", 0, "C:", "2", "2");
+    index.Add("", "Acme", "", "C", "1", "1", 0, "C:", "1", "1");
+    std::string company = "Acme";
+    EXPECT_EQ(PositionOf(list, index.FindDecided("a", company, "2", "2")), 2);
+    company = "Acme";
+    EXPECT_EQ(PositionOf(list, index.FindDecided("B", company, "1", "1")), 3);
+    company = "Acme";
+    EXPECT_EQ(PositionOf(list, index.FindUnknownProduct("A", company)), 1);
+    EXPECT_EQ(index.linear_searches(), 0u);
+}
+
+}  // namespace
+}  // namespace ostrevan
