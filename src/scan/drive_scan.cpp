@@ -130,7 +130,12 @@ void DriveScan::CheckDirectory(const ScanDirectory& dir) {
         if (e.name.size() < 3) continue;
         const std::string upper = text::Upper(e.name);
         if (upper.compare(upper.size() - 3, 3, "EXE") != 0 || upper == "REGSVR32.EXE") continue;
-        ExamineProgram(dir, e.name, e.host);
+        try {
+            ExamineProgram(dir, e.name, e.host);
+        } catch (const VbError&) {
+            // A step that fails on this program (a normalisation or a decision passing an
+            // error on) ends its examination; the walk goes on with the next name.
+        }
     }
     std::vector<ScanDirectory> subdirs;
     for (const DirEntry& e : ListOrNothing(dir.host, ListPattern::kAll)) {

@@ -1,0 +1,219 @@
+#include "scan/scan_command.h"
+
+#include <atomic>
+#include <chrono>
+#include <filesystem>
+
+#include "match/run_state.h"
+#include "platform/program_files.h"
+#include "platform/command_line.h"
+#include "platform/text.h"
+#include "scan/drive_scan.h"
+#include "scan/headless_scan_page.h"
+#include "scan/scan_sequence.h"
+
+namespace ostrevan {
+namespace {
+
+namespace fs = std::filesystem;
+
+std::atomic<bool> g_stop{false};
+
+bool ParseNumber(const std::string& s, uint32_t& v) {
+    if (s.empty() || s.size() > 9 || s.find_first_not_of("0123456789") != std::string::npos) return false;
+    v = static_cast<uint32_t>(std::stoul(s));
+    return true;
+}
+
+// A terminal line: a bar, the percentage and the current file, redrawn at most 20 times a
+// second.
+class ProgressLine {
+public:
+    explicit ProgressLine(std::ostream& os) : os_(os) {}
+    void Show(const HeadlessScanPage::View& v) {
+        const auto now = std::chrono::steady_clock::now();
+        if (now - last_ < std::chrono::milliseconds(50)) return;
+        last_ = now;
+        int percent = 0;
+        try {
+            percent = std::stoi(v.progress);
+        } catch (...) {
+        }
+        const int filled = std::clamp(percent, 0, 100) * 20 / 100;
+        std::string file = v.file;
+        if (file.size() > 48) file = "..." + file.substr(file.size() - 45);
+        os_ << "\r[" << std::string(static_cast<size_t>(filled), '#')
+            << std::string(static_cast<size_t>(20 - filled), ' ') << "] " << percent << "% " << file
+            << "\x1b[K" << std::flush;
+    }
+    void Finish() { os_ << "\r\x1b[K" << std::flush; }
+
+private:
+    std::ostream& os_;
+    std::chrono::steady_clock::time_point last_{};
+};
+
+}  // namespace
+
+void RequestScanStop() { g_stop = true; }
+
+std::optional<platform::OsIdentity> ParseOsSpec(const std::string& spec) {
+    if (spec == "none") return platform::OsIdentity{};
+    // The directory is the rest after the third comma and may hold commas itself.
+    size_t c1 = spec.find(','), c2 = c1 == std::string::npos ? c1 : spec.find(',', c1 + 1);
+    size_t c3 = c2 == std::string::npos ? c2 : spec.find(',', c2 + 1);
+    if (c3 == std::string::npos) return std::nullopt;
+    platform::OsIdentity id;
+    id.version_known = true;
+    if (!ParseNumber(spec.substr(0, c1), id.platform_id) ||
+        !ParseNumber(spec.substr(c1 + 1, c2 - c1 - 1), id.major) ||
+        !ParseNumber(spec.substr(c2 + 1, c3 - c2 - 1), id.minor))
+        return std::nullopt;
+    id.windows_directory = platform::StoredName(platform::HostPathFromUtf8(spec.substr(c3 + 1)).native());
+    return id;
+}
+
+std::string ScanUsage() {
+    return "usage: ostrevan-scan [--data DIR] [--results DIR] [--map X:=DIR]... [--os SPEC] [--quiet] DRIVE\n"
+           "       ostrevan-scan --version-info FILE...\n"
+           "\n"
+           "Scans every program file of DRIVE for its Year 2000 readiness, exactly as the wizard\n"
+           "does, and writes Files.y2k and JFiles.y2k.\n"
+           "\n"
+           "  DRIVE            a drive letter and colon (\"C:\"), or a directory, which is then\n"
+           "                   scanned as drive C:\n"
+           "  --data DIR       where Vendors.y2k and APPS.y2k are read (default: the directory\n"
+           "                   of this program)\n"
+           "  --results DIR    where Files.y2k and JFiles.y2k are written (default: the data\n"
+           "                   directory)\n"
+           "  --map X:=DIR     the drive letter X: stands for the directory DIR\n"
+           "  --os SPEC        the operating system to judge: \"none\" (unknown), or\n"
+           "                   FAMILY,MAJOR,MINOR,WINDIR with family 1 (Windows 95/98) or 2 (NT),\n"
+           "                   e.g. 1,4,10,C:\\WINDOWS (default: the running system)\n"
+           "  --quiet          no progress display\n"
+           "  --version-info   prints the version fields of each FILE\n"
+           "\n"
+           "At the end the five readiness classes and the number of undocumented programs are\n"
+           "printed. Ctrl-C stops the scan and saves what was found so far.\n"
+           "Exit status: 0 done, 1 the result files could not be written, 2 bad usage.\n";
+}
+
+std::optional<ScanOptions> ParseScanOptions(const std::vector<std::string>& args, std::string& error) {
+    ScanOptions o;
+    std::vector<std::string> positional;
+    for (size_t i = 0; i < args.size(); ++i) {
+        const std::string& a = args[i];
+        auto value = [&](std::string& v) {
+            if (i + 1 >= args.size()) {
+                error = a + " needs a value";
+                return false;
+            }
+            v = args[++i];
+            return true;
+        };
+        std::string v;
+        if (a == "--help" || a == "-h") {
+            o.help = true;
+            return o;
+        } else if (a == "--quiet" || a == "-q") {
+            o.quiet = true;
+        } else if (a == "--data") {
+            if (!value(v)) return std::nullopt;
+            o.data_dir = platform::HostPathFromUtf8(v);
+        } else if (a == "--results") {
+            if (!value(v)) return std::nullopt;
+            o.results_dir = platform::HostPathFromUtf8(v);
+        } else if (a == "--map") {
+            if (!value(v)) return std::nullopt;
+            const auto letter = platform::DriveDesignator(v.substr(0, 2));
+            if (v.size() < 4 || !letter || v[2] != '=') {
+                error = "--map wants X:=DIR, not \"" + v + "\"";
+                return std::nullopt;
+            }
+            o.drives.Map((*letter)[0], platform::HostPathFromUtf8(v.substr(3)));
+        } else if (a == "--os") {
+            if (!value(v)) return std::nullopt;
+            o.os = ParseOsSpec(v);
+            if (!o.os) {
+                error = "--os wants \"none\" or FAMILY,MAJOR,MINOR,WINDIR, not \"" + v + "\"";
+                return std::nullopt;
+            }
+        } else if (a == "--report") {
+            if (!value(v)) return std::nullopt;
+            error = "--report is not available yet: this version cannot write the report";
+            return std::nullopt;
+        } else if (a.size() > 1 && a[0] == '-' && a != "-") {
+            error = "unknown option " + a;
+            return std::nullopt;
+        } else {
+            positional.push_back(a);
+        }
+    }
+    if (positional.size() != 1) {
+        error = positional.empty() ? "no drive given" : "more than one drive given";
+        return std::nullopt;
+    }
+    const std::string& drive = positional[0];
+    if (auto letter = platform::DriveDesignator(drive)) {
+        o.drive = *letter;
+        if (!o.drives.Root(o.drive)) {
+            error = "drive " + o.drive + " does not exist (map it with --map " + o.drive + "=DIR)";
+            return std::nullopt;
+        }
+    } else {
+        o.drive = "C:";
+        o.drives.Map('C', platform::HostPathFromUtf8(drive));
+    }
+    std::error_code ec;
+    if (!fs::is_directory(*o.drives.Root(o.drive), ec)) {
+        error = "drive " + o.drive + " (" + platform::Utf8FromHostPath(*o.drives.Root(o.drive)) + ") is not a directory that can be read";
+        return std::nullopt;
+    }
+    return o;
+}
+
+int RunScanCommand(const ScanOptions& options, VersionSource& versions, std::ostream& out,
+                   std::ostream& err, std::ostream* progress) {
+    const platform::HostPath data = options.data_dir.value_or(platform::ProgramDirectory());
+    const platform::HostPath results = options.results_dir.value_or(data);
+    std::error_code ec;
+    if (!fs::is_directory(results, ec)) {
+        err << "ostrevan-scan: the results directory " << platform::Utf8FromHostPath(results) << " does not exist\n";
+        return 1;
+    }
+    for (const char* f : {kVendorsFileName, "APPS.y2k"})
+        if (!fs::exists(data / f, ec))
+            err << "ostrevan-scan: warning: " << platform::Utf8FromHostPath(data / f)
+                << " is missing; programs cannot be matched against it\n";
+
+    RunState st;
+    StartRunState(st, data);
+    HeadlessScanPage page;
+    std::optional<ProgressLine> line;
+    if (progress && !options.quiet) {
+        line.emplace(*progress);
+        page.on_change = [&](const HeadlessScanPage::View& v) { line->Show(v); };
+    }
+    g_stop = false;
+    DriveScan scan(st, page, versions, [&] {
+        if (g_stop) st.IsAborting = true;
+    });
+    const ScanResult r = RunScanSequence(st, scan, page, options.drive, *options.drives.Root(options.drive),
+                                         options.os.value_or(platform::QueryOsIdentity()), results);
+    if (line) line->Finish();
+    if (st.IsAborting) err << "ostrevan-scan: stopped; the results so far were saved\n";
+    out << "Year 2000 Ready: " << st.lngComp << "\n"
+        << "Manufacturer Supplied No Info: " << st.lngCompUnknown << "\n"
+        << "Year 2000 Ready With Issues: " << st.lngNotCompFix << "\n"
+        << "Not Year 2000 Ready: " << st.lngNotComp << "\n"
+        << "Manufacturer Will Not Test: " << st.lngNotTest << "\n"
+        << "Undocumented programs: " << st.cJunkFiles.Count() << "\n";
+    if (!r.files_error.empty())
+        err << "ostrevan-scan: cannot write " << platform::Utf8FromHostPath(results / kFilesFileName) << ": " << r.files_error << "\n";
+    if (!r.junk_files_error.empty())
+        err << "ostrevan-scan: cannot write " << platform::Utf8FromHostPath(results / kJunkFilesFileName) << ": "
+            << r.junk_files_error << "\n";
+    return r.ok() ? 0 : 1;
+}
+
+}  // namespace ostrevan

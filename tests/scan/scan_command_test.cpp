@@ -1,0 +1,143 @@
+// The headless scanner's options and its run from options to result files and summary.
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "platform/command_line.h"
+#include "scan/scan_command.h"
+#include "scan_fixture.h"
+
+namespace ostrevan::scantest {
+namespace {
+
+namespace fs = std::filesystem;
+
+TEST(ScanOptions, BadUsageIsRefusedWithAReason) {
+    testing::TempDir t;
+    const std::string dir = platform::Utf8FromHostPath(t.path());
+    struct Case {
+        std::vector<std::string> args;
+        const char* reason;
+    } cases[] = {
+        {{}, "no drive given"},
+        {{dir, dir}, "more than one drive"},
+        {{"--frobnicate", dir}, "unknown option --frobnicate"},
+        {{"--data"}, "--data needs a value"},
+        {{"--map", "C:" + dir, dir}, "--map wants X:=DIR"},
+        {{"--map", "1:=" + dir, dir}, "--map wants X:=DIR"},
+        {{"--os", "2,5", dir}, "--os wants"},
+        {{"--os", "2,x,0,C:\\W", dir}, "--os wants"},
+        {{"--report", "r.rtf", dir}, "not available yet"},
+        {{"Q:"}, "drive Q: does not exist"},
+        {{dir + "/missing"}, "is not a directory"},
+        {{"--map", "D:=" + dir + "/missing", "D:"}, "is not a directory"},
+    };
+    for (const auto& c : cases) {
+        std::string error;
+        EXPECT_FALSE(ParseScanOptions(c.args, error));
+        EXPECT_NE(error.find(c.reason), std::string::npos) << error;
+    }
+}
+
+TEST(ScanOptions, DriveLettersDirectoriesAndSystems) {
+    testing::TempDir t;
+    const std::string dir = platform::Utf8FromHostPath(t.path());
+    std::string error;
+    auto o = ParseScanOptions({"--quiet", "--map", "d:=" + dir, "--os", "1,4,10,C:\\WINDOWS", "D:\\"}, error);
+    ASSERT_TRUE(o) << error;
+    EXPECT_EQ(o->drive, "D:");
+    EXPECT_EQ(*o->drives.Root("D:"), t.path());
+    EXPECT_TRUE(o->quiet);
+    ASSERT_TRUE(o->os);
+    EXPECT_EQ(o->os->platform_id, 1u);
+    EXPECT_EQ(o->os->minor, 10u);
+    EXPECT_EQ(o->os->windows_directory, "C:\\WINDOWS");
+
+    o = ParseScanOptions({"--os", "none", "--data", dir, dir}, error);
+    ASSERT_TRUE(o) << error;
+    EXPECT_EQ(o->drive, "C:");  // a directory is scanned as drive C:
+    EXPECT_EQ(*o->drives.Root("C:"), t.path());
+    EXPECT_FALSE(o->os->version_known);
+    EXPECT_EQ(o->data_dir, t.path());
+
+    EXPECT_EQ(ParseOsSpec("2,5,0,C:\\A,B")->windows_directory, "C:\\A,B");
+    EXPECT_TRUE(ParseScanOptions({"--help"}, error)->help);
+}
+
+TEST(ScanCommand, ScansWritesAndSummarises) {
+    ScanFixture f;
+    f.Put("A/WRITER.EXE", Program("Acme Writer", "Acme Inc.", "2.0"));
+    f.Put("A/OLD.EXE", Program("Acme Writer", "Acme Inc.", "4.0"));
+    f.Put("B/JUNK.EXE", "MZ");
+    testing::TempDir results;
+    std::string error;
+    auto o = ParseScanOptions({"--data", platform::Utf8FromHostPath(f.data()), "--results",
+                               platform::Utf8FromHostPath(results.path()), "--os", "2,5,0,C:\\WINNT",
+                               platform::Utf8FromHostPath(f.drive())},
+                              error);
+    ASSERT_TRUE(o) << error;
+    std::ostringstream out, err, progress;
+    EXPECT_EQ(RunScanCommand(*o, f.source, out, err, &progress), 0);
+    EXPECT_EQ(out.str(),
+              "Year 2000 Ready: 1\nManufacturer Supplied No Info: 0\nYear 2000 Ready With Issues: 1\n"
+              "Not Year 2000 Ready: 1\nManufacturer Will Not Test: 0\nUndocumented programs: 1\n");
+    EXPECT_EQ(err.str(), "");
+    EXPECT_EQ(testing::ReadFileBytes(results / "JFiles.y2k"), Line({"JUNK.EXE", "None", "None", "None", "None", "None", "C:\\B", "1"}));
+    EXPECT_NE(testing::ReadFileBytes(results / "Files.y2k").find("Acme Writer\tAcme\t4.0"), std::string::npos);
+    EXPECT_FALSE(fs::exists(f.data() / "Files.y2k"));  // written to the results directory only
+}
+
+TEST(ScanCommand, UnwritableResultsFailClearly) {
+    ScanFixture f;
+    f.Put("P.EXE", "MZ");
+    std::string error;
+    auto o = ParseScanOptions({"--data", platform::Utf8FromHostPath(f.data()), "--results",
+                               platform::Utf8FromHostPath(f.data() / "nowhere"), "--quiet",
+                               platform::Utf8FromHostPath(f.drive())},
+                              error);
+    ASSERT_TRUE(o) << error;
+    std::ostringstream out, err;
+    EXPECT_EQ(RunScanCommand(*o, f.source, out, err, nullptr), 1);
+    EXPECT_NE(err.str().find("does not exist"), std::string::npos) << err.str();
+
+    // A results directory that exists but takes no files.
+    fs::create_directory(f.data() / "ro");
+    fs::create_directory(f.data() / "ro" / "Files.y2k");  // a directory in the file's place
+    o->results_dir = f.data() / "ro";
+    std::ostringstream out2, err2;
+    EXPECT_EQ(RunScanCommand(*o, f.source, out2, err2, nullptr), 1);
+    EXPECT_NE(err2.str().find("cannot write"), std::string::npos) << err2.str();
+}
+
+TEST(ScanCommand, StopRequestSavesWhatWasFound) {
+    ScanFixture f;
+    for (int i = 0; i < 5; ++i) f.Put("D" + std::to_string(i) + "/P.EXE", Program("Acme Writer", "Acme Inc.", "2.0"));
+    std::string error;
+    auto o = ParseScanOptions({"--data", platform::Utf8FromHostPath(f.data()), "--quiet", "--os", "none",
+                               platform::Utf8FromHostPath(f.drive())},
+                              error);
+    ASSERT_TRUE(o) << error;
+    RequestScanStop();  // a stop before the run is forgotten when the run starts
+    std::ostringstream out, err;
+    EXPECT_EQ(RunScanCommand(*o, f.source, out, err, nullptr), 0);
+    EXPECT_EQ(f.source.loads.size(), 5u);
+
+    // Ctrl-C while the second program is read: it is finished, nothing after it is examined.
+    struct StoppingSource : FieldFileSource {
+        void LoadVersionBlock(const platform::HostPath& p) override {
+            FieldFileSource::LoadVersionBlock(p);
+            if (loads.size() == 2) RequestScanStop();
+        }
+    } stopping;
+    std::ostringstream out2, err2;
+    EXPECT_EQ(RunScanCommand(*o, stopping, out2, err2, nullptr), 0);
+    EXPECT_EQ(stopping.loads.size(), 2u);
+    EXPECT_NE(err2.str().find("stopped"), std::string::npos);
+    EXPECT_NE(out2.str().find("Year 2000 Ready: 2\n"), std::string::npos) << out2.str();
+    colFiles saved;
+    saved.LoadFromFile(false, f.data());
+    EXPECT_EQ(saved.Count(), 2);  // the system's record and the merged program
+}
+
+}  // namespace
+}  // namespace ostrevan::scantest
