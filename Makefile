@@ -5,7 +5,7 @@ NATIVE  := build/native
 CROSS   := build/win
 CMAKE   := cmake
 
-.PHONY: all deps native cross test test-native test-cross run bench fuzz dist clean
+.PHONY: all deps native cross test test-native test-cross run bench fuzz fuzz-ci dist clean
 
 all: native
 
@@ -26,7 +26,7 @@ test-native: native
 test-cross: cross
 	cd $(CROSS) && ctest --output-on-failure
 
-test: test-native test-cross
+test: test-native test-cross fuzz-ci
 
 run: cross
 	scripts/run-ostrevan.sh $(CROSS)
@@ -54,6 +54,29 @@ dist:
 	if [ -n "$$bios" ]; then cp "$$bios" $(DIST)/2000.exe; \
 	else echo "make dist: no 2000.exe built; the BIOS page will report that it cannot copy it"; fi; \
 	(cd dist && zip -qr Ostrevan.zip Ostrevan) && echo "make dist: $(DIST)/ and dist/Ostrevan.zip"
+
+# The reader of program files under libFuzzer (clang-14, ASan, UBSan), seeded with the fixture
+# programs of the native build. `make fuzz` runs FUZZ_SECONDS (default 300); the test target
+# runs it for 60 s. Without clang-14 it is skipped with a note.
+FUZZ_SECONDS ?= 300
+FUZZ_DIR     := build/fuzz
+FUZZ_SRCS    := $(addprefix src/platform/,byte_reader.cpp codepage.cpp codepage_1252_table.cpp \
+                  program_file.cpp version_block.cpp version_api_portable.cpp version_api_posix.cpp \
+                  icon_reader.cpp png_decoder.cpp inflate.cpp icon_extract_posix.cpp ansi_path_posix.cpp) \
+                src/scan/ModVersion.cpp fuzz/reader_fuzz.cpp
+
+fuzz:
+	@if ! command -v clang++-14 >/dev/null 2>&1; then echo "fuzz: clang++-14 not found, fuzzing skipped"; exit 0; fi; \
+	set -e; mkdir -p $(FUZZ_DIR)/corpus; \
+	clang++-14 -std=c++20 -g -O1 -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=undefined \
+	  -Isrc $(FUZZ_SRCS) -o $(FUZZ_DIR)/reader_fuzz; \
+	cp -n $(NATIVE)/tests/fixtures/*.exe $(FUZZ_DIR)/corpus/ 2>/dev/null || true; \
+	cp -n fuzz/seeds/* $(FUZZ_DIR)/corpus/ 2>/dev/null || true; \
+	$(FUZZ_DIR)/reader_fuzz -max_total_time=$(FUZZ_SECONDS) -timeout=10 -rss_limit_mb=2048 \
+	  -max_len=65536 -print_final_stats=1 -artifact_prefix=$(FUZZ_DIR)/ $(FUZZ_DIR)/corpus
+
+fuzz-ci: test-native
+	@$(MAKE) --no-print-directory fuzz FUZZ_SECONDS=60
 
 clean:
 	rm -rf build dist

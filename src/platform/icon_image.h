@@ -25,7 +25,8 @@ namespace icons {
 inline constexpr int kIconSize = 32;
 
 // The first icon of a program file, as the platform's ExtractIconA picks it (index 0) and
-// DrawIcon draws it: 32 x 32. nullopt when the file holds no icon or is no program.
+// DrawIcon draws it: 32 x 32. An icon file (.ico) gives its own image. nullopt when the file
+// holds no icon or is neither a program nor an icon file.
 namespace platform {
 std::optional<RgbaImage> ExtractFirstIcon(const std::string& path);
 }

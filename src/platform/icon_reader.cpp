@@ -141,10 +141,44 @@ RgbaImage ScaleNearest(const RgbaImage& image, int width, int height) {
 }
 
 namespace portable {
+namespace {
+
+// An icon file (.ico) is its own single group: a directory of 16-byte entries, each giving the
+// image's size in bytes and its offset in the file.
+std::optional<RgbaImage> IconFromIconFile(const std::string& path) {
+    auto file = FileBytes::Open(path);
+    if (!file) return std::nullopt;
+    auto head = file->Read(0, 6);
+    if (!head) return std::nullopt;
+    const ByteView h(*head);
+    if (*h.U16(0) != 0 || *h.U16(2) != 1 || *h.U16(4) == 0) return std::nullopt;
+    const uint64_t count = std::min<uint64_t>(*h.U16(4), (file->size() - 6) / 16);
+    auto dir = file->Read(6, count * 16);
+    if (!dir || count == 0) return std::nullopt;
+    const ByteView d(*dir);
+    std::vector<GroupEntry> entries;
+    for (uint64_t i = 0; i < count; ++i) {
+        GroupEntry e;
+        e.width = *d.U8(16 * i);
+        e.height = *d.U8(16 * i + 1);
+        if (e.width == 0 && e.height == 0) e.width = e.height = 256;
+        e.bitCount = *d.U16(16 * i + 6);
+        entries.push_back(e);
+    }
+    auto chosen = ChooseImage(entries, kIconSize, kIconSize, 32);
+    if (!chosen) return std::nullopt;
+    auto image = file->Read(*d.U32(16 * *chosen + 12), *d.U32(16 * *chosen + 8));
+    if (!image) return std::nullopt;
+    auto decoded = DecodeIconImage(ByteView(*image));
+    if (!decoded) return std::nullopt;
+    return ScaleNearest(*decoded, kIconSize, kIconSize);
+}
+
+}  // namespace
 
 std::optional<RgbaImage> ExtractFirstIcon(const std::string& path) {
     auto file = ProgramFile::Open(path);
-    if (!file) return std::nullopt;
+    if (!file) return IconFromIconFile(path);
     const auto groups = file->Resources(kResGroupIcon);
     if (groups.empty()) return std::nullopt;
     auto groupBytes = file->Read(groups.front());

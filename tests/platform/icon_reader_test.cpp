@@ -112,6 +112,20 @@ TEST(IconExtraction, DecodesEveryDepthOfTheFixtures) {
     }
 }
 
+TEST(IconExtraction, AnIconFileGivesItsOwnImage) {
+    auto icon = portable::ExtractFirstIcon(IcoPath("first.ico"));
+    ASSERT_TRUE(icon);
+    ExpectPixels(*icon, [](int x, int y) { return Transparent(x, y) ? 0u : (kPalette16[IndexAt(x, y, 16)] << 8) | 0xFF; },
+                 "first.ico");
+    TempDir dir;
+    std::string cut = ReadFileBytes(IcoPath("depth24.ico"));
+    cut.resize(cut.size() - 100);
+    WriteFileBytes(dir / "cut.ico", cut);
+    EXPECT_FALSE(portable::ExtractFirstIcon((dir / "cut.ico").string()));
+    WriteFileBytes(dir / "empty.ico", std::string("\0\0\1\0\0\0", 6));
+    EXPECT_FALSE(portable::ExtractFirstIcon((dir / "empty.ico").string()));
+}
+
 TEST(IconExtraction, ProgramsWithoutAnIconGiveNone) {
     TempDir dir;
     WriteFileBytes(dir / "text.exe", "hello");
