@@ -2,6 +2,7 @@
 
 #include "app/frm_y2k_main.h"
 #include "platform/program_files.h"
+#include "scan/ModVersion.h"
 
 namespace ostrevan {
 
@@ -9,6 +10,7 @@ AppServices ProgramServices() {
     AppServices s;
     s.programDir = platform::ProgramDirectory();
     s.osIdentity = platform::QueryOsIdentity;
+    s.versions = std::make_shared<ModVersion>();
     return s;
 }
 
