@@ -152,12 +152,18 @@ void FillDetail(FrmDetail& f, RunState& st, int16_t index) {
     });
 }
 
-void OpenProductDetail(RunState& st, ui::Toolkit& tk, const ui::RichText& rtxtSummary) {
+std::unique_ptr<FrmDetail> NewProductDetail(RunState& st, ui::Toolkit& tk,
+                                            const ui::RichText& rtxtSummary) {
     int16_t index = 0;
     TryStep([&] { index = RecordAtCaret(st, rtxtSummary); });
-    FrmDetail f(tk, st);
-    FillDetail(f, st, index);
-    TryStep([&] { f.Show(); });
+    auto f = std::make_unique<FrmDetail>(tk, st);
+    FillDetail(*f, st, index);
+    return f;
+}
+
+void OpenProductDetail(RunState& st, ui::Toolkit& tk, const ui::RichText& rtxtSummary) {
+    const std::unique_ptr<FrmDetail> f = NewProductDetail(st, tk, rtxtSummary);
+    TryStep([&] { f->Show(); });
 }
 
 }  // namespace ostrevan

@@ -4,6 +4,7 @@
 // readiness request letter. A fresh window is made for every use and shown modally.
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <string>
 
 #include "match/run_state.h"
@@ -73,6 +74,10 @@ int16_t RecordAtCaret(RunState& st, const ui::RichText& rtxtSummary);
 // directory gains a record for a vendor it does not know yet). Steps that fail are skipped, so
 // without such a record the window keeps its design captions.
 void FillDetail(FrmDetail& f, RunState& st, int16_t index);
+
+// A fresh, filled (still hidden) detail window for the entry under the report's caret.
+std::unique_ptr<FrmDetail> NewProductDetail(RunState& st, ui::Toolkit& tk,
+                                            const ui::RichText& rtxtSummary);
 
 // The More Info... button of the report page and the double click on the report: opens a
 // detail window for the entry under the caret and waits until it is closed.
