@@ -1,0 +1,321 @@
+#include "app/frm_y2k_main.h"
+
+#include <algorithm>
+#include <exception>
+
+#include "app/frm_y2k_main_controls.h"
+#include "app/scanning_page.h"
+#include "platform/text.h"
+#include "scan/drive_procedures.h"
+#include "scan/drive_scan.h"
+#include "scan/scan_sequence.h"
+
+namespace ostrevan {
+namespace {
+
+// Window procedures skip a statement that fails and go on with the next one.
+template <typename F>
+void Skipping(F&& statement) {
+    try {
+        statement();
+    } catch (const std::exception&) {
+    }
+}
+
+// Version data for a program when no reader was given: every field is absent.
+class NoVersionData : public VersionSource {
+public:
+    void LoadVersionBlock(const platform::HostPath&) override {}
+    std::string GetInfoString(const std::string&) override { return "None"; }
+};
+
+// A control refuses a negative width or height; the other assignments still happen.
+void SetSize(ui::Control& c, int width, int height) {
+    ui::Rect r = c.Bounds();
+    if (width >= 0) r.width = width;
+    if (height >= 0) r.height = height;
+    c.SetBounds(r);
+}
+
+}  // namespace
+
+FrmY2KMain::FrmY2KMain(ui::Toolkit& tk, AppServices services)
+    : tk_(tk),
+      services_(std::move(services)),
+      w_(tk.NewWindow(ui::WindowArgs{"FrmY2KMain", "Ostrevan", kDesignWidth, kDesignHeight,
+                                     ui::WindowStyle::Sizable})),
+      c_(std::make_unique<Controls>()) {
+    BuildWelcome();
+    BuildMode();
+    BuildDrive();
+    BuildAnimation();
+    BuildReport();
+    BuildBios();
+    BuildButtons();
+    w_.SetMinimumSize(kMinWidth, kMinHeight);
+    w_.onResize = [this] { Form_Resize(); };
+    w_.onActivate = [this] { Form_Activate(); };
+    // Closing the window through its frame ends the program as Exit does; during a scan the
+    // scan is aborted first and the program ends once its results are saved.
+    w_.onClose = [this] {
+        if (scanning_) {
+            st_.IsAborting = true;
+            endAfterScan_ = true;
+        } else {
+            EndProgram();
+        }
+    };
+    tk_.SetMainWindow(w_);
+}
+
+FrmY2KMain::~FrmY2KMain() = default;
+
+// ---- Start-up ----
+
+void FrmY2KMain::Form_Load() {
+    w_.Move(0, 0);
+    st_.JustLoaded = true;
+    FillCompMessages(st_);
+    ResetCounters(st_);
+    st_.lngStep = 0;
+    st_.strMode = "Create";
+
+    // The help window with the introduction, at the bottom-right corner of the screen.
+    if (HelpWindowLink* help = EnsureHelp()) {
+        help->SelectTopic(HelpTopic::Introduction);
+        Skipping([&] { help->LoadHelp(); });
+        ui::Rect r = help->Window().Bounds();
+        r.top = tk_.ScreenHeight() - r.height;
+        r.left = tk_.ScreenWidth() - r.width;
+        help->Window().SetBounds(r);
+        help->Window().Show();
+    }
+    ShowRightFrame();
+
+    // The vendor directory first: the product loader files each product under its vendor.
+    Skipping([&] { st_.cVendors.LoadFromFile(services_.programDir); });
+    st_.lngNumVends = st_.cVendors.Count();
+    Skipping([&] { LoadVendorAppsFromFile(st_, services_.programDir); });
+
+    if (HelpWindowLink* help = EnsureHelp()) help->Window().Show();
+    tk_.SetMousePointer(ui::MousePointer::Default);
+}
+
+void FrmY2KMain::Show() { w_.Show(); }
+
+void FrmY2KMain::Form_Activate() {
+    if (!st_.JustLoaded) return;
+    if (HelpWindowLink* help = EnsureHelp()) help->Window().Show();
+    st_.JustLoaded = false;
+}
+
+HelpWindowLink* FrmY2KMain::EnsureHelp() {
+    if (!FHelp_ && services_.makeHelp) FHelp_ = services_.makeHelp(tk_);
+    return FHelp_.get();
+}
+
+void FrmY2KMain::SelectHelp(HelpTopic topic) {
+    HelpWindowLink* help = EnsureHelp();
+    if (!help) return;
+    help->SelectTopic(topic);
+    Skipping([&] { help->LoadHelp(); });
+}
+
+// ---- Pages and navigation ----
+
+void FrmY2KMain::ShowRightFrame() {
+    ui::Frame* page = nullptr;
+    HelpTopic topic{};
+    switch (st_.lngStep) {
+        case 0: page = c_->FraWelcome; topic = HelpTopic::Introduction; break;
+        case 1: page = c_->FraCreateOrView; topic = HelpTopic::ModeSelection; break;
+        case 2: page = c_->FraDrive; topic = HelpTopic::DiskSelection; break;
+        case 3: page = c_->FraReport; topic = HelpTopic::SoftwareReport; break;
+        case 4: page = c_->FraBios; topic = HelpTopic::BiosCheck; break;
+        default: return;
+    }
+    for (ui::Frame* f : c_->Pages()) f->SetVisible(f == page);
+    if (st_.lngStep == 2) DriveReport_Change();
+    c_->btnBack->SetEnabled(st_.lngStep != 0);
+    c_->BtnNext->SetCaption(st_.lngStep == 4 ? "Finish" : "Next");
+    SelectHelp(topic);
+}
+
+void FrmY2KMain::BtnNext_Click() {
+    if (c_->BtnNext->Caption() == "Finish") {
+        EndProgram();
+        return;
+    }
+    if (st_.strMode == "VIEW" && st_.lngStep == 1) {
+        // Results already in memory are shown as they are; only an empty list is read back.
+        st_.lngStep = 3;
+        tk_.SetMousePointer(ui::MousePointer::Hourglass);
+        if (st_.cFiles.Count() < 1) Skipping([&] { st_.cFiles.LoadFromFile(false, services_.programDir); });
+        if (st_.cJunkFiles.Count() < 1)
+            Skipping([&] { st_.cJunkFiles.LoadFromFile(true, services_.programDir); });
+        tk_.SetMousePointer(ui::MousePointer::Default);
+        FillReport();
+        ShowRightFrame();
+        return;
+    }
+    if (st_.lngStep != 2) {
+        ++st_.lngStep;
+        ShowRightFrame();
+        return;
+    }
+    ScanDrive();
+}
+
+void FrmY2KMain::ScanDrive() {
+    st_.lngStep = 3;
+    for (ui::Frame* f : c_->Pages()) f->SetVisible(f == c_->FraAnimation);
+    SelectHelp(HelpTopic::DiskScan);
+    tk_.DoEvents();
+
+    ui::Button* row[] = {c_->btnHelp, c_->BtnNext, c_->btnBack, c_->btnExit};
+    for (ui::Button* b : row) b->SetEnabled(false);
+    ResetCounters(st_);
+    for (ui::Label* l : {c_->lblCompliant, c_->lblCompUnknown, c_->lblNotCOmpFix, c_->lblNotComp,
+                         c_->lblNotTest})
+        l->SetCaption("0");
+    for (ui::Line* l : {c_->LineCompliant, c_->LineCompUnknown, c_->LineNotCompFix, c_->LineNotComp,
+                        c_->lineNotTest})
+        l->SetVisible(false);
+    c_->ShapeFlash->SetFillColor(c_->FraAnimation->BackColor());
+    tk_.DoEvents();
+
+    scanning_ = true;
+    tk_.SetMousePointer(ui::MousePointer::Hourglass);
+    Skipping([&] { RunScan(c_->DriveReport->Drive()); });
+    scanning_ = false;
+    if (endAfterScan_) {
+        tk_.SetMousePointer(ui::MousePointer::Default);
+        EndProgram();
+        return;
+    }
+    FillReport();
+    tk_.SetMousePointer(ui::MousePointer::Default);
+    for (ui::Button* b : row) b->SetEnabled(true);
+    ShowRightFrame();
+    tk_.DoEvents();
+}
+
+void FrmY2KMain::RunScan(const std::string& entry) {
+    const std::string drive = entry.substr(0, 2);
+    ScanningPageControls pc;
+    pc.page = c_->FraAnimation;
+    pc.lblFile = c_->lblFile;
+    pc.lblStatus = c_->lblStatus;
+    pc.lblCount = c_->lblCount;
+    pc.counters = {c_->lblCompliant, c_->lblCompUnknown, c_->lblNotCOmpFix, c_->lblNotComp, c_->lblNotTest};
+    pc.lines = {c_->LineCompliant, c_->LineCompUnknown, c_->LineNotCompFix, c_->LineNotComp, c_->lineNotTest};
+    pc.ShapeFlash = c_->ShapeFlash;
+    pc.pic = c_->pic;
+    ScanningPage page(pc, services_.firstIcon);
+
+    NoVersionData noVersions;
+    VersionSource& versions = services_.versions ? *services_.versions : noVersions;
+    DriveScan scan(st_, page, versions, [this] { tk_.DoEvents(); });
+    const platform::OsIdentity os = services_.osIdentity ? services_.osIdentity() : platform::OsIdentity{};
+
+    if (const auto root = services_.drives.Root(drive)) {
+        RunScanSequence(st_, scan, page, drive, *root, os, services_.programDir);
+        return;
+    }
+    // A letter that is no drive of the machine: nothing to walk, but the operating system is
+    // still checked and both result files are written, as for a drive without a medium.
+    st_.cFiles.Clear();
+    st_.cJunkFiles.Clear();
+    st_.IsAborting = false;
+    st_.lngNumFiles = 0;
+    st_.lngFileCounter = 0;
+    scan.CheckOperatingSystem(os);
+    Skipping([&] { st_.cFiles.SaveToFile(false, services_.programDir); });
+    Skipping([&] { st_.cJunkFiles.SaveToFile(true, services_.programDir); });
+}
+
+void FrmY2KMain::FillReport() {
+    if (services_.report.fillReport) Skipping([&] { services_.report.fillReport(st_, *c_->rtxtSummary); });
+}
+
+void FrmY2KMain::btnBack_Click() {
+    if (st_.strMode == "VIEW" && st_.lngStep == 3) st_.lngStep = 1;
+    else --st_.lngStep;
+    ShowRightFrame();
+}
+
+void FrmY2KMain::OptReport_Click() { st_.strMode = "Create"; }
+void FrmY2KMain::OptView_Click() { st_.strMode = "VIEW"; }
+
+void FrmY2KMain::btnHelp_Click() {
+    if (HelpWindowLink* help = EnsureHelp()) help->Window().Show();
+}
+
+void FrmY2KMain::btnExit_Click() { EndProgram(); }
+
+void FrmY2KMain::btnAbort_Click() { st_.IsAborting = true; }
+
+void FrmY2KMain::EndProgram() {
+    if (FHelp_ && !FHelp_->Window().Unloaded()) FHelp_->Window().Unload();
+    if (!w_.Unloaded()) w_.Unload();
+    tk_.EndProgram();
+}
+
+// ---- Drive page and BIOS page ----
+
+void FrmY2KMain::DriveReport_Change() {
+    DriveFacts facts;
+    try {
+        facts = DriveReportFacts(services_.drives, c_->DriveReport->Drive());
+    } catch (const std::exception&) {
+        // Facts that cannot be shown (a size past 32 bits) leave the labels empty rather than
+        // showing the previous drive's facts.
+    }
+    c_->lblVolName->SetCaption(facts.volume_label);
+    c_->lblFileSystem->SetCaption(facts.file_system);
+    c_->lblSize->SetCaption(facts.size);
+    c_->lblFreeSpace->SetCaption(facts.free_space);
+    c_->lblDriveType->SetCaption(facts.drive_type);
+}
+
+void FrmY2KMain::btnCopyTo_Click() {
+    CopyUtilityToDrive(services_.drives, services_.programDir, c_->dirCopyTo->Drive(),
+                       [this](const std::string& text, const std::string& title) {
+                           tk_.ShowMessage(text, title);
+                       });
+}
+
+// ---- Layout ----
+
+void FrmY2KMain::Form_Resize() {
+    if (w_.State() == ui::WindowState::Minimized) return;
+    ui::Rect outer = w_.Bounds();
+    if (outer.width < kMinWidth || outer.height < kMinHeight) {
+        outer.width = std::max(outer.width, kMinWidth);
+        outer.height = std::max(outer.height, kMinHeight);
+        w_.SetBounds(outer);
+    }
+    const int cw = w_.ClientWidth();
+    const int ch = w_.ClientHeight();
+
+    for (ui::Frame* f : {c_->FraBios, c_->FraReport, c_->FraWelcome, c_->FraCreateOrView, c_->FraDrive,
+                         c_->FraAnimation}) {
+        f->Move(0, 0);
+        SetSize(*f, cw - 75, ch - 705);
+    }
+    const ui::Rect report = c_->FraReport->Bounds();
+    for (ui::Button* b : {c_->btnAdvanced, c_->btnMoreInfo, c_->btnPrint, c_->btnSave})
+        b->SetTop(report.height - 495);
+    SetSize(*c_->rtxtSummary, report.width - 240, report.height - 1200);
+    c_->shpOuter->Move(1440, 960);
+
+    // Back and Next sit either side of the middle; halves round to the even neighbour.
+    const int half = static_cast<int>(text::RoundHalfEven(static_cast<float>(cw) / 2.0f));
+    const int top = ch - 600;
+    c_->btnHelp->SetTop(top);
+    c_->btnBack->Move(half - 53 - c_->btnBack->Bounds().width, top);
+    c_->BtnNext->Move(half + 53, top);
+    c_->btnExit->Move(cw - 1170, top);
+}
+
+}  // namespace ostrevan

@@ -1,0 +1,67 @@
+#pragma once
+// Bounds-checked reading of untrusted bytes: a view over bytes in memory and a file that is
+// read piece by piece. Every access checks offset and length against the end without
+// overflowing; a read that does not fit fails instead of reading past the end.
+#include <cstdint>
+#include <cstdio>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace ostrevan {
+
+// True when [offset, offset + length) lies within [0, size).
+constexpr bool FitsWithin(uint64_t offset, uint64_t length, uint64_t size) {
+    return offset <= size && length <= size - offset;
+}
+
+// Rounds up to a multiple of 4; nullopt when that would overflow.
+constexpr std::optional<uint64_t> AlignUp4(uint64_t v) {
+    if (v > UINT64_MAX - 3) return std::nullopt;
+    return (v + 3) & ~uint64_t{3};
+}
+
+// A read-only window of bytes owned elsewhere. Multi-byte values are little-endian.
+class ByteView {
+public:
+    ByteView() = default;
+    ByteView(const uint8_t* data, size_t size) : data_(data), size_(size) {}
+    explicit ByteView(const std::vector<uint8_t>& bytes) : data_(bytes.data()), size_(bytes.size()) {}
+
+    size_t size() const { return size_; }
+    const uint8_t* data() const { return data_; }
+    bool Has(uint64_t offset, uint64_t length) const { return FitsWithin(offset, length, size_); }
+
+    std::optional<uint8_t> U8(uint64_t offset) const;
+    std::optional<uint16_t> U16(uint64_t offset) const;
+    std::optional<uint32_t> U32(uint64_t offset) const;
+    // The bytes [offset, offset + length), or nullopt when they do not all lie in the view.
+    std::optional<ByteView> Sub(uint64_t offset, uint64_t length) const;
+
+private:
+    const uint8_t* data_ = nullptr;
+    size_t size_ = 0;
+};
+
+// A file opened for reading pieces of it. Reads are checked against the file's size, so no
+// read allocates more than the file holds.
+class FileBytes {
+public:
+    // nullopt when the file cannot be opened or its size cannot be told.
+    static std::optional<FileBytes> Open(const std::string& path);
+
+    uint64_t size() const { return size_; }
+    // The bytes [offset, offset + length), or nullopt when they do not all lie in the file or
+    // cannot be read.
+    std::optional<std::vector<uint8_t>> Read(uint64_t offset, uint64_t length) const;
+
+private:
+    struct Closer {
+        void operator()(std::FILE* f) const { std::fclose(f); }
+    };
+    std::shared_ptr<std::FILE> file_;
+    uint64_t size_ = 0;
+};
+
+}  // namespace ostrevan

@@ -1,0 +1,82 @@
+// The drive page's facts and the BIOS page's copy of the test utility.
+#include <gtest/gtest.h>
+
+#include "scan/drive_procedures.h"
+#include "wizard_fixture.h"
+
+namespace ostrevan::apptest {
+namespace {
+
+constexpr const char* kFacts[] = {"lblVolName", "lblFileSystem", "lblSize", "lblFreeSpace", "lblDriveType"};
+
+std::vector<std::string> ShownFacts(Wizard& w) {
+    std::vector<std::string> v;
+    for (const char* f : kFacts) v.push_back(w.Caption(f));
+    return v;
+}
+
+std::vector<std::string> Expected(const DriveFacts& f) {
+    return {f.volume_label, f.file_system, f.size, f.free_space, f.drive_type};
+}
+
+TEST(DrivePage, ShowsTheFactsOfTheSelectedDriveEachTimeItIsShown) {
+    Wizard w;
+    w.Start();
+    platform::DriveMap drives;
+    drives.Map('c', w.drive());
+    const DriveFacts c = DriveReportFacts(drives, "c: [SYSTEM]");
+    ASSERT_NE(c.size, "0");  // the temporary directory's disk has a size
+
+    w.Next();
+    w.Next();
+    EXPECT_EQ(ShownFacts(w), Expected(c));
+
+    // Picking d:, which is no drive here: empty texts and sizes 0.
+    w.Find<HeadlessDriveList>("DriveReport").Pick(1);
+    EXPECT_EQ(ShownFacts(w), (std::vector<std::string>{"", "", "0", "0", ""}));
+
+    // Labels changed behind the page's back are refreshed when the page is shown again.
+    w.Find<HeadlessDriveList>("DriveReport").Pick(0);
+    w.Find<HeadlessLabel>("lblSize").SetCaption("stale");
+    w.Back();
+    w.Next();
+    EXPECT_EQ(ShownFacts(w), Expected(c));
+}
+
+TEST(BiosPage, CopiesTheUtilityToTheRootOfTheChosenDrive) {
+    Wizard w;
+    w.Start();
+    for (int i = 0; i < 4; ++i) w.Next();
+    ASSERT_EQ(w.Page(), "FraBios");
+    EXPECT_EQ(w.Find<HeadlessDriveList>("dirCopyTo").Drive(), "c: [SYSTEM]");
+    for (int round = 0; round < 2; ++round) {  // a second copy replaces the first
+        w.Button("btnCopyTo").Click();
+        ASSERT_EQ(w.tk.messages.size(), static_cast<size_t>(round + 1));
+        EXPECT_EQ(w.tk.messages.back().text, "YMARK 2000 Copy Completed!");
+        EXPECT_EQ(w.tk.messages.back().title, "Ostrevan");
+        EXPECT_EQ(testing::ReadFileBytes(w.drive() / "2000.exe"), "MZ utility");
+    }
+}
+
+TEST(BiosPage, AFailedCopyShowsOnlyTheCopyError) {
+    struct Case {
+        const char* name;
+        bool utility;
+        size_t drive;
+    } cases[] = {{"utility missing", false, 0}, {"drive not there", true, 1}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Wizard w({.utility = c.utility});
+        w.Start();
+        for (int i = 0; i < 4; ++i) w.Next();
+        w.Find<HeadlessDriveList>("dirCopyTo").Pick(c.drive);
+        w.Button("btnCopyTo").Click();
+        ASSERT_EQ(w.tk.messages.size(), 1u);
+        EXPECT_EQ(w.tk.messages[0].text, "Ostrevan was Unable to Copy this File");
+        EXPECT_EQ(w.tk.messages[0].title, "Copy Error");
+        EXPECT_FALSE(std::filesystem::exists(w.drive() / "2000.exe"));
+    }
+}
+
+}  // namespace
+}  // namespace ostrevan::apptest

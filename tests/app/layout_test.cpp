@@ -1,0 +1,104 @@
+// The main window's layout: the design, the resize rules and the minimum size.
+#include <gtest/gtest.h>
+
+#include "wizard_fixture.h"
+
+namespace ostrevan::apptest {
+namespace {
+
+using ui::Rect;
+
+constexpr const char* kPages[] = {"FraWelcome", "FraCreateOrView", "FraDrive", "FraAnimation", "FraReport", "FraBios"};
+constexpr const char* kReportButtons[] = {"btnPrint", "btnMoreInfo", "btnAdvanced", "btnSave"};
+
+// Resizes the window to a client size.
+void Client(Wizard& w, int width, int height) {
+    w.Window().Resize(width + HeadlessWindow::kFrameWidth, height + HeadlessWindow::kFrameHeight);
+}
+
+TEST(Layout, DesignSizeGivesTheDesignedPlaces) {
+    Wizard w;
+    w.Start();
+    for (const char* p : kPages) EXPECT_EQ(w.Bounds(p), (Rect{0, 0, 8175, 4335})) << p;
+    EXPECT_EQ(w.Bounds("btnHelp"), (Rect{0, 4440, 1095, 495}));
+    EXPECT_EQ(w.Bounds("btnBack"), (Rect{2977, 4440, 1095, 495}));
+    EXPECT_EQ(w.Bounds("BtnNext"), (Rect{4178, 4440, 1095, 495}));
+    EXPECT_EQ(w.Bounds("btnExit"), (Rect{7080, 4440, 1095, 495}));
+    const int lefts[] = {120, 1320, 2520, 3720};
+    for (int i = 0; i < 4; ++i) EXPECT_EQ(w.Bounds(kReportButtons[i]), (Rect{lefts[i], 3840, 1095, 375}));
+    EXPECT_EQ(w.Bounds("rtxtSummary"), (Rect{120, 600, 7935, 3135}));
+}
+
+TEST(Layout, ResizeFollowsTheWindowIncludingOddWidths) {
+    struct Case {
+        int cw, ch;
+        int backLeft, nextLeft;
+    } cases[] = {
+        {9000, 6000, 3352, 4553},
+        {8251, 5041, 2978, 4179},  // 4125.5 rounds to 4126: halves go to the even neighbour
+        {8253, 5040, 2978, 4179},  // 4126.5 rounds to 4126 as well
+        {12345, 7000, 5024, 6225},  // 6172.5 -> 6172
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::to_string(c.cw) + "x" + std::to_string(c.ch));
+        Wizard w;
+        w.Start();
+        Client(w, c.cw, c.ch);
+        for (const char* p : kPages) EXPECT_EQ(w.Bounds(p), (Rect{0, 0, c.cw - 75, c.ch - 705})) << p;
+        const int top = c.ch - 600;
+        EXPECT_EQ(w.Bounds("btnHelp"), (Rect{0, top, 1095, 495}));
+        EXPECT_EQ(w.Bounds("btnBack").left, c.backLeft);
+        EXPECT_EQ(w.Bounds("BtnNext").left, c.nextLeft);
+        // Back and Next lie symmetrically about the rounded middle.
+        EXPECT_EQ(w.Bounds("BtnNext").left - 53, w.Bounds("btnBack").right() + 53);
+        EXPECT_EQ(w.Bounds("btnExit"), (Rect{c.cw - 1170, top, 1095, 495}));
+        for (const char* b : kReportButtons) EXPECT_EQ(w.Bounds(b).top, c.ch - 705 - 495) << b;
+        EXPECT_EQ(w.Bounds("rtxtSummary"), (Rect{120, 600, c.cw - 75 - 240, c.ch - 705 - 1200}));
+    }
+}
+
+TEST(Layout, FixedControlsStayWhereDesigned) {
+    Wizard w;
+    w.Start();
+    Client(w, 11000, 8000);
+    EXPECT_EQ(w.Bounds("shpOuter"), (Rect{1440, 960, 4455, 1695}));
+    EXPECT_EQ(w.Bounds("lblTitle"), (Rect{1440, 1200, 2175, 735}));
+    EXPECT_EQ(w.Bounds("btnAbort"), (Rect{120, 3840, 735, 375}));
+    EXPECT_EQ(w.Bounds("pic"), (Rect{600, 2520, 495, 495}));
+    EXPECT_EQ(w.Bounds("DriveReport"), (Rect{360, 840, 4215, 315}));
+    EXPECT_EQ(w.Bounds("btnCopyTo"), (Rect{240, 360, 2415, 735}));
+    EXPECT_EQ(w.Find<HeadlessLine>("LineNotComp").Position().y2, 3840);
+    for (const char* l : {"lblTitle", "lbl2000", "lblTM", "lblWelcomeTitle"})
+        EXPECT_EQ(w.Find<HeadlessLabel>(l).GetFont().name, "Impact") << l;
+}
+
+TEST(Layout, ShrinkingBelowTheMinimumSnapsBack) {
+    Wizard w;
+    w.Start();
+    w.Window().Resize(300, 200);
+    EXPECT_EQ(w.Window().Bounds().width, FrmY2KMain::kMinWidth);
+    EXPECT_EQ(w.Window().Bounds().height, FrmY2KMain::kMinHeight);
+    // A client area smaller than the margins: sizes that would be negative are not assigned,
+    // the positions still are.
+    EXPECT_GE(w.Bounds("FraReport").width, 0);
+    EXPECT_GE(w.Bounds("rtxtSummary").height, 0);
+    EXPECT_EQ(w.Bounds("btnExit").left, w.Window().ClientWidth() - 1170);
+    // Growing again restores the full layout.
+    Client(w, 8250, 5040);
+    EXPECT_EQ(w.Bounds("rtxtSummary"), (Rect{120, 600, 7935, 3135}));
+}
+
+TEST(Layout, MinimizingAndRestoringKeepsTheLayoutAndThePage) {
+    Wizard w;
+    w.Start();
+    w.Next();
+    Client(w, 9000, 6000);
+    w.Window().SetState(ui::WindowState::Minimized);
+    EXPECT_EQ(w.Bounds("FraReport"), (Rect{0, 0, 8925, 5295}));
+    w.Window().SetState(ui::WindowState::Normal);
+    EXPECT_EQ(w.Bounds("FraReport"), (Rect{0, 0, 8925, 5295}));
+    EXPECT_EQ(w.Page(), "FraCreateOrView");
+}
+
+}  // namespace
+}  // namespace ostrevan::apptest

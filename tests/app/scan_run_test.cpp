@@ -1,0 +1,185 @@
+// The scan as the Next button of the drive page runs it: the scanning page, the buttons, the
+// pointer, Abort, the saved results and the report that follows.
+#include <gtest/gtest.h>
+
+#include "wizard_fixture.h"
+
+namespace ostrevan::apptest {
+namespace {
+
+using ui::MousePointer;
+
+// A drive with programs of several classes in two directories.
+void FillDrive(Wizard& w) {
+    w.Put("WRITER.EXE", scantest::Program("Writer", "Acme", "4.0") + "Icon=yes\n");
+    w.Put("PRO.EXE", scantest::Program("Writer Pro", "Acme", "2.0"));
+    w.Put("JUNK.EXE", "MZ no version data");
+    w.Put("SUB/SUITE.EXE", scantest::Program("Untested Suite", "Acme", "1.0") + "Icon=yes\n");
+    w.Put("SUB/LAST/OTHER.EXE", scantest::Program("Other", "Unknown Maker", "1.0"));
+}
+
+void ToDrivePage(Wizard& w) {
+    w.Start();
+    w.Next();
+    w.Next();
+    ASSERT_EQ(w.Page(), "FraDrive");
+}
+
+TEST(Scan, ShowsTheScanningPageWithTheButtonsDisabledUntilTheReport) {
+    Wizard w;
+    FillDrive(w);
+    ToDrivePage(w);
+    // What the user sees at each yield: the page, whether the four buttons are usable and
+    // whether Abort is.
+    std::vector<std::string> seen;
+    w.tk.onYield = [&] {
+        std::string s = w.Page();
+        for (const char* b : {"btnHelp", "BtnNext", "btnBack", "btnExit"}) s += w.Button(b).Usable() ? " +" : " -";
+        s += w.Button("btnAbort").Usable() ? " abort" : "";
+        seen.push_back(s);
+    };
+    w.Next();
+    w.tk.onYield = nullptr;
+    // The page appears before the buttons are disabled; the report page comes back with them.
+    ASSERT_GT(seen.size(), 4u);
+    EXPECT_EQ(seen.front(), "FraAnimation + + + + abort");
+    for (size_t i = 1; i + 1 < seen.size(); ++i) EXPECT_EQ(seen[i], "FraAnimation - - - - abort") << i;
+    EXPECT_EQ(seen.back(), "FraReport + + + +");
+    EXPECT_EQ(w.Page(), "FraReport");
+    for (const char* b : {"btnHelp", "BtnNext", "btnBack", "btnExit"}) EXPECT_TRUE(w.Button(b).Enabled()) << b;
+    EXPECT_EQ(w.reportFills, 1);
+    EXPECT_EQ(w.tk.pointerHistory.back(), MousePointer::Default);
+    EXPECT_NE(std::find(w.tk.pointerHistory.begin(), w.tk.pointerHistory.end(), MousePointer::Hourglass),
+              w.tk.pointerHistory.end());
+    // The help window followed the scan: the scan's topic, then the report's.
+    auto scanTopic = std::find(w.helpLoads.begin(), w.helpLoads.end(), HelpTopic::DiskScan);
+    ASSERT_NE(scanTopic, w.helpLoads.end());
+    EXPECT_EQ(w.helpLoads.back(), HelpTopic::SoftwareReport);
+}
+
+TEST(Scan, FillsTheListsCountersAndPageAndSavesBothResultFiles) {
+    Wizard w;
+    FillDrive(w);
+    ToDrivePage(w);
+    w.Next();
+    RunState& st = w.State();
+    // The operating system (Windows 2000, ready with issues) first, then the programs.
+    ASSERT_EQ(st.cFiles.Count(), 5);
+    EXPECT_EQ(st.cJunkFiles.Count(), 1);
+    EXPECT_EQ(st.cJunkFiles.Item(1).Name, "JUNK.EXE");
+    EXPECT_EQ(st.lngNumFiles, 5);
+    EXPECT_EQ(st.lngFileCounter, 5);
+    EXPECT_EQ(w.Caption("lblCount"), "100% Complete");
+    const std::pair<const char*, int32_t> counters[] = {
+        {"lblCompliant", st.lngComp}, {"lblCompUnknown", st.lngCompUnknown},
+        {"lblNotCOmpFix", st.lngNotCompFix}, {"lblNotComp", st.lngNotComp}, {"lblNotTest", st.lngNotTest}};
+    for (const auto& [label, value] : counters) EXPECT_EQ(w.Caption(label), std::to_string(value)) << label;
+    EXPECT_EQ(st.lngComp, 1);
+    EXPECT_EQ(st.lngNotComp, 1);
+    EXPECT_EQ(st.lngNotTest, 1);
+    // The last program examined was SUB\LAST\OTHER.EXE, a maker not in the knowledge base: black
+    // flash, no line.
+    EXPECT_NE(w.Caption("lblFile").find("OTHER.EXE"), std::string::npos);
+    EXPECT_EQ(w.Find<HeadlessShape>("ShapeFlash").FillColor(), ui::kBlack);
+    for (const char* l : {"LineCompliant", "LineCompUnknown", "LineNotCompFix", "LineNotComp", "lineNotTest"})
+        EXPECT_FALSE(w.Find<HeadlessLine>(l).Visible()) << l;
+    // Icons were drawn for the programs that have one, and the box was cleared for the others.
+    EXPECT_EQ(w.iconsRead, 2);
+    EXPECT_EQ(w.Find<HeadlessPicture>("pic").imagesDrawn, 2);
+
+    const std::string files = testing::ReadFileBytes(w.dir() / "Files.y2k");
+    for (const char* name : {"Writer", "Writer Pro", "Untested Suite", "Other"})
+        EXPECT_NE(files.find(std::string("\"") + name + "\t"), std::string::npos) << name;
+    EXPECT_NE(testing::ReadFileBytes(w.dir() / "JFiles.y2k").find("JUNK.EXE"), std::string::npos);
+}
+
+TEST(Scan, ASecondScanStartsFromNothing) {
+    Wizard w;
+    FillDrive(w);
+    ToDrivePage(w);
+    w.Next();
+    const int32_t firstComp = w.State().lngComp;
+    std::filesystem::remove_all(w.drive() / "SUB");
+    w.Back();
+    // Before the second scan walks anything, the page is reset.
+    // The second yield follows the reset of the page.
+    bool sawReset = false;
+    int yields = 0;
+    w.tk.onYield = [&] {
+        if (++yields != 2) return;
+        sawReset = true;
+        for (const char* c : {"lblCompliant", "lblCompUnknown", "lblNotCOmpFix", "lblNotComp", "lblNotTest"})
+            EXPECT_EQ(w.Caption(c), "0") << c;
+        for (const char* l : {"LineCompliant", "LineCompUnknown", "LineNotCompFix", "LineNotComp", "lineNotTest"})
+            EXPECT_FALSE(w.Find<HeadlessLine>(l).Visible()) << l;
+        EXPECT_EQ(w.Find<HeadlessShape>("ShapeFlash").FillColor(),
+                  w.Find<HeadlessFrame>("FraAnimation").BackColor());
+    };
+    w.Next();
+    EXPECT_TRUE(sawReset);
+    EXPECT_EQ(w.State().cFiles.Count(), 3);  // the system, Writer and Writer Pro
+    EXPECT_EQ(w.State().lngNotTest, 0);
+    EXPECT_EQ(w.State().lngComp, firstComp);
+}
+
+TEST(Scan, AbortFromTheEventLoopEndsEarlyAndSavesAndReportsThePartialResults) {
+    // Yields 3 to 9 fall in the count of the program files, 10 after the first program of the
+    // root, 15 while the root's subdirectories are listed.
+    for (int abortAt : {3, 10, 15}) {
+        SCOPED_TRACE("abort at yield " + std::to_string(abortAt));
+        Wizard w;
+        FillDrive(w);
+        ToDrivePage(w);
+        int yields = 0;
+        w.tk.onYield = [&] {
+            if (++yields == abortAt) w.Button("btnAbort").Click();
+        };
+        w.Next();
+        w.tk.onYield = nullptr;
+        RunState& st = w.State();
+        EXPECT_TRUE(st.IsAborting);
+        EXPECT_LT(st.lngFileCounter, 5);
+        EXPECT_EQ(w.Page(), "FraReport");
+        for (const char* b : {"btnHelp", "BtnNext", "btnBack", "btnExit"}) EXPECT_TRUE(w.Button(b).Enabled()) << b;
+        EXPECT_EQ(w.reportFills, 1);
+        // What was saved is what was gathered.
+        colFiles saved;
+        saved.LoadFromFile(false, w.dir());
+        EXPECT_EQ(saved.Count(), st.cFiles.Count());
+        // The next scan starts with the abort flag cleared and runs to the end.
+        w.Back();
+        w.Next();
+        EXPECT_FALSE(st.IsAborting);
+        EXPECT_EQ(st.lngFileCounter, 5);
+    }
+}
+
+TEST(Scan, ClosingTheWindowDuringAScanAbortsItSavesAndEndsTheProgram) {
+    Wizard w;
+    FillDrive(w);
+    ToDrivePage(w);
+    w.tk.onYield = [&] {
+        if (w.tk.yields == 4) w.Window().CloseBox();
+    };
+    w.Next();
+    EXPECT_TRUE(w.tk.ended);
+    EXPECT_TRUE(w.main->Help()->Window().Unloaded());
+    EXPECT_LT(w.State().lngFileCounter, 5);
+    EXPECT_TRUE(std::filesystem::exists(w.dir() / "Files.y2k"));
+}
+
+TEST(Scan, ADriveThatCannotBeReadStillChecksTheSystemAndReports) {
+    Wizard w;
+    FillDrive(w);
+    ToDrivePage(w);
+    w.Find<HeadlessDriveList>("DriveReport").Pick(1);  // d:, not a drive of this machine
+    w.Next();
+    EXPECT_EQ(w.Page(), "FraReport");
+    EXPECT_EQ(w.State().cFiles.Count(), 1);  // the operating system alone
+    EXPECT_EQ(w.State().lngNumFiles, 0);
+    EXPECT_TRUE(std::filesystem::exists(w.dir() / "JFiles.y2k"));
+    EXPECT_TRUE(w.Button("BtnNext").Enabled());
+}
+
+}  // namespace
+}  // namespace ostrevan::apptest

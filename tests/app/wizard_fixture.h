@@ -1,0 +1,126 @@
+#pragma once
+// The main window on the headless toolkit, with its program directory (knowledge base, result
+// files, 2000.exe) and a drive C: in temporary directories. Program files on the drive are the
+// scan tests' "Field=Value" files.
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/frm_y2k_main.h"
+#include "platform/ui/headless/headless_toolkit.h"
+#include "scan/scan_fixture.h"
+#include "support/test_support.h"
+
+namespace ostrevan::apptest {
+
+using ui::headless::HeadlessButton;
+using ui::headless::HeadlessDriveList;
+using ui::headless::HeadlessFrame;
+using ui::headless::HeadlessLabel;
+using ui::headless::HeadlessLine;
+using ui::headless::HeadlessOption;
+using ui::headless::HeadlessPicture;
+using ui::headless::HeadlessRichText;
+using ui::headless::HeadlessShape;
+using ui::headless::HeadlessToolkit;
+using ui::headless::HeadlessWindow;
+
+// A help window that records the topics the wizard selects and loads.
+class RecordingHelp : public HelpWindowLink {
+public:
+    RecordingHelp(ui::Toolkit& tk, std::vector<HelpTopic>& loads)
+        : w_(tk.NewWindow(ui::WindowArgs{"frmHelp", "Help - Click To Choose A Help File Topic", 6765, 4620})),
+          loads_(loads) {}
+    void SelectTopic(HelpTopic t) override { selected_ = t; }
+    void LoadHelp() override { loads_.push_back(selected_); }
+    ui::Window& Window() override { return w_; }
+
+private:
+    ui::Window& w_;
+    std::vector<HelpTopic>& loads_;
+    HelpTopic selected_ = HelpTopic::Introduction;
+};
+
+struct WizardOptions {
+    bool vendorFile = true;
+    bool utility = true;  // 2000.exe in the program's directory
+};
+
+class Wizard {
+public:
+    explicit Wizard(WizardOptions o = {}) {
+        if (o.vendorFile) testing::WriteFileBytes(dir_ / "Vendors.y2k", scantest::Vendors());
+        testing::WriteFileBytes(dir_ / "APPS.y2k", scantest::Apps());
+        if (o.utility) testing::WriteFileBytes(dir_ / "2000.exe", "MZ utility");
+        std::filesystem::create_directory(drive());
+        tk.SetDrives({"c: [SYSTEM]", "d:"}, 0);
+        tk.SetScreenSize(15360, 11520);  // 1024 by 768 pixels
+
+        AppServices s;
+        s.programDir = dir_.path();
+        s.drives.Map('c', drive());
+        s.osIdentity = [] { return scantest::Win2000(); };
+        s.versions = source;
+        s.firstIcon = [this](const platform::HostPath& p) -> std::optional<ui::Image> {
+            if (testing::ReadFileBytes(p).find("Icon=yes") == std::string::npos) return std::nullopt;
+            ui::Image img{2, 2, std::vector<uint8_t>(16, 255)};
+            ++iconsRead;
+            return img;
+        };
+        s.makeHelp = [this](ui::Toolkit& t) { return std::make_unique<RecordingHelp>(t, helpLoads); };
+        s.report.fillReport = [this](RunState& st, ui::RichText& r) {
+            ++reportFills;
+            std::string text;
+            for (int16_t i = 1; i <= st.cFiles.Count(); ++i) text += st.cFiles.Item(i).Name + "\n";
+            r.SetText(text);
+        };
+        main = std::make_unique<FrmY2KMain>(tk, std::move(s));
+    }
+
+    void Start() {
+        main->Form_Load();
+        main->Show();
+    }
+
+    std::filesystem::path drive() const { return dir_ / "drive"; }
+    std::filesystem::path dir() const { return dir_.path(); }
+    void Put(const std::string& rel, const std::string& bytes) {
+        const auto p = drive() / rel;
+        std::filesystem::create_directories(p.parent_path());
+        testing::WriteFileBytes(p, bytes);
+    }
+
+    template <typename T>
+    T& Find(const std::string& control) const { return tk.Find<T>("FrmY2KMain." + control); }
+    HeadlessButton& Button(const std::string& name) const { return Find<HeadlessButton>(name); }
+    std::string Caption(const std::string& label) const { return Find<HeadlessLabel>(label).Caption(); }
+    ui::Rect Bounds(const std::string& control) const {
+        return tk.FindWindow("FrmY2KMain").FindControl(control)->Bounds();
+    }
+    HeadlessWindow& Window() const { return tk.FindWindow("FrmY2KMain"); }
+    HeadlessWindow& HelpWindow() const { return dynamic_cast<HeadlessWindow&>(main->Help()->Window()); }
+
+    void Next() { Button("BtnNext").Click(); }
+    void Back() { Button("btnBack").Click(); }
+
+    // The one visible page (the names of all visible pages, joined, if several are).
+    std::string Page() const {
+        std::string shown;
+        for (const char* p : {"FraWelcome", "FraCreateOrView", "FraDrive", "FraAnimation", "FraReport", "FraBios"})
+            if (Find<HeadlessFrame>(p).Visible()) shown += shown.empty() ? p : std::string("+") + p;
+        return shown;
+    }
+    RunState& State() { return main->State(); }
+
+    HeadlessToolkit tk;
+    std::shared_ptr<scantest::FieldFileSource> source = std::make_shared<scantest::FieldFileSource>();
+    std::vector<HelpTopic> helpLoads;
+    int reportFills = 0;
+    int iconsRead = 0;
+    std::unique_ptr<FrmY2KMain> main;
+
+private:
+    testing::TempDir dir_;
+};
+
+}  // namespace ostrevan::apptest

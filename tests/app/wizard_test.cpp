@@ -1,0 +1,223 @@
+// Start-up and the walk through the wizard's pages in both modes.
+#include <gtest/gtest.h>
+
+#include "wizard_fixture.h"
+
+namespace ostrevan::apptest {
+namespace {
+
+using ui::MousePointer;
+
+TEST(StartUp, PreparesStateLoadsKnowledgeBaseAndShowsWelcome) {
+    Wizard w;
+    w.Start();
+    RunState& st = w.State();
+    EXPECT_EQ(st.lngStep, 0);
+    EXPECT_EQ(st.strMode, "Create");
+    EXPECT_EQ(st.lngNumVends, 10);
+    EXPECT_EQ(st.cVendors.Item(5).mvarApps.Count(), 4);  // products filed under their vendor
+    EXPECT_EQ((std::array{st.lngComp, st.lngCompUnknown, st.lngNotCompFix, st.lngNotComp, st.lngNotTest}),
+              (std::array<int32_t, 5>{}));
+    EXPECT_EQ(st.strCompMessages[0], "Not in Ostrevan Database, Send Readiness Request Letter");
+    EXPECT_EQ(st.strCompMessages[6], "Manufacturer will not Test");
+    EXPECT_EQ(w.Page(), "FraWelcome");
+    EXPECT_FALSE(w.Button("btnBack").Enabled());
+    EXPECT_EQ(w.Button("BtnNext").Caption(), "Next");
+    EXPECT_EQ(w.Window().Caption(), "Ostrevan");
+    EXPECT_EQ(w.Window().Bounds().left, 0);
+    EXPECT_EQ(w.Window().Bounds().top, 0);
+    EXPECT_EQ(w.Window().ClientWidth(), 8250);
+    EXPECT_EQ(w.Window().ClientHeight(), 5040);
+    EXPECT_EQ(w.tk.pointerHistory.back(), MousePointer::Default);
+    EXPECT_TRUE(w.tk.messages.empty());
+
+    // The help window stands in the screen's bottom-right corner, with the introduction.
+    const ui::Rect help = w.HelpWindow().Bounds();
+    EXPECT_EQ(help.right(), 15360);
+    EXPECT_EQ(help.bottom(), 11520);
+    EXPECT_TRUE(w.HelpWindow().Visible());
+    ASSERT_FALSE(w.helpLoads.empty());
+    EXPECT_EQ(w.helpLoads.back(), HelpTopic::Introduction);
+    // Raised once when the main window is first shown.
+    EXPECT_EQ(w.tk.ActiveWindow(), &w.HelpWindow());
+    EXPECT_FALSE(st.JustLoaded);
+}
+
+TEST(StartUp, MissingVendorFileIsSilentAndLeavesNoVendors) {
+    Wizard w({.vendorFile = false});
+    w.Start();
+    EXPECT_EQ(w.State().lngNumVends, 0);
+    EXPECT_EQ(w.Page(), "FraWelcome");
+    EXPECT_TRUE(w.tk.messages.empty());
+}
+
+TEST(StartUp, LaterActivationsDoNotBringTheHelpWindowBack) {
+    Wizard w;
+    w.Start();
+    w.HelpWindow().CloseBox();  // the user closes the help window
+    EXPECT_FALSE(w.HelpWindow().Visible());
+    w.Window().Hide();
+    w.Window().Show();  // the main window is activated again
+    EXPECT_FALSE(w.HelpWindow().Visible());
+    w.Button("btnHelp").Click();
+    EXPECT_TRUE(w.HelpWindow().Visible());
+}
+
+struct PageExpectation {
+    const char* page;
+    bool backEnabled;
+    const char* next;
+    HelpTopic topic;
+};
+
+void ExpectPage(Wizard& w, const PageExpectation& e, const std::string& where) {
+    SCOPED_TRACE(where);
+    EXPECT_EQ(w.Page(), e.page);
+    EXPECT_EQ(w.Button("btnBack").Enabled(), e.backEnabled);
+    EXPECT_EQ(w.Button("BtnNext").Caption(), e.next);
+    ASSERT_FALSE(w.helpLoads.empty());
+    EXPECT_EQ(w.helpLoads.back(), e.topic);
+}
+
+const PageExpectation kWelcome{"FraWelcome", false, "Next", HelpTopic::Introduction};
+const PageExpectation kMode{"FraCreateOrView", true, "Next", HelpTopic::ModeSelection};
+const PageExpectation kDrive{"FraDrive", true, "Next", HelpTopic::DiskSelection};
+const PageExpectation kReport{"FraReport", true, "Next", HelpTopic::SoftwareReport};
+const PageExpectation kBios{"FraBios", true, "Finish", HelpTopic::BiosCheck};
+
+TEST(Navigation, CreateModeWalksEveryPageAndFinishEndsTheProgram) {
+    Wizard w;
+    w.Put("APP.EXE", scantest::Program("Writer Pro", "Acme", "2.0"));
+    w.Start();
+    ExpectPage(w, kWelcome, "start");
+    const PageExpectation forward[] = {kMode, kDrive, kReport, kBios};
+    for (size_t i = 0; i < 4; ++i) {
+        w.Next();
+        ExpectPage(w, forward[i], "next " + std::to_string(i + 1));
+        EXPECT_EQ(w.State().lngStep, static_cast<int32_t>(i + 1));
+    }
+    EXPECT_EQ(w.reportFills, 1);  // the scan filled the report once
+    const PageExpectation backward[] = {kReport, kDrive, kMode, kWelcome};
+    for (size_t i = 0; i < 4; ++i) {
+        w.Back();
+        ExpectPage(w, backward[i], "back " + std::to_string(i + 1));
+    }
+    for (int i = 0; i < 4; ++i) w.Next();  // a second scan on the way
+    EXPECT_EQ(w.reportFills, 2);
+    ExpectPage(w, kBios, "second walk");
+    w.Next();
+    EXPECT_TRUE(w.tk.ended);
+    EXPECT_TRUE(w.main->Window().Unloaded());
+    EXPECT_TRUE(w.main->Help()->Window().Unloaded());
+}
+
+TEST(Navigation, EveryPageChangeReloadsItsHelpTopicEvenWhenTheHelpWindowIsClosed) {
+    Wizard w;
+    w.Start();
+    w.HelpWindow().CloseBox();
+    const size_t before = w.helpLoads.size();
+    w.Next();
+    w.Back();
+    w.Next();
+    EXPECT_EQ(w.helpLoads.size(), before + 3);
+    EXPECT_EQ(w.helpLoads.back(), HelpTopic::ModeSelection);
+    EXPECT_FALSE(w.HelpWindow().Visible());
+}
+
+TEST(Navigation, ViewModeSkipsTheDrivePageBothWays) {
+    Wizard w;
+    w.Start();
+    w.Next();
+    w.Find<HeadlessOption>("OptView").Click();
+    EXPECT_EQ(w.State().strMode, "VIEW");
+    w.Next();
+    ExpectPage(w, kReport, "view");
+    EXPECT_EQ(w.State().lngStep, 3);
+    w.Back();
+    ExpectPage(w, kMode, "back from the report");
+    w.Find<HeadlessOption>("OptReport").Click();
+    EXPECT_EQ(w.State().strMode, "Create");
+    w.Next();
+    ExpectPage(w, kDrive, "create again");
+}
+
+TEST(Navigation, ExitEndsTheProgramWithTheHelpWindowOpen) {
+    Wizard w;
+    w.Start();
+    w.Next();
+    ASSERT_TRUE(w.HelpWindow().Visible());
+    w.Button("btnExit").Click();
+    EXPECT_TRUE(w.tk.ended);
+    EXPECT_TRUE(w.main->Help()->Window().Unloaded());
+}
+
+TEST(Navigation, ClosingTheMainWindowThroughItsFrameEndsTheProgram) {
+    Wizard w;
+    w.Start();
+    w.Window().CloseBox();
+    EXPECT_TRUE(w.tk.ended);
+    EXPECT_TRUE(w.main->Help()->Window().Unloaded());
+}
+
+TEST(Navigation, EnterPressesNext) {
+    Wizard w;
+    w.Start();
+    w.Window().PressEnter();
+    EXPECT_EQ(w.Page(), "FraCreateOrView");
+}
+
+// ---- View mode and stored results ----
+
+std::string StoredLine(const std::string& name, const std::string& vendor, int code) {
+    return scantest::Line({name, vendor, "1.0", "1.0", "desc", "comments", "C:", std::to_string(code)});
+}
+
+TEST(ViewMode, LoadsBothResultFilesAndShowsTheReport) {
+    Wizard w;
+    testing::WriteFileBytes(w.dir() / "Files.y2k", StoredLine("Writer", "Acme", 4) + StoredLine("Paint", "Acme", 1));
+    testing::WriteFileBytes(w.dir() / "JFiles.y2k", StoredLine("A.EXE", "None", 1));
+    w.Start();
+    w.Next();
+    w.Find<HeadlessOption>("OptView").Click();
+    w.Next();
+    EXPECT_EQ(w.State().cFiles.Count(), 2);
+    EXPECT_EQ(w.State().cJunkFiles.Count(), 1);
+    EXPECT_EQ(w.Find<HeadlessRichText>("rtxtSummary").Text(), "Writer\nPaint\n");
+    // The hourglass while the files are read, the default pointer afterwards.
+    const auto& p = w.tk.pointerHistory;
+    ASSERT_GE(p.size(), 2u);
+    EXPECT_EQ(p[p.size() - 2], MousePointer::Hourglass);
+    EXPECT_EQ(p.back(), MousePointer::Default);
+}
+
+TEST(ViewMode, WithoutResultFilesShowsAnEmptyReportAndNoMessage) {
+    Wizard w;
+    w.Start();
+    w.Next();
+    w.Find<HeadlessOption>("OptView").Click();
+    w.Next();
+    EXPECT_EQ(w.Page(), "FraReport");
+    EXPECT_EQ(w.reportFills, 1);
+    EXPECT_EQ(w.Find<HeadlessRichText>("rtxtSummary").Text(), "");
+    EXPECT_TRUE(w.tk.messages.empty());
+}
+
+TEST(ViewMode, AfterAScanShowsTheResultsInMemoryWithoutReadingTheFiles) {
+    Wizard w;
+    w.Put("APP.EXE", scantest::Program("Writer Pro", "Acme", "2.0"));
+    w.Start();
+    for (int i = 0; i < 3; ++i) w.Next();  // scan
+    const int16_t found = w.State().cFiles.Count();
+    ASSERT_GE(found, 2);  // the operating system and the program
+    // Files on disk that differ from memory are not read.
+    testing::WriteFileBytes(w.dir() / "Files.y2k", StoredLine("Other", "Acme", 4));
+    w.Back();
+    w.Back();
+    w.Find<HeadlessOption>("OptView").Click();
+    w.Next();
+    EXPECT_EQ(w.State().cFiles.Count(), found);
+    EXPECT_EQ(w.State().cFiles.Item(found).Name, "Writer Pro");
+}
+
+}  // namespace
+}  // namespace ostrevan::apptest

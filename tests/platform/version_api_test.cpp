@@ -1,0 +1,222 @@
+// The portable version reader over the fixture programs and over blocks built byte by byte.
+#include "platform/version_api.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <optional>
+
+#include "platform/program_file.h"
+#include "support/program_builder.h"
+#include "support/test_support.h"
+
+using namespace ostrevan;
+using namespace ostrevan::testing;
+namespace pv = ostrevan::version::portable;
+
+namespace {
+
+std::vector<uint8_t> LoadBlock(const std::string& path) {
+    const uint32_t size = pv::GetFileVersionInfoSizeA(path);
+    std::vector<uint8_t> block(size + 2u, 0);
+    if (size == 0 || !pv::GetFileVersionInfoA(path, size, block)) return {0, 0};
+    return block;
+}
+
+struct Answer {
+    bool found = false;
+    uint32_t length = 0;
+    std::string bytes;  // the value's bytes (length of them)
+};
+
+Answer Query(std::vector<uint8_t>& block, const std::string& sub) {
+    const uint8_t* p = nullptr;
+    Answer a;
+    a.found = pv::VerQueryValueA(block, sub, &p, &a.length);
+    if (a.found && a.length) a.bytes.assign(reinterpret_cast<const char*>(p), a.length);
+    return a;
+}
+
+std::vector<uint8_t> BlockOfFile(const Bytes& file) {
+    TempDir dir;
+    WriteFileBytes(dir / "p.exe", std::string(file.begin(), file.end()));
+    return LoadBlock((dir / "p.exe").string());
+}
+
+// A text with its terminating zero, as the value's bytes are counted.
+template <size_t N>
+std::string WithZero(const char (&text)[N]) {
+    return std::string(text, N);
+}
+
+}  // namespace
+
+TEST(VersionApi, ReportsTwiceTheResourcePlusFourForA32BitProgram) {
+    const std::string path = FixturePath("basic");
+    auto file = ProgramFile::Open(path);
+    ASSERT_TRUE(file);
+    auto items = file->Resources(kResVersion, 1);
+    ASSERT_EQ(items.size(), 1u);
+    EXPECT_EQ(pv::GetFileVersionInfoSizeA(path), items[0].size * 2 + 4);
+}
+
+TEST(VersionApi, AnswersRootTranslationAndTextAsThePlatformDoes) {
+    auto block = LoadBlock(FixturePath("basic"));
+    ASSERT_GT(block.size(), 2u);
+    auto root = Query(block, "\\");
+    ASSERT_TRUE(root.found);
+    EXPECT_EQ(root.length, 52u);
+    uint32_t signature = 0;
+    std::memcpy(&signature, root.bytes.data(), 4);
+    EXPECT_EQ(signature, 0xFEEF04BDu);
+
+    auto translation = Query(block, "\\VarFileInfo\\Translation");
+    ASSERT_TRUE(translation.found);
+    EXPECT_EQ(translation.length, 4u);  // bytes: one language/code page pair
+    EXPECT_EQ(translation.bytes, std::string("\x09\x04\xE4\x04", 4));
+
+    // A text value: characters including the terminating zero, in Windows-1252.
+    auto name = Query(block, "\\StringFileInfo\\040904E4\\ProductName");
+    ASSERT_TRUE(name.found);
+    EXPECT_EQ(name.length, 17u);
+    EXPECT_EQ(name.bytes, WithZero("Acme Writer 2000"));
+}
+
+TEST(VersionApi, MatchesSubBlockNamesWholeWithoutRegardToCase) {
+    auto block = LoadBlock(FixturePath("basic"));
+    struct Case {
+        const char* path;
+        bool found;
+        uint32_t length;
+    } cases[] = {
+        {"\\StringFileInfo\\040904E4\\ProductName", true, 17},
+        {"\\stringfileinfo\\040904e4\\PRODUCTNAME", true, 17},
+        {"StringFileInfo\\040904E4\\ProductName", true, 17},      // leading backslash optional
+        {"\\\\StringFileInfo\\\\040904E4\\ProductName\\", true, 17},  // empty parts skipped
+        {"\\StringFileInfo\\040904E4\\Produ", false, 0},           // no prefix matches
+        {"\\StringFileInfo\\040904E4\\ProductNameX", false, 0},
+        {"\\StringFileInfo\\040904E4", true, 0},                   // an inner node, no value
+        {"\\StringFileInfo\\040704E4\\ProductName", false, 0},
+        {"\\VarFileInfo\\Translation\\More", false, 0},
+    };
+    for (const auto& c : cases) {
+        auto a = Query(block, c.path);
+        EXPECT_EQ(a.found, c.found) << c.path;
+        EXPECT_EQ(a.length, c.length) << c.path;
+    }
+}
+
+TEST(VersionApi, ConvertsTextWithTheBestFitAndKeepsItsLength) {
+    auto block = LoadBlock(FixturePath("special"));
+    struct Case {
+        const char* field;
+        std::string bytes;
+    } cases[] = {
+        {"ProductName", WithZero("Acme\x99 Writer\xAE \xA9 1999")},
+        {"FileDescription", WithZero("Caf\xE9 Ao \x99 ?")},
+        {"CompanyName", WithZero("None")},
+    };
+    for (const auto& c : cases) {
+        auto a = Query(block, std::string("\\StringFileInfo\\040904E4\\") + c.field);
+        ASSERT_TRUE(a.found) << c.field;
+        EXPECT_EQ(a.bytes, c.bytes) << c.field;
+    }
+    auto empty = Query(block, "\\StringFileInfo\\040904E4\\Comments");
+    EXPECT_TRUE(empty.found);
+    EXPECT_LE(empty.length, 1u);  // at most the terminating zero
+}
+
+TEST(VersionApi, BuiltBlocksAnswerTheirExactLengths) {
+    const Bytes block32 = BuildVersionBlock32(VersionRoot({
+        Block("StringFileInfo", {Block("040904E4", {Str("Open", u"abc", false), Str("Empty", u"", false),
+                                                     Str("Closed", u"xyz")})}),
+        Block("VarFileInfo", {Translation({{0x407, 1252}, {0x409, 1252}})}),
+    }));
+    auto block = BlockOfFile(PeWithVersion(block32));
+    ASSERT_GT(block.size(), block32.size());
+    auto open = Query(block, "\\StringFileInfo\\040904E4\\Open");
+    EXPECT_TRUE(open.found);
+    EXPECT_EQ(open.length, 3u);  // no terminating zero stored, none counted
+    EXPECT_EQ(open.bytes, "abc");
+    auto empty = Query(block, "\\StringFileInfo\\040904E4\\Empty");
+    EXPECT_TRUE(empty.found);
+    EXPECT_EQ(empty.length, 0u);
+    EXPECT_EQ(Query(block, "\\StringFileInfo\\040904E4\\Closed").length, 4u);
+    EXPECT_EQ(Query(block, "\\VarFileInfo\\Translation").length, 8u);
+}
+
+TEST(VersionApi, ReadsA16BitProgramsBlockInPlace) {
+    VerNode root = VersionRoot({Block("StringFileInfo", {Block("040904E4", {Str("ProductName", u"Old Writer")})}),
+                                Block("VarFileInfo", {Translation({{0x409, 1252}})})});
+    const Bytes block16 = BuildVersionBlock16(root);
+    NeResource r{16, 1, block16};
+    TempDir dir;
+    const Bytes ne = BuildNe({NeResource{3, 1, Bytes(40, 7)}, r});
+    WriteFileBytes(dir / "old.exe", std::string(ne.begin(), ne.end()));
+    const std::string path = (dir / "old.exe").string();
+    auto file = ProgramFile::Open(path);
+    ASSERT_TRUE(file);
+    EXPECT_EQ(file->format(), ImageFormat::kNe);
+    auto items = file->Resources(kResVersion, 1);
+    ASSERT_EQ(items.size(), 1u);
+    EXPECT_EQ(pv::GetFileVersionInfoSizeA(path), (items[0].size - 52) * 4);
+    auto block = LoadBlock(path);
+    auto name = Query(block, "\\stringfileinfo\\040904e4\\productname");
+    ASSERT_TRUE(name.found);
+    EXPECT_EQ(name.bytes, WithZero("Old Writer"));
+    EXPECT_EQ(Query(block, "\\VarFileInfo\\Translation").length, 4u);
+    EXPECT_EQ(Query(block, "\\").length, 52u);
+}
+
+TEST(VersionApi, DamagedBlocksAnswerLessButNeverReadOutside) {
+    // A zero-length child ends the walk; a value length far past the node is cut to the block.
+    VerNode zero = Str("Zero", u"z");
+    zero.valueLength = 1;
+    VerNode huge = Str("Huge", u"h");
+    huge.valueLength = 0x7FFF;
+    Bytes block32 = BuildVersionBlock32(VersionRoot({Block("StringFileInfo", {Block("040904E4", {huge, zero,
+        Str("After", u"a")})})}));
+    auto block = BlockOfFile(PeWithVersion(block32));
+    auto h = Query(block, "\\StringFileInfo\\040904E4\\Huge");
+    EXPECT_TRUE(h.found);
+    EXPECT_LT(h.length, 0x7FFFu);
+
+    // Set the "Zero" node's length to 0: nothing after it is reachable, and the walk ends.
+    Bytes patched = block32;
+    const std::u16string key = u"Zero";
+    for (size_t i = 0; i + 8 < patched.size(); ++i) {
+        if (std::memcmp(patched.data() + i + 6, key.data(), 8) == 0) {
+            patched[i] = patched[i + 1] = 0;
+            break;
+        }
+    }
+    auto block2 = BlockOfFile(PeWithVersion(patched));
+    EXPECT_FALSE(Query(block2, "\\StringFileInfo\\040904E4\\After").found);
+    EXPECT_TRUE(Query(block2, "\\StringFileInfo\\040904E4\\Zero").found);
+
+    // A root length beyond the buffer: only what lies in the buffer is walked.
+    std::vector<uint8_t> tiny = {0xFF, 0xFF, 0, 0, 0, 0, 'V', 0};
+    EXPECT_FALSE(Query(tiny, "\\StringFileInfo\\040904E4\\ProductName").found);
+    std::vector<uint8_t> two = {0, 0};
+    EXPECT_FALSE(Query(two, "\\VarFileInfo\\Translation").found);
+    EXPECT_FALSE(Query(two, "\\").found);
+}
+
+TEST(VersionApi, FilesWithoutAVersionBlockReportZero) {
+    TempDir dir;
+    WriteFileBytes(dir / "text.exe", "just some text, not a program");
+    WriteFileBytes(dir / "empty.exe", "");
+    for (const std::string& path : {FixturePath("icon_only"), (dir / "text.exe").string(),
+                                     (dir / "empty.exe").string(), (dir / "missing.exe").string()}) {
+        EXPECT_EQ(pv::GetFileVersionInfoSizeA(path), 0u) << path;
+        std::vector<uint8_t> block(16, 0);
+        EXPECT_FALSE(pv::GetFileVersionInfoA(path, 16, block)) << path;
+    }
+}
+
+TEST(VersionApi, LoadsTheUsEnglishResourceAmongSeveralLanguages) {
+    auto block = LoadBlock(FixturePath("languages"));
+    auto name = Query(block, "\\StringFileInfo\\040904E4\\ProductName");
+    ASSERT_TRUE(name.found);
+    EXPECT_EQ(name.bytes, WithZero("English"));
+}

@@ -1,0 +1,182 @@
+#include "scan/ModVersion.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include "platform/version_api.h"
+#include "support/program_builder.h"
+#include "support/test_support.h"
+
+using namespace ostrevan;
+using namespace ostrevan::testing;
+
+namespace {
+
+const char* const kFields[] = {"ProductName", "CompanyName", "ProductVersion", "FileDescription", "Comments"};
+
+// The field lookup done the long way: the declared table, then every code page 1252 key from
+// language 0 to 0FFF, one query each. The indexed reader must give the same answers.
+std::string FullWalk(std::vector<uint8_t>& block, const std::string& field) {
+    namespace api = ostrevan::version::platform;
+    const uint8_t* p = nullptr;
+    uint32_t len = 0;
+    uint16_t lang = 1033, cp = 0;
+    if (api::VerQueryValueA(block, "\\VarFileInfo\\Translation", &p, &len)) {
+        lang = 0;
+        for (uint32_t i = 0; i < len / 4; ++i) {
+            std::memcpy(&lang, p + 4 * i, 2);
+            std::memcpy(&cp, p + 4 * i + 2, 2);
+            if (lang == 1033) break;
+        }
+    }
+    std::string key = ModVersion::TableKey(lang, cp);
+    if (key == "00000000") key = "04090000";
+    if (key == "000004E4") key = "040904E4";
+    bool ok = api::VerQueryValueA(block, "\\StringFileInfo\\" + key + "\\" + field, &p, &len);
+    for (uint16_t l = 0; !ok && l <= 0xFFF; ++l)
+        ok = api::VerQueryValueA(block, "\\StringFileInfo\\" + ModVersion::TableKey(l, 1252) + "\\" + field, &p, &len);
+    if (!ok) return "None";
+    std::string s(reinterpret_cast<const char*>(p), len);
+    s.resize(std::strlen(s.c_str()));
+    return s.empty() ? "None" : s;
+}
+
+}  // namespace
+
+TEST(ModVersion, TableKeysAreEightUpperCaseHexDigits) {
+    EXPECT_EQ(ModVersion::TableKey(1033, 1252), "040904E4");
+    EXPECT_EQ(ModVersion::TableKey(0, 0), "00000000");
+    EXPECT_EQ(ModVersion::TableKey(0xFFF, 1200), "0FFF04B0");
+    EXPECT_EQ(ModVersion::TableKey(0xABCD, 0xEF01), "ABCDEF01");
+}
+
+TEST(ModVersion, ChoosesTheTableAsTheTranslationListSays) {
+    struct Case {
+        const char* fixture;
+        const char* field;
+        const char* expected;
+    } cases[] = {
+        {"basic", "ProductName", "Acme Writer 2000"},
+        {"basic", "CompanyName", "Acme Software, Inc."},
+        {"basic", "ProductVersion", "2.0.1"},
+        {"basic", "FileDescription", "Acme Writer"},
+        {"basic", "Comments", "Year 2000 ready"},
+        {"basic", "productname", "None"},  // the field name keeps its case? no: keys match without case
+        // (1031, 1252), (1033, 1200): the US English entry wins although it is second.
+        {"german_english", "CompanyName", "Acme Inc."},
+        // (1031, 1252), (1036, 1252): no US English entry, the last one is read.
+        {"last_entry", "ProductName", "Acme R\xE9" "dacteur"},
+        // (0, 1252) is read as 040904E4; (0, 0) as 04090000.
+        {"neutral_1252", "ProductName", "Neutral Writer"},
+        {"neutral_0", "ProductName", "Plain Writer"},
+        // No translation list: 04090000 fails, the walk finds 040904E4 (keys in any case) ...
+        {"no_translation", "ProductName", "Untranslated Writer"},
+        // ... and reaches German (1031) before US English (1033).
+        {"no_translation_german", "ProductName", "Acme Schreiber"},
+        // A table the list does not name, under another code page: absent.
+        {"japanese_only", "ProductName", "None"},
+        {"japanese_only", "CompanyName", "None"},
+        // Empty and "None" both read "None"; the trademark signs keep their bytes.
+        {"special", "Comments", "None"},
+        {"special", "CompanyName", "None"},
+        {"special", "ProductName", "Acme\x99 Writer\xAE \xA9 1999"},
+        {"special", "FileDescription", "Caf\xE9 Ao \x99 ?"},
+        {"special", "ProductVersion", "4.0\xB7" "1"},  // one-dot leader: a middle dot
+        {"special", "Missing", "None"},
+        {"icon_only", "ProductName", "None"},
+    };
+    ModVersion reader;
+    for (const auto& c : cases) {
+        reader.LoadVersionBlock(FixturePath(c.fixture));
+        if (std::string(c.field) == "productname") {
+            // Keys match without regard to case, so the lower-case name finds the field too.
+            EXPECT_EQ(reader.GetInfoString(c.field), "Acme Writer 2000");
+            continue;
+        }
+        EXPECT_EQ(reader.GetInfoString(c.field), c.expected) << c.fixture << " " << c.field;
+    }
+}
+
+TEST(ModVersion, BuiltBlocksCoverTheRemainingCases) {
+    TempDir dir;
+    struct Case {
+        const char* what;
+        VerNode root;
+        const char* expected;  // ProductName
+    } cases[] = {
+        {"value without terminating zero is returned whole",
+         VersionRoot({Block("StringFileInfo", {Block("040904E4", {Str("ProductName", u"Whole", false)})}),
+                      Block("VarFileInfo", {Translation({{1033, 1252}})})}),
+         "Whole"},
+        {"value cut at its first zero",
+         VersionRoot({Block("StringFileInfo", {Block("040904E4", {Str("ProductName", std::u16string(u"Cut\0Off", 7))})}),
+                      Block("VarFileInfo", {Translation({{1033, 1252}})})}),
+         "Cut"},
+        {"empty translation list reads 04090000",
+         VersionRoot({Block("StringFileInfo", {Block("04090000", {Str("ProductName", u"Zero")})}),
+                      Block("VarFileInfo", {Translation({})})}),
+         "Zero"},
+        {"walk finds 1252 tables up to language 0FFF",
+         VersionRoot({Block("StringFileInfo", {Block("0FFF04E4", {Str("ProductName", u"Edge")})})}), "Edge"},
+        {"walk ignores languages above 0FFF",
+         VersionRoot({Block("StringFileInfo", {Block("100004E4", {Str("ProductName", u"Beyond")})})}), "None"},
+        {"walk skips a table without the field",
+         VersionRoot({Block("StringFileInfo", {Block("000104E4", {Str("CompanyName", u"x")}),
+                                               Block("000204E4", {Str("ProductName", u"Second")})})}),
+         "Second"},
+        {"walk takes the lowest language, not the first table",
+         VersionRoot({Block("StringFileInfo", {Block("040C04E4", {Str("ProductName", u"French")}),
+                                               Block("040704E4", {Str("ProductName", u"German")})})}),
+         "German"},
+        {"of two tables with one key the first is searched",
+         VersionRoot({Block("StringFileInfo", {Block("040904E4", {Str("CompanyName", u"x")}),
+                                               Block("040904e4", {Str("ProductName", u"Hidden")})})}),
+         "None"},
+        {"16-bit table key in lower case",
+         VersionRoot({Block("StringFileInfo", {Block("0407", {}), Block("040704e4", {Str("ProductName", u"Klein")})})}),
+         "Klein"},
+    };
+    ModVersion reader;
+    for (auto& c : cases) {
+        const Bytes block = BuildVersionBlock32(c.root);
+        const Bytes file = PeWithVersion(block);
+        WriteFileBytes(dir / "p.exe", std::string(file.begin(), file.end()));
+        reader.LoadVersionBlock((dir / "p.exe").string());
+        EXPECT_EQ(reader.GetInfoString("ProductName"), c.expected) << c.what;
+        std::vector<uint8_t> copy = reader.Block();
+        EXPECT_EQ(FullWalk(copy, "ProductName"), c.expected) << c.what;
+    }
+}
+
+TEST(ModVersion, IndexedLookupAgreesWithTheFullWalkOnEveryFixture) {
+    ModVersion reader;
+    for (const char* fixture : {"basic", "german_english", "last_entry", "neutral_1252", "neutral_0", "no_translation",
+                                "no_translation_german", "japanese_only", "special", "icon_only", "languages"}) {
+        reader.LoadVersionBlock(FixturePath(fixture));
+        for (const char* field : kFields) {
+            std::vector<uint8_t> copy = reader.Block();
+            EXPECT_EQ(reader.GetInfoString(field), FullWalk(copy, field)) << fixture << " " << field;
+        }
+    }
+}
+
+TEST(ModVersion, AnAbsentTableCostsAFewQueriesNotFourThousand) {
+    ModVersion reader;
+    reader.LoadVersionBlock(FixturePath("japanese_only"));
+    for (const char* field : kFields) EXPECT_EQ(reader.GetInfoString(field), "None");
+    EXPECT_LE(reader.QueryCount(), 5u * 3u);
+}
+
+TEST(ModVersion, AFileWithoutVersionLeavesTwoZeroBytes) {
+    TempDir dir;
+    WriteFileBytes(dir / "notes.exe", "MZ but nothing else");
+    ModVersion reader;
+    reader.LoadVersionBlock(FixturePath("basic"));
+    for (const std::string& path : {(dir / "notes.exe").string(), (dir / "missing.exe").string(), FixturePath("icon_only")}) {
+        reader.LoadVersionBlock(path);
+        EXPECT_EQ(reader.CurrentPath(), path);
+        EXPECT_EQ(reader.Block(), std::vector<uint8_t>(2, 0)) << path;
+        for (const char* field : kFields) EXPECT_EQ(reader.GetInfoString(field), "None") << path;
+    }
+}

@@ -1,0 +1,77 @@
+// ostrevan-scan: the headless scanner. Options are read here, once; each mode is a function of
+// its own:
+//   ostrevan-scan --version-info FILE...   the version fields of each FILE
+//   ostrevan-scan [options] DRIVE          one scan of DRIVE, as the wizard runs it
+//   ostrevan-scan --help                   usage
+#include <csignal>
+#include <iostream>
+#include <string>
+#include <vector>
+
+#if defined(_WIN32)
+#include <fcntl.h>
+#include <io.h>
+#endif
+
+#include "platform/command_line.h"
+#include "scan/ModVersion.h"
+#include "scan/scan_command.h"
+#include "version_info_mode.h"
+
+namespace {
+
+enum class Mode { kHelp, kVersionInfo, kScan, kUsageError };
+
+struct Command {
+    Mode mode = Mode::kUsageError;
+    std::vector<std::string> args;  // what the mode is given
+};
+
+Command ParseCommand(const std::vector<std::string>& args) {
+    if (args.empty()) return {Mode::kUsageError, {}};
+    if (args[0] == "--help" || args[0] == "-h" || args[0] == "/?") return {Mode::kHelp, {}};
+    if (args[0] == "--version-info") {
+        std::vector<std::string> files(args.begin() + 1, args.end());
+        return {files.empty() ? Mode::kUsageError : Mode::kVersionInfo, files};
+    }
+    return {Mode::kScan, args};
+}
+
+int RunScan(const std::vector<std::string>& args) {
+    std::string error;
+    auto options = ostrevan::ParseScanOptions(args, error);
+    if (!options) {
+        std::cerr << "ostrevan-scan: " << error << "\n" << ostrevan::ScanUsage();
+        return 2;
+    }
+    if (options->help) {
+        std::cout << ostrevan::ScanUsage();
+        return 0;
+    }
+    std::signal(SIGINT, [](int) { ostrevan::RequestScanStop(); });
+    ostrevan::ModVersion versions;
+    const bool showProgress = !options->quiet && ostrevan::platform::StandardErrorIsTerminal();
+    return ostrevan::RunScanCommand(*options, versions, std::cout, std::cerr, showProgress ? &std::cerr : nullptr);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+#if defined(_WIN32)
+    _setmode(_fileno(stdout), _O_BINARY);  // LF line ends, bytes as they are
+#endif
+    const Command command = ParseCommand(ostrevan::platform::CommandLineArguments(argc, argv));
+    switch (command.mode) {
+        case Mode::kHelp:
+            std::cout << ostrevan::ScanUsage() << ostrevan::VersionInfoHelp();
+            return 0;
+        case Mode::kVersionInfo:
+            return ostrevan::RunVersionInfo(command.args, std::cout);
+        case Mode::kScan:
+            return RunScan(command.args);
+        case Mode::kUsageError:
+            break;
+    }
+    std::cerr << ostrevan::ScanUsage();
+    return 2;
+}
