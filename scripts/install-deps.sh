@@ -7,7 +7,8 @@ have_pkg() { dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q 'install ok
 pkgs=(cmake make g++ googletest libgtest-dev libgmock-dev libbenchmark-dev
       g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64 wine wine64
       nasm qemu-system-x86 clang-14 libclang-rt-14-dev
-      xvfb imagemagick fonts-liberation zip unrtf python3-pefile util-linux)
+      xvfb xdotool imagemagick fonts-liberation zip unrtf python3-pefile util-linux
+      libreoffice-writer-nogui)
 for p in "${pkgs[@]}"; do have_pkg "$p" || need+=("$p"); done
 [ ${#need[@]} -eq 0 ] && exit 0
 if [ "$(id -u)" != 0 ]; then

@@ -6,6 +6,7 @@
 #include "app/frm_y2k_main_controls.h"
 #include "app/scanning_page.h"
 #include "platform/text.h"
+#include "report/summary_report.h"
 #include "scan/drive_procedures.h"
 #include "scan/drive_scan.h"
 #include "scan/scan_sequence.h"
@@ -81,15 +82,13 @@ void FrmY2KMain::Form_Load() {
     st_.strMode = "Create";
 
     // The help window with the introduction, at the bottom-right corner of the screen.
-    if (HelpWindowLink* help = EnsureHelp()) {
-        help->SelectTopic(HelpTopic::Introduction);
-        Skipping([&] { help->LoadHelp(); });
-        ui::Rect r = help->Window().Bounds();
-        r.top = tk_.ScreenHeight() - r.height;
-        r.left = tk_.ScreenWidth() - r.width;
-        help->Window().SetBounds(r);
-        help->Window().Show();
-    }
+    SelectHelp(HelpTopic::Introduction);
+    ui::Window& help = EnsureHelp().Form();
+    ui::Rect r = help.Bounds();
+    r.top = tk_.ScreenHeight() - r.height;
+    r.left = tk_.ScreenWidth() - r.width;
+    help.SetBounds(r);
+    help.Show();
     ShowRightFrame();
 
     // The vendor directory first: the product loader files each product under its vendor.
@@ -97,7 +96,7 @@ void FrmY2KMain::Form_Load() {
     st_.lngNumVends = st_.cVendors.Count();
     Skipping([&] { LoadVendorAppsFromFile(st_, services_.programDir); });
 
-    if (HelpWindowLink* help = EnsureHelp()) help->Window().Show();
+    EnsureHelp().Show();
     tk_.SetMousePointer(ui::MousePointer::Default);
 }
 
@@ -105,20 +104,28 @@ void FrmY2KMain::Show() { w_.Show(); }
 
 void FrmY2KMain::Form_Activate() {
     if (!st_.JustLoaded) return;
-    if (HelpWindowLink* help = EnsureHelp()) help->Window().Show();
+    EnsureHelp().Show();
     st_.JustLoaded = false;
 }
 
-HelpWindowLink* FrmY2KMain::EnsureHelp() {
-    if (!FHelp_ && services_.makeHelp) FHelp_ = services_.makeHelp(tk_);
-    return FHelp_.get();
+FrmHelp& FrmY2KMain::EnsureHelp() {
+    if (!FHelp_) FHelp_ = std::make_unique<FrmHelp>(tk_, services_.programDir);
+    return *FHelp_;
 }
 
 void FrmY2KMain::SelectHelp(HelpTopic topic) {
-    HelpWindowLink* help = EnsureHelp();
-    if (!help) return;
-    help->SelectTopic(topic);
-    Skipping([&] { help->LoadHelp(); });
+    FrmHelp& help = EnsureHelp();
+    ui::OptionButton* option = nullptr;
+    switch (topic) {
+        case HelpTopic::Introduction: option = &help.optGeneral; break;
+        case HelpTopic::ModeSelection: option = &help.optStep1; break;
+        case HelpTopic::DiskSelection: option = &help.optStep2; break;
+        case HelpTopic::DiskScan: option = &help.optAnimation; break;
+        case HelpTopic::SoftwareReport: option = &help.optReport; break;
+        case HelpTopic::BiosCheck: option = &help.optBIOS; break;
+    }
+    option->SetValue(true);
+    Skipping([&] { help.LoadHelp(); });
 }
 
 // ---- Pages and navigation ----
@@ -235,7 +242,7 @@ void FrmY2KMain::RunScan(const std::string& entry) {
 }
 
 void FrmY2KMain::FillReport() {
-    if (services_.report.fillReport) Skipping([&] { services_.report.fillReport(st_, *c_->rtxtSummary); });
+    Skipping([&] { ::ostrevan::FillReport(st_, tk_, *c_->rtxtSummary); });
 }
 
 void FrmY2KMain::btnBack_Click() {
@@ -248,7 +255,7 @@ void FrmY2KMain::OptReport_Click() { st_.strMode = "Create"; }
 void FrmY2KMain::OptView_Click() { st_.strMode = "VIEW"; }
 
 void FrmY2KMain::btnHelp_Click() {
-    if (HelpWindowLink* help = EnsureHelp()) help->Window().Show();
+    EnsureHelp().Show();
 }
 
 void FrmY2KMain::btnExit_Click() { EndProgram(); }
@@ -256,7 +263,7 @@ void FrmY2KMain::btnExit_Click() { EndProgram(); }
 void FrmY2KMain::btnAbort_Click() { st_.IsAborting = true; }
 
 void FrmY2KMain::EndProgram() {
-    if (FHelp_ && !FHelp_->Window().Unloaded()) FHelp_->Window().Unload();
+    if (FHelp_ && !FHelp_->Form().Unloaded()) FHelp_->Form().Unload();
     if (!w_.Unloaded()) w_.Unload();
     tk_.EndProgram();
 }

@@ -9,8 +9,12 @@
 #include "app/app_services.h"
 #include "match/run_state.h"
 #include "platform/ui/toolkit.h"
+#include "report/help_window.h"
 
 namespace ostrevan {
+
+// The help topics the wizard's pages select.
+enum class HelpTopic { Introduction, ModeSelection, DiskSelection, DiskScan, SoftwareReport, BiosCheck };
 
 class FrmY2KMain {
 public:
@@ -36,7 +40,7 @@ public:
     RunState& State() { return st_; }
     ui::Window& Window() { return w_; }
     // The help window, or nullptr before it was first needed.
-    HelpWindowLink* Help() { return FHelp_.get(); }
+    FrmHelp* Help() { return FHelp_.get(); }
 
     // Event handlers (the buttons and lists run them; tests may call them directly).
     void Form_Activate();
@@ -62,8 +66,8 @@ private:
     void BuildBios();
     void BuildButtons();
 
-    // The help window, created on first use; nullptr when the program has none.
-    HelpWindowLink* EnsureHelp();
+    // The help window, created on first use.
+    FrmHelp& EnsureHelp();
     void SelectHelp(HelpTopic topic);
     void ScanDrive();
     void RunScan(const std::string& drive);
@@ -73,7 +77,7 @@ private:
     ui::Toolkit& tk_;
     AppServices services_;
     RunState st_;
-    std::unique_ptr<HelpWindowLink> FHelp_;
+    std::unique_ptr<FrmHelp> FHelp_;
     ui::Window& w_;
     std::unique_ptr<Controls> c_;
     bool scanning_ = false;

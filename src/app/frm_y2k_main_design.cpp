@@ -1,10 +1,16 @@
 // The main window's pages and controls as designed: captions, fonts, colours and places in
 // twips inside their page. The resize handler moves only the pages, the report and the buttons.
 #include <algorithm>
+#include <exception>
+#include <functional>
 #include <string>
 
 #include "app/frm_y2k_main_controls.h"
 #include "match/readiness.h"
+#include "report/advanced_window.h"
+#include "report/detail_window.h"
+#include "report/save_print.h"
+#include "report/summary_report.h"
 
 namespace ostrevan {
 namespace {
@@ -187,27 +193,31 @@ void FrmY2KMain::BuildReport() {
                               "Double click any line for more details and manufacturer upgrade "
                               "information (if available)");
     c_->rtxtSummary = &f.AddRichText(ControlArgs{"rtxtSummary", Rect{120, 600, 7935, 3135}});
-    c_->rtxtSummary->SetFontName("Courier");
-    c_->rtxtSummary->SetFontSize(8.25);
-    c_->rtxtSummary->SetBackColor(ui::Rgb(224, 224, 224));
+    SetUpReportControl(*c_->rtxtSummary);
+    ui::RichText& report = *c_->rtxtSummary;
     struct Btn {
         const char* name;
         const char* caption;
         int left;
         ui::Button** into;
-        std::function<void(RunState&, ui::RichText&)> ReportProcedures::*proc;
+        std::function<void()> click;
     };
     const Btn buttons[] = {
-        {"btnPrint", "Print", 120, &c_->btnPrint, &ReportProcedures::print},
-        {"btnMoreInfo", "More Info...", 1320, &c_->btnMoreInfo, &ReportProcedures::moreInfo},
-        {"btnAdvanced", "Advanced...", 2520, &c_->btnAdvanced, &ReportProcedures::advanced},
-        {"btnSave", "Save...", 3720, &c_->btnSave, &ReportProcedures::save},
+        {"btnPrint", "Print", 120, &c_->btnPrint, [this, &report] { PrintRichText(tk_, report); }},
+        {"btnMoreInfo", "More Info...", 1320, &c_->btnMoreInfo,
+         [this, &report] { OpenProductDetail(st_, tk_, report); }},
+        {"btnAdvanced", "Advanced...", 2520, &c_->btnAdvanced,
+         [this] { OpenAdvancedListing(st_.cJunkFiles, tk_); }},
+        {"btnSave", "Save...", 3720, &c_->btnSave, [this, &report] { SaveRichTextAs(tk_, report); }},
     };
     for (const Btn& b : buttons) {
         *b.into = &f.AddButton(ControlArgs{b.name, Rect{b.left, 3840, 1095, 375}, b.caption});
-        auto proc = b.proc;
-        (*b.into)->onClick = [this, proc] {
-            if (services_.report.*proc) (services_.report.*proc)(st_, *c_->rtxtSummary);
+        (*b.into)->onClick = [click = b.click] {
+            try {
+                click();
+            } catch (const std::exception&) {
+                // a failing step of a window procedure is skipped
+            }
         };
     }
     c_->rtxtSummary->onDoubleClick = [this] { c_->btnMoreInfo->Click(); };

@@ -32,7 +32,9 @@ TEST(Scan, ShowsTheScanningPageWithTheButtonsDisabledUntilTheReport) {
     // What the user sees at each yield: the page, whether the four buttons are usable and
     // whether Abort is.
     std::vector<std::string> seen;
+    std::string helpDuringScan;
     w.tk.onYield = [&] {
+        if (helpDuringScan.empty()) helpDuringScan = w.HelpShown();
         std::string s = w.Page();
         for (const char* b : {"btnHelp", "BtnNext", "btnBack", "btnExit"}) s += w.Button(b).Usable() ? " +" : " -";
         s += w.Button("btnAbort").Usable() ? " abort" : "";
@@ -47,14 +49,13 @@ TEST(Scan, ShowsTheScanningPageWithTheButtonsDisabledUntilTheReport) {
     EXPECT_EQ(seen.back(), "FraReport + + + +");
     EXPECT_EQ(w.Page(), "FraReport");
     for (const char* b : {"btnHelp", "BtnNext", "btnBack", "btnExit"}) EXPECT_TRUE(w.Button(b).Enabled()) << b;
-    EXPECT_EQ(w.reportFills, 1);
+    EXPECT_NE(w.Report().find("Writer\n"), std::string::npos);
     EXPECT_EQ(w.tk.pointerHistory.back(), MousePointer::Default);
     EXPECT_NE(std::find(w.tk.pointerHistory.begin(), w.tk.pointerHistory.end(), MousePointer::Hourglass),
               w.tk.pointerHistory.end());
     // The help window followed the scan: the scan's topic, then the report's.
-    auto scanTopic = std::find(w.helpLoads.begin(), w.helpLoads.end(), HelpTopic::DiskScan);
-    ASSERT_NE(scanTopic, w.helpLoads.end());
-    EXPECT_EQ(w.helpLoads.back(), HelpTopic::SoftwareReport);
+    EXPECT_EQ(helpDuringScan, "HelpSCAN");
+    EXPECT_EQ(w.HelpShown(), "HelpREP");
 }
 
 TEST(Scan, FillsTheListsCountersAndPageAndSavesBothResultFiles) {
@@ -141,8 +142,8 @@ TEST(Scan, AbortFromTheEventLoopEndsEarlyAndSavesAndReportsThePartialResults) {
         EXPECT_LT(st.lngFileCounter, 5);
         EXPECT_EQ(w.Page(), "FraReport");
         for (const char* b : {"btnHelp", "BtnNext", "btnBack", "btnExit"}) EXPECT_TRUE(w.Button(b).Enabled()) << b;
-        EXPECT_EQ(w.reportFills, 1);
-        // What was saved is what was gathered.
+        // What was saved is what was gathered, and the report shows it.
+        EXPECT_EQ(w.Report().empty(), st.cFiles.Count() == 0);
         colFiles saved;
         saved.LoadFromFile(false, w.dir());
         EXPECT_EQ(saved.Count(), st.cFiles.Count());
@@ -163,7 +164,7 @@ TEST(Scan, ClosingTheWindowDuringAScanAbortsItSavesAndEndsTheProgram) {
     };
     w.Next();
     EXPECT_TRUE(w.tk.ended);
-    EXPECT_TRUE(w.main->Help()->Window().Unloaded());
+    EXPECT_TRUE(w.main->Help()->Form().Unloaded());
     EXPECT_LT(w.State().lngFileCounter, 5);
     EXPECT_TRUE(std::filesystem::exists(w.dir() / "Files.y2k"));
 }
@@ -179,6 +180,44 @@ TEST(Scan, ADriveThatCannotBeReadStillChecksTheSystemAndReports) {
     EXPECT_EQ(w.State().lngNumFiles, 0);
     EXPECT_TRUE(std::filesystem::exists(w.dir() / "JFiles.y2k"));
     EXPECT_TRUE(w.Button("BtnNext").Enabled());
+}
+
+}  // namespace
+}  // namespace ostrevan::apptest
+
+namespace ostrevan::apptest {
+namespace {
+
+TEST(ReportPage, ButtonsOpenTheDetailTheListingSaveAndPrint) {
+    Wizard w;
+    FillDrive(w);
+    ToDrivePage(w);
+    w.Next();
+    ASSERT_EQ(w.Page(), "FraReport");
+    std::vector<std::string> modal;
+    w.tk.onModal = [&](HeadlessWindow& win) {
+        std::string seen = win.Name();
+        if (win.Name() == "frmDetail") seen += ": " + w.tk.Find<HeadlessLabel>("frmDetail.lblProduct").Caption();
+        modal.push_back(seen);
+    };
+    // The caret on the first entry: the worst class, "Writer" (not ready).
+    auto& report = w.Find<HeadlessRichText>("rtxtSummary");
+    report.SetSelection(0, 0);
+    w.Button("btnMoreInfo").Click();
+    report.DoubleClickAt(0);
+    w.Button("btnAdvanced").Click();
+    EXPECT_EQ(modal, (std::vector<std::string>{"frmDetail: Writer", "frmDetail: Writer", "frmAdvanced"}));
+
+    const auto saved = w.dir() / "saved.rtf";
+    w.tk.inputAnswers.push_back(saved.string());
+    w.Button("btnSave").Click();
+    ASSERT_EQ(w.tk.inputs.size(), 1u);
+    EXPECT_EQ(w.tk.inputs[0].defaultText, "C:\\Temp.rtf");
+    EXPECT_NE(testing::ReadFileBytes(saved).find("Writer"), std::string::npos);
+
+    w.Button("btnPrint").Click();
+    EXPECT_EQ(w.tk.PrinterState().Documents().size(), 1u);
+    EXPECT_TRUE(w.tk.messages.empty());
 }
 
 }  // namespace

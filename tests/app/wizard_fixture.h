@@ -25,22 +25,6 @@ using ui::headless::HeadlessShape;
 using ui::headless::HeadlessToolkit;
 using ui::headless::HeadlessWindow;
 
-// A help window that records the topics the wizard selects and loads.
-class RecordingHelp : public HelpWindowLink {
-public:
-    RecordingHelp(ui::Toolkit& tk, std::vector<HelpTopic>& loads)
-        : w_(tk.NewWindow(ui::WindowArgs{"frmHelp", "Help - Click To Choose A Help File Topic", 6765, 4620})),
-          loads_(loads) {}
-    void SelectTopic(HelpTopic t) override { selected_ = t; }
-    void LoadHelp() override { loads_.push_back(selected_); }
-    ui::Window& Window() override { return w_; }
-
-private:
-    ui::Window& w_;
-    std::vector<HelpTopic>& loads_;
-    HelpTopic selected_ = HelpTopic::Introduction;
-};
-
 struct WizardOptions {
     bool vendorFile = true;
     bool utility = true;  // 2000.exe in the program's directory
@@ -52,6 +36,11 @@ public:
         if (o.vendorFile) testing::WriteFileBytes(dir_ / "Vendors.y2k", scantest::Vendors());
         testing::WriteFileBytes(dir_ / "APPS.y2k", scantest::Apps());
         if (o.utility) testing::WriteFileBytes(dir_ / "2000.exe", "MZ utility");
+        // Each help topic's text is its file's name without the extension ("HelpINTR").
+        for (const char* f : FrmHelp::kTopicFiles) {
+            const std::string name(f);
+            testing::WriteFileBytes(dir_ / name, "{\\rtf1\\ansi " + name.substr(0, name.size() - 4) + "}");
+        }
         std::filesystem::create_directory(drive());
         tk.SetDrives({"c: [SYSTEM]", "d:"}, 0);
         tk.SetScreenSize(15360, 11520);  // 1024 by 768 pixels
@@ -66,13 +55,6 @@ public:
             ui::Image img{2, 2, std::vector<uint8_t>(16, 255)};
             ++iconsRead;
             return img;
-        };
-        s.makeHelp = [this](ui::Toolkit& t) { return std::make_unique<RecordingHelp>(t, helpLoads); };
-        s.report.fillReport = [this](RunState& st, ui::RichText& r) {
-            ++reportFills;
-            std::string text;
-            for (int16_t i = 1; i <= st.cFiles.Count(); ++i) text += st.cFiles.Item(i).Name + "\n";
-            r.SetText(text);
         };
         main = std::make_unique<FrmY2KMain>(tk, std::move(s));
     }
@@ -98,7 +80,15 @@ public:
         return tk.FindWindow("FrmY2KMain").FindControl(control)->Bounds();
     }
     HeadlessWindow& Window() const { return tk.FindWindow("FrmY2KMain"); }
-    HeadlessWindow& HelpWindow() const { return dynamic_cast<HeadlessWindow&>(main->Help()->Window()); }
+    HeadlessWindow& HelpWindow() const { return dynamic_cast<HeadlessWindow&>(main->Help()->Form()); }
+    HeadlessRichText& HelpText() const { return dynamic_cast<HeadlessRichText&>(main->Help()->rtxtHelp); }
+    // The help topic shown ("HelpINTR"), or "" when the help window shows nothing.
+    std::string HelpShown() const {
+        std::string t = HelpText().Text();
+        while (!t.empty() && (t.back() == '\n' || t.back() == ' ')) t.pop_back();
+        return t;
+    }
+    std::string Report() const { return Find<HeadlessRichText>("rtxtSummary").Text(); }
 
     void Next() { Button("BtnNext").Click(); }
     void Back() { Button("btnBack").Click(); }
@@ -114,8 +104,6 @@ public:
 
     HeadlessToolkit tk;
     std::shared_ptr<scantest::FieldFileSource> source = std::make_shared<scantest::FieldFileSource>();
-    std::vector<HelpTopic> helpLoads;
-    int reportFills = 0;
     int iconsRead = 0;
     std::unique_ptr<FrmY2KMain> main;
 

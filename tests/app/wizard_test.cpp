@@ -36,8 +36,7 @@ TEST(StartUp, PreparesStateLoadsKnowledgeBaseAndShowsWelcome) {
     EXPECT_EQ(help.right(), 15360);
     EXPECT_EQ(help.bottom(), 11520);
     EXPECT_TRUE(w.HelpWindow().Visible());
-    ASSERT_FALSE(w.helpLoads.empty());
-    EXPECT_EQ(w.helpLoads.back(), HelpTopic::Introduction);
+    EXPECT_EQ(w.HelpShown(), "HelpINTR");
     // Raised once when the main window is first shown.
     EXPECT_EQ(w.tk.ActiveWindow(), &w.HelpWindow());
     EXPECT_FALSE(st.JustLoaded);
@@ -67,7 +66,8 @@ struct PageExpectation {
     const char* page;
     bool backEnabled;
     const char* next;
-    HelpTopic topic;
+    const char* topic;   // the help file shown, without its extension
+    const char* option;  // the help window's option of the topic
 };
 
 void ExpectPage(Wizard& w, const PageExpectation& e, const std::string& where) {
@@ -75,15 +75,15 @@ void ExpectPage(Wizard& w, const PageExpectation& e, const std::string& where) {
     EXPECT_EQ(w.Page(), e.page);
     EXPECT_EQ(w.Button("btnBack").Enabled(), e.backEnabled);
     EXPECT_EQ(w.Button("BtnNext").Caption(), e.next);
-    ASSERT_FALSE(w.helpLoads.empty());
-    EXPECT_EQ(w.helpLoads.back(), e.topic);
+    EXPECT_EQ(w.HelpShown(), e.topic);
+    EXPECT_TRUE(w.tk.Find<HeadlessOption>(std::string("frmHelp.") + e.option).Value());
 }
 
-const PageExpectation kWelcome{"FraWelcome", false, "Next", HelpTopic::Introduction};
-const PageExpectation kMode{"FraCreateOrView", true, "Next", HelpTopic::ModeSelection};
-const PageExpectation kDrive{"FraDrive", true, "Next", HelpTopic::DiskSelection};
-const PageExpectation kReport{"FraReport", true, "Next", HelpTopic::SoftwareReport};
-const PageExpectation kBios{"FraBios", true, "Finish", HelpTopic::BiosCheck};
+const PageExpectation kWelcome{"FraWelcome", false, "Next", "HelpINTR", "optGeneral"};
+const PageExpectation kMode{"FraCreateOrView", true, "Next", "HelpMODE", "optStep1"};
+const PageExpectation kDrive{"FraDrive", true, "Next", "HelpDISK", "optStep2"};
+const PageExpectation kReport{"FraReport", true, "Next", "HelpREP", "optReport"};
+const PageExpectation kBios{"FraBios", true, "Finish", "HelpBIOS", "optBIOS"};
 
 TEST(Navigation, CreateModeWalksEveryPageAndFinishEndsTheProgram) {
     Wizard w;
@@ -96,31 +96,38 @@ TEST(Navigation, CreateModeWalksEveryPageAndFinishEndsTheProgram) {
         ExpectPage(w, forward[i], "next " + std::to_string(i + 1));
         EXPECT_EQ(w.State().lngStep, static_cast<int32_t>(i + 1));
     }
-    EXPECT_EQ(w.reportFills, 1);  // the scan filled the report once
+    // The scan filled the report: the operating system and the program found.
+    EXPECT_NE(w.Report().find("Writer Pro\n"), std::string::npos);
     const PageExpectation backward[] = {kReport, kDrive, kMode, kWelcome};
     for (size_t i = 0; i < 4; ++i) {
         w.Back();
         ExpectPage(w, backward[i], "back " + std::to_string(i + 1));
     }
+    w.Put("SECOND.EXE", scantest::Program("Untested Suite", "Acme", "1.0"));
     for (int i = 0; i < 4; ++i) w.Next();  // a second scan on the way
-    EXPECT_EQ(w.reportFills, 2);
+    EXPECT_NE(w.Report().find("Untested Suite\n"), std::string::npos);
     ExpectPage(w, kBios, "second walk");
     w.Next();
     EXPECT_TRUE(w.tk.ended);
     EXPECT_TRUE(w.main->Window().Unloaded());
-    EXPECT_TRUE(w.main->Help()->Window().Unloaded());
+    EXPECT_TRUE(w.main->Help()->Form().Unloaded());
 }
 
 TEST(Navigation, EveryPageChangeReloadsItsHelpTopicEvenWhenTheHelpWindowIsClosed) {
     Wizard w;
     w.Start();
     w.HelpWindow().CloseBox();
-    const size_t before = w.helpLoads.size();
     w.Next();
+    EXPECT_EQ(w.HelpShown(), "HelpMODE");
+    // A topic file changed on disk is read again when its page is shown again.
+    testing::WriteFileBytes(w.dir() / "HelpINTR.rtf", "{\\rtf1\\ansi changed}");
     w.Back();
+    EXPECT_EQ(w.HelpShown(), "changed");
+    // A topic whose file is gone leaves the text as it was, silently.
+    std::filesystem::remove(w.dir() / "HelpMODE.rtf");
     w.Next();
-    EXPECT_EQ(w.helpLoads.size(), before + 3);
-    EXPECT_EQ(w.helpLoads.back(), HelpTopic::ModeSelection);
+    EXPECT_EQ(w.HelpShown(), "changed");
+    EXPECT_TRUE(w.tk.messages.empty());
     EXPECT_FALSE(w.HelpWindow().Visible());
 }
 
@@ -148,7 +155,7 @@ TEST(Navigation, ExitEndsTheProgramWithTheHelpWindowOpen) {
     ASSERT_TRUE(w.HelpWindow().Visible());
     w.Button("btnExit").Click();
     EXPECT_TRUE(w.tk.ended);
-    EXPECT_TRUE(w.main->Help()->Window().Unloaded());
+    EXPECT_TRUE(w.main->Help()->Form().Unloaded());
 }
 
 TEST(Navigation, ClosingTheMainWindowThroughItsFrameEndsTheProgram) {
@@ -156,7 +163,7 @@ TEST(Navigation, ClosingTheMainWindowThroughItsFrameEndsTheProgram) {
     w.Start();
     w.Window().CloseBox();
     EXPECT_TRUE(w.tk.ended);
-    EXPECT_TRUE(w.main->Help()->Window().Unloaded());
+    EXPECT_TRUE(w.main->Help()->Form().Unloaded());
 }
 
 TEST(Navigation, EnterPressesNext) {
@@ -182,7 +189,15 @@ TEST(ViewMode, LoadsBothResultFilesAndShowsTheReport) {
     w.Next();
     EXPECT_EQ(w.State().cFiles.Count(), 2);
     EXPECT_EQ(w.State().cJunkFiles.Count(), 1);
-    EXPECT_EQ(w.Find<HeadlessRichText>("rtxtSummary").Text(), "Writer\nPaint\n");
+    // The worst class first, each entry in its class colour.
+    EXPECT_EQ(w.Report(),
+              "Writer\n\tVersion(s): 1.0\n\tManufacturer: Acme\n\tNot Year 2000 Ready - Upgrade or Discontinue Use\n\n"
+              "Paint\n\tVersion(s): 1.0\n\tManufacturer: Acme\n\tYear 2000 Ready - No Action Required\n\n");
+    const ui::PrintableText runs = w.Find<HeadlessRichText>("rtxtSummary").Content();
+    ASSERT_EQ(runs.runs.size(), 2u);
+    EXPECT_EQ(runs.runs[0].format.color, ui::Rgb(255, 0, 0));
+    EXPECT_EQ(runs.runs[1].format.color, ui::Rgb(0, 192, 0));
+    EXPECT_EQ(runs.runs[0].format.face, "Courier");
     // The hourglass while the files are read, the default pointer afterwards.
     const auto& p = w.tk.pointerHistory;
     ASSERT_GE(p.size(), 2u);
@@ -197,8 +212,7 @@ TEST(ViewMode, WithoutResultFilesShowsAnEmptyReportAndNoMessage) {
     w.Find<HeadlessOption>("OptView").Click();
     w.Next();
     EXPECT_EQ(w.Page(), "FraReport");
-    EXPECT_EQ(w.reportFills, 1);
-    EXPECT_EQ(w.Find<HeadlessRichText>("rtxtSummary").Text(), "");
+    EXPECT_EQ(w.Report(), "");
     EXPECT_TRUE(w.tk.messages.empty());
 }
 

@@ -120,6 +120,23 @@ TEST(Rtf, WrittenDocumentReadsBackToTheSameRunsAndIndents) {
     EXPECT_EQ(out.paragraphs, in.paragraphs);
 }
 
+TEST(Rtf, TrailingLineFeedsSurviveTheFinalParagraphMark) {
+    for (const std::string text : {"a", "a\n", "a\n\n", "\n", ""}) {
+        const PrintableText in{{TextRun{text, CharFormat{}}}, {}};
+        std::string out;
+        for (const auto& r : ReadRtf(WriteRtf(in)).runs) out += r.text;
+        EXPECT_EQ(out, text);
+    }
+    // What word processors write: the last \par ends the last line; \line does not.
+    EXPECT_EQ(ReadRtf("{\\rtf1 a\\par b\\par\r\n}").runs.at(0).text, "a\nb");
+    EXPECT_EQ(ReadRtf("{\\rtf1 a\\line}").runs.at(0).text, "a\n");
+}
+
+TEST(Rtf, FirstLineIndentCountsForTheParagraph) {
+    const PrintableText t = ReadRtf("{\\rtf1\\pard\\fi100\\ri100 one\\par two\\par\\pard\\li200\\fi-50 three}");
+    EXPECT_EQ(t.paragraphs, (std::vector<ParaFormat>{{100, 100}, {100, 100}, {150, 0}}));
+}
+
 TEST(Rtf, EmptyTextMakesAValidDocumentWithoutText) {
     const std::string rtf = WriteRtf(PrintableText{});
     EXPECT_TRUE(LooksLikeRtf(rtf));
@@ -154,7 +171,7 @@ TEST(Rtf, ReadsADocumentAsWordProcessorsWriteIt) {
     const PrintableText t = ReadRtf(rtf);
     std::string all;
     for (const auto& r : t.runs) all += r.text;
-    EXPECT_EQ(all, "Hello red mono\ncaf\xE9\nx\ty \x80" "euro \x97" "dash \x91q\x92\nlink\n");
+    EXPECT_EQ(all, "Hello red mono\ncaf\xE9\nx\ty \x80" "euro \x97" "dash \x91q\x92\nlink");
     ASSERT_GE(t.runs.size(), 4u);
     EXPECT_EQ(t.runs[0].text, "Hello ");
     EXPECT_EQ(t.runs[0].format.face, "Calibri");
@@ -183,7 +200,8 @@ TEST(Rtf, MalformedInputEndsCleanly) {
     struct Case { const char* name; std::string rtf; std::string text; };
     const Case cases[] = {
         {"unclosed groups", "{\\rtf1 abc{\\b def", "abcdef"},
-        {"stray closing braces", "{\\rtf1 a}}}b}", "ab"},
+        {"text after the document", "{\\rtf1 a}}}b}", "a"},
+        {"NUL bytes", std::string("{\\rtf1 a\0b}\0", 12), "ab"},
         {"escape cut short", "{\\rtf1 x\\'4", "x"},
         {"bad hex digits", "{\\rtf1 x\\'zzy}", "xy"},
         {"backslash at the end", "{\\rtf1 x\\", "x"},

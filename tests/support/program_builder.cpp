@@ -315,6 +315,36 @@ Bytes Node16(const VerNode& n) {
 Bytes BuildVersionBlock32(const VerNode& root) { return Node32(root); }
 Bytes BuildVersionBlock16(const VerNode& root) { return Node16(root); }
 
+std::vector<Resource> IconResources(const std::string& ico, uint16_t groupId, uint16_t firstIconId,
+                                    const std::u16string& groupName) {
+    auto u16 = [&](size_t at) { return static_cast<uint32_t>(static_cast<uint8_t>(ico[at]) | (static_cast<uint8_t>(ico[at + 1]) << 8)); };
+    auto u32 = [&](size_t at) { return u16(at) | (u16(at + 2) << 16); };
+    std::vector<Resource> out;
+    Resource group;
+    group.type = 14;
+    group.id = groupId;
+    group.name = groupName;
+    const uint32_t count = u16(4);
+    Append16(group.data, 0);
+    Append16(group.data, 1);
+    Append16(group.data, count);
+    for (uint32_t i = 0; i < count; ++i) {
+        const size_t e = 6 + 16 * i;
+        for (size_t k = 0; k < 8; ++k) group.data.push_back(static_cast<uint8_t>(ico[e + k]));  // sizes, colours, planes, bits
+        const uint32_t bytes = u32(e + 8), offset = u32(e + 12);
+        Append16(group.data, bytes & 0xFFFF);
+        Append16(group.data, bytes >> 16);
+        Append16(group.data, static_cast<uint32_t>(firstIconId + i));
+        Resource image;
+        image.type = 3;
+        image.id = static_cast<uint16_t>(firstIconId + i);
+        image.data.assign(ico.begin() + offset, ico.begin() + offset + bytes);
+        out.push_back(image);
+    }
+    out.push_back(group);
+    return out;
+}
+
 Bytes PeWithVersion(const Bytes& block) {
     Resource r;
     r.type = 16;

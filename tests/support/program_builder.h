@@ -63,6 +63,11 @@ Bytes BuildVersionBlock32(const VerNode& root);
 // textValue's low bytes); the value length counts bytes.
 Bytes BuildVersionBlock16(const VerNode& root);
 
+// The resources an icon file becomes in a program: one icon resource per image (numbered from
+// `firstIconId`) and a group directory under `groupId` (or the text name `groupName`).
+std::vector<Resource> IconResources(const std::string& icoFile, uint16_t groupId, uint16_t firstIconId,
+                                    const std::u16string& groupName = u"");
+
 // A program with one version resource holding `block`.
 Bytes PeWithVersion(const Bytes& block);
 

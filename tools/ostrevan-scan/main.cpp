@@ -14,8 +14,10 @@
 #endif
 
 #include "platform/command_line.h"
+#include "platform/program_files.h"
 #include "scan/ModVersion.h"
 #include "scan/scan_command.h"
+#include "report_mode.h"
 #include "version_info_mode.h"
 
 namespace {
@@ -37,21 +39,35 @@ Command ParseCommand(const std::vector<std::string>& args) {
     return {Mode::kScan, args};
 }
 
-int RunScan(const std::vector<std::string>& args) {
+int RunScan(std::vector<std::string> args) {
     std::string error;
+    std::optional<std::string> report;
+    if (!ostrevan::TakeReportOption(args, report, error)) {
+        std::cerr << "ostrevan-scan: " << error << "\n" << ostrevan::ScanUsage();
+        return 2;
+    }
     auto options = ostrevan::ParseScanOptions(args, error);
     if (!options) {
         std::cerr << "ostrevan-scan: " << error << "\n" << ostrevan::ScanUsage();
         return 2;
     }
     if (options->help) {
-        std::cout << ostrevan::ScanUsage();
+        std::cout << ostrevan::ScanUsage() << ostrevan::ReportOptionHelp();
         return 0;
     }
     std::signal(SIGINT, [](int) { ostrevan::RequestScanStop(); });
     ostrevan::ModVersion versions;
     const bool showProgress = !options->quiet && ostrevan::platform::StandardErrorIsTerminal();
-    return ostrevan::RunScanCommand(*options, versions, std::cout, std::cerr, showProgress ? &std::cerr : nullptr);
+    const int status =
+        ostrevan::RunScanCommand(*options, versions, std::cout, std::cerr, showProgress ? &std::cerr : nullptr);
+    if (status != 0 || !report) return status;
+    const ostrevan::platform::HostPath results =
+        options->results_dir.value_or(options->data_dir.value_or(ostrevan::platform::ProgramDirectory()));
+    const std::string why =
+        ostrevan::WriteReportFromResults(results, ostrevan::platform::HostPathFromUtf8(*report));
+    if (why.empty()) return 0;
+    std::cerr << "ostrevan-scan: cannot write the report " << *report << ": " << why << "\n";
+    return 1;
 }
 
 }  // namespace
@@ -63,7 +79,7 @@ int main(int argc, char** argv) {
     const Command command = ParseCommand(ostrevan::platform::CommandLineArguments(argc, argv));
     switch (command.mode) {
         case Mode::kHelp:
-            std::cout << ostrevan::ScanUsage() << ostrevan::VersionInfoHelp();
+            std::cout << ostrevan::ScanUsage() << ostrevan::ReportOptionHelp() << ostrevan::VersionInfoHelp();
             return 0;
         case Mode::kVersionInfo:
             return ostrevan::RunVersionInfo(command.args, std::cout);

@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <cstdlib>
 #include <map>
 #include <optional>
@@ -55,6 +56,15 @@ public:
     Reader(std::string_view s, const CharFormat& defaults) : s_(s), defaults_(defaults) {}
 
     PrintableText Run() {
+        Parse();
+        // The paragraph mark that ends the document belongs to its last paragraph, as word
+        // processors read it: "a\\par}" is the one line "a".
+        if (endsWithPar_) doc_.Replace(doc_.Length() - 1, 1, "", CharFormat{});
+        return doc_.All();
+    }
+
+private:
+    void Parse() {
         while (i_ < s_.size()) {
             const char c = s_[i_++];
             if (c == '{') {
@@ -70,21 +80,21 @@ public:
                     if (st_.dest == Dest::FontTable) FinishFontName();
                     st_ = stack_.back();
                     stack_.pop_back();
+                    // Whatever follows the document's closing brace is not part of it.
+                    if (stack_.empty()) return;
                 }
                 groupStart_ = false;
                 continue;
             }
             if (c == '\\') {
                 ControlWord();
-            } else if (c != '\r' && c != '\n') {
+            } else if (c != '\r' && c != '\n' && c != '\0') {
                 Char(c);
             }
             groupStart_ = false;
         }
-        return doc_.All();
     }
 
-private:
     void Char(char c) {
         if (skipFallback_ > 0) {
             --skipFallback_;
@@ -115,6 +125,7 @@ private:
         f.heightTwips = st_.height;
         f.bold = st_.bold;
         f.italic = st_.italic;
+        endsWithPar_ = false;
         doc_.Replace(doc_.Length(), 0, text, f);
         if (text == "\n") doc_.SetParagraphFormat(doc_.Length(), 0, para_);
     }
@@ -198,7 +209,12 @@ private:
             }
             return;
         }
-        if (w == "par" || w == "line" || w == "sect" || w == "page") { Emit("\n"); return; }
+        if (w == "par") {
+            Emit("\n");
+            endsWithPar_ = true;
+            return;
+        }
+        if (w == "line" || w == "sect" || w == "page") { Emit("\n"); return; }
         if (w == "tab") { Emit("\t"); return; }
         if (w == "u" && hasParam) {
             Char(FromUnicode(p));
@@ -223,8 +239,11 @@ private:
         }
         if (w == "b") { st_.bold = !hasParam || p != 0; return; }
         if (w == "i") { st_.italic = !hasParam || p != 0; return; }
-        if (w == "pard") { para_ = ParaFormat{}; ApplyPara(); return; }
-        if (w == "li" && hasParam) { para_.leftIndent = static_cast<int>(p); ApplyPara(); return; }
+        if (w == "pard") { para_ = ParaFormat{}; li_ = fi_ = 0; ApplyPara(); return; }
+        // Left indent: \\li for the paragraph, \\fi for its first line relative to it. Our
+        // paragraphs have one left indent: that of the first line (their lines are short).
+        if (w == "li" && hasParam) { li_ = static_cast<int>(p); ApplyPara(); return; }
+        if (w == "fi" && hasParam) { fi_ = static_cast<int>(p); ApplyPara(); return; }
         if (w == "ri" && hasParam) { para_.rightIndent = static_cast<int>(p); ApplyPara(); return; }
         static const std::map<std::string, char> kSymbols = {
             {"lquote", '\x91'}, {"rquote", '\x92'}, {"ldblquote", '\x93'},
@@ -234,7 +253,10 @@ private:
     }
 
     // Paragraph settings apply to the paragraph being read (the last one so far).
-    void ApplyPara() { doc_.SetParagraphFormat(doc_.Length(), 0, para_); }
+    void ApplyPara() {
+        para_.leftIndent = std::max(0, li_ + fi_);
+        doc_.SetParagraphFormat(doc_.Length(), 0, para_);
+    }
 
     std::string_view s_;
     size_t i_ = 0;
@@ -251,6 +273,8 @@ private:
     std::optional<Color> pending_;
     int deff_ = 0;
     ParaFormat para_;
+    int li_ = 0, fi_ = 0;
+    bool endsWithPar_ = false;
     RichDocument doc_;
 };
 

@@ -111,7 +111,8 @@ std::string WriteRtf(const PrintableText& t) {
             from = nl + 1;
         }
     }
-    out += "}\r\n";
+    // The mark that ends the last paragraph, which readers do not count as a line of its own.
+    out += "\\par\r\n}\r\n";
     return out;
 }
 

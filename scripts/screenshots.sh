@@ -1,0 +1,79 @@
+#!/usr/bin/env bash
+# Pictures of every page of the wizard, taken from the Windows program running under Wine on a
+# virtual X screen, so that the program can be seen without a Windows machine.
+#
+#   scripts/screenshots.sh [build/win] [docs/screenshots]
+#
+# The program runs in a Wine virtual desktop of 1024 by 768 pixels at 96 DPI, in a prefix of its
+# own that draws real windows (no null graphics driver). xdotool presses the buttons like a user.
+set -eu
+top=$(cd "$(dirname "$0")/.." && pwd)
+build=$(cd "${1:-$top/build/win}" && pwd)
+out=${2:-$top/docs/screenshots}
+exe="$build/Ostrevan.exe"
+[ -f "$exe" ] || { echo "screenshots: $exe is not built (make cross)" >&2; exit 1; }
+for t in Xvfb xdotool import wine; do
+  command -v $t >/dev/null || { echo "screenshots: $t is missing (scripts/install-deps.sh)" >&2; exit 1; }
+done
+mkdir -p "$out"
+for f in "$top"/data/*.y2k "$top"/data/Help*.rtf; do cp -f "$f" "$build/"; done
+rm -f "$build/Files.y2k" "$build/JFiles.y2k"
+
+export WINEPREFIX=${OSTREVAN_SHOTS_PREFIX:-$top/build/wineprefix-shots}
+export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" LANG=en_US.UTF-8 LC_ALL=en_US.UTF-8
+screen=:${OSTREVAN_SHOTS_DISPLAY:-87}
+Xvfb "$screen" -screen 0 1024x768x24 -dpi 96 -nolisten tcp >/dev/null 2>&1 &
+xvfb=$!
+cleanup() {
+  wineserver -k >/dev/null 2>&1 || true
+  kill "$xvfb" 2>/dev/null || true
+}
+trap cleanup EXIT
+export DISPLAY=$screen  # before wine starts: the prefix must draw on this screen
+for i in $(seq 50); do xdotool getdisplaygeometry >/dev/null 2>&1 && break; sleep 0.1; done
+
+reg() { wine reg add "$@" /f >/dev/null 2>&1; }
+if [ ! -f "$WINEPREFIX/.ostrevan-shots" ]; then
+  wineboot -i >/dev/null 2>&1 || true
+  for f in "Courier New" "Courier"; do reg 'HKCU\Software\Wine\Fonts\Replacements' /v "$f" /d "Liberation Mono"; done
+  for f in "Arial" "MS Sans Serif"; do reg 'HKCU\Software\Wine\Fonts\Replacements' /v "$f" /d "Liberation Sans"; done
+  reg 'HKCU\Software\Wine\Fonts\Replacements' /v "Impact" /d "Liberation Sans Narrow"
+  reg 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 96
+  wineserver -w || true
+  touch "$WINEPREFIX/.ostrevan-shots"
+fi
+
+# The program in a virtual desktop: Wine draws the window frames itself, as Windows does.
+(cd "$build" && wine explorer /desktop=Ostrevan,1024x768 Ostrevan.exe >/dev/null 2>&1) &
+desk=""
+for i in $(seq 100); do
+  desk=$(xdotool search --name '^Ostrevan - Wine desktop$' 2>/dev/null | head -1) || true
+  [ -n "$desk" ] && break
+  sleep 0.2
+done
+[ -n "$desk" ] || { echo "screenshots: the Wine desktop did not come up" >&2; exit 1; }
+sleep "${OSTREVAN_SHOTS_SETTLE:-4}"
+
+# The main window opens at the top-left corner: its client area starts below the caption.
+# Points are pixels of the desktop; a click on the page activates the main window, and Enter
+# then presses Next, its default button.
+main_click() { xdotool mousemove --sync "$1" "$2" click 1; sleep 0.3; }
+next() { main_click 540 120; xdotool key Return; sleep "${1:-1}"; }
+shot() {  # name [width height]: the main window, or the whole desktop with "desktop"
+  if [ "$1" = desktop ]; then
+    import -display "$screen" -window root "$out/$1.png"
+  else
+    import -display "$screen" -window root -crop "${OSTREVAN_SHOTS_MAIN:-566x400+0+0}" +repage "$out/$1.png"
+  fi
+  echo "screenshots: $out/$1.png"
+}
+
+shot desktop
+shot 1-welcome
+next; shot 2-mode
+next; shot 3-drive
+next 0.6; shot 4-scanning
+# The scan of drive C: of the prefix ends on the report page.
+sleep "${OSTREVAN_SHOTS_SCAN:-25}"
+shot 5-report
+next; shot 6-bios

@@ -1,0 +1,25 @@
+#include "app/program.h"
+
+#include "app/frm_y2k_main.h"
+#include "platform/program_files.h"
+#include "scan/ModVersion.h"
+
+namespace ostrevan {
+
+AppServices ProgramServices() {
+    AppServices s;
+    s.programDir = platform::ProgramDirectory();
+    s.osIdentity = platform::QueryOsIdentity;
+    s.versions = std::make_shared<ModVersion>();
+    return s;
+}
+
+int RunProgram(ui::Toolkit& tk, AppServices services) {
+    FrmY2KMain main(tk, std::move(services));
+    main.Form_Load();
+    main.Show();
+    tk.Run();
+    return 0;
+}
+
+}  // namespace ostrevan

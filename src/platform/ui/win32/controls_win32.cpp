@@ -1,0 +1,374 @@
+// Labels, buttons, option buttons, lines, shapes, pictures, text boxes and drive lists.
+#include <cctype>
+#include <type_traits>
+
+#include "platform/ui/win32/win32_controls.h"
+
+namespace ostrevan::ui::win32 {
+
+// ---- Creating controls on a container ----
+
+template <typename T, typename... Args>
+T& W32Container::Add(const ControlArgs& a, Args&&... args) {
+    auto c = std::make_unique<T>(a, *this, std::forward<Args>(args)...);
+    T& ref = *c;
+    // Controls without a window of their own are drawn by the container, in creation order.
+    if constexpr (!std::is_same_v<T, W32Frame>) {
+        if (!ref.Hwnd()) drawn_.push_back(&ref);
+    }
+    window_.Keep(std::move(c));
+    return ref;
+}
+
+Frame& W32Container::AddFrame(const ControlArgs& a) { return Add<W32Frame>(a, window_); }
+Label& W32Container::AddLabel(const ControlArgs& a) { return Add<W32Label>(a); }
+Button& W32Container::AddButton(const ControlArgs& a) { return Add<W32Button>(a); }
+OptionButton& W32Container::AddOption(const ControlArgs& a) {
+    W32Option& o = Add<W32Option>(a);
+    options_.push_back(&o);
+    return o;
+}
+Line& W32Container::AddLine(const ControlArgs& a, const Line::Ends& ends) {
+    return Add<W32Line>(a, ends);
+}
+Shape& W32Container::AddShape(const ControlArgs& a) { return Add<W32Shape>(a); }
+PictureBox& W32Container::AddPicture(const ControlArgs& a) { return Add<W32Picture>(a); }
+TextBox& W32Container::AddTextBox(const ControlArgs& a, bool multiline) {
+    return Add<W32TextBox>(a, multiline);
+}
+DriveList& W32Container::AddDriveList(const ControlArgs& a) { return Add<W32DriveList>(a); }
+RichText& W32Container::AddRichText(const ControlArgs& a) {
+    std::unique_ptr<W32Element> e = MakeRichText(a, *this);
+    auto& r = dynamic_cast<RichText&>(e->AsControl());
+    window_.Keep(std::move(e));
+    return r;
+}
+
+// ---- Labels ----
+
+void W32Label::SetCaption(const std::string& t) {
+    if (t == caption_) return;
+    caption_ = t;
+    Invalidate();
+}
+void W32Label::SetForeColor(Color c) { fore_ = c; Invalidate(); }
+void W32Label::SetFont(const Font& f) { font_ = f; Invalidate(); }
+void W32Label::SetAlignment(Alignment a) { align_ = a; Invalidate(); }
+
+void W32Label::Paint(HDC dc) {
+    RECT r = PixelRect();
+    HGDIOBJ old = SelectObject(dc, Kit().fonts.Get(font_, Kit().dpi));
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, enabled_ ? ToRef(fore_) : GetSysColor(COLOR_GRAYTEXT));
+    const UINT align = align_ == Alignment::Right ? DT_RIGHT : align_ == Alignment::Center ? DT_CENTER : DT_LEFT;
+    DrawTextA(dc, caption_.c_str(), static_cast<int>(caption_.size()), &r,
+              DT_WORDBREAK | DT_NOPREFIX | DT_EXPANDTABS | align);
+    SelectObject(dc, old);
+}
+
+// ---- Buttons ----
+
+W32Button::W32Button(const ControlArgs& a, W32Container& p) : W32Control(a, p), caption_(a.caption) {
+    CreateNative("BUTTON", BS_PUSHBUTTON | WS_TABSTOP, 0, caption_);
+}
+
+void W32Button::SetCaption(const std::string& t) {
+    caption_ = t;
+    if (hwnd_) SetWindowTextA(hwnd_, t.c_str());
+}
+
+void W32Button::SetRole(ButtonRole r) {
+    role_ = r;
+    if (hwnd_) {
+        SendMessageA(hwnd_, BM_SETSTYLE, r == ButtonRole::Default ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON, TRUE);
+    }
+}
+
+void W32Button::Click() {
+    if (Usable()) Fire(onClick);
+}
+
+void W32Button::OnCommand(WORD code) {
+    if (code == BN_CLICKED) Fire(onClick);
+}
+
+// ---- Option buttons ----
+
+W32Option::W32Option(const ControlArgs& a, W32Container& p) : W32Control(a, p), caption_(a.caption) {
+    CreateNative("BUTTON", BS_RADIOBUTTON | WS_TABSTOP, 0, caption_);
+}
+
+void W32Option::SetCaption(const std::string& t) {
+    caption_ = t;
+    if (hwnd_) SetWindowTextA(hwnd_, t.c_str());
+}
+
+void W32Option::SetValue(bool v) {
+    if (v) {
+        for (W32Option* o : parent_.Options()) {
+            if (o != this && o->value_) {
+                o->value_ = false;
+                if (o->hwnd_) SendMessageA(o->hwnd_, BM_SETCHECK, BST_UNCHECKED, 0);
+            }
+        }
+    }
+    value_ = v;
+    if (hwnd_) SendMessageA(hwnd_, BM_SETCHECK, v ? BST_CHECKED : BST_UNCHECKED, 0);
+}
+
+void W32Option::Click() {
+    if (!Usable()) return;
+    SetValue(true);
+    Fire(onClick);
+}
+
+void W32Option::OnCommand(WORD code) {
+    if (code != BN_CLICKED) return;
+    SetValue(true);
+    Fire(onClick);
+}
+
+// ---- Lines ----
+
+W32Line::W32Line(const ControlArgs& a, W32Container& p, const Ends& e) : W32Control(a, p), ends_(e) {
+    bounds_ = Bounds();
+}
+
+Rect W32Line::Bounds() const {
+    const int l = std::min(ends_.x1, ends_.x2), t = std::min(ends_.y1, ends_.y2);
+    return Rect{l, t, std::max(ends_.x1, ends_.x2) - l, std::max(ends_.y1, ends_.y2) - t};
+}
+
+void W32Line::SetBounds(const Rect& r) { SetPosition(Ends{r.left, r.top, r.right(), r.bottom()}); }
+
+void W32Line::SetPosition(const Ends& e) {
+    Invalidate();
+    ends_ = e;
+    bounds_ = Bounds();
+    Invalidate();
+}
+
+void W32Line::SetBorderColor(Color c) { color_ = c; Invalidate(); }
+
+void W32Line::Paint(HDC dc) {
+    HPEN pen = CreatePen(PS_SOLID, 1, ToRef(color_));
+    HGDIOBJ old = SelectObject(dc, pen);
+    const auto& k = Kit();
+    MoveToEx(dc, k.Px(ends_.x1), k.Px(ends_.y1), nullptr);
+    LineTo(dc, k.Px(ends_.x2), k.Px(ends_.y2));
+    SetPixel(dc, k.Px(ends_.x2), k.Px(ends_.y2), ToRef(color_));  // LineTo leaves out the end
+    SelectObject(dc, old);
+    DeleteObject(pen);
+}
+
+// ---- Shapes ----
+
+void W32Shape::Paint(HDC dc) {
+    RECT r = PixelRect();
+    if (kind_ == ShapeKind::Square || kind_ == ShapeKind::Circle || kind_ == ShapeKind::RoundedSquare) {
+        const int side = std::min(r.right - r.left, r.bottom - r.top);
+        r.left += (r.right - r.left - side) / 2;
+        r.top += (r.bottom - r.top - side) / 2;
+        r.right = r.left + side;
+        r.bottom = r.top + side;
+    }
+    HPEN pen = CreatePen(PS_SOLID, 1, ToRef(border_));
+    HBRUSH brush = style_ == FillStyle::Solid ? CreateSolidBrush(ToRef(fill_)) : nullptr;
+    HGDIOBJ oldPen = SelectObject(dc, pen);
+    HGDIOBJ oldBrush = SelectObject(dc, brush ? static_cast<HGDIOBJ>(brush) : GetStockObject(NULL_BRUSH));
+    switch (kind_) {
+        case ShapeKind::Oval:
+        case ShapeKind::Circle: Ellipse(dc, r.left, r.top, r.right, r.bottom); break;
+        case ShapeKind::RoundedRectangle:
+        case ShapeKind::RoundedSquare: {
+            const int round = std::min(r.right - r.left, r.bottom - r.top) / 4;
+            RoundRect(dc, r.left, r.top, r.right, r.bottom, round, round);
+            break;
+        }
+        default: Rectangle(dc, r.left, r.top, r.right, r.bottom); break;
+    }
+    SelectObject(dc, oldBrush);
+    SelectObject(dc, oldPen);
+    DeleteObject(pen);
+    if (brush) DeleteObject(brush);
+}
+
+// ---- Pictures ----
+
+W32Picture::W32Picture(const ControlArgs& a, W32Container& p) : W32Control(a, p) {
+    const RECT r = PixelRect();
+    pic_ = Bitmap(r.right - r.left, r.bottom - r.top, back_);
+}
+
+void W32Picture::Clear() {
+    pic_.Fill(back_);
+    Invalidate();
+}
+
+void W32Picture::DrawImage(int x, int y, const Image& image) {
+    pic_.Blend(x, y, image);
+    Invalidate();
+}
+
+void W32Picture::SetBackColor(Color c) {
+    back_ = c;
+    Clear();
+}
+
+void W32Picture::SetBounds(const Rect& r) {
+    W32Control::SetBounds(r);
+    const RECT p = PixelRect();
+    pic_ = Bitmap(p.right - p.left, p.bottom - p.top, back_);
+}
+
+void W32Picture::Paint(HDC dc) {
+    const int w = pic_.Width(), h = pic_.Height();
+    if (w <= 0 || h <= 0) return;
+    std::vector<uint8_t> bgra(static_cast<size_t>(w) * h * 4);
+    for (int y = 0; y < h; ++y) {
+        for (int x = 0; x < w; ++x) {
+            const Color c = pic_.At(x, y);
+            uint8_t* d = &bgra[(static_cast<size_t>(y) * w + x) * 4];
+            d[0] = c.b;
+            d[1] = c.g;
+            d[2] = c.r;
+            d[3] = 255;
+        }
+    }
+    BITMAPINFO bi{};
+    bi.bmiHeader.biSize = sizeof bi.bmiHeader;
+    bi.bmiHeader.biWidth = w;
+    bi.bmiHeader.biHeight = -h;  // top-down rows
+    bi.bmiHeader.biPlanes = 1;
+    bi.bmiHeader.biBitCount = 32;
+    bi.bmiHeader.biCompression = BI_RGB;
+    const RECT r = PixelRect();
+    SetDIBitsToDevice(dc, r.left, r.top, w, h, 0, 0, 0, h, bgra.data(), &bi, DIB_RGB_COLORS);
+}
+
+// ---- Text boxes ----
+
+W32TextBox::W32TextBox(const ControlArgs& a, W32Container& p, bool multiline) : W32Control(a, p) {
+    DWORD style = WS_TABSTOP | ES_AUTOHSCROLL;
+    if (multiline) style = WS_TABSTOP | ES_MULTILINE | ES_WANTRETURN | ES_AUTOVSCROLL | WS_VSCROLL;
+    CreateNative("EDIT", style, WS_EX_CLIENTEDGE, "");
+    SetText(a.caption);
+}
+
+W32TextBox::~W32TextBox() {
+    if (brush_) DeleteObject(brush_);
+}
+
+std::string W32TextBox::Text() const {
+    if (!hwnd_) return {};
+    const int n = GetWindowTextLengthA(hwnd_);
+    std::string s(static_cast<size_t>(n) + 1, '\0');
+    s.resize(static_cast<size_t>(GetWindowTextA(hwnd_, s.data(), n + 1)));
+    std::string out;
+    for (size_t i = 0; i < s.size(); ++i) {
+        if (s[i] == '\r' && i + 1 < s.size() && s[i + 1] == '\n') continue;
+        out += s[i];
+    }
+    return out;
+}
+
+void W32TextBox::SetText(const std::string& t) {
+    // The edit control breaks lines only at CR LF.
+    std::string s;
+    for (size_t i = 0; i < t.size(); ++i) {
+        if (t[i] == '\n' && (i == 0 || t[i - 1] != '\r')) s += '\r';
+        s += t[i];
+    }
+    if (hwnd_) SetWindowTextA(hwnd_, s.c_str());
+}
+
+void W32TextBox::SetBackColor(Color c) {
+    back_ = c;
+    if (brush_) DeleteObject(brush_);
+    brush_ = nullptr;
+    if (hwnd_) InvalidateRect(hwnd_, nullptr, TRUE);
+}
+
+HBRUSH W32TextBox::ColorFor(HDC dc) {
+    if (!brush_) brush_ = CreateSolidBrush(ToRef(back_));
+    SetBkColor(dc, ToRef(back_));
+    return brush_;
+}
+
+// ---- Drive lists ----
+
+std::vector<std::string> ListDrives() {
+    std::vector<std::string> out;
+    const UINT oldMode = SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX);
+    const DWORD mask = GetLogicalDrives();
+    for (int i = 0; i < 26; ++i) {
+        if (!(mask & (1u << i))) continue;
+        const char root[4] = {static_cast<char>('A' + i), ':', '\\', 0};
+        std::string entry = {static_cast<char>('a' + i), ':'};
+        const UINT type = GetDriveTypeA(root);
+        // Removable drives are not asked for their label: that would spin up a floppy drive.
+        if (type != DRIVE_REMOVABLE && type != DRIVE_NO_ROOT_DIR) {
+            char label[MAX_PATH + 1] = {};
+            if (GetVolumeInformationA(root, label, sizeof label, nullptr, nullptr, nullptr, nullptr, 0) &&
+                label[0]) {
+                entry += " [";
+                entry += label;
+                entry += "]";
+            }
+        }
+        out.push_back(entry);
+    }
+    SetErrorMode(oldMode);
+    return out;
+}
+
+W32DriveList::W32DriveList(const ControlArgs& a, W32Container& p) : W32Control(a, p) {
+    CreateNative("COMBOBOX", CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP, 0, "", Kit().Px(3000));
+    char cur[MAX_PATH] = {};
+    GetCurrentDirectoryA(MAX_PATH, cur);
+    Fill(std::string(1, cur[0]));
+}
+
+void W32DriveList::Fill(const std::string& keep) {
+    entries_ = ListDrives();
+    selected_ = entries_.empty() ? -1 : 0;
+    for (size_t i = 0; i < entries_.size(); ++i) {
+        if (!keep.empty() && std::tolower(static_cast<unsigned char>(entries_[i][0])) ==
+                                 std::tolower(static_cast<unsigned char>(keep[0])))
+            selected_ = static_cast<int>(i);
+    }
+    if (!hwnd_) return;
+    SendMessageA(hwnd_, CB_RESETCONTENT, 0, 0);
+    for (const auto& e : entries_) SendMessageA(hwnd_, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(e.c_str()));
+    SendMessageA(hwnd_, CB_SETCURSEL, static_cast<WPARAM>(selected_), 0);
+}
+
+std::string W32DriveList::Drive() const {
+    return selected_ >= 0 && selected_ < static_cast<int>(entries_.size()) ? entries_[selected_] : std::string();
+}
+
+void W32DriveList::SetDrive(const std::string& drive) {
+    if (drive.empty()) return;
+    for (size_t i = 0; i < entries_.size(); ++i) {
+        if (std::tolower(static_cast<unsigned char>(entries_[i][0])) ==
+            std::tolower(static_cast<unsigned char>(drive[0]))) {
+            const bool changed = static_cast<int>(i) != selected_;
+            selected_ = static_cast<int>(i);
+            if (hwnd_) SendMessageA(hwnd_, CB_SETCURSEL, i, 0);
+            if (changed) Fire(onChange);
+            return;
+        }
+    }
+}
+
+void W32DriveList::Refresh() { Fill(Drive()); }
+
+void W32DriveList::OnCommand(WORD code) {
+    if (code != CBN_SELCHANGE || !hwnd_) return;
+    const LRESULT sel = SendMessageA(hwnd_, CB_GETCURSEL, 0, 0);
+    if (sel == CB_ERR || sel == selected_) return;
+    selected_ = static_cast<int>(sel);
+    Fire(onChange);
+}
+
+}  // namespace ostrevan::ui::win32

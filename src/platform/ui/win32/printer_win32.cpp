@@ -1,0 +1,117 @@
+// Printed text on a device context, and the system's default printer.
+#include "platform/ui/win32/win32_internal.h"
+
+#include <commdlg.h>
+#include "platform/vb_error.h"
+
+namespace ostrevan::ui::win32 {
+namespace {
+[[noreturn]] void PrinterError() { throw VbError(kErrPrinter, "Printer error"); }
+}  // namespace
+
+GdiPrintDevice::GdiPrintDevice(HDC dc, bool printer, FontCache& fonts)
+    : dc_(dc), printer_(printer), fonts_(fonts) {
+    dpiX_ = std::max(1, GetDeviceCaps(dc, LOGPIXELSX));
+    dpiY_ = std::max(1, GetDeviceCaps(dc, LOGPIXELSY));
+    width_ = GetDeviceCaps(dc, HORZRES);
+    height_ = GetDeviceCaps(dc, VERTRES);
+    if (!printer) {
+        // A bitmap's size is that of the bitmap selected into the context.
+        BITMAP bm{};
+        if (GetObjectA(GetCurrentObject(dc, OBJ_BITMAP), sizeof bm, &bm)) {
+            width_ = bm.bmWidth;
+            height_ = bm.bmHeight;
+        }
+    }
+}
+
+HFONT GdiPrintDevice::Select(const CharFormat& f) {
+    HFONT font = fonts_.Get(f.face, f.heightTwips, f.bold, f.italic, dpiY_);
+    SelectObject(dc_, font);
+    return font;
+}
+
+FontMetrics GdiPrintDevice::Metrics(const CharFormat& f) {
+    Select(f);
+    TEXTMETRICA tm{};
+    GetTextMetricsA(dc_, &tm);
+    return FontMetrics{tm.tmHeight + tm.tmExternalLeading, tm.tmAscent};
+}
+
+int GdiPrintDevice::TextWidth(const CharFormat& f, std::string_view text) {
+    Select(f);
+    SIZE sz{};
+    GetTextExtentPoint32A(dc_, text.data(), static_cast<int>(text.size()), &sz);
+    return sz.cx;
+}
+
+void GdiPrintDevice::StartDocument() {
+    if (!printer_) return;
+    DOCINFOA di{};
+    di.cbSize = sizeof di;
+    di.lpszDocName = "Ostrevan";
+    if (StartDocA(dc_, &di) <= 0) PrinterError();
+}
+
+void GdiPrintDevice::StartPage() {
+    if (printer_ && ::StartPage(dc_) <= 0) PrinterError();
+}
+
+void GdiPrintDevice::DrawString(int x, int y, const CharFormat& f, std::string_view text) {
+    Select(f);
+    SetBkMode(dc_, TRANSPARENT);
+    SetTextColor(dc_, ToRef(f.color));
+    SetTextAlign(dc_, TA_LEFT | TA_TOP);
+    TextOutA(dc_, x, y, text.data(), static_cast<int>(text.size()));
+}
+
+void GdiPrintDevice::EndPage() {
+    if (printer_ && ::EndPage(dc_) <= 0) PrinterError();
+}
+
+void GdiPrintDevice::EndDocument() {
+    if (printer_ && EndDoc(dc_) <= 0) PrinterError();
+}
+
+void GdiPrintDevice::AbortDocument() {
+    if (printer_) AbortDoc(dc_);
+}
+
+Win32Printer::~Win32Printer() {
+    Shutdown();
+    CloseDevice();
+}
+
+PrintDevice& Win32Printer::OpenDevice() {
+    CloseDevice();
+    PRINTDLGA pd{};
+    pd.lStructSize = sizeof pd;
+    pd.Flags = PD_RETURNDEFAULT;
+    if (!PrintDlgA(&pd)) PrinterError();  // no printer installed
+    HDC dc = nullptr;
+    if (pd.hDevNames) {
+        auto* names = static_cast<DEVNAMES*>(GlobalLock(pd.hDevNames));
+        auto* mode = pd.hDevMode ? static_cast<DEVMODEA*>(GlobalLock(pd.hDevMode)) : nullptr;
+        if (names) {
+            const char* base = reinterpret_cast<const char*>(names);
+            dc = CreateDCA(base + names->wDriverOffset, base + names->wDeviceOffset,
+                           base + names->wOutputOffset, mode);
+        }
+        if (mode) GlobalUnlock(pd.hDevMode);
+        GlobalUnlock(pd.hDevNames);
+    }
+    if (pd.hDevMode) GlobalFree(pd.hDevMode);
+    if (pd.hDevNames) GlobalFree(pd.hDevNames);
+    if (!dc) PrinterError();
+    dc_ = dc;
+    dev_ = std::make_unique<GdiPrintDevice>(dc_, true, fonts_);
+    return *dev_;
+}
+
+void Win32Printer::CloseDevice() {
+    dev_.reset();
+    if (dc_) DeleteDC(dc_);
+    dc_ = nullptr;
+}
+
+}  // namespace ostrevan::ui::win32

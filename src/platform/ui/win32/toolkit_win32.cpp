@@ -1,0 +1,243 @@
+// The win32 toolkit: window classes, fonts, the event loop, dialogs and the screen.
+#include "platform/ui/win32/win32_controls.h"
+
+namespace ostrevan::ui::win32 {
+
+std::wstring Widen(const std::string& s) {
+    if (s.empty()) return {};
+    const int n = MultiByteToWideChar(1252, 0, s.data(), static_cast<int>(s.size()), nullptr, 0);
+    std::wstring w(static_cast<size_t>(n), L'\0');
+    MultiByteToWideChar(1252, 0, s.data(), static_cast<int>(s.size()), w.data(), n);
+    return w;
+}
+
+std::string Narrow(const std::wstring& w) {
+    if (w.empty()) return {};
+    const int n = WideCharToMultiByte(1252, 0, w.data(), static_cast<int>(w.size()), nullptr, 0, "?", nullptr);
+    std::string s(static_cast<size_t>(n), '\0');
+    WideCharToMultiByte(1252, 0, w.data(), static_cast<int>(w.size()), s.data(), n, "?", nullptr);
+    return s;
+}
+
+// ---- Fonts ----
+
+FontCache::~FontCache() {
+    for (auto& [key, font] : fonts_) DeleteObject(font);
+}
+
+namespace {
+int CALLBACK FoundFace(const LOGFONTA*, const TEXTMETRICA*, DWORD, LPARAM found) {
+    *reinterpret_cast<bool*>(found) = true;
+    return 0;
+}
+
+bool FaceInstalled(const std::string& face) {
+    HDC dc = GetDC(nullptr);
+    LOGFONTA lf{};
+    lf.lfCharSet = DEFAULT_CHARSET;
+    lstrcpynA(lf.lfFaceName, face.c_str(), LF_FACESIZE);
+    bool found = false;
+    EnumFontFamiliesExA(dc, &lf, FoundFace, reinterpret_cast<LPARAM>(&found), 0);
+    ReleaseDC(nullptr, dc);
+    return found;
+}
+}  // namespace
+
+std::string FontCache::Resolve(const std::string& face) {
+    if (auto it = resolved_.find(face); it != resolved_.end()) return it->second;
+    std::string use = face;
+    if (!FaceInstalled(face)) {
+        // Display faces that not every system has: the nearest common ones.
+        static const std::vector<std::pair<std::string, std::vector<std::string>>> kFallbacks = {
+            {"Impact", {"Arial Black", "Arial"}},
+            {"Courier", {"Courier New"}},
+            {"MS Sans Serif", {"Microsoft Sans Serif", "Tahoma", "Arial"}},
+        };
+        for (const auto& [name, alternatives] : kFallbacks) {
+            if (lstrcmpiA(name.c_str(), face.c_str()) != 0) continue;
+            for (const auto& alt : alternatives) {
+                if (FaceInstalled(alt)) {
+                    use = alt;
+                    break;
+                }
+            }
+        }
+    }
+    resolved_[face] = use;
+    return use;
+}
+
+HFONT FontCache::Get(const std::string& face, int heightTwips, bool bold, bool italic, int dpi) {
+    const auto key = std::make_tuple(face, heightTwips, bold, italic, dpi);
+    if (auto it = fonts_.find(key); it != fonts_.end()) return it->second;
+    const std::string use = Resolve(face);
+    HFONT f = CreateFontA(-MulDiv(heightTwips, dpi, 1440), 0, 0, 0, bold ? FW_BOLD : FW_NORMAL,
+                          italic, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
+                          CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE,
+                          use.c_str());
+    if (!f) f = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+    fonts_[key] = f;
+    return f;
+}
+
+// ---- The toolkit ----
+
+namespace {
+
+void MakeDpiAware() {
+    // Not on XP: looked up at run time.
+    using SetAware = BOOL(WINAPI*)();
+    if (HMODULE user = GetModuleHandleA("user32.dll")) {
+        if (auto f = reinterpret_cast<SetAware>(reinterpret_cast<void*>(GetProcAddress(user, "SetProcessDPIAware")))) f();
+    }
+}
+
+std::string LoadRichEdit() {
+    if (LoadLibraryA("Msftedit.dll")) return "RICHEDIT50W";
+    if (LoadLibraryA("Riched20.dll")) return "RichEdit20A";
+    return "";
+}
+
+void RegisterClasses() {
+    static bool done = false;
+    if (done) return;
+    done = true;
+    WNDCLASSEXA wc{};
+    wc.cbSize = sizeof wc;
+    wc.lpfnWndProc = ContainerProc;
+    wc.hInstance = GetModuleHandleA(nullptr);
+    wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
+    wc.hIcon = LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(1));
+    if (!wc.hIcon) wc.hIcon = LoadIcon(nullptr, IDI_APPLICATION);
+    wc.lpszClassName = kFormClass;
+    RegisterClassExA(&wc);
+    wc.hIcon = nullptr;
+    wc.lpszClassName = kFrameClass;
+    RegisterClassExA(&wc);
+}
+
+bool IsOurForm(HWND h) {
+    char cls[32] = {};
+    GetClassNameA(h, cls, sizeof cls);
+    return lstrcmpA(cls, kFormClass) == 0;
+}
+
+}  // namespace
+
+void Win32Toolkit::State::Dispatch(MSG& m) {
+    HWND root = m.hwnd ? GetAncestor(m.hwnd, GA_ROOT) : nullptr;
+    // Tab, Enter and Escape as in dialogs.
+    if (root && IsOurForm(root) && IsDialogMessageA(root, &m)) return;
+    TranslateMessage(&m);
+    DispatchMessageA(&m);
+}
+
+Win32Toolkit::Win32Toolkit() : s_(std::make_unique<State>()) {
+    s_->self = this;
+    MakeDpiAware();
+    INITCOMMONCONTROLSEX icc{sizeof icc, ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
+    InitCommonControlsEx(&icc);
+    RegisterClasses();
+    s_->richClass = LoadRichEdit();
+    HDC dc = GetDC(nullptr);
+    s_->dpi = std::max(1, GetDeviceCaps(dc, LOGPIXELSX));
+    ReleaseDC(nullptr, dc);
+    s_->printer = std::make_unique<Win32Printer>(s_->fonts);
+}
+
+Win32Toolkit::~Win32Toolkit() {
+    s_->printer.reset();
+    for (auto& w : s_->windows) {
+        if (!w->Unloaded()) DestroyWindow(w->Hwnd());
+    }
+}
+
+Window& Win32Toolkit::NewWindow(const WindowArgs& a) {
+    s_->windows.push_back(std::make_unique<Win32Window>(*s_, a));
+    return *s_->windows.back();
+}
+
+void Win32Toolkit::SetMainWindow(Window& w) { s_->main = dynamic_cast<Win32Window*>(&w); }
+
+void Win32Toolkit::ShowMessage(const std::string& text, const std::string& title) {
+    if (onMessage) return onMessage(text, title);
+    MessageBoxA(GetActiveWindow(), text.c_str(), title.c_str(), MB_OK);
+}
+
+std::optional<std::string> Win32Toolkit::AskInput(const std::string& prompt, const std::string& title,
+                                                  const std::string& defaultText) {
+    if (onInput) return onInput(prompt, title, defaultText);
+    // A small dialog built with the toolkit itself.
+    Window& w = NewWindow({"InputBox", title, 6000, 1800, WindowStyle::FixedDialog});
+    w.AddLabel({"lblPrompt", {120, 120, 4455, 1000}, prompt});
+    Button& ok = w.AddButton({"btnOK", {4680, 120, 1215, 375}, "OK"});
+    Button& cancel = w.AddButton({"btnCancel", {4680, 600, 1215, 375}, "Cancel"});
+    TextBox& box = w.AddTextBox({"txtInput", {120, 1320, 5775, 315}, defaultText}, false);
+    ok.SetRole(ButtonRole::Default);
+    cancel.SetRole(ButtonRole::Cancel);
+    std::optional<std::string> answer;
+    ok.onClick = [&] {
+        answer = box.Text();
+        w.Hide();
+    };
+    cancel.onClick = [&] { w.Hide(); };
+    if (HWND edit = static_cast<HWND>(NativeHandle(box))) {
+        SendMessageA(edit, EM_SETSEL, 0, -1);
+        SetFocus(edit);
+    }
+    w.ShowModal();
+    w.Unload();
+    return answer;
+}
+
+int Win32Toolkit::Dpi() const { return s_->dpi; }
+int Win32Toolkit::ScreenWidth() const { return s_->Tw(GetSystemMetrics(SM_CXSCREEN)); }
+int Win32Toolkit::ScreenHeight() const { return s_->Tw(GetSystemMetrics(SM_CYSCREEN)); }
+MousePointer Win32Toolkit::GetMousePointer() const { return s_->pointer; }
+
+void Win32Toolkit::SetMousePointer(MousePointer p) {
+    s_->pointer = p;
+    SetCursor(LoadCursor(nullptr, p == MousePointer::Hourglass ? IDC_WAIT : IDC_ARROW));
+}
+
+void Win32Toolkit::DoEvents() {
+    MSG m;
+    while (!s_->quit && PeekMessageA(&m, nullptr, 0, 0, PM_REMOVE)) {
+        if (m.message == WM_QUIT) {
+            s_->quit = true;
+            break;
+        }
+        s_->Dispatch(m);
+    }
+}
+
+void Win32Toolkit::Run() {
+    MSG m;
+    while (!s_->quit) {
+        const BOOL got = GetMessageA(&m, nullptr, 0, 0);
+        if (got <= 0) break;
+        s_->Dispatch(m);
+    }
+    s_->quit = true;
+}
+
+void Win32Toolkit::EndProgram() {
+    if (s_->quit) return;
+    s_->quit = true;
+    for (auto& w : s_->windows) w->Unload();
+    PostQuitMessage(0);
+}
+
+Printer& Win32Toolkit::DefaultPrinter() { return *s_->printer; }
+
+void* NativeHandle(const Window& w) {
+    auto* ww = dynamic_cast<const Win32Window*>(&w);
+    return ww ? ww->Hwnd() : nullptr;
+}
+
+void* NativeHandle(const Control& c) {
+    auto* e = dynamic_cast<const W32Element*>(&c);
+    return e ? e->Hwnd() : nullptr;
+}
+
+}  // namespace ostrevan::ui::win32

@@ -1,0 +1,153 @@
+#pragma once
+// The controls of the win32 backend. Buttons, option buttons, text boxes, drive lists and
+// rich text are native child windows; labels, lines, shapes and pictures are drawn by their
+// container (so that labels lie on shapes without a box around them, and change without
+// flicker).
+#include <string>
+#include <vector>
+
+#include "platform/ui/win32/win32_internal.h"
+
+namespace ostrevan::ui::win32 {
+
+extern const char kFormClass[];
+extern const char kFrameClass[];
+LRESULT CALLBACK ContainerProc(HWND h, UINT msg, WPARAM wp, LPARAM lp);
+W32Element* ElementOf(HWND h);
+
+class W32Label : public W32Control<Label> {
+public:
+    W32Label(const ControlArgs& a, W32Container& p) : W32Control(a, p), caption_(a.caption) {}
+    std::string Caption() const override { return caption_; }
+    void SetCaption(const std::string& t) override;
+    Color ForeColor() const override { return fore_; }
+    void SetForeColor(Color c) override;
+    Font GetFont() const override { return font_; }
+    void SetFont(const Font& f) override;
+    Alignment GetAlignment() const override { return align_; }
+    void SetAlignment(Alignment a) override;
+    void Paint(HDC dc) override;
+
+private:
+    std::string caption_;
+    Color fore_ = kBlack;
+    Font font_;
+    Alignment align_ = Alignment::Left;
+};
+
+class W32Button : public W32Control<Button> {
+public:
+    W32Button(const ControlArgs& a, W32Container& p);
+    std::string Caption() const override { return caption_; }
+    void SetCaption(const std::string& t) override;
+    ButtonRole Role() const override { return role_; }
+    void SetRole(ButtonRole r) override;
+    void Click() override;
+    void OnCommand(WORD code) override;
+
+private:
+    std::string caption_;
+    ButtonRole role_ = ButtonRole::Normal;
+};
+
+class W32Option : public W32Control<OptionButton> {
+public:
+    W32Option(const ControlArgs& a, W32Container& p);
+    std::string Caption() const override { return caption_; }
+    void SetCaption(const std::string& t) override;
+    bool Value() const override { return value_; }
+    void SetValue(bool v) override;
+    void Click() override;
+    void OnCommand(WORD code) override;
+
+private:
+    std::string caption_;
+    bool value_ = false;
+};
+
+class W32Line : public W32Control<Line> {
+public:
+    W32Line(const ControlArgs& a, W32Container& p, const Ends& e);
+    Rect Bounds() const override;
+    void SetBounds(const Rect& r) override;
+    Ends Position() const override { return ends_; }
+    void SetPosition(const Ends& e) override;
+    Color BorderColor() const override { return color_; }
+    void SetBorderColor(Color c) override;
+    void Paint(HDC dc) override;
+
+private:
+    Ends ends_;
+    Color color_ = kBlack;
+};
+
+class W32Shape : public W32Control<Shape> {
+public:
+    using W32Control::W32Control;
+    ShapeKind Kind() const override { return kind_; }
+    void SetKind(ShapeKind k) override { kind_ = k; Invalidate(); }
+    Color FillColor() const override { return fill_; }
+    void SetFillColor(Color c) override { fill_ = c; Invalidate(); }
+    FillStyle GetFillStyle() const override { return style_; }
+    void SetFillStyle(FillStyle s) override { style_ = s; Invalidate(); }
+    Color BorderColor() const override { return border_; }
+    void SetBorderColor(Color c) override { border_ = c; Invalidate(); }
+    void Paint(HDC dc) override;
+
+private:
+    ShapeKind kind_ = ShapeKind::Rectangle;
+    Color fill_ = kBlack;
+    FillStyle style_ = FillStyle::Transparent;
+    Color border_ = kBlack;
+};
+
+class W32Picture : public W32Control<PictureBox> {
+public:
+    W32Picture(const ControlArgs& a, W32Container& p);
+    void Clear() override;
+    void DrawImage(int x, int y, const Image& image) override;
+    Color BackColor() const override { return back_; }
+    void SetBackColor(Color c) override;
+    void SetBounds(const Rect& r) override;
+    void Paint(HDC dc) override;
+    const Bitmap& Picture() const { return pic_; }
+
+private:
+    Color back_ = kButtonFace;
+    Bitmap pic_;
+};
+
+class W32TextBox : public W32Control<TextBox> {
+public:
+    W32TextBox(const ControlArgs& a, W32Container& p, bool multiline);
+    ~W32TextBox() override;
+    std::string Text() const override;
+    void SetText(const std::string& t) override;
+    Color BackColor() const override { return back_; }
+    void SetBackColor(Color c) override;
+    HBRUSH ColorFor(HDC dc) override;
+
+private:
+    Color back_ = kWhite;
+    HBRUSH brush_ = nullptr;
+};
+
+class W32DriveList : public W32Control<DriveList> {
+public:
+    W32DriveList(const ControlArgs& a, W32Container& p);
+    std::vector<std::string> Entries() const override { return entries_; }
+    std::string Drive() const override;
+    void SetDrive(const std::string& drive) override;
+    void Refresh() override;
+    void OnCommand(WORD code) override;
+
+private:
+    void Fill(const std::string& keep);
+    std::vector<std::string> entries_;
+    int selected_ = -1;
+};
+
+// The drives of the machine as the drive list shows them: "c: [LABEL]", "a:".
+std::vector<std::string> ListDrives();
+
+}  // namespace ostrevan::ui::win32

@@ -1,0 +1,279 @@
+#pragma once
+// Internals of the win32 backend, shared by its *_win32.cpp files only.
+#include <windows.h>
+#include <commctrl.h>
+#include <richedit.h>
+
+#include <algorithm>
+#include <map>
+#include <memory>
+#include <string>
+#include <tuple>
+#include <vector>
+
+#include "platform/ui/bitmap.h"
+#include "platform/ui/rendering_printer.h"
+#include "platform/ui/win32/win32_toolkit.h"
+
+namespace ostrevan::ui::win32 {
+
+class Win32Window;
+class W32Container;
+
+inline COLORREF ToRef(Color c) { return RGB(c.r, c.g, c.b); }
+inline Color FromRef(COLORREF c) { return Color{GetRValue(c), GetGValue(c), GetBValue(c)}; }
+
+// Text conversions between our Windows-1252 bytes and the wide API of RichEdit.
+std::wstring Widen(const std::string& s);
+std::string Narrow(const std::wstring& s);
+
+// Calls an event handler; an exception must not cross the system's window procedures.
+template <typename F>
+void Fire(F& f) {
+    if (!f) return;
+    try {
+        f();
+    } catch (...) {
+    }
+}
+
+// Fonts by their description, created once per resolution and kept for the program run.
+class FontCache {
+public:
+    ~FontCache();
+    // A font for the screen or for a device of the given resolution. A face that is not
+    // installed falls back to a similar one (Impact to Arial Black, then Arial).
+    HFONT Get(const std::string& face, int heightTwips, bool bold, bool italic, int dpi);
+    HFONT Get(const Font& f, int dpi) {
+        return Get(f.name, static_cast<int>(f.size * 20 + 0.5), f.bold, f.italic, dpi);
+    }
+
+private:
+    std::string Resolve(const std::string& face);
+    std::map<std::tuple<std::string, int, bool, bool, int>, HFONT> fonts_;
+    std::map<std::string, std::string> resolved_;
+};
+
+struct Win32Toolkit::State {
+    Win32Toolkit* self = nullptr;
+    int dpi = 96;
+    FontCache fonts;
+    std::vector<std::unique_ptr<Win32Window>> windows;
+    Win32Window* main = nullptr;
+    MousePointer pointer = MousePointer::Default;
+    bool quit = false;
+    std::string richClass;  // the RichEdit window class that could be loaded
+    std::unique_ptr<Printer> printer;
+    int Px(int twips) const { return MulDiv(twips, dpi, 1440); }
+    int Tw(int px) const { return MulDiv(px, 1440, dpi); }
+    // Dispatches one message, with keyboard navigation for our windows.
+    void Dispatch(MSG& m);
+};
+
+// Every control of the backend, seen by its container.
+class W32Element {
+public:
+    virtual ~W32Element() = default;
+    virtual Control& AsControl() = 0;
+    virtual HWND Hwnd() const { return nullptr; }
+    // The window is gone: forget the native handle.
+    virtual void Detach() {}
+    // Notifications reflected from the container.
+    virtual void OnCommand(WORD) {}
+    virtual bool OnNotify(NMHDR*, LRESULT&) { return false; }
+    // Controls drawn by their container paint themselves here (device pixels of the container).
+    virtual void Paint(HDC) {}
+    // The brush (and text background) for WM_CTLCOLOR*; nullptr for the container's.
+    virtual HBRUSH ColorFor(HDC) { return nullptr; }
+};
+
+// State common to every control: a native child window, or a figure drawn by the container.
+template <typename Base>
+class W32Control : public Base, public W32Element {
+public:
+    W32Control(const ControlArgs& a, W32Container& parent)
+        : name_(a.name), bounds_(a.bounds), visible_(a.visible), enabled_(a.enabled),
+          parent_(parent) {}
+    ~W32Control() override;
+    const std::string& Name() const override { return name_; }
+    Rect Bounds() const override { return bounds_; }
+    void SetBounds(const Rect& r) override;
+    bool Visible() const override { return visible_; }
+    void SetVisible(bool v) override;
+    bool Enabled() const override { return enabled_; }
+    void SetEnabled(bool e) override;
+    Control& AsControl() override { return *this; }
+    HWND Hwnd() const override { return hwnd_; }
+    void Detach() override { hwnd_ = nullptr; }
+    // Whether the user can reach it: it and every frame around it visible and enabled.
+    bool Usable() const;
+
+protected:
+    // Creates the native window of a windowed control.
+    void CreateNative(const char* cls, DWORD style, DWORD exStyle, const std::string& text,
+                      int extraHeightPx = 0);
+    void Invalidate() const;
+    RECT PixelRect() const;
+    Win32Toolkit::State& Kit() const;
+
+    std::string name_;
+    Rect bounds_;
+    bool visible_;
+    bool enabled_;
+    W32Container& parent_;
+    HWND hwnd_ = nullptr;
+    int extraHeightPx_ = 0;
+};
+
+class W32Frame;
+
+class W32Container : public virtual Container {
+public:
+    W32Container(Win32Window& window, W32Frame* frame) : window_(window), frame_(frame) {}
+    ~W32Container() override;
+    Frame& AddFrame(const ControlArgs& a) override;
+    Label& AddLabel(const ControlArgs& a) override;
+    Button& AddButton(const ControlArgs& a) override;
+    OptionButton& AddOption(const ControlArgs& a) override;
+    Line& AddLine(const ControlArgs& a, const Line::Ends& ends) override;
+    Shape& AddShape(const ControlArgs& a) override;
+    PictureBox& AddPicture(const ControlArgs& a) override;
+    TextBox& AddTextBox(const ControlArgs& a, bool multiline) override;
+    DriveList& AddDriveList(const ControlArgs& a) override;
+    RichText& AddRichText(const ControlArgs& a) override;
+    Color BackColor() const override { return back_; }
+    void SetBackColor(Color c) override;
+
+    HWND ContainerHwnd() const { return hwnd_; }
+    void SetHwnd(HWND h) { hwnd_ = h; }
+    Win32Window& OwnerWindow() const { return window_; }
+    W32Frame* AsFrame() const { return frame_; }
+    HBRUSH BackBrush();
+    std::vector<class W32Option*>& Options() { return options_; }
+    // Paints the background and the drawn controls into dc (the container's pixels).
+    void PaintContent(HDC dc, const RECT& client);
+    // The container's window procedure, shared by windows and frames.
+    virtual LRESULT Handle(UINT msg, WPARAM wp, LPARAM lp);
+
+protected:
+    template <typename T, typename... Args>
+    T& Add(const ControlArgs& a, Args&&... args);
+
+    Win32Window& window_;
+    W32Frame* frame_;
+    HWND hwnd_ = nullptr;
+    Color back_ = kButtonFace;
+    HBRUSH brush_ = nullptr;
+    std::vector<W32Element*> drawn_;
+    std::vector<class W32Option*> options_;
+};
+
+class W32Frame : public W32Control<Frame>, public W32Container {
+public:
+    W32Frame(const ControlArgs& a, W32Container& parent, Win32Window& w);
+    std::string Caption() const override { return caption_; }
+    void SetCaption(const std::string& t) override;
+    void Paint(HDC) override {}
+    LRESULT Handle(UINT msg, WPARAM wp, LPARAM lp) override;
+    void PaintFrame(HDC dc, const RECT& client);
+    W32Container& ParentContainer() const { return parent_; }
+    void Detach() override {
+        W32Control<Frame>::Detach();
+        SetHwnd(nullptr);
+    }
+
+private:
+    std::string caption_;
+};
+
+class Win32Window : public Window, public W32Container {
+public:
+    Win32Window(Win32Toolkit::State& kit, const WindowArgs& a);
+    ~Win32Window() override;
+
+    const std::string& Name() const override { return name_; }
+    std::string Caption() const override { return caption_; }
+    void SetCaption(const std::string& t) override;
+    Rect Bounds() const override;
+    void SetBounds(const Rect& r) override;
+    int ClientWidth() const override;
+    int ClientHeight() const override;
+    WindowState State() const override;
+    void SetState(WindowState s) override;
+    void SetMinimumSize(int width, int height) override { minW_ = width; minH_ = height; }
+    bool Visible() const override;
+    void Show() override;
+    void ShowModal() override;
+    void Hide() override;
+    void Unload() override;
+    bool Unloaded() const override { return hwnd_ == nullptr; }
+
+    LRESULT Handle(UINT msg, WPARAM wp, LPARAM lp) override;
+    Win32Toolkit::State& Kit() const { return kit_; }
+    HWND Hwnd() const { return hwnd_; }
+    void Keep(std::unique_ptr<W32Element> e) { elements_.push_back(std::move(e)); }
+    int NextId() { return nextId_++; }
+    // Presses the button of the role, for Enter and Escape.
+    void PressRole(ButtonRole role);
+
+private:
+    Win32Toolkit::State& kit_;
+    std::string name_;
+    std::string caption_;
+    WindowStyle style_;
+    int minW_ = 0, minH_ = 0;
+    bool shownOnce_ = false;
+    bool modal_ = false;
+    int nextId_ = 1000;
+    std::vector<std::unique_ptr<W32Element>> elements_;
+};
+
+// ---- Printing on a device context ----
+
+// Draws printed text on a device context: a printer's (with the document and page brackets)
+// or any other, such as a bitmap's in tests.
+class GdiPrintDevice : public PrintDevice {
+public:
+    // printer: whether dc is a printer's, whose document and pages must be opened and closed.
+    GdiPrintDevice(HDC dc, bool printer, FontCache& fonts);
+    int DpiX() const override { return dpiX_; }
+    int DpiY() const override { return dpiY_; }
+    int PageWidth() const override { return width_; }
+    int PageHeight() const override { return height_; }
+    FontMetrics Metrics(const CharFormat& f) override;
+    int TextWidth(const CharFormat& f, std::string_view text) override;
+    void StartDocument() override;
+    void StartPage() override;
+    void DrawString(int x, int y, const CharFormat& f, std::string_view text) override;
+    void EndPage() override;
+    void EndDocument() override;
+    void AbortDocument() override;
+
+private:
+    HFONT Select(const CharFormat& f);
+    HDC dc_;
+    bool printer_;
+    FontCache& fonts_;
+    int dpiX_, dpiY_, width_, height_;
+};
+
+// The system's default printer, found anew for each document.
+class Win32Printer : public RenderingPrinter {
+public:
+    explicit Win32Printer(FontCache& fonts) : fonts_(fonts) {}
+    ~Win32Printer() override;
+
+protected:
+    PrintDevice& OpenDevice() override;
+    void CloseDevice() override;
+
+private:
+    FontCache& fonts_;
+    HDC dc_ = nullptr;
+    std::unique_ptr<GdiPrintDevice> dev_;
+};
+
+// Creates the controls of a container (implemented beside each control).
+std::unique_ptr<W32Element> MakeRichText(const ControlArgs& a, W32Container& parent);
+
+}  // namespace ostrevan::ui::win32

@@ -1,0 +1,430 @@
+// Windows, frames and the common behaviour of controls in the win32 backend.
+#include "platform/ui/win32/win32_controls.h"
+
+namespace ostrevan::ui::win32 {
+
+const char kFormClass[] = "OstrevanForm";
+const char kFrameClass[] = "OstrevanFrame";
+const char kElementProp[] = "OstrevanElement";
+
+LRESULT CALLBACK ContainerProc(HWND h, UINT msg, WPARAM wp, LPARAM lp) {
+    W32Container* c = nullptr;
+    if (msg == WM_NCCREATE) {
+        c = static_cast<W32Container*>(reinterpret_cast<CREATESTRUCTA*>(lp)->lpCreateParams);
+        SetWindowLongPtrA(h, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(c));
+        c->SetHwnd(h);
+    } else {
+        c = reinterpret_cast<W32Container*>(GetWindowLongPtrA(h, GWLP_USERDATA));
+    }
+    if (msg == WM_NCDESTROY) SetWindowLongPtrA(h, GWLP_USERDATA, 0);
+    if (!c || c->ContainerHwnd() != h) return DefWindowProcA(h, msg, wp, lp);
+    return c->Handle(msg, wp, lp);
+}
+
+W32Element* ElementOf(HWND h) {
+    return h ? static_cast<W32Element*>(GetPropA(h, kElementProp)) : nullptr;
+}
+
+// ---- Controls ----
+
+template <typename Base>
+W32Control<Base>::~W32Control() {
+    if (hwnd_ && IsWindow(hwnd_)) RemovePropA(hwnd_, kElementProp);
+}
+
+template <typename Base>
+Win32Toolkit::State& W32Control<Base>::Kit() const {
+    return parent_.OwnerWindow().Kit();
+}
+
+template <typename Base>
+RECT W32Control<Base>::PixelRect() const {
+    const auto& k = Kit();
+    return RECT{k.Px(bounds_.left), k.Px(bounds_.top), k.Px(bounds_.right()),
+                k.Px(bounds_.bottom())};
+}
+
+template <typename Base>
+void W32Control<Base>::Invalidate() const {
+    if (!parent_.ContainerHwnd()) return;
+    RECT r = PixelRect();
+    InflateRect(&r, 2, 2);  // lines and borders reach a pixel beyond their box
+    InvalidateRect(parent_.ContainerHwnd(), &r, FALSE);
+}
+
+template <typename Base>
+void W32Control<Base>::CreateNative(const char* cls, DWORD style, DWORD exStyle,
+                                    const std::string& text, int extraHeightPx) {
+    const RECT r = PixelRect();
+    extraHeightPx_ = extraHeightPx;
+    style |= WS_CHILD | WS_CLIPSIBLINGS | (visible_ ? WS_VISIBLE : 0) | (enabled_ ? 0 : WS_DISABLED);
+    hwnd_ = CreateWindowExA(exStyle, cls, text.c_str(), style, r.left, r.top, r.right - r.left,
+                            r.bottom - r.top + extraHeightPx, parent_.ContainerHwnd(),
+                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(parent_.OwnerWindow().NextId())),
+                            GetModuleHandleA(nullptr), nullptr);
+    if (!hwnd_) return;
+    SetPropA(hwnd_, kElementProp, static_cast<W32Element*>(this));
+    SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(Kit().fonts.Get(Font{}, Kit().dpi)), FALSE);
+}
+
+template <typename Base>
+void W32Control<Base>::SetBounds(const Rect& r) {
+    if (hwnd_) {
+        bounds_ = r;
+        const RECT p = PixelRect();
+        MoveWindow(hwnd_, p.left, p.top, std::max(0L, p.right - p.left),
+                   std::max(0L, p.bottom - p.top + extraHeightPx_), TRUE);
+    } else {
+        Invalidate();
+        bounds_ = r;
+        Invalidate();
+    }
+}
+
+template <typename Base>
+void W32Control<Base>::SetVisible(bool v) {
+    if (v == visible_) return;
+    visible_ = v;
+    if (hwnd_) ShowWindow(hwnd_, v ? SW_SHOWNA : SW_HIDE);
+    else Invalidate();
+}
+
+template <typename Base>
+void W32Control<Base>::SetEnabled(bool e) {
+    if (e == enabled_) return;
+    enabled_ = e;
+    if (hwnd_) EnableWindow(hwnd_, e);
+    else Invalidate();
+}
+
+template <typename Base>
+bool W32Control<Base>::Usable() const {
+    if (!visible_ || !enabled_) return false;
+    for (W32Frame* f = parent_.AsFrame(); f; f = f->ParentContainer().AsFrame()) {
+        if (!f->Visible() || !f->Enabled()) return false;
+    }
+    return true;
+}
+
+template class W32Control<Label>;
+template class W32Control<Button>;
+template class W32Control<OptionButton>;
+template class W32Control<Line>;
+template class W32Control<Shape>;
+template class W32Control<PictureBox>;
+template class W32Control<TextBox>;
+template class W32Control<DriveList>;
+template class W32Control<RichText>;
+template class W32Control<Frame>;
+
+// ---- Containers ----
+
+W32Container::~W32Container() {
+    if (brush_) DeleteObject(brush_);
+}
+
+void W32Container::SetBackColor(Color c) {
+    back_ = c;
+    if (brush_) DeleteObject(brush_);
+    brush_ = nullptr;
+    if (hwnd_) InvalidateRect(hwnd_, nullptr, FALSE);
+}
+
+HBRUSH W32Container::BackBrush() {
+    if (!brush_) brush_ = CreateSolidBrush(ToRef(back_));
+    return brush_;
+}
+
+void W32Container::PaintContent(HDC dc, const RECT& client) {
+    FillRect(dc, &client, BackBrush());
+    if (frame_) frame_->PaintFrame(dc, client);
+    for (W32Element* e : drawn_) {
+        if (e->AsControl().Visible()) e->Paint(dc);
+    }
+}
+
+LRESULT W32Container::Handle(UINT msg, WPARAM wp, LPARAM lp) {
+    switch (msg) {
+        case WM_COMMAND:
+            if (W32Element* e = ElementOf(reinterpret_cast<HWND>(lp))) {
+                e->OnCommand(HIWORD(wp));
+                return 0;
+            }
+            break;
+        case WM_NOTIFY: {
+            auto* nm = reinterpret_cast<NMHDR*>(lp);
+            LRESULT result = 0;
+            if (W32Element* e = ElementOf(nm->hwndFrom); e && e->OnNotify(nm, result)) return result;
+            break;
+        }
+        case WM_CTLCOLORSTATIC:
+        case WM_CTLCOLORBTN:
+        case WM_CTLCOLOREDIT: {
+            HDC dc = reinterpret_cast<HDC>(wp);
+            if (W32Element* e = ElementOf(reinterpret_cast<HWND>(lp))) {
+                if (HBRUSH b = e->ColorFor(dc)) return reinterpret_cast<LRESULT>(b);
+            }
+            if (msg == WM_CTLCOLOREDIT) break;
+            SetBkColor(dc, ToRef(back_));
+            return reinterpret_cast<LRESULT>(BackBrush());
+        }
+        case WM_ERASEBKGND:
+            return 1;
+        case WM_PRINTCLIENT: {
+            RECT rc;
+            GetClientRect(hwnd_, &rc);
+            PaintContent(reinterpret_cast<HDC>(wp), rc);
+            return 0;
+        }
+        case WM_PAINT: {
+            PAINTSTRUCT ps;
+            HDC dc = BeginPaint(hwnd_, &ps);
+            RECT rc;
+            GetClientRect(hwnd_, &rc);
+            // Drawn off screen and copied in one go: changing labels do not flicker.
+            HDC mem = CreateCompatibleDC(dc);
+            HBITMAP bmp = CreateCompatibleBitmap(dc, std::max(1L, rc.right), std::max(1L, rc.bottom));
+            HGDIOBJ old = SelectObject(mem, bmp);
+            PaintContent(mem, rc);
+            BitBlt(dc, ps.rcPaint.left, ps.rcPaint.top, ps.rcPaint.right - ps.rcPaint.left,
+                   ps.rcPaint.bottom - ps.rcPaint.top, mem, ps.rcPaint.left, ps.rcPaint.top, SRCCOPY);
+            SelectObject(mem, old);
+            DeleteObject(bmp);
+            DeleteDC(mem);
+            EndPaint(hwnd_, &ps);
+            return 0;
+        }
+        case WM_SETCURSOR:
+            if (window_.Kit().pointer == MousePointer::Hourglass) {
+                SetCursor(LoadCursor(nullptr, IDC_WAIT));
+                return TRUE;
+            }
+            break;
+        default:
+            break;
+    }
+    return DefWindowProcA(hwnd_, msg, wp, lp);
+}
+
+// ---- Frames ----
+
+W32Frame::W32Frame(const ControlArgs& a, W32Container& parent, Win32Window& w)
+    : W32Control<Frame>(a, parent), W32Container(w, this), caption_(a.caption) {
+    back_ = parent.BackColor();
+    const RECT r = PixelRect();
+    // The container procedure learns the handle during creation (WM_NCCREATE).
+    CreateWindowExA(WS_EX_CONTROLPARENT, kFrameClass, caption_.c_str(),
+                    WS_CHILD | WS_CLIPCHILDREN | WS_CLIPSIBLINGS | (visible_ ? WS_VISIBLE : 0) |
+                        (enabled_ ? 0 : WS_DISABLED),
+                    r.left, r.top, r.right - r.left, r.bottom - r.top, parent.ContainerHwnd(),
+                    reinterpret_cast<HMENU>(static_cast<INT_PTR>(w.NextId())),
+                    GetModuleHandleA(nullptr), static_cast<W32Container*>(this));
+    W32Control<Frame>::hwnd_ = W32Container::hwnd_;
+    if (W32Control<Frame>::hwnd_) SetPropA(W32Control<Frame>::hwnd_, kElementProp, static_cast<W32Element*>(this));
+}
+
+void W32Frame::SetCaption(const std::string& t) {
+    caption_ = t;
+    if (W32Container::hwnd_) {
+        SetWindowTextA(W32Container::hwnd_, t.c_str());
+        InvalidateRect(W32Container::hwnd_, nullptr, FALSE);
+    }
+}
+
+LRESULT W32Frame::Handle(UINT msg, WPARAM wp, LPARAM lp) {
+    return W32Container::Handle(msg, wp, lp);
+}
+
+void W32Frame::PaintFrame(HDC dc, const RECT& client) {
+    // An etched border, its top through the middle of the caption.
+    HFONT font = window_.Kit().fonts.Get(Font{}, window_.Kit().dpi);
+    HGDIOBJ oldFont = SelectObject(dc, font);
+    TEXTMETRICA tm{};
+    GetTextMetricsA(dc, &tm);
+    RECT border = client;
+    border.top += caption_.empty() ? 0 : tm.tmHeight / 2;
+    DrawEdge(dc, &border, EDGE_ETCHED, BF_RECT);
+    if (!caption_.empty()) {
+        SIZE sz{};
+        GetTextExtentPoint32A(dc, caption_.c_str(), static_cast<int>(caption_.size()), &sz);
+        RECT text{8, 0, 8 + sz.cx + 4, tm.tmHeight};
+        FillRect(dc, &text, BackBrush());
+        SetBkMode(dc, TRANSPARENT);
+        SetTextColor(dc, GetSysColor(Enabled() ? COLOR_BTNTEXT : COLOR_GRAYTEXT));
+        TextOutA(dc, 10, 0, caption_.c_str(), static_cast<int>(caption_.size()));
+    }
+    SelectObject(dc, oldFont);
+}
+
+// ---- Windows ----
+
+Win32Window::Win32Window(Win32Toolkit::State& kit, const WindowArgs& a)
+    : W32Container(*this, nullptr), kit_(kit), name_(a.name), caption_(a.caption),
+      style_(a.style) {
+    const DWORD style = style_ == WindowStyle::Sizable
+                            ? WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN
+                            : WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
+    const DWORD ex = WS_EX_CONTROLPARENT | (style_ == WindowStyle::FixedDialog ? WS_EX_DLGMODALFRAME : 0);
+    RECT r{0, 0, kit.Px(a.clientWidth), kit.Px(a.clientHeight)};
+    AdjustWindowRectEx(&r, style, FALSE, ex);
+    const int w = r.right - r.left, h = r.bottom - r.top;
+    // Dialogs open in the middle of the screen, other windows where the system puts them.
+    const int x = style_ == WindowStyle::FixedDialog ? (GetSystemMetrics(SM_CXSCREEN) - w) / 2 : CW_USEDEFAULT;
+    const int y = style_ == WindowStyle::FixedDialog ? (GetSystemMetrics(SM_CYSCREEN) - h) / 2 : CW_USEDEFAULT;
+    CreateWindowExA(ex, kFormClass, caption_.c_str(), style, x, y, w, h, nullptr, nullptr,
+                    GetModuleHandleA(nullptr), static_cast<W32Container*>(this));
+}
+
+Win32Window::~Win32Window() {
+    if (hwnd_ && IsWindow(hwnd_)) DestroyWindow(hwnd_);
+}
+
+void Win32Window::SetCaption(const std::string& t) {
+    caption_ = t;
+    if (hwnd_) SetWindowTextA(hwnd_, t.c_str());
+}
+
+Rect Win32Window::Bounds() const {
+    if (!hwnd_) return Rect{};
+    RECT r{};
+    if (IsIconic(hwnd_)) {
+        WINDOWPLACEMENT wp{};
+        wp.length = sizeof wp;
+        GetWindowPlacement(hwnd_, &wp);
+        r = wp.rcNormalPosition;
+    } else {
+        GetWindowRect(hwnd_, &r);
+    }
+    return Rect{kit_.Tw(r.left), kit_.Tw(r.top), kit_.Tw(r.right - r.left), kit_.Tw(r.bottom - r.top)};
+}
+
+void Win32Window::SetBounds(const Rect& r) {
+    if (!hwnd_) return;
+    MoveWindow(hwnd_, kit_.Px(r.left), kit_.Px(r.top), std::max(0, kit_.Px(r.width)),
+               std::max(0, kit_.Px(r.height)), TRUE);
+}
+
+int Win32Window::ClientWidth() const {
+    RECT r{};
+    if (hwnd_ && !IsIconic(hwnd_)) GetClientRect(hwnd_, &r);
+    return kit_.Tw(r.right);
+}
+
+int Win32Window::ClientHeight() const {
+    RECT r{};
+    if (hwnd_ && !IsIconic(hwnd_)) GetClientRect(hwnd_, &r);
+    return kit_.Tw(r.bottom);
+}
+
+WindowState Win32Window::State() const {
+    if (hwnd_ && IsIconic(hwnd_)) return WindowState::Minimized;
+    if (hwnd_ && IsZoomed(hwnd_)) return WindowState::Maximized;
+    return WindowState::Normal;
+}
+
+void Win32Window::SetState(WindowState s) {
+    if (!hwnd_ || s == State()) return;
+    ShowWindow(hwnd_, s == WindowState::Minimized   ? SW_MINIMIZE
+                      : s == WindowState::Maximized ? SW_MAXIMIZE
+                                                    : SW_RESTORE);
+}
+
+bool Win32Window::Visible() const { return hwnd_ && IsWindowVisible(hwnd_); }
+
+void Win32Window::Show() {
+    if (!hwnd_) return;
+    const bool first = !shownOnce_;
+    ShowWindow(hwnd_, SW_SHOW);  // its own size messages come before the layout event below
+    shownOnce_ = true;
+    SetForegroundWindow(hwnd_);
+    SetActiveWindow(hwnd_);
+    BringWindowToTop(hwnd_);
+    if (first) Fire(onResize);
+}
+
+void Win32Window::ShowModal() {
+    if (!hwnd_) return;
+    std::vector<HWND> disabled;
+    for (const auto& w : kit_.windows) {
+        if (w.get() != this && w->hwnd_ && IsWindowEnabled(w->hwnd_)) {
+            EnableWindow(w->hwnd_, FALSE);
+            disabled.push_back(w->hwnd_);
+        }
+    }
+    modal_ = true;
+    Show();
+    if (auto hook = kit_.self->onModal) {
+        hook(*this);
+        // The user closes whatever the hook left open.
+        if (Visible()) Handle(WM_CLOSE, 0, 0);
+        if (Visible()) Hide();
+    }
+    MSG m;
+    while (!kit_.quit && Visible()) {
+        const BOOL got = GetMessageA(&m, nullptr, 0, 0);
+        if (got <= 0) {
+            kit_.quit = true;
+            break;
+        }
+        kit_.Dispatch(m);
+    }
+    modal_ = false;
+    for (HWND h : disabled) {
+        if (IsWindow(h)) EnableWindow(h, TRUE);
+    }
+}
+
+void Win32Window::Hide() {
+    if (hwnd_) ShowWindow(hwnd_, SW_HIDE);
+}
+
+void Win32Window::Unload() {
+    if (!hwnd_) return;
+    HWND h = hwnd_;
+    ShowWindow(h, SW_HIDE);
+    for (auto& e : elements_) e->Detach();
+    DestroyWindow(h);
+    hwnd_ = nullptr;
+    if (kit_.main == this) kit_.self->EndProgram();
+}
+
+void Win32Window::PressRole(ButtonRole role) {
+    for (auto& e : elements_) {
+        if (auto* b = dynamic_cast<W32Button*>(e.get()); b && b->Role() == role) {
+            b->Click();
+            return;
+        }
+    }
+}
+
+LRESULT Win32Window::Handle(UINT msg, WPARAM wp, LPARAM lp) {
+    switch (msg) {
+        case WM_SIZE:
+            if (shownOnce_) Fire(onResize);
+            return 0;
+        case WM_ACTIVATE:
+            if (LOWORD(wp) != WA_INACTIVE) Fire(onActivate);
+            break;
+        case WM_CLOSE:
+            if (onClose) Fire(onClose);
+            else Hide();
+            return 0;
+        case WM_GETMINMAXINFO: {
+            auto* mm = reinterpret_cast<MINMAXINFO*>(lp);
+            if (minW_ > 0) mm->ptMinTrackSize.x = kit_.Px(minW_);
+            if (minH_ > 0) mm->ptMinTrackSize.y = kit_.Px(minH_);
+            return 0;
+        }
+        case WM_COMMAND:
+            if (lp == 0 && (LOWORD(wp) == IDOK || LOWORD(wp) == IDCANCEL)) {
+                PressRole(LOWORD(wp) == IDOK ? ButtonRole::Default : ButtonRole::Cancel);
+                return 0;
+            }
+            break;
+        default:
+            break;
+    }
+    return W32Container::Handle(msg, wp, lp);
+}
+
+}  // namespace ostrevan::ui::win32

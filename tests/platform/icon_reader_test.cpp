@@ -1,0 +1,200 @@
+// Icons as the portable reader extracts them. The fixture icons come from
+// tests/fixtures/make_icons.py, whose pixel rules are repeated here to predict every pixel.
+#include "platform/icon_reader.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <functional>
+
+#include "platform/inflate.h"
+#include "platform/png_decoder.h"
+#include "support/program_builder.h"
+#include "support/test_support.h"
+
+using namespace ostrevan;
+using namespace ostrevan::icons;
+using namespace ostrevan::testing;
+
+namespace {
+
+const uint32_t kPalette16[16] = {0x000000, 0x800000, 0x008000, 0x808000, 0x000080, 0x800080, 0x008080, 0xC0C0C0,
+                                 0x808080, 0xFF0000, 0x00FF00, 0xFFFF00, 0x0000FF, 0xFF00FF, 0x00FFFF, 0xFFFFFF};
+
+bool Transparent(int x, int y) { return x < 4 && y < 4; }
+unsigned IndexAt(int x, int y, unsigned colours) { return static_cast<unsigned>(x / 4 + (y / 4) * 3) % colours; }
+uint32_t RgbAt(int x, int y) {
+    return (uint32_t((x * 8) & 255) << 16) | (uint32_t((y * 8) & 255) << 8) | uint32_t(((x + y) * 4) & 255);
+}
+uint32_t Palette8(unsigned i) {
+    if (i < 16) return kPalette16[i];
+    return (uint32_t((i * 7) & 255) << 16) | (uint32_t((i * 13) & 255) << 8) | uint32_t((i * 29) & 255);
+}
+
+// Expected 0xRRGGBBAA of each fixture's icon; colour is not checked where alpha is 0.
+using PixelRule = std::function<uint32_t(int, int)>;
+
+std::string IcoPath(const std::string& name) {
+    return (std::filesystem::path(OSTREVAN_SOURCE_DIR) / "tests" / "fixtures" / name).string();
+}
+
+void ExpectPixels(const RgbaImage& img, const PixelRule& rule, const std::string& what) {
+    ASSERT_EQ(img.width, 32) << what;
+    ASSERT_EQ(img.height, 32) << what;
+    int wrong = 0;
+    for (int y = 0; y < 32; ++y)
+        for (int x = 0; x < 32; ++x) {
+            const uint32_t want = rule(x, y), got = img.At(x, y);
+            const bool same = (want & 0xFF) == 0 ? (got & 0xFF) == 0 : got == want;
+            if (!same && wrong++ < 3)
+                ADD_FAILURE() << what << " (" << x << "," << y << "): " << std::hex << got << " want " << want;
+        }
+}
+
+}  // namespace
+
+TEST(IconChoice, TakesTheNearestSizeThenTheNearestDepth) {
+    struct Case {
+        const char* what;
+        std::vector<GroupEntry> entries;
+        size_t expected;
+    } cases[] = {
+        {"exact size wins", {{16, 16, 32}, {32, 32, 4}, {48, 48, 32}}, 1},
+        {"nearest depth among same size", {{32, 32, 4}, {32, 32, 8}, {32, 32, 32}, {32, 32, 24}}, 2},
+        {"first wins a tie", {{32, 32, 8}, {32, 32, 8}}, 0},
+        {"48 is nearer than 16? no: both 16 away, the first", {{48, 48, 8}, {16, 16, 8}}, 0},
+        {"0 means 256", {{0, 0, 32}, {64, 64, 4}}, 1},
+        {"same total, other shape does not compete on depth", {{40, 24, 32}, {32, 16, 32}, {24, 40, 4}}, 0},
+    };
+    for (const auto& c : cases) {
+        auto entries = c.entries;
+        for (auto& e : entries)
+            if (e.width == 0 && e.height == 0) e.width = e.height = 256;
+        EXPECT_EQ(ChooseImage(entries, 32, 32, 32), c.expected) << c.what;
+    }
+    EXPECT_FALSE(ChooseImage({}, 32, 32, 32));
+}
+
+TEST(IconGroup, ReadsNoMoreEntriesThanItsBytesHold) {
+    std::vector<uint8_t> g = {0, 0, 1, 0, 0xE8, 0x03};  // claims 1000 entries
+    for (int i = 0; i < 2; ++i) {
+        const uint8_t e[14] = {32, 32, 0, 0, 1, 0, 8, 0, 0, 1, 0, 0, static_cast<uint8_t>(i + 1), 0};
+        g.insert(g.end(), e, e + 14);
+    }
+    auto entries = ParseGroup(ByteView(g));
+    ASSERT_EQ(entries.size(), 2u);
+    EXPECT_EQ(entries[1].id, 2);
+    EXPECT_EQ(entries[0].bitCount, 8);
+    g[0] = 1;  // reserved word not zero: not a group
+    EXPECT_TRUE(ParseGroup(ByteView(g)).empty());
+    EXPECT_TRUE(ParseGroup(ByteView(g.data(), 4)).empty());
+}
+
+TEST(IconExtraction, DecodesEveryDepthOfTheFixtures) {
+    struct Case {
+        const char* fixture;
+        PixelRule rule;
+    } cases[] = {
+        // basic: first group is first.ico, whose 32 x 32 image has 4 bits per pixel.
+        {"basic", [](int x, int y) { return Transparent(x, y) ? 0u : (kPalette16[IndexAt(x, y, 16)] << 8) | 0xFF; }},
+        {"depth1", [](int x, int y) { return Transparent(x, y) ? 0u : (IndexAt(x, y, 2) ? 0xFFFFFFFFu : 0x000000FFu); }},
+        // icon_only: the text-named group comes first; its image has 8 bits per pixel.
+        {"icon_only", [](int x, int y) { return Transparent(x, y) ? 0u : (Palette8(IndexAt(x, y, 256)) << 8) | 0xFF; }},
+        {"depth24", [](int x, int y) { return Transparent(x, y) ? 0u : (RgbAt(x, y) << 8) | 0xFF; }},
+        {"depth32", [](int x, int y) { return Transparent(x, y) ? 0u : (RgbAt(x, y) << 8) | (x < 16 ? 0xFF : 0x80); }},
+        {"png", [](int x, int y) { return Transparent(x, y) ? 0u : (RgbAt(x, y) << 8) | 0xFF; }},
+        {"choice", [](int x, int y) { return Transparent(x, y) ? 0u : (RgbAt(x, y) << 8) | (x < 16 ? 0xFF : 0x80); }},
+    };
+    for (const auto& c : cases) {
+        auto icon = portable::ExtractFirstIcon(FixturePath(c.fixture));
+        ASSERT_TRUE(icon) << c.fixture;
+        ExpectPixels(*icon, c.rule, c.fixture);
+    }
+}
+
+TEST(IconExtraction, ProgramsWithoutAnIconGiveNone) {
+    TempDir dir;
+    WriteFileBytes(dir / "text.exe", "hello");
+    for (const std::string& path : {FixturePath("special"), FixturePath("japanese_only"), (dir / "text.exe").string(),
+                                     (dir / "missing.exe").string()})
+        EXPECT_FALSE(portable::ExtractFirstIcon(path)) << path;
+}
+
+TEST(IconExtraction, ScalesAnImageOfAnotherSizeTo32) {
+    TempDir dir;
+    // Only a 16 x 16 image: every pixel is doubled.
+    const std::string ico = ReadFileBytes(IcoPath("first.ico"));
+    auto resources = IconResources(ico, 1, 1);
+    // Keep the 16 x 16 image alone in the group.
+    auto& group = resources.back().data;
+    group[4] = 1;
+    group.resize(6 + 14);
+    const Bytes pe = BuildPe(resources);
+    WriteFileBytes(dir / "small.exe", std::string(pe.begin(), pe.end()));
+    auto icon = portable::ExtractFirstIcon((dir / "small.exe").string());
+    ASSERT_TRUE(icon);
+    ExpectPixels(*icon, [](int x, int y) {
+        return Transparent(x / 2, y / 2) ? 0u : (kPalette16[IndexAt(x / 2, y / 2, 16)] << 8) | 0xFF;
+    }, "16 x 16 scaled");
+}
+
+TEST(IconExtraction, DamagedIconsGiveNone) {
+    TempDir dir;
+    const std::string ico = ReadFileBytes(IcoPath("depth24.ico"));
+    struct Case {
+        const char* what;
+        std::function<void(std::vector<Resource>&)> damage;
+    } cases[] = {
+        {"group names a missing image", [](std::vector<Resource>& r) { r.back().data[6 + 12] = 99; }},
+        {"image cut short", [](std::vector<Resource>& r) { r[0].data.resize(r[0].data.size() / 2); }},
+        {"image wider than 256", [](std::vector<Resource>& r) { r[0].data[5] = 0x10; }},
+        {"16 bits per pixel", [](std::vector<Resource>& r) { r[0].data[14] = 16; }},
+        {"compressed bitmap", [](std::vector<Resource>& r) { r[0].data[16] = 1; }},
+        {"empty group", [](std::vector<Resource>& r) { r.back().data.resize(6); r.back().data[4] = 0; }},
+        {"negative height", [](std::vector<Resource>& r) { r[0].data[11] = 0xFF; }},
+    };
+    for (const auto& c : cases) {
+        auto resources = IconResources(ico, 1, 1);
+        c.damage(resources);
+        const Bytes pe = BuildPe(resources);
+        WriteFileBytes(dir / "d.exe", std::string(pe.begin(), pe.end()));
+        EXPECT_FALSE(portable::ExtractFirstIcon((dir / "d.exe").string())) << c.what;
+    }
+}
+
+TEST(Inflate, DecodesStoredFixedAndDynamicBlocks) {
+    const std::vector<uint8_t> stored = {0x78, 0x01, 0x01, 0x0C, 0x00, 0xF3, 0xFF, 0x73, 0x74, 0x6F, 0x72, 0x65, 0x64,
+                                         0x20, 0x62, 0x6C, 0x6F, 0x63, 0x6B, 0x1F, 0x80, 0x04, 0xBD};
+    auto s = ZlibInflate(ByteView(stored), 100);
+    ASSERT_TRUE(s);
+    EXPECT_EQ(std::string(s->begin(), s->end()), "stored block");
+    const std::vector<uint8_t> fixed = {0x78, 0xDA, 0x4B, 0x4C, 0x4A, 0x4E, 0x44, 0x42, 0x00, 0x2D, 0xF5, 0x05, 0xBF};
+    auto f = ZlibInflate(ByteView(fixed), 100);
+    ASSERT_TRUE(f);
+    EXPECT_EQ(std::string(f->begin(), f->end()), "abcabcabcabcabc");
+    // Output beyond the bound, a wrong check value and a cut stream all fail.
+    EXPECT_FALSE(ZlibInflate(ByteView(fixed), 10));
+    auto badCheck = fixed;
+    badCheck.back() ^= 1;
+    EXPECT_FALSE(ZlibInflate(ByteView(badCheck), 100));
+    EXPECT_FALSE(ZlibInflate(ByteView(fixed.data(), fixed.size() - 5), 100));
+    // The PNG fixture's image data is compressed with dynamic codes; it decodes whole (above).
+}
+
+TEST(PngDecoder, RejectsDamagedImages) {
+    const std::string ico = ReadFileBytes(IcoPath("png.ico"));
+    const std::vector<uint8_t> png(ico.begin() + 22, ico.end());
+    ASSERT_TRUE(IsPng(ByteView(png)));
+    auto ok = DecodePng(ByteView(png));
+    ASSERT_TRUE(ok);
+    EXPECT_EQ(ok->width, 32);
+    for (size_t cut : {size_t{8}, size_t{20}, png.size() / 2, png.size() - 13}) {
+        EXPECT_FALSE(DecodePng(ByteView(png.data(), cut))) << cut;
+    }
+    auto huge = png;
+    huge[16] = 0x7F;  // width 2^30 and more
+    EXPECT_FALSE(DecodePng(ByteView(huge)));
+    auto interlaced = png;
+    interlaced[28] = 1;
+    EXPECT_FALSE(DecodePng(ByteView(interlaced)));
+}

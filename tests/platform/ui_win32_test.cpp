@@ -1,0 +1,414 @@
+// The win32 backend with real windows and controls (under Wine with no display in CI): what
+// the native controls hold after the toolkit's calls.
+#include <windows.h>
+#include <commdlg.h>
+#include <richedit.h>
+
+#include <gtest/gtest.h>
+
+#include <cctype>
+
+#include "platform/ui/page_layout.h"
+#include "platform/ui/rtf.h"
+#include "platform/ui/win32/win32_internal.h"
+#include "platform/ui/win32/win32_toolkit.h"
+#include "platform/vb_error.h"
+#include "support/test_support.h"
+
+namespace ostrevan::ui::win32 {
+namespace {
+
+const Color kGreen{0, 192, 0}, kRed{255, 0, 0}, kBlue{0, 0, 255};
+
+HWND H(const Control& c) { return static_cast<HWND>(NativeHandle(c)); }
+HWND H(const Window& w) { return static_cast<HWND>(NativeHandle(w)); }
+
+std::string TextOf(HWND h) {
+    char buf[512] = {};
+    GetWindowTextA(h, buf, sizeof buf);
+    return buf;
+}
+
+// The control's rectangle in its parent's pixels.
+RECT RectInParent(HWND h) {
+    RECT r;
+    GetWindowRect(h, &r);
+    MapWindowPoints(HWND_DESKTOP, GetParent(h), reinterpret_cast<POINT*>(&r), 2);
+    return r;
+}
+
+class Win32Ui : public ::testing::Test {
+protected:
+    Win32Toolkit tk;
+    Window& w = tk.NewWindow({"frmTest", "Ostrevan", 8250, 5040});
+    int Px(int twips) const { return MulDiv(twips, tk.Dpi(), 1440); }
+};
+
+TEST_F(Win32Ui, ControlsHoldTheirCaptionsStatesAndPlaces) {
+    Frame& page = w.AddFrame({"FraReport", {0, 0, 8175, 4335}, "Ostrevan Summary Report"});
+    Button& print = page.AddButton({"btnPrint", {120, 3840, 1095, 375}, "Print"});
+    Button& next = w.AddButton({"BtnNext", {4178, 4440, 1095, 495}, "Next"});
+    ASSERT_TRUE(H(print));
+    EXPECT_EQ(TextOf(H(w)), "Ostrevan");
+    EXPECT_EQ(TextOf(H(print)), "Print");
+    EXPECT_EQ(GetParent(H(print)), H(page));
+    const RECT r = RectInParent(H(print));
+    EXPECT_EQ(r.left, Px(120));
+    EXPECT_EQ(r.top, Px(3840));
+    EXPECT_EQ(r.right - r.left, Px(1095));
+    EXPECT_EQ(r.bottom - r.top, Px(375));
+
+    next.SetCaption("Finish");
+    next.SetEnabled(false);
+    EXPECT_EQ(TextOf(H(next)), "Finish");
+    EXPECT_FALSE(IsWindowEnabled(H(next)));
+    next.SetTop(1000);
+    EXPECT_EQ(RectInParent(H(next)).top, Px(1000));
+    EXPECT_EQ(next.Bounds(), (Rect{4178, 1000, 1095, 495}));
+
+    w.Show();
+    EXPECT_TRUE(IsWindowVisible(H(print)));
+    page.SetVisible(false);
+    EXPECT_FALSE(IsWindowVisible(H(print))) << "controls go with their frame";
+    int clicks = 0;
+    print.onClick = [&] { ++clicks; };
+    print.Click();
+    EXPECT_EQ(clicks, 0) << "a hidden page's button cannot be pressed";
+    page.SetVisible(true);
+    SendMessageA(H(print), BM_CLICK, 0, 0);  // a real press
+    EXPECT_EQ(clicks, 1);
+}
+
+TEST_F(Win32Ui, WindowSizesAreTwipsOfTheClientArea) {
+    EXPECT_EQ(w.ClientWidth(), 8250);
+    EXPECT_EQ(w.ClientHeight(), 5040);
+    int resizes = 0;
+    w.onResize = [&] { ++resizes; };
+    w.Show();
+    EXPECT_EQ(resizes, 1) << "the first show lays the window out";
+    const Rect outer = w.Bounds();
+    w.Resize(outer.width + 1500, outer.height + 600);
+    EXPECT_GE(resizes, 2);
+    EXPECT_EQ(w.ClientWidth(), 8250 + 1500);
+    EXPECT_EQ(w.ClientHeight(), 5040 + 600);
+    w.Move(0, 0);
+    EXPECT_EQ(w.Bounds().left, 0);
+    EXPECT_EQ(w.Bounds().top, 0);
+    EXPECT_GT(tk.ScreenWidth(), 0);
+    EXPECT_EQ(tk.ScreenWidth() % 1, 0);
+    w.SetState(WindowState::Minimized);
+    EXPECT_EQ(w.State(), WindowState::Minimized);
+    EXPECT_EQ(w.ClientWidth(), 0);
+    w.SetState(WindowState::Normal);
+    EXPECT_EQ(w.ClientWidth(), 8250 + 1500);
+}
+
+TEST_F(Win32Ui, OptionButtonsOfAContainerAreOneGroup) {
+    OptionButton& a = w.AddOption({"optGeneral", {120, 0, 1215, 255}, "Introduction"});
+    OptionButton& b = w.AddOption({"optStep1", {120, 240, 1695, 255}, "Mode Selection"});
+    int bClicks = 0;
+    b.onClick = [&] { ++bClicks; };
+    a.SetValue(true);
+    EXPECT_EQ(SendMessageA(H(a), BM_GETCHECK, 0, 0), BST_CHECKED);
+    w.Show();
+    SendMessageA(H(b), BM_CLICK, 0, 0);
+    EXPECT_EQ(bClicks, 1);
+    EXPECT_TRUE(b.Value());
+    EXPECT_FALSE(a.Value());
+    EXPECT_EQ(SendMessageA(H(a), BM_GETCHECK, 0, 0), BST_UNCHECKED);
+    EXPECT_EQ(SendMessageA(H(b), BM_GETCHECK, 0, 0), BST_CHECKED);
+}
+
+TEST_F(Win32Ui, DrawnControlsPaintOnTheirContainer) {
+    w.SetBackColor(kButtonFace);
+    Shape& s = w.AddShape({"ShapeGreen", {3840, 1800, 375, 375}});
+    s.SetFillStyle(FillStyle::Solid);
+    s.SetFillColor(kGreen);
+    Label& l = w.AddLabel({"lblTitle", {1440, 1200, 4000, 735}, "OSTREVAN"});
+    l.SetFont(Font{"Impact", 24, false, false});
+    l.SetForeColor(kRed);
+    Line& line = w.AddLine({"LineNotComp"}, Line::Ends{1200, 2880, 4080, 3840});
+    line.SetBorderColor(kBlue);
+    EXPECT_EQ(H(l), nullptr);
+
+    RECT rc;
+    GetClientRect(H(w), &rc);
+    HDC screen = GetDC(nullptr);
+    HDC mem = CreateCompatibleDC(screen);
+    BITMAPINFO bi{};
+    bi.bmiHeader = {sizeof(BITMAPINFOHEADER), rc.right, -rc.bottom, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    void* bits = nullptr;
+    HBITMAP bmp = CreateDIBSection(mem, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HGDIOBJ old = SelectObject(mem, bmp);
+    SendMessageA(H(w), WM_PRINTCLIENT, reinterpret_cast<WPARAM>(mem), PRF_CLIENT);
+    auto count = [&](Color c, RECT area) {
+        int n = 0;
+        for (int y = area.top; y < area.bottom; ++y)
+            for (int x = area.left; x < area.right; ++x)
+                n += GetPixel(mem, x, y) == RGB(c.r, c.g, c.b);
+        return n;
+    };
+    EXPECT_EQ(GetPixel(mem, Px(3840 + 187), Px(1800 + 187)), RGB(0, 192, 0));
+    EXPECT_GT(count(kRed, {Px(1440), Px(1200), Px(5440), Px(1935)}), 50) << "the label's text";
+    EXPECT_EQ(count(kRed, {0, 0, Px(1440), rc.bottom}), 0) << "nothing outside the label";
+    EXPECT_GT(count(kBlue, {Px(1200), Px(2880), Px(4080) + 1, Px(3840) + 1}), 100) << "the line";
+    SelectObject(mem, old);
+    DeleteObject(bmp);
+    DeleteDC(mem);
+    ReleaseDC(nullptr, screen);
+}
+
+TEST_F(Win32Ui, TextBoxAndDriveList) {
+    TextBox& t = w.AddTextBox({"txtComments", {1560, 2880, 4815, 855}, "Text1"}, true);
+    EXPECT_EQ(TextOf(H(t)), "Text1");
+    t.SetText("first\nsecond");
+    EXPECT_EQ(TextOf(H(t)), "first\r\nsecond");
+    EXPECT_EQ(t.Text(), "first\nsecond");
+
+    DriveList& d = w.AddDriveList({"DriveReport", {360, 840, 4215, 315}});
+    const auto entries = d.Entries();
+    ASSERT_FALSE(entries.empty());
+    EXPECT_EQ(SendMessageA(H(d), CB_GETCOUNT, 0, 0), static_cast<LRESULT>(entries.size()));
+    for (const auto& e : entries) {
+        ASSERT_GE(e.size(), 2u);
+        EXPECT_TRUE(e[0] >= 'a' && e[0] <= 'z') << e;
+        EXPECT_EQ(e[1], ':') << e;
+    }
+    char cur[MAX_PATH] = {};
+    GetCurrentDirectoryA(MAX_PATH, cur);
+    EXPECT_EQ(d.Drive()[0], static_cast<char>(std::tolower(cur[0]))) << "initially the current drive";
+    int changes = 0;
+    d.onChange = [&] { ++changes; };
+    const size_t other = d.Drive() == entries[0] ? entries.size() - 1 : 0;
+    d.SetDrive(entries[other]);
+    EXPECT_EQ(d.Drive(), entries[other]);
+    EXPECT_EQ(SendMessageA(H(d), CB_GETCURSEL, 0, 0), static_cast<LRESULT>(other));
+    EXPECT_EQ(changes, entries.size() > 1 ? 1 : 0);
+    d.SetDrive(entries[other]);
+    EXPECT_EQ(changes, entries.size() > 1 ? 1 : 0) << "no change, no event";
+}
+
+class Win32Rich : public Win32Ui {
+protected:
+    RichText& r = w.AddRichText({"rtxtSummary", {120, 600, 7935, 3135}});
+    void Append(const std::string& s, Color c) {
+        r.SetSelection(r.TextLength(), 0);
+        r.SetSelColor(c);
+        r.ReplaceSelection(s);
+    }
+    CHARFORMAT2W FormatAt(int pos) {
+        CHARRANGE cr{pos, pos + 1};
+        SendMessageA(H(r), EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&cr));
+        CHARFORMAT2W cf{};
+        cf.cbSize = sizeof cf;
+        SendMessageW(H(r), EM_GETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&cf));
+        return cf;
+    }
+};
+
+TEST_F(Win32Rich, AppendedEntriesKeepTheirColoursInTheNativeControl) {
+    ASSERT_TRUE(H(r)) << "no RichEdit";
+    r.SetText("");
+    r.SetFontName("Courier");
+    const std::string entry = "Acme Writer\n\tVersion(s): 3.1\n\tManufacturer: Acme\n\tYear 2000 Ready\n\n";
+    Append(entry, kGreen);
+    Append("{\\rtf1 not rtf}\n", kRed);
+    EXPECT_EQ(r.Text(), entry + "{\\rtf1 not rtf}\n");
+    EXPECT_EQ(r.TextLength(), static_cast<int>(entry.size()) + 16);
+    EXPECT_EQ(r.LineFromChar(r.TextLength()), 6);
+    EXPECT_EQ(r.LineFromChar(12), 1);
+
+    CHARFORMAT2W cf = FormatAt(0);
+    EXPECT_EQ(cf.crTextColor, RGB(0, 192, 0));
+    EXPECT_FALSE(cf.dwEffects & CFE_AUTOCOLOR);
+    EXPECT_EQ(std::wstring(cf.szFaceName), L"Courier");
+    cf = FormatAt(static_cast<int>(entry.size()) + 2);
+    EXPECT_EQ(cf.crTextColor, RGB(255, 0, 0));
+
+    const PrintableText t = r.Content();
+    ASSERT_GE(t.runs.size(), 2u);
+    EXPECT_EQ(t.runs[0].format.color, kGreen);
+    EXPECT_EQ(t.runs.back().format.color, kRed);
+    r.SetBackColor(Color{224, 224, 224});
+    EXPECT_EQ(r.BackColor(), (Color{224, 224, 224}));
+}
+
+TEST_F(Win32Rich, SelectionCaretAndDoubleClick) {
+    r.SetText("line0\nline1\nline2");
+    r.SetSelection(3, 100);
+    EXPECT_EQ(r.SelStart(), 3);
+    EXPECT_EQ(r.SelLength(), 14);
+    EXPECT_EQ(r.SelText(), "e0\nline1\nline2");
+    int clickedLine = -1, selLength = -1;
+    r.onDoubleClick = [&] {
+        clickedLine = r.LineFromChar(r.SelStart());
+        selLength = r.SelLength();
+    };
+    w.Show();
+    // Find the pixel position of a character on line 1 and double-click there.
+    POINTL pt{};
+    SendMessageA(H(r), EM_POSFROMCHAR, reinterpret_cast<WPARAM>(&pt), 8);
+    SendMessageA(H(r), WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(pt.x + 1, pt.y + 2));
+    EXPECT_EQ(clickedLine, 1);
+    EXPECT_EQ(selLength, 0) << "the caret, not a selected word";
+}
+
+TEST_F(Win32Rich, SavedRtfLoadsBackWithColoursAndReadsInTheModel) {
+    testing::TempDir dir;
+    r.SetFontName("Courier");
+    Append("green\n", kGreen);
+    Append("red", kRed);
+    const std::string path = (dir / "Temp.rtf").string();
+    r.SaveFile(path);
+    const std::string saved = testing::ReadFileBytes(path);
+    EXPECT_TRUE(LooksLikeRtf(saved));
+    const PrintableText model = ReadRtf(saved);
+    ASSERT_EQ(model.runs.size(), 2u);
+    EXPECT_EQ(model.runs[0].format.color, kGreen);
+    EXPECT_EQ(model.runs[0].format.face, "Courier");
+
+    // Our own writer's documents load into the native control with their colours.
+    PrintableText mine{{TextRun{"blue ", CharFormat{"Courier", 165, false, false, kBlue}},
+                        TextRun{"\nred", CharFormat{"Courier", 165, true, false, kRed}}},
+                       {}};
+    testing::WriteFileBytes(dir / "mine.rtf", WriteRtf(mine));
+    r.LoadFile((dir / "mine.rtf").string());
+    EXPECT_EQ(r.Text(), "blue \nred");
+    EXPECT_EQ(FormatAt(0).crTextColor, RGB(0, 0, 255));
+    EXPECT_EQ(FormatAt(7).crTextColor, RGB(255, 0, 0));
+    EXPECT_TRUE(FormatAt(7).dwEffects & CFE_BOLD);
+
+    try {
+        r.LoadFile((dir / "missing.rtf").string());
+        FAIL() << "no error";
+    } catch (const VbError& e) {
+        EXPECT_EQ(e.number(), kErrFileNotFound);
+    }
+    EXPECT_EQ(r.Text(), "blue \nred");
+    EXPECT_THROW(r.SaveFile((dir / "no" / "dir.rtf").string()), VbError);
+}
+
+TEST_F(Win32Rich, PrintedSelectionCarriesIndentsAndColours) {
+    struct Recorder : Printer {
+        void SetFontSize(double) override {}
+        double FontSize() const override { return 10; }
+        void PrintLine(const std::string&) override {}
+        void PrintText(const PrintableText& t) override { got = t; }
+        void EndDoc() override {}
+        PrintableText got;
+    } printer;
+    Append("one\n", kGreen);
+    Append("two", kRed);
+    r.SetSelection(0, r.TextLength());
+    r.SetSelIndents(100, 100);
+    r.PrintSelection(printer);
+    std::string all;
+    for (const auto& run : printer.got.runs) all += run.text;
+    EXPECT_EQ(all.substr(0, 7), "one\ntwo");
+    EXPECT_EQ(printer.got.runs.at(0).format.color, kGreen);
+    ASSERT_FALSE(printer.got.paragraphs.empty());
+    EXPECT_EQ(printer.got.paragraphs[0], (ParaFormat{100, 100}));
+}
+
+TEST_F(Win32Ui, ModalWindowsWaitAndEnterEscapePressTheirButtons) {
+    Window& dlg = tk.NewWindow({"frmDetail", "Detailed Report", 6510, 4530, WindowStyle::FixedDialog});
+    Button& letter = dlg.AddButton({"btnLEtter", {2400, 3840, 1935, 615}, "Print Manufacturer Form Letter"});
+    Button& ok = dlg.AddButton({"btnOK", {4440, 3840, 1935, 615}, "Close"});
+    letter.SetRole(ButtonRole::Default);
+    ok.SetRole(ButtonRole::Cancel);
+    int letters = 0;
+    letter.onClick = [&] { ++letters; };
+    ok.onClick = [&] { dlg.Hide(); };
+    w.Show();
+    bool mainDisabled = false;
+    tk.onModal = [&](Window& m) {
+        mainDisabled = !IsWindowEnabled(H(w));
+        SendMessageA(H(m), WM_COMMAND, IDOK, 0);      // what Enter becomes
+        SendMessageA(H(m), WM_COMMAND, IDCANCEL, 0);  // what Escape becomes
+    };
+    dlg.ShowModal();
+    EXPECT_TRUE(mainDisabled);
+    EXPECT_EQ(letters, 1);
+    EXPECT_FALSE(dlg.Visible());
+    EXPECT_TRUE(IsWindowEnabled(H(w))) << "the main window takes input again";
+}
+
+TEST_F(Win32Ui, InputBoxReturnsTheTypedTextOrNothing) {
+    tk.onModal = [&](Window& m) {
+        HWND edit = FindWindowExA(H(m), nullptr, "EDIT", nullptr);
+        EXPECT_EQ(TextOf(edit), "C:\\Temp.rtf");
+        SetWindowTextA(edit, "D:\\report.rtf");
+        SendMessageA(FindWindowExA(H(m), nullptr, "BUTTON", "OK"), BM_CLICK, 0, 0);
+    };
+    EXPECT_EQ(tk.AskInput("Enter Destination of File", "Save", "C:\\Temp.rtf"), "D:\\report.rtf");
+    tk.onModal = [&](Window& m) {
+        SendMessageA(FindWindowExA(H(m), nullptr, "BUTTON", "Cancel"), BM_CLICK, 0, 0);
+    };
+    EXPECT_EQ(tk.AskInput("Enter Destination of File", "Save", "C:\\Temp.rtf"), std::nullopt);
+}
+
+TEST(Win32Printing, TextDrawnOnADeviceContextLandsInItsColourWithinTheMargins) {
+    FontCache fonts;
+    HDC screen = GetDC(nullptr);
+    HDC mem = CreateCompatibleDC(screen);
+    BITMAPINFO bi{};
+    bi.bmiHeader = {sizeof(BITMAPINFOHEADER), 816, -1056, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    void* bits = nullptr;
+    HBITMAP bmp = CreateDIBSection(mem, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HGDIOBJ old = SelectObject(mem, bmp);
+    PatBlt(mem, 0, 0, 816, 1056, WHITENESS);
+    {
+        GdiPrintDevice dev(mem, false, fonts);
+        EXPECT_EQ(dev.PageWidth(), 816);
+        PrintableText t{{TextRun{"Not Year 2000 Ready - Upgrade or Discontinue Use",
+                                 CharFormat{"Courier", 240, false, false, kRed}}},
+                        {}};
+        const auto lines = LayOutText(t, dev, 96, 96);
+        ASSERT_EQ(lines.size(), 1u);
+        int y = 96;
+        for (const auto& l : lines) {
+            for (const auto& p : l.pieces) dev.DrawString(p.x, y, p.format, p.text);
+            y += l.height;
+        }
+    }
+    int red = 0, outside = 0;
+    for (int y = 0; y < 1056; ++y) {
+        for (int x = 0; x < 816; ++x) {
+            if (GetPixel(mem, x, y) == RGB(255, 0, 0)) {
+                ++red;
+                outside += x < 96 || x > 816 - 96 || y < 96 || y > 96 + 40;
+            }
+        }
+    }
+    EXPECT_GT(red, 100);
+    EXPECT_EQ(outside, 0);
+    SelectObject(mem, old);
+    DeleteObject(bmp);
+    DeleteDC(mem);
+    ReleaseDC(nullptr, screen);
+}
+
+TEST(Win32Printing, WithoutADefaultPrinterEveryPrintRaisesPrinterError) {
+    PRINTDLGA pd{};
+    pd.lStructSize = sizeof pd;
+    pd.Flags = PD_RETURNDEFAULT;
+    if (PrintDlgA(&pd)) {
+        if (pd.hDevMode) GlobalFree(pd.hDevMode);
+        if (pd.hDevNames) GlobalFree(pd.hDevNames);
+        GTEST_SKIP() << "this system has a printer; nothing is sent to it";
+    }
+    Win32Toolkit tk;
+    Printer& p = tk.DefaultPrinter();
+    for (int i = 0; i < 2; ++i) {
+        try {
+            p.PrintLine("");
+            FAIL() << "printed without a printer";
+        } catch (const VbError& e) {
+            EXPECT_EQ(e.number(), kErrPrinter);
+        }
+    }
+    EXPECT_NO_THROW(p.EndDoc());
+}
+
+}  // namespace
+}  // namespace ostrevan::ui::win32

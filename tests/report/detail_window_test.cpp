@@ -1,0 +1,271 @@
+// The detail window: which record a caret in the report opens, what the window shows for it,
+// the vendor's address, and its life as a fresh modal window.
+#include <gtest/gtest.h>
+
+#include "report/detail_window.h"
+#include "report/report_fixture.h"
+
+namespace ostrevan::testing {
+namespace {
+
+using ui::Color;
+using ui::headless::HeadlessWindow;
+
+// What a detail window showed while it was up.
+struct Shown {
+    std::string product, version, manufacturer, address1, address2, phone, url, directory,
+        compliance, comments;
+    Color complianceColour;
+    int32_t code = -99;
+    bool modal = false;
+    std::string window;
+};
+
+struct DetailPage : ReportPage {
+    DetailPage() {
+        tk.onModal = [this](HeadlessWindow& w) {
+            if (w.Name() != "frmDetail") return;
+            auto label = [&](const char* n) {
+                return tk.Find<ui::Label>(std::string("frmDetail.") + n).Caption();
+            };
+            Shown s;
+            s.product = label("lblProduct");
+            s.version = label("lblVersion");
+            s.manufacturer = label("lblManufacturer");
+            s.address1 = label("lblAddress1");
+            s.address2 = label("lblAddress2");
+            s.phone = label("lblPhoneNum");
+            s.url = label("lblURL");
+            s.directory = label("lblDirectory");
+            s.compliance = label("lblCompliance");
+            s.complianceColour = tk.Find<ui::Label>("frmDetail.lblCompliance").ForeColor();
+            s.comments = tk.Find<ui::TextBox>("frmDetail.txtComments").Text();
+            s.modal = w.Modal() && w.Visible();
+            if (onDetail) onDetail(w);
+            shown.push_back(s);
+        };
+    }
+    // Opens the detail window with the caret at pos, as More Info does.
+    Shown OpenAt(int pos) {
+        rtxt->SetSelection(pos, 0);
+        OpenProductDetail(st, tk, *rtxt);
+        return shown.back();
+    }
+    // The character position where line `line` of the report begins.
+    int LineStart(int line) const {
+        const std::string t = rtxt->Text();
+        int pos = 0;
+        for (int l = 0; l < line; ++l) pos = static_cast<int>(t.find('\n', pos)) + 1;
+        return pos;
+    }
+    void AddVendor(const std::string& name, const std::string& a1, const std::string& a2,
+                   const std::string& phone, const std::string& url) {
+        st.cVendors.Add(name, a1, a2, phone, 0, url);
+    }
+
+    std::vector<Shown> shown;
+    std::function<void(HeadlessWindow&)> onDetail;
+};
+
+TEST(DetailWindow, CaretLineSelectsTheEntryOfThatLine) {
+    // Three entries; the collection's first record is listed last, so "the first record" and
+    // "the last entry" differ.
+    DetailPage p;
+    p.Add({"Third", "V", "1", "1", 1});
+    p.Add({"First", "V", "1", "1", 4});
+    p.Add({"Second", "V", "1", "1", 3});
+    p.Fill();
+    ASSERT_EQ(p.rtxt->LineFromChar(p.rtxt->TextLength()), 15);
+    const char* byLine[15] = {"First",  "First",  "First",  "First",  "Second",
+                              "Second", "Second", "Second", "Second", "Third",
+                              "Third",  "Third",  "Third",  "Third",  "Third"};
+    for (int line = 0; line < 15; ++line) {
+        const int start = p.LineStart(line);
+        EXPECT_EQ(p.OpenAt(start).product, byLine[line]) << "caret at the start of line " << line;
+        if (line % 5 != 4) {  // a text line: its last character too
+            EXPECT_EQ(p.OpenAt(p.LineStart(line + 1) - 1).product, byLine[line]) << line;
+        }
+    }
+    EXPECT_EQ(p.OpenAt(p.rtxt->TextLength()).product, "Third")
+        << "the very end opens the last listed entry, not the collection's first record";
+}
+
+TEST(DetailWindow, ReplayFindsRecordsByReportOrder) {
+    DetailPage p;
+    const int16_t codes[] = {1, 3, 1, 1, 4};
+    for (int i = 0; i < 5; ++i) p.Add({"Record" + std::to_string(i + 1), "V", "1", "1", codes[i]});
+    p.Fill();
+    ASSERT_EQ(p.rtxt->LineFromChar(p.rtxt->TextLength()), 25);
+    EXPECT_EQ(p.OpenAt(p.LineStart(0)).product, "Record5");
+    EXPECT_EQ(p.OpenAt(p.LineStart(6)).product, "Record2");
+    EXPECT_EQ(p.OpenAt(p.LineStart(11)).product, "Record1");
+    EXPECT_EQ(p.OpenAt(p.LineStart(16)).product, "Record3");
+    EXPECT_EQ(p.OpenAt(p.LineStart(21)).product, "Record4");
+}
+
+TEST(DetailWindow, UnlistedRecordsDoNotShiftTheEstimate) {
+    DetailPage p;
+    p.Add({"NoCompany1", "None", "1", "1", -1});
+    p.Add({"Listed A", "V", "1", "1", 2});
+    p.Add({"NoCompany2", "None", "1", "1", -1});
+    p.Add({"Listed B", "V", "1", "1", 2});
+    p.Add({"Odd", "V", "1", "1", 7});
+    p.Add({"NoCompany3", "None", "1", "1", -1});
+    p.Fill();
+    ASSERT_EQ(p.rtxt->LineFromChar(p.rtxt->TextLength()), 10);
+    for (int line = 0; line < 4; ++line)
+        EXPECT_EQ(p.OpenAt(p.LineStart(line)).product, "Listed A") << line;
+    for (int line = 4; line < 10; ++line)
+        EXPECT_EQ(p.OpenAt(p.LineStart(line)).product, "Listed B") << line;
+    EXPECT_EQ(p.OpenAt(p.rtxt->TextLength()).product, "Listed B");
+}
+
+TEST(DetailWindow, RecordAtCaretBoundaries) {
+    DetailPage p;
+    EXPECT_EQ(RecordAtCaret(p.st, *p.rtxt), 0) << "nothing listed";
+    p.Add({"Only", "V", "1", "1", -1});
+    p.Fill();
+    EXPECT_EQ(RecordAtCaret(p.st, *p.rtxt), 0) << "a record the report does not list is never opened";
+    p.Add({"Listed", "V", "1", "1", 6});
+    p.Fill();
+    p.rtxt->SetText("");  // the user emptied the report: no estimate, the first record
+    EXPECT_EQ(RecordAtCaret(p.st, *p.rtxt), 1);
+}
+
+TEST(DetailWindow, ShowsTheRecordWithItsReadinessInTheClassColour) {
+    struct Case {
+        Found rec;
+        const char* version;
+        const char* message;
+        Color colour;
+    } cases[] = {
+        {{"Acme Writer", "Acme", "3.1", "3.1", 1, "C:\\ACME", "Nothing to do."},
+         "3.1", "Year 2000 Ready - No Action Required", {0, 192, 0}},
+        {{"Acme Draw", "Acme", "1.0", "2.0", 5, "C:\\DRAW", "Patch 2 fixes the dates."},
+         "1.0 - 2.0", "Year 2000 Ready With Issues - Check with Manufacturer", {255, 128, 0}},
+        {{"Mystery", "Nobody Known", "7", "7", 0},
+         "7", "Not in Ostrevan Database, Send Readiness Request Letter", {0, 0, 0}},
+        {{"Old Tool", "Acme", "1.0", "1.0a", 4},
+         "1.0 - 1.0a", "Not Year 2000 Ready - Upgrade or Discontinue Use", {255, 0, 0}},
+        {{"Fixable", "Acme", "2", "2", 3},
+         "2", "Not Year 2000 Ready - Fix or Workaround Available", {255, 0, 0}},
+        {{"Silent", "Acme", "2", "2", 2},
+         "2", "No Info Supplied, Send Readiness Request Letter", {0, 0, 255}},
+        {{"Untested", "Acme", "2", "2", 6}, "2", "Manufacturer will not Test", {255, 0, 255}},
+    };
+    for (const Case& c : cases) {
+        DetailPage p;
+        p.AddVendor("NO VENDOR", "", "", "", "");
+        p.Add(c.rec);
+        p.Fill();
+        const Shown s = p.OpenAt(0);
+        EXPECT_EQ(s.product, c.rec.name);
+        EXPECT_EQ(s.version, c.version);
+        EXPECT_EQ(s.manufacturer, c.rec.vendor);
+        EXPECT_EQ(s.directory, c.rec.directory);
+        EXPECT_EQ(s.comments, c.rec.comments);
+        EXPECT_EQ(s.compliance, c.message);
+        EXPECT_EQ(s.complianceColour, c.colour) << c.rec.name;
+        EXPECT_TRUE(s.modal);
+        EXPECT_EQ(p.st.cFiles.Item(1).Vendor, c.rec.vendor) << "the record keeps its vendor text";
+        FrmDetail f(p.tk, p.st);
+        FillDetail(f, p.st, 1);
+        EXPECT_EQ(f.lngCompCode, c.rec.code) << "the letter's code";
+    }
+}
+
+TEST(DetailWindow, VendorAddressComesFromTheDirectory) {
+    DetailPage p;
+    p.AddVendor("NO VENDOR", "1 Nowhere Road", "Void City", "000", "none.example");
+    p.AddVendor("ACME", "12 Main Street", "Springfield", "555-0100", "www.acme.example");
+    p.Add({"Acme Writer", "Acme Inc.", "3.1", "3.1", 1});
+    p.Add({"Orphan", "None", "1", "1", 2});
+    p.Add({"Newcomer", "Brand New Software Co", "1", "1", 4});
+    p.Fill();
+    // Report order: Newcomer (4), Orphan (2), Acme Writer (1).
+    Shown s = p.OpenAt(p.LineStart(10));
+    EXPECT_EQ(s.product, "Acme Writer");
+    EXPECT_EQ(s.manufacturer, "Acme Inc.");
+    EXPECT_EQ(s.address1, "12 Main Street");
+    EXPECT_EQ(s.address2, "Springfield");
+    EXPECT_EQ(s.phone, "555-0100");
+    EXPECT_EQ(s.url, "www.acme.example");
+
+    s = p.OpenAt(p.LineStart(5));
+    EXPECT_EQ(s.product, "Orphan");
+    EXPECT_EQ(s.address1, "1 Nowhere Road") << "vendor None shows vendor 1";
+
+    const int16_t before = p.st.cVendors.Count();
+    s = p.OpenAt(p.LineStart(0));
+    EXPECT_EQ(s.product, "Newcomer");
+    EXPECT_EQ(p.st.cVendors.Count(), before + 1) << "an unknown vendor joins the directory";
+    EXPECT_EQ(s.address1, "");
+    EXPECT_EQ(s.address2, "");
+    EXPECT_EQ(s.phone, "");
+    EXPECT_EQ(s.url, "");
+    p.OpenAt(p.LineStart(0));
+    EXPECT_EQ(p.st.cVendors.Count(), before + 1) << "a second look adds nothing";
+}
+
+TEST(DetailWindow, EmptyReportOpensTheDesignCaptions) {
+    DetailPage p;
+    p.Fill();
+    const Shown s = p.OpenAt(0);
+    EXPECT_EQ(s.product, "Product");
+    EXPECT_EQ(s.version, "Version");
+    EXPECT_EQ(s.manufacturer, "Manufacturer");
+    EXPECT_EQ(s.address1, "Address1");
+    EXPECT_EQ(s.address2, "Address2");
+    EXPECT_EQ(s.phone, "PhoneNum");
+    EXPECT_EQ(s.url, "URL");
+    EXPECT_EQ(s.directory, "Directory");
+    EXPECT_EQ(s.comments, "Text1");
+    EXPECT_EQ(s.compliance, "Compliance");
+    EXPECT_EQ(s.complianceColour, (Color{0, 192, 0}));
+    EXPECT_TRUE(p.tk.messages.empty());
+    FrmDetail f(p.tk, p.st);
+    FillDetail(f, p.st, RecordAtCaret(p.st, *p.rtxt));
+    EXPECT_EQ(f.lngCompCode, 0);
+}
+
+TEST(DetailWindow, FreshModalWindowForEveryUse) {
+    DetailPage p;
+    p.Add({"Acme Writer", "Acme", "3.1", "3.1", 3, "C:\\ACME", "Original"});
+    p.Fill();
+    std::vector<HeadlessWindow*> windows;
+    p.onDetail = [&](HeadlessWindow& w) {
+        windows.push_back(&w);
+        EXPECT_EQ(w.Caption(), "Detailed Report");
+        EXPECT_EQ(w.Style(), ui::WindowStyle::FixedDialog);
+        EXPECT_EQ(w.ClientWidth(), 6510);
+        EXPECT_EQ(w.ClientHeight(), 4530);
+        p.tk.Find<ui::TextBox>("frmDetail.txtComments").SetText("edited by the user");
+        p.tk.Find<ui::Button>("frmDetail.btnOK").Click();
+        EXPECT_FALSE(w.Visible()) << "Close hides the window";
+    };
+    p.OpenAt(0);
+    p.OpenAt(0);
+    ASSERT_EQ(windows.size(), 2u);
+    EXPECT_NE(windows[0], windows[1]);
+    EXPECT_TRUE(windows[0]->Unloaded());
+    EXPECT_TRUE(windows[1]->Unloaded());
+    EXPECT_EQ(p.shown.back().comments, "Original") << "the edit was not kept";
+    EXPECT_EQ(p.st.cFiles.Item(1).Comments, "Original");
+}
+
+TEST(DetailWindow, DoubleClickOnTheReportOpensTheLineClicked) {
+    DetailPage p;
+    p.Add({"Alpha", "V", "1", "1", 1});
+    p.Add({"Beta", "V", "1", "1", 2});
+    p.Fill();
+    p.rtxt->onDoubleClick = [&] { OpenProductDetail(p.st, p.tk, *p.rtxt); };
+    p.rtxt->SetSelection(0, 0);
+    p.rtxt->DoubleClickAt(p.LineStart(7));
+    ASSERT_EQ(p.shown.size(), 1u);
+    EXPECT_EQ(p.shown[0].product, "Alpha");
+    p.rtxt->DoubleClickAt(p.LineStart(2));
+    EXPECT_EQ(p.shown.back().product, "Beta");
+}
+
+}  // namespace
+}  // namespace ostrevan::testing

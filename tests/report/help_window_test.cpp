@@ -1,0 +1,178 @@
+// The help window: topics and their files, missing files, reloading on activation, Close,
+// the layout rule and printing.
+#include <gtest/gtest.h>
+
+#include "platform/ui/headless/headless_toolkit.h"
+#include "platform/ui/rtf.h"
+#include "report/help_window.h"
+#include "support/test_support.h"
+
+namespace ostrevan::testing {
+namespace {
+
+using ui::headless::HeadlessToolkit;
+using ui::headless::HeadlessWindow;
+
+// A program directory with one small RTF document per topic, each naming its file.
+struct HelpDir {
+    HelpDir() {
+        for (const char* f : FrmHelp::kTopicFiles) Write(f, std::string("Topic ") + f);
+    }
+    void Write(const std::string& file, const std::string& text) {
+        ui::PrintableText t{{ui::TextRun{text, {}}}, {}};
+        WriteFileBytes(dir / file, ui::WriteRtf(t));
+    }
+    TempDir dir;
+};
+
+struct HelpFixture {
+    HelpDir files;
+    HeadlessToolkit tk;
+    FrmHelp help{tk, files.dir.path()};
+    std::string Shown() const { return help.rtxtHelp.Text(); }
+};
+
+TEST(HelpWindow, EachOptionLoadsItsTopicFile) {
+    HelpFixture f;
+    struct Case {
+        const char* option;
+        const char* caption;
+        const char* file;
+    } cases[] = {
+        {"optStep1", "Mode Selection", "HelpMODE.rtf"},
+        {"optStep2", "Disk Selection", "HelpDISK.rtf"},
+        {"optAnimation", "Disk Scan", "HelpSCAN.rtf"},
+        {"optReport", "Software Report", "HelpREP.rtf"},
+        {"optBIOS", "BIOS Check", "HelpBIOS.rtf"},
+        {"OptVend", "Troubleshooting", "HelpTS.rtf"},
+        {"optGeneral", "Introduction", "HelpINTR.rtf"},
+    };
+    for (const Case& c : cases) {
+        auto& o = f.tk.Find<ui::OptionButton>(std::string("frmHelp.") + c.option);
+        EXPECT_EQ(o.Caption(), c.caption);
+        o.Click();
+        EXPECT_EQ(f.Shown(), std::string("Topic ") + c.file) << c.option;
+    }
+}
+
+TEST(HelpWindow, TheMainWindowSelectsATopicAndLoadsIt) {
+    HelpFixture f;
+    EXPECT_TRUE(f.help.optGeneral.Value()) << "Introduction is selected at design";
+    EXPECT_EQ(f.Shown(), "") << "nothing is read before the first LoadHelp";
+    f.help.optBIOS.SetValue(true);
+    f.help.LoadHelp();
+    EXPECT_EQ(f.Shown(), "Topic HelpBIOS.rtf");
+    EXPECT_FALSE(f.help.optGeneral.Value());
+}
+
+TEST(HelpWindow, MissingTopicFileKeepsThePreviousTextSilently) {
+    HelpFixture f;
+    f.help.LoadHelp();
+    std::filesystem::remove(f.files.dir / "HelpTS.rtf");
+    f.help.OptVend.Click();
+    EXPECT_EQ(f.Shown(), "Topic HelpINTR.rtf");
+    EXPECT_TRUE(f.tk.messages.empty());
+}
+
+TEST(HelpWindow, EveryActivationReloadsTheTopicFromItsFile) {
+    HelpFixture f;
+    ui::Window& main = f.tk.NewWindow({"FrmY2KMain", "Ostrevan"});
+    main.Show();
+    f.help.Show();
+    EXPECT_EQ(f.Shown(), "Topic HelpINTR.rtf");
+    f.files.Write("HelpINTR.rtf", "Changed on disk");
+    main.Show();  // the user works in the main window ...
+    f.help.rtxtHelp.SetSelection(5, 0);
+    f.help.Show();  // ... and comes back
+    EXPECT_EQ(f.Shown(), "Changed on disk");
+    EXPECT_EQ(f.help.rtxtHelp.SelStart(), 0) << "shown again from its beginning";
+}
+
+TEST(HelpWindow, CloseHidesAndKeepsTheTopic) {
+    HelpFixture f;
+    f.help.Show();
+    f.help.optReport.Click();
+    f.tk.Find<ui::Button>("frmHelp.btnClose").Click();
+    EXPECT_FALSE(f.help.Form().Visible());
+    EXPECT_FALSE(f.help.Form().Unloaded());
+    f.help.Show();
+    EXPECT_TRUE(f.help.optReport.Value());
+    EXPECT_EQ(f.Shown(), "Topic HelpREP.rtf");
+}
+
+TEST(HelpWindow, ResizeMovesTheTextAndButtons) {
+    HelpFixture f;
+    f.help.Show();
+    auto& w = dynamic_cast<HeadlessWindow&>(f.help.Form());
+    struct Case {
+        int w, h;
+        ui::Rect text;
+        int buttonTop;
+    } cases[] = {
+        {9000, 7000, {120, 600, 8760, 5755}, 6580},
+        {6765, 4620, {120, 600, 6525, 3375}, 4200},
+        // Too small for the text: it keeps its last size, the buttons still follow.
+        {200, 1000, {120, 600, 6525, 3375}, 580},
+    };
+    for (const Case& c : cases) {
+        w.DragTo(c.w + 120, c.h + 405);  // outer size of a client area c.w by c.h
+        ASSERT_EQ(w.ClientWidth(), c.w);
+        ASSERT_EQ(w.ClientHeight(), c.h);
+        EXPECT_EQ(f.help.rtxtHelp.Bounds(), c.text) << c.w << "x" << c.h;
+        EXPECT_EQ(f.help.btnPrint.Bounds().top, c.buttonTop);
+        EXPECT_EQ(f.help.btnClose.Bounds().top, c.buttonTop);
+        EXPECT_EQ(f.help.btnPrint.Bounds().left, 1440);
+        EXPECT_EQ(f.help.btnClose.Bounds().left, 3360);
+    }
+    EXPECT_EQ(f.help.OptVend.Bounds(), (ui::Rect{5040, 0, 1575, 495})) << "options stay";
+    const ui::Rect before = f.help.rtxtHelp.Bounds();
+    w.SetState(ui::WindowState::Minimized);
+    EXPECT_EQ(f.help.rtxtHelp.Bounds(), before) << "minimising changes nothing";
+}
+
+TEST(HelpWindow, PrintsTheTopicIndentedAndEndsTheDocument) {
+    HelpFixture f;
+    f.help.optStep2.Click();
+    f.help.btnPrint.Click();
+    const auto& docs = f.tk.PrinterState().Documents();
+    ASSERT_EQ(docs.size(), 1u);
+    ASSERT_EQ(docs[0].lines.size(), 1u);
+    EXPECT_EQ(docs[0].lines[0].first, "") << "an empty line opens the job";
+    ASSERT_EQ(docs[0].texts.size(), 1u);
+    EXPECT_EQ(docs[0].texts[0].runs.at(0).text, "Topic HelpDISK.rtf");
+    EXPECT_EQ(docs[0].texts[0].paragraphs.at(0), (ui::ParaFormat{100, 100}));
+    EXPECT_EQ(docs[0].pages.at(0).Text(), "Topic HelpDISK.rtf");
+    EXPECT_GT(docs[0].pages[0].items.at(0).y, 48) << "below the margin and the empty line";
+    EXPECT_GE(docs[0].pages[0].items[0].x, 48 + 100 * 96 / 1440) << "indented";
+    EXPECT_EQ(f.help.rtxtHelp.SelLength(), 0);
+    EXPECT_TRUE(f.tk.messages.empty());
+}
+
+TEST(HelpWindow, WithoutPrinterOneMessage) {
+    HelpFixture f;
+    f.help.LoadHelp();
+    f.tk.PrinterState().SetAbsent(true);
+    f.help.btnPrint.Click();
+    ASSERT_EQ(f.tk.messages.size(), 1u);
+    EXPECT_EQ(f.tk.messages[0].text, "Unable to Print Help");
+    EXPECT_EQ(f.tk.messages[0].title, "Print Error!!");
+    EXPECT_TRUE(f.tk.PrinterState().Documents().empty());
+}
+
+TEST(HelpWindow, ShippedTopicsLoad) {
+    const std::filesystem::path data = std::filesystem::path(OSTREVAN_SOURCE_DIR) / "data";
+    HeadlessToolkit tk;
+    FrmHelp help(tk, data);
+    for (ui::OptionButton* o : {&help.optGeneral, &help.optStep1, &help.optStep2,
+                                &help.optAnimation, &help.optReport, &help.optBIOS,
+                                &help.OptVend}) {
+        help.rtxtHelp.SetText("");
+        o->Click();
+        EXPECT_GT(help.rtxtHelp.TextLength(), 200) << o->Caption();
+        EXPECT_NE(help.rtxtHelp.Text().find_first_of("abcdefghijklmnopqrstuvwxyz"),
+                  std::string::npos);
+    }
+}
+
+}  // namespace
+}  // namespace ostrevan::testing

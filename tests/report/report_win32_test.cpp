@@ -1,0 +1,174 @@
+// The report windows on the real controls (under Wine in the cross build): the report in the
+// RichEdit control with its colours and face, the saved RTF loaded back into a RichEdit
+// control, a double click opening the right record, and save failures with their reasons.
+#include <windows.h>
+#include <richedit.h>
+
+#include <gtest/gtest.h>
+
+#include "platform/ui/win32/win32_toolkit.h"
+#include "report/detail_window.h"
+#include "report/report_format.h"
+#include "report/save_print.h"
+#include "report/summary_report.h"
+#include "support/test_support.h"
+
+namespace ostrevan::testing {
+namespace {
+
+using ui::win32::NativeHandle;
+using ui::win32::Win32Toolkit;
+
+struct NativeFormat {
+    ui::Color colour;
+    std::string face;
+};
+
+// The character format the RichEdit control holds at pos.
+NativeFormat FormatAt(const ui::RichText& rt, int pos) {
+    HWND h = static_cast<HWND>(NativeHandle(rt));
+    CHARRANGE keep;
+    SendMessageA(h, EM_EXGETSEL, 0, reinterpret_cast<LPARAM>(&keep));
+    SendMessageA(h, EM_SETSEL, pos, pos + 1);
+    CHARFORMATA cf{};
+    cf.cbSize = sizeof cf;
+    SendMessageA(h, EM_GETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&cf));
+    SendMessageA(h, EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&keep));
+    return {ui::Color{GetRValue(cf.crTextColor), GetGValue(cf.crTextColor),
+                      GetBValue(cf.crTextColor)},
+            cf.szFaceName};
+}
+
+struct Win32Report {
+    Win32Report() {
+        FillCompMessages(st);
+        tk.onMessage = [this](const std::string& text, const std::string&) {
+            messages.push_back(text);
+        };
+        SetUpReportControl(rtxt);
+        const int16_t codes[] = {1, 4, 0, 3, 5, 2, 6};
+        for (int i = 0; i < 7; ++i)
+            st.cFiles.Add("", "Maker", "", "Program " + std::to_string(i), "1.0",
+                          i % 2 ? "2.0" : "1.0", codes[i], "C:\\P" + std::to_string(i), "", "");
+        w.Show();
+        FillReport(st, tk, rtxt);
+    }
+    // The first character of entry e (0-based).
+    int EntryStart(int e) const {
+        const std::string t = rtxt.Text();
+        int pos = 0;
+        for (int n = 0; n < e * 5; ++n) pos = static_cast<int>(t.find('\n', pos)) + 1;
+        return pos;
+    }
+
+    RunState st;
+    Win32Toolkit tk;
+    ui::Window& w = tk.NewWindow({"FrmY2KMain", "Ostrevan", 9000, 6000});
+    ui::RichText& rtxt = w.AddRichText({"rtxtSummary", {0, 0, 8800, 5000}, ""});
+    std::vector<std::string> messages;
+};
+
+// Entry order and colours of the report above: codes 4, 3, 5, 2, 6, 1, 0.
+const char* kEntryNames[] = {"Program 1", "Program 3", "Program 4", "Program 5",
+                             "Program 6", "Program 0", "Program 2"};
+const ui::Color kEntryColours[] = {{255, 0, 0},   {255, 0, 0}, {255, 128, 0}, {0, 0, 255},
+                                   {255, 0, 255}, {0, 192, 0}, {0, 0, 0}};
+
+TEST(ReportOnRichEdit, TextColoursAndFaceInTheControl) {
+    Win32Report r;
+    const std::string t = r.rtxt.Text();
+    ASSERT_EQ(std::count(t.begin(), t.end(), '\n'), 35);
+    EXPECT_EQ(t.substr(0, t.find('\n')), "Program 1");
+    EXPECT_NE(t.find("Program 3\n\tVersion(s): 1.0 - 2.0\n\tManufacturer: Maker\n"
+                     "\tNot Year 2000 Ready - Fix or Workaround Available\n\n"),
+              std::string::npos);
+    for (int e = 0; e < 7; ++e) {
+        const int start = r.EntryStart(e);
+        EXPECT_EQ(t.substr(start, t.find('\n', start) - start), kEntryNames[e]);
+        for (int pos : {start, r.EntryStart(e + 1) - 3}) {  // first and last text characters
+            const NativeFormat f = FormatAt(r.rtxt, pos);
+            EXPECT_EQ(f.colour, kEntryColours[e]) << "entry " << e << " at " << pos;
+            EXPECT_EQ(f.face, "Courier");
+        }
+    }
+}
+
+TEST(ReportOnRichEdit, SavedRtfLoadsBackIntoTheControl) {
+    Win32Report r;
+    TempDir dir;
+    const std::string path = (dir / "report.rtf").string();
+    ASSERT_EQ(SaveRichText(r.rtxt, path), "");
+    ui::RichText& back = r.w.AddRichText({"rtxtBack", {0, 0, 8800, 5000}, ""});
+    back.LoadFile(path);
+    EXPECT_EQ(back.Text(), r.rtxt.Text());
+    for (int e = 0; e < 7; ++e) {
+        const NativeFormat f = FormatAt(back, r.EntryStart(e) + 2);
+        EXPECT_EQ(f.colour, kEntryColours[e]) << "entry " << e;
+        EXPECT_EQ(f.face, "Courier");
+    }
+}
+
+TEST(ReportOnRichEdit, DoubleClickOpensTheRecordOfTheLineClicked) {
+    Win32Report r;
+    std::vector<std::string> opened;
+    bool modal = false;
+    r.tk.onModal = [&](ui::Window& w) {
+        modal = w.Visible() && w.Caption() == "Detailed Report";
+        w.Hide();
+    };
+    r.rtxt.onDoubleClick = [&] {
+        const auto f = NewProductDetail(r.st, r.tk, r.rtxt);
+        opened.push_back(f->lblProduct.Caption());
+        f->Show();
+    };
+    HWND h = static_cast<HWND>(NativeHandle(r.rtxt));
+    for (int e : {0, 3, 6}) {
+        POINTL pt{};
+        SendMessageA(h, EM_POSFROMCHAR, reinterpret_cast<WPARAM>(&pt), r.EntryStart(e) + 2);
+        const LPARAM at = MAKELPARAM(pt.x + 1, pt.y + 2);
+        SendMessageA(h, WM_LBUTTONDOWN, MK_LBUTTON, at);
+        SendMessageA(h, WM_LBUTTONUP, 0, at);
+        SendMessageA(h, WM_LBUTTONDBLCLK, MK_LBUTTON, at);
+        SendMessageA(h, WM_LBUTTONUP, 0, at);
+    }
+    ASSERT_EQ(opened.size(), 3u);
+    EXPECT_EQ(opened[0], kEntryNames[0]);
+    EXPECT_EQ(opened[1], kEntryNames[3]);
+    EXPECT_EQ(opened[2], kEntryNames[6]);
+    EXPECT_TRUE(modal);
+}
+
+TEST(ReportOnRichEdit, SaveFailuresNameTheirReason) {
+    Win32Report r;
+    TempDir dir;
+    const std::filesystem::path busy = dir / "busy.rtf";
+    HANDLE held = CreateFileW(busy.wstring().c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    struct Case {
+        std::string path;
+        const char* reason;
+    } cases[] = {
+        // (A read-only file is not among these: Wine run by root writes it all the same.)
+        {busy.string(), "The file is in use by another program."},
+        {(dir / "none" / "r.rtf").string(), "The folder does not exist."},
+        {"Q:\\nowhere\\r.rtf", "The"},  // a drive the machine lacks
+    };
+    for (const Case& c : cases) {
+        r.messages.clear();
+        r.tk.onInput = [&](const std::string&, const std::string&, const std::string& def) {
+            EXPECT_EQ(def, "C:\\Temp.rtf");
+            return std::optional<std::string>(c.path);
+        };
+        SaveRichTextAs(r.tk, r.rtxt);
+        ASSERT_EQ(r.messages.size(), 1u) << c.path;
+        EXPECT_NE(r.messages[0].find("File: " + c.path), std::string::npos) << r.messages[0];
+        EXPECT_NE(r.messages[0].find(std::string("Reason: ") + c.reason), std::string::npos)
+            << r.messages[0];
+    }
+    CloseHandle(held);
+    EXPECT_EQ(ReadFileBytes(busy), "") << "the file in use was left alone";
+}
+
+}  // namespace
+}  // namespace ostrevan::testing

@@ -1,0 +1,172 @@
+// The readiness request letter: its lines for each kind of product, the refusal for ready
+// products, and printing with and without a printer, also from the detail window.
+#include <gtest/gtest.h>
+
+#include "platform/short_date.h"
+#include "report/detail_window.h"
+#include "report/report_fixture.h"
+#include "report/request_letter.h"
+
+namespace ostrevan::testing {
+namespace {
+
+using ui::headless::HeadlessToolkit;
+using ui::headless::HeadlessWindow;
+
+const std::vector<std::string> kHead = {"", "", "", "", "", "1/2/2000", "",
+                                        "Year 2000 Compliance Director", "Acme",
+                                        "12 Main Street", "Springfield", "",
+                                        "Dear Sir / Madam,", ""};
+const std::vector<std::string> kParagraph = {
+    "I am the owner of the following Acme programs and require",
+    "information on all workarounds, fixes, and upgrades necessary to",
+    "assure that they are year 2000 ready."};
+const std::vector<std::string> kClosing = {
+    "", "Please send me written year 2000 information on all of these",
+    "programs as soon as possible.  Thank you.", "", "Your valued consumer,", "", "", ""};
+
+std::vector<std::string> Join(std::initializer_list<std::vector<std::string>> parts) {
+    std::vector<std::string> out;
+    for (const auto& p : parts) out.insert(out.end(), p.begin(), p.end());
+    return out;
+}
+
+colFiles AcmePrograms() {
+    colFiles f;
+    AddFound(f, {"Acme Writer", "Acme", "3.1", "3.1", 3});
+    AddFound(f, {"Acme Old", "Acme", "0.9", "0.9", 4});
+    AddFound(f, {"Other Tool", "Other", "1", "1", 3});
+    AddFound(f, {"Acme Lower", "ACME", "1", "1", 3});  // differs only in case: not listed
+    AddFound(f, {"Acme Draw", "Acme", "1.0", "2.0", 3});
+    AddFound(f, {"Acme Unknown", "Acme", "5", "5", 0});
+    AddFound(f, {"Acme Untested", "Acme", "6", "6.1", 6});
+    AddFound(f, {"Acme Fine", "Acme", "6", "6", 1});
+    return f;
+}
+
+TEST(RequestLetter, LinesForEachCode) {
+    const colFiles files = AcmePrograms();
+    struct Case {
+        int32_t code;
+        bool paragraph;
+        std::vector<std::string> programs;
+    } cases[] = {
+        {3, true, {"Acme Writer Version:3.1", "Acme Draw Version:1.0 - 2.0"}},
+        {4, true, {"Acme Old Version:0.9"}},
+        {2, true, {}},
+        {5, true, {}},
+        {0, false, {"Acme Unknown Version:5"}},
+        {6, false, {"Acme Untested Version:6 - 6.1"}},
+        {-1, false, {}},
+    };
+    for (const Case& c : cases) {
+        const LetterAddressee to{c.code, "Acme", "12 Main Street", "Springfield"};
+        const auto expected = Join({kHead, c.paragraph ? kParagraph : std::vector<std::string>{},
+                                    {""}, c.programs, kClosing});
+        EXPECT_EQ(RequestLetterLines(to, files, "1/2/2000"), expected) << "code " << c.code;
+    }
+}
+
+TEST(RequestLetter, EmptySecondAddressLineKeepsItsPlace) {
+    colFiles files;
+    const auto l = RequestLetterLines({2, "Solo", "1 Road", ""}, files, "d");
+    ASSERT_GT(l.size(), 12u);
+    EXPECT_EQ(l[9], "1 Road");
+    EXPECT_EQ(l[10], "");
+    EXPECT_EQ(l[12], "Dear Sir / Madam,");
+}
+
+TEST(RequestLetter, PrintedLineByLineAtTwelvePoints) {
+    HeadlessToolkit tk;
+    const colFiles files = AcmePrograms();
+    const LetterAddressee to{3, "Acme", "12 Main Street", "Springfield"};
+    PrintRequestLetter(tk, to, files, "1/2/2000");
+    const auto& docs = tk.PrinterState().Documents();
+    ASSERT_EQ(docs.size(), 1u) << "the document was ended";
+    const auto expected = RequestLetterLines(to, files, "1/2/2000");
+    ASSERT_EQ(docs[0].lines.size(), expected.size());
+    for (size_t i = 0; i < expected.size(); ++i) {
+        EXPECT_EQ(docs[0].lines[i].first, expected[i]);
+        EXPECT_EQ(docs[0].lines[i].second, 12.0);
+    }
+    EXPECT_EQ(docs[0].pages.size(), 1u);
+    EXPECT_NE(docs[0].pages[0].Text().find("Acme Draw Version:1.0 - 2.0"), std::string::npos);
+    EXPECT_TRUE(tk.messages.empty());
+}
+
+TEST(RequestLetter, ReadyProductIsRefused) {
+    HeadlessToolkit tk;
+    PrintRequestLetter(tk, {1, "Acme", "", ""}, AcmePrograms(), "d");
+    ASSERT_EQ(tk.messages.size(), 1u);
+    EXPECT_EQ(tk.messages[0].text, "No Need to Print a Letter for Compliant Products");
+    EXPECT_EQ(tk.messages[0].title, "Ostrevan");
+    EXPECT_TRUE(tk.PrinterState().Documents().empty());
+    EXPECT_FALSE(tk.PrinterState().DocumentOpen());
+}
+
+TEST(RequestLetter, WithoutPrinterTwoMessagesThenItEnds) {
+    HeadlessToolkit tk;
+    tk.PrinterState().SetAbsent(true);
+    PrintRequestLetter(tk, {3, "Acme", "", ""}, AcmePrograms(), "d");
+    ASSERT_EQ(tk.messages.size(), 2u);
+    for (const auto& m : tk.messages) {
+        EXPECT_EQ(m.text, "Unable to Print");
+        EXPECT_EQ(m.title, "Print Error!!");
+    }
+    EXPECT_EQ(tk.PrinterState().failures, 2) << "abandoned after the second failing step";
+}
+
+TEST(RequestLetter, PrinterFailingPartWayStillSendsTheRestAfterOneMessage) {
+    HeadlessToolkit tk;
+    tk.PrinterState().SetAbsent(true);
+    tk.onMessage = [&](const auto&) { tk.PrinterState().SetAbsent(false); };  // the printer is back
+    PrintRequestLetter(tk, {3, "Acme", "", ""}, AcmePrograms(), "d");
+    EXPECT_EQ(tk.messages.size(), 1u);
+    ASSERT_EQ(tk.PrinterState().Documents().size(), 1u);
+    // The font size failed; every line still went out (at the printer's default size).
+    EXPECT_EQ(tk.PrinterState().Documents()[0].lines.size(),
+              RequestLetterLines({3, "Acme", "", ""}, AcmePrograms(), "d").size());
+}
+
+TEST(RequestLetter, FromTheDetailWindowForTheProductShown) {
+    ReportPage p;
+    p.st.cVendors.Add("NO VENDOR", "", "", "", 0, "");
+    p.st.cVendors.Add("ACME", "12 Main Street", "Springfield", "555", 0, "www");
+    p.Add({"Acme Writer", "Acme", "3.1", "3.1", 3});
+    p.Add({"Acme Draw", "Acme", "1.0", "2.0", 3});
+    p.Add({"Acme Fine", "Acme", "2", "2", 1});
+    p.Fill();
+    int presses = 0;
+    p.tk.onModal = [&](HeadlessWindow& w) {
+        if (w.Name() != "frmDetail") return;
+        p.tk.Find<ui::Button>("frmDetail.btnLEtter").Click();
+        ++presses;
+        EXPECT_TRUE(w.Visible()) << "the detail window stays open";
+    };
+    p.rtxt->SetSelection(0, 0);  // first entry: Acme Writer
+    OpenProductDetail(p.st, p.tk, *p.rtxt);
+    p.rtxt->SetSelection(p.rtxt->TextLength(), 0);  // last entry: Acme Fine
+    OpenProductDetail(p.st, p.tk, *p.rtxt);
+    EXPECT_EQ(presses, 2);
+    const auto& docs = p.tk.PrinterState().Documents();
+    ASSERT_EQ(docs.size(), 1u);
+    std::vector<std::string> printed;
+    for (const auto& l : docs[0].lines) printed.push_back(l.first);
+    const auto expected =
+        RequestLetterLines({3, "Acme", "12 Main Street", "Springfield"}, p.st.cFiles,
+                           platform::ShortDateToday());
+    EXPECT_EQ(printed, expected);
+    ASSERT_EQ(p.tk.messages.size(), 1u);
+    EXPECT_EQ(p.tk.messages[0].text, "No Need to Print a Letter for Compliant Products");
+}
+
+TEST(RequestLetter, TodayIsAShortDate) {
+    const std::string d = platform::ShortDateToday();
+    EXPECT_GE(d.size(), 6u);
+    EXPECT_LE(d.size(), 12u);
+    EXPECT_NE(d.find_first_of("0123456789"), std::string::npos);
+    EXPECT_NE(d.find("20"), std::string::npos) << "a four-digit year: " << d;
+}
+
+}  // namespace
+}  // namespace ostrevan::testing

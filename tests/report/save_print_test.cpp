@@ -1,0 +1,212 @@
+// Saving the report as RTF (default path, cancel, failures with their reason, replacing) and
+// printing it (whole text, formatted, with and without a printer).
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <set>
+#include <tuple>
+
+#include "platform/ui/rtf.h"
+#include "report/report_fixture.h"
+#include "report/save_print.h"
+#include "support/test_support.h"
+
+namespace ostrevan::testing {
+namespace {
+
+// A report of every class (and so every colour), two entries of code 4.
+ReportPage& Filled(ReportPage& p) {
+    const int16_t codes[] = {0, 1, 2, 3, 4, 5, 6, 4};
+    for (int i = 0; i < 8; ++i)
+        p.Add({"Program " + std::to_string(i), "Maker \xE9", "1." + std::to_string(i), "2.0",
+               codes[i]});
+    p.Fill();
+    return p;
+}
+
+TEST(SaveReport, WritesAnRtfDocumentWithTheReportsTextColoursAndFace) {
+    ReportPage p;
+    Filled(p);
+    TempDir dir;
+    const std::string path = (dir / "report.rtf").string();
+    p.tk.inputAnswers.push_back(path);
+    SaveRichTextAs(p.tk, *p.rtxt);
+    ASSERT_EQ(p.tk.inputs.size(), 1u);
+    EXPECT_EQ(p.tk.inputs[0].prompt, "Enter Destination of File");
+    EXPECT_EQ(p.tk.inputs[0].title, "Save");
+    EXPECT_EQ(p.tk.inputs[0].defaultText, "C:\\Temp.rtf");
+    EXPECT_TRUE(p.tk.messages.empty()) << "a successful save says nothing";
+    const std::string rtf = ReadFileBytes(path);
+    ASSERT_TRUE(ui::LooksLikeRtf(rtf));
+    const ui::PrintableText back = ui::ReadRtf(rtf);
+    std::string text;
+    for (const ui::TextRun& r : back.runs) {
+        text += r.text;
+        EXPECT_EQ(r.format.face, "Courier");
+    }
+    EXPECT_EQ(text, p.rtxt->Text());
+    // Colours run for run as in the control.
+    const ui::PrintableText shown = p.rtxt->Content();
+    ASSERT_EQ(back.runs.size(), shown.runs.size());
+    for (size_t i = 0; i < shown.runs.size(); ++i)
+        EXPECT_EQ(back.runs[i].format.color, shown.runs[i].format.color) << i;
+}
+
+TEST(SaveReport, CancelOrEmptyAnswerSavesNothing) {
+    for (const std::optional<std::string>& answer :
+         {std::optional<std::string>{}, std::optional<std::string>{""}}) {
+        ReportPage p;
+        Filled(p);
+        TempDir dir;
+        std::filesystem::current_path(dir.path());
+        p.tk.inputAnswers.push_back(answer);
+        SaveRichTextAs(p.tk, *p.rtxt);
+        std::filesystem::current_path(dir.path().parent_path());
+        EXPECT_TRUE(std::filesystem::is_empty(dir.path()));
+        EXPECT_TRUE(p.tk.messages.empty());
+    }
+}
+
+TEST(SaveReport, FailuresTellWhyAndWhere) {
+    TempDir dir;
+    WriteFileBytes(dir / "plainfile", "x");
+    std::filesystem::create_directory(dir / "folder.rtf");
+    struct Case {
+        std::string path;
+        const char* reason;
+    } cases[] = {
+        {(dir / "no such dir" / "r.rtf").string(), "The folder does not exist."},
+        {(dir / "plainfile" / "r.rtf").string(), "The folder does not exist."},
+        {(dir / "folder.rtf").string(), ""},  // reason varies by system; the path is named
+    };
+    for (const Case& c : cases) {
+        ReportPage p;
+        Filled(p);
+        p.tk.inputAnswers.push_back(c.path);
+        SaveRichTextAs(p.tk, *p.rtxt);
+        ASSERT_EQ(p.tk.messages.size(), 1u) << c.path;
+        const std::string& m = p.tk.messages[0].text;
+        EXPECT_EQ(p.tk.messages[0].title, "Ostrevan");
+        EXPECT_NE(m.find("could not be saved"), std::string::npos) << m;
+        EXPECT_NE(m.find("File: " + c.path), std::string::npos) << m;
+        EXPECT_NE(m.find(std::string("Reason: ") + c.reason), std::string::npos) << m;
+    }
+    EXPECT_FALSE(std::filesystem::exists(dir / "no such dir"));
+    EXPECT_TRUE(std::filesystem::is_directory(dir / "folder.rtf"));
+}
+
+TEST(SaveReport, SavingTwiceToOnePathKeepsOnlyTheLater) {
+    ReportPage p;
+    Filled(p);
+    TempDir dir;
+    const std::string path = (dir / "twice.rtf").string();
+    p.tk.inputAnswers = {path, path};
+    SaveRichTextAs(p.tk, *p.rtxt);
+    const std::string first = ReadFileBytes(path);
+    p.st.cFiles.Clear();
+    p.Add({"Only One", "V", "1", "1", 1});
+    p.Fill();
+    SaveRichTextAs(p.tk, *p.rtxt);
+    const std::string second = ReadFileBytes(path);
+    EXPECT_LT(second.size(), first.size());
+    EXPECT_EQ(second, ui::WriteRtf(p.rtxt->Content())) << "no remains of the first document";
+    EXPECT_TRUE(p.tk.messages.empty());
+}
+
+TEST(SaveReport, EmptyReportGivesADocumentWithoutText) {
+    ReportPage p;
+    p.Fill();
+    TempDir dir;
+    const std::string path = (dir / "empty.rtf").string();
+    EXPECT_EQ(SaveRichText(*p.rtxt, path), "");
+    const ui::PrintableText back = ui::ReadRtf(ReadFileBytes(path));
+    std::string text;
+    for (const auto& r : back.runs) text += r.text;
+    EXPECT_EQ(text, "");
+}
+
+TEST(SaveReport, DefaultAnswerSavesToTheDefaultPathAsGiven) {
+#ifdef _WIN32
+    const std::filesystem::path target = "C:\\Temp.rtf";
+    if (std::filesystem::exists(target)) GTEST_SKIP() << "C:\\Temp.rtf already exists";
+#else
+    // Elsewhere the default is an ordinary file name in the current directory.
+    TempDir dir;
+    const std::filesystem::path old = std::filesystem::current_path();
+    std::filesystem::current_path(dir.path());
+    const std::filesystem::path target = dir / "C:\\Temp.rtf";
+#endif
+    ReportPage p;
+    Filled(p);
+    SaveRichTextAs(p.tk, *p.rtxt);  // no answer queued: OK with the default text
+    EXPECT_TRUE(p.tk.messages.empty());
+    EXPECT_EQ(ReadFileBytes(target), ui::WriteRtf(p.rtxt->Content()));
+#ifdef _WIN32
+    std::filesystem::remove(target);
+#else
+    std::filesystem::current_path(old);
+#endif
+}
+
+TEST(PrintReport, WholeTextFormattedOnTheDefaultPrinter) {
+    ReportPage p;
+    Filled(p);
+    p.rtxt->SetSelection(17, 4);
+    PrintRichText(p.tk, *p.rtxt);
+    EXPECT_TRUE(p.tk.messages.empty());
+    const auto& docs = p.tk.PrinterState().Documents();
+    ASSERT_EQ(docs.size(), 1u);
+    ASSERT_EQ(docs[0].lines.size(), 1u);
+    EXPECT_EQ(docs[0].lines[0].first, "") << "an empty line opens the job";
+    ASSERT_EQ(docs[0].texts.size(), 1u);
+    const ui::PrintableText& t = docs[0].texts[0];
+    std::string text;
+    for (const auto& r : t.runs) text += r.text;
+    EXPECT_EQ(text, p.rtxt->Text()) << "the whole text, whatever was selected";
+    ASSERT_EQ(t.paragraphs.size(), 8u * 5 + 1);
+    for (size_t i = 0; i + 1 < t.paragraphs.size(); ++i)  // the last one is empty
+        EXPECT_EQ(t.paragraphs[i], (ui::ParaFormat{100, 100})) << i;
+    // What reached the page: the lines with their class colours in Courier.
+    std::set<std::tuple<int, int, int>> colours;
+    for (const auto& page : docs[0].pages)
+        for (const auto& item : page.items) {
+            colours.insert({item.format.color.r, item.format.color.g, item.format.color.b});
+            EXPECT_EQ(item.format.face, "Courier");
+        }
+    EXPECT_EQ(colours.size(), 6u) << "red, orange, blue, magenta, green, black";
+    EXPECT_NE(docs[0].pages[0].Text().find("Program 4"), std::string::npos);
+    EXPECT_EQ(p.rtxt->SelStart(), 0);
+    EXPECT_EQ(p.rtxt->SelLength(), 0);
+}
+
+TEST(PrintReport, LongReportContinuesOnNewPages) {
+    ReportPage p;
+    for (int i = 0; i < 120; ++i)
+        p.Add({"Program " + std::to_string(i), "V", "1", "1", static_cast<int16_t>(i % 7)});
+    p.Fill();
+    PrintRichText(p.tk, *p.rtxt);
+    const auto& docs = p.tk.PrinterState().Documents();
+    ASSERT_EQ(docs.size(), 1u);
+    EXPECT_GT(docs[0].pages.size(), 3u);
+    std::string all;
+    for (const auto& page : docs[0].pages) all += page.Text() + "\n";
+    for (int i = 0; i < 120; ++i)
+        EXPECT_NE(all.find("Program " + std::to_string(i) + "\n"), std::string::npos) << i;
+}
+
+TEST(PrintReport, WithoutPrinterTwoMessagesThenItEnds) {
+    ReportPage p;
+    Filled(p);
+    p.tk.PrinterState().SetAbsent(true);
+    PrintRichText(p.tk, *p.rtxt);
+    ASSERT_EQ(p.tk.messages.size(), 2u);
+    for (const auto& m : p.tk.messages) {
+        EXPECT_EQ(m.text, "Unable to Print");
+        EXPECT_EQ(m.title, "Print Error!!");
+    }
+    EXPECT_TRUE(p.tk.PrinterState().Documents().empty());
+    EXPECT_EQ(p.tk.PrinterState().failures, 2);
+}
+
+}  // namespace
+}  // namespace ostrevan::testing

@@ -1,0 +1,167 @@
+// The summary report: entry text, class order, colours, face, and rebuilding.
+#include <gtest/gtest.h>
+
+#include "report/report_fixture.h"
+#include "report/report_format.h"
+
+namespace ostrevan::testing {
+namespace {
+
+using ui::Color;
+
+const Color kGreen{0, 192, 0}, kBlue{0, 0, 255}, kRed{255, 0, 0}, kOrange{255, 128, 0},
+    kMagenta{255, 0, 255}, kBlack{0, 0, 0};
+
+// The colour of every character in [start, end) when they all share one; otherwise nullopt.
+std::optional<Color> UniformColour(const ReportPage& p, int start, int end) {
+    std::optional<Color> c;
+    for (int i = start; i < end; ++i) {
+        const Color ci = p.rtxt->Document().FormatAt(i, {}).color;
+        if (c && !(*c == ci)) return std::nullopt;
+        c = ci;
+    }
+    return c;
+}
+
+TEST(SummaryReport, EmptyListGivesEmptyReport) {
+    ReportPage p;
+    p.rtxt->SetText("left over from an earlier report");
+    p.Fill();
+    EXPECT_EQ(p.rtxt->Text(), "");
+    EXPECT_EQ(p.tk.yields, 0);
+}
+
+TEST(SummaryReport, OneEntryIsFiveLinesInItsClassColour) {
+    ReportPage p;
+    p.Add({"Acme Writer", "Acme", "3.1", "3.1", 1});
+    p.Fill();
+    EXPECT_EQ(p.rtxt->Text(),
+              "Acme Writer\n\tVersion(s): 3.1\n\tManufacturer: Acme\n"
+              "\tYear 2000 Ready - No Action Required\n\n");
+    EXPECT_EQ(UniformColour(p, 0, p.rtxt->TextLength()), kGreen);
+    EXPECT_EQ(p.rtxt->SelStart(), p.rtxt->TextLength()) << "the caret ends at the end";
+    EXPECT_EQ(p.rtxt->SelLength(), 0);
+    EXPECT_EQ(p.tk.yields, 1) << "one yield per entry";
+}
+
+TEST(SummaryReport, VersionLineJoinsDifferingTextsExactly) {
+    struct Case {
+        const char* begin;
+        const char* end;
+        const char* line;
+    } cases[] = {
+        {"3.1", "3.1", "\tVersion(s): 3.1"},
+        {"3.1", "4.0", "\tVersion(s): 3.1 - 4.0"},
+        {"3.1", "3.10", "\tVersion(s): 3.1 - 3.10"},
+        {"1.0a", "1.0A", "\tVersion(s): 1.0a - 1.0A"},
+        {"1.0, 2.0, 3.0", "1.0, 2.0, 3.0", "\tVersion(s): 1.0, 2.0, 3.0"},  // accumulated list
+        {"", "", "\tVersion(s): "},
+    };
+    for (const Case& c : cases) {
+        ReportPage p;
+        p.Add({"Acme Writer", "Acme", c.begin, c.end, 4});
+        p.Fill();
+        EXPECT_EQ(Lines(p.rtxt->Text()).at(1), c.line) << c.begin << " / " << c.end;
+    }
+}
+
+TEST(SummaryReport, ClassesInReportOrderWithTheirColours) {
+    // One record of every code, in an order unlike the report's; two unlisted codes.
+    ReportPage p;
+    const int16_t codes[] = {0, 1, -1, 6, 2, 5, 7, 3, 4};
+    for (int16_t c : codes)
+        p.Add({"Prog" + std::to_string(c + 1), "Maker", "1.0", "1.0", c});
+    p.Fill();
+    const std::vector<std::string> lines = Lines(p.rtxt->Text());
+    ASSERT_EQ(lines.size(), 7u * 5 + 1) << "codes -1 and 7 take no entry";
+    struct Expect {
+        int code;
+        const char* message;
+        Color colour;
+    } expected[] = {
+        {4, "Not Year 2000 Ready - Upgrade or Discontinue Use", kRed},
+        {3, "Not Year 2000 Ready - Fix or Workaround Available", kRed},
+        {5, "Year 2000 Ready With Issues - Check with Manufacturer", kOrange},
+        {2, "No Info Supplied, Send Readiness Request Letter", kBlue},
+        {6, "Manufacturer will not Test", kMagenta},
+        {1, "Year 2000 Ready - No Action Required", kGreen},
+        {0, "Not in Ostrevan Database, Send Readiness Request Letter", kBlack},
+    };
+    int pos = 0;
+    for (size_t e = 0; e < 7; ++e) {
+        const Expect& x = expected[e];
+        EXPECT_EQ(lines[e * 5], "Prog" + std::to_string(x.code + 1));
+        EXPECT_EQ(lines[e * 5 + 3], std::string("\t") + x.message);
+        EXPECT_EQ(lines[e * 5 + 4], "");
+        int len = 0;
+        for (size_t l = e * 5; l < e * 5 + 5; ++l) len += static_cast<int>(lines[l].size()) + 1;
+        EXPECT_EQ(UniformColour(p, pos, pos + len), x.colour) << "entry of code " << x.code;
+        pos += len;
+    }
+    EXPECT_EQ(pos, p.rtxt->TextLength());
+}
+
+TEST(SummaryReport, WithinAClassRecordsKeepListOrder) {
+    ReportPage p;
+    p.Add({"Ready One", "A", "1", "1", 1});
+    p.Add({"Bad First", "A", "1", "1", 4});
+    p.Add({"Unknown", "A", "1", "1", 0});
+    p.Add({"Bad Second", "A", "1", "1", 4});
+    p.Fill();
+    const std::vector<std::string> lines = Lines(p.rtxt->Text());
+    ASSERT_EQ(lines.size(), 21u);
+    EXPECT_EQ(lines[0], "Bad First");
+    EXPECT_EQ(lines[5], "Bad Second");
+    EXPECT_EQ(lines[10], "Ready One");
+    EXPECT_EQ(lines[15], "Unknown");
+}
+
+TEST(SummaryReport, WholeReportIsCourierAtTheDesignSizeOnGrey) {
+    ReportPage p;
+    p.Add({"Acme Writer", "Acme", "3.1", "4.0", 3});
+    p.Add({"Acme Draw", "Acme", "1.0", "1.0", 2});
+    p.rtxt->SetFontName("Arial");  // whatever the control had before
+    p.Fill();
+    for (const ui::TextRun& r : p.rtxt->Content().runs) {
+        EXPECT_EQ(r.format.face, "Courier");
+        EXPECT_EQ(r.format.heightTwips, 165) << "8.25 points";
+    }
+    EXPECT_EQ(p.rtxt->BackColor(), (Color{224, 224, 224}));
+}
+
+TEST(SummaryReport, FieldsAreInsertedAsStored) {
+    ReportPage p;
+    const std::string name = "  Spaced\x93Name\xE9  ";
+    p.Add({name, "\"Quoted\" Vendor\t", "None", "None", 0});
+    p.Fill();
+    const std::vector<std::string> lines = Lines(p.rtxt->Text());
+    EXPECT_EQ(lines[0], name);
+    EXPECT_EQ(lines[1], "\tVersion(s): None");
+    EXPECT_EQ(lines[2], "\tManufacturer: \"Quoted\" Vendor\t");
+}
+
+TEST(SummaryReport, RebuildingGivesTheSameTextAndColours) {
+    ReportPage p;
+    p.Add({"A", "V", "1", "2", 5});
+    p.Add({"B", "V", "1", "1", 6});
+    p.Fill();
+    const std::string first = p.rtxt->Text();
+    const std::vector<ui::TextRun> runs = p.rtxt->Content().runs;
+    p.rtxt->SetSelection(0, 0);
+    p.rtxt->ReplaceSelection("typed by the user\n");
+    p.Fill();
+    EXPECT_EQ(p.rtxt->Text(), first);
+    EXPECT_EQ(p.rtxt->Content().runs, runs);
+}
+
+TEST(SummaryReport, EveryEntryIsFiveLinesSoLinesCountEntries) {
+    ReportPage p;
+    for (int i = 0; i < 40; ++i)
+        p.Add({"P" + std::to_string(i), "V", "1", "1", static_cast<int16_t>(i % 7)});
+    p.Fill();
+    EXPECT_EQ(p.rtxt->LineFromChar(p.rtxt->TextLength()), 5 * 40);
+    EXPECT_EQ(ListedCount(p.st.cFiles), 40);
+}
+
+}  // namespace
+}  // namespace ostrevan::testing

@@ -1,0 +1,49 @@
+#include "report_mode.h"
+
+#include "match/run_state.h"
+#include "platform/file_write.h"
+#include "platform/ui/headless/headless_toolkit.h"
+#include "platform/ui/rtf.h"
+#include "report/summary_report.h"
+
+namespace ostrevan {
+
+bool TakeReportOption(std::vector<std::string>& args, std::optional<std::string>& file,
+                      std::string& error) {
+    for (size_t i = 0; i < args.size(); ++i) {
+        if (args[i] != "--report") continue;
+        if (i + 1 >= args.size()) {
+            error = "--report needs a value";
+            return false;
+        }
+        file = args[i + 1];
+        args.erase(args.begin() + static_cast<std::ptrdiff_t>(i),
+                   args.begin() + static_cast<std::ptrdiff_t>(i) + 2);
+        --i;
+    }
+    return true;
+}
+
+std::string WriteReportFromResults(const platform::HostPath& resultsDir,
+                                   const platform::HostPath& file) {
+    RunState st;
+    FillCompMessages(st);
+    try {
+        st.cFiles.LoadFromFile(false, resultsDir);
+    } catch (const std::exception& e) {
+        return std::string("the results could not be read: ") + e.what();
+    }
+    ui::headless::HeadlessToolkit tk;
+    ui::Window& w = tk.NewWindow({"FrmY2KMain", "Ostrevan"});
+    ui::RichText& rtxtSummary = w.AddRichText({"rtxtSummary", {}, ""});
+    SetUpReportControl(rtxtSummary);
+    FillReport(st, tk, rtxtSummary);
+    return platform::WriteWholeFile(file, ui::WriteRtf(rtxtSummary.Content()));
+}
+
+std::string ReportOptionHelp() {
+    return "  --report FILE    after the scan, also save the summary report as an RTF document\n"
+           "                   (with the class colours, as the report page's Save... does)\n";
+}
+
+}  // namespace ostrevan
