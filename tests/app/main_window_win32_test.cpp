@@ -1,8 +1,5 @@
 // The main window on the Windows toolkit (under Wine with no display in CI): what the native
 // windows and controls hold while the wizard is walked with real button presses.
-#include <windows.h>
-#include <richedit.h>
-
 #include <gtest/gtest.h>
 
 #include "app/frm_y2k_main.h"
@@ -10,6 +7,10 @@
 #include "platform/ui/win32/win32_toolkit.h"
 #include "scan/scan_fixture.h"
 #include "support/test_support.h"
+
+// After the program's headers: windows.h defines macros (Yield) that clash with their names.
+#include <windows.h>
+#include <richedit.h>
 
 namespace ostrevan::apptest {
 namespace {
