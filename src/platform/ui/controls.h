@@ -78,7 +78,8 @@ public:
     std::function<void()> onClick;
 };
 
-// A straight line drawn on the container; coordinates in twips inside the container.
+// A straight line drawn on the container; coordinates in twips inside the container. Its
+// Bounds are the rectangle between its ends.
 class Line : public Control {
 public:
     struct Ends { int x1 = 0, y1 = 0, x2 = 0, y2 = 0; };
@@ -122,6 +123,7 @@ public:
     virtual void SetBackColor(Color c) = 0;
 };
 
+// A text box; line ends read back as line feeds.
 class TextBox : public Control {
 public:
     virtual std::string Text() const = 0;

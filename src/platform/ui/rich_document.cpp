@@ -79,11 +79,11 @@ void RichDocument::SetHeight(int heightTwips) {
 
 int RichDocument::ParagraphOf(int pos) const {
     pos = std::clamp(pos, 0, Length());
-    // There is one paragraph more than line feeds: count from the nearer end, so that text
-    // appended at the end (a report built entry by entry) costs no pass over the whole text.
-    if (pos > Length() / 2)
-        return ParagraphCount() - 1 -
-               static_cast<int>(std::count(text_.begin() + pos, text_.end(), '\n'));
+    // Counted from the nearer end, so that appending to a long text stays cheap.
+    if (pos >= Length() / 2) {
+        const auto after = std::count(text_.begin() + pos, text_.end(), '\n');
+        return static_cast<int>(paras_.size() - 1 - after);
+    }
     return static_cast<int>(std::count(text_.begin(), text_.begin() + pos, '\n'));
 }
 

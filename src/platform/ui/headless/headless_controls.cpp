@@ -61,6 +61,13 @@ void HeadlessOption::Click() {
     if (onClick) onClick();
 }
 
+// ---- Lines ----
+
+Rect HeadlessLine::Bounds() const {
+    const int l = std::min(ends_.x1, ends_.x2), t = std::min(ends_.y1, ends_.y2);
+    return Rect{l, t, std::max(ends_.x1, ends_.x2) - l, std::max(ends_.y1, ends_.y2) - t};
+}
+
 // ---- Picture box ----
 
 namespace {

@@ -100,6 +100,9 @@ class HeadlessLine : public ControlImpl<Line> {
 public:
     HeadlessLine(const ControlArgs& a, HeadlessContainer* p, const Ends& e)
         : ControlImpl(a, p), ends_(e) {}
+    // A line's box is the rectangle between its ends; setting it moves the ends.
+    Rect Bounds() const override;
+    void SetBounds(const Rect& r) override { ends_ = Ends{r.left, r.top, r.right(), r.bottom()}; }
     Ends Position() const override { return ends_; }
     void SetPosition(const Ends& e) override { ends_ = e; }
     Color BorderColor() const override { return color_; }

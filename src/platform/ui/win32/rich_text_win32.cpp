@@ -83,7 +83,14 @@ public:
         return out;
     }
 
-    int TextLength() const override { return static_cast<int>(Text().size()); }
+    // Counted by the control (a paragraph break is one character), without reading the text:
+    // appending to a long report asks for it at every entry.
+    int TextLength() const override {
+        if (!hwnd_) return 0;
+        GETTEXTLENGTHEX gl{GTL_NUMCHARS | GTL_PRECISE, 1200};
+        return static_cast<int>(std::max<LRESULT>(
+            0, SendMessageW(hwnd_, EM_GETTEXTLENGTHEX, reinterpret_cast<WPARAM>(&gl), 0)));
+    }
 
     void SetFontName(const std::string& face) override {
         CHARFORMAT2W cf = Format(CFM_FACE);
