@@ -5,7 +5,7 @@ NATIVE  := build/native
 CROSS   := build/win
 CMAKE   := cmake
 
-.PHONY: all deps native cross test test-native test-cross run bench fuzz dist clean
+.PHONY: all deps native cross test test-native test-cross run bench fuzz dist clean bios bios-demo bios-demo-sound
 
 all: native
 
@@ -54,6 +54,30 @@ dist:
 	if [ -n "$$bios" ]; then cp "$$bios" $(DIST)/2000.exe; \
 	else echo "make dist: no 2000.exe built; the BIOS page will report that it cannot copy it"; fi; \
 	(cd dist && zip -qr Ostrevan.zip Ostrevan) && echo "make dist: $(DIST)/ and dist/Ostrevan.zip"
+
+# The year-2000 clock test: 2000.exe (beside Ostrevan.exe in the build folder) and its
+# bootable floppy image. `make bios-demo` boots the image under qemu and shows the report;
+# BIOS_DATE=1999-12-31T23:59:50 starts the emulated clock at another date.
+# `make bios-demo-sound` does the same with a sound BIOS date service put in front of
+# qemu's (see bios/README.md).
+QEMU      ?= qemu-system-i386
+BIOS_DATE ?= utc
+BIOS_QEMU  = $(QEMU) -display none -serial stdio -monitor none -net none -boot a \
+             -rtc base=$(BIOS_DATE),clock=vm -device isa-debug-exit
+
+bios: deps
+	$(CMAKE) -S . -B $(NATIVE) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DOSTREVAN_SANITIZE=ON >/dev/null
+	$(CMAKE) --build $(NATIVE) --target bios
+
+bios-demo: bios
+	@$(BIOS_QEMU) -drive file=$(NATIVE)/bios/2000-floppy.img,format=raw,if=floppy,readonly=on; \
+	  echo "(qemu ended with status $$?: twice the exit code, plus one)"
+
+bios-demo-sound: bios
+	nasm -f bin -Ibios/ -Itests/bios/ -DFIXTURE='"faulty_pc.inc"' \
+	  -o $(NATIVE)/bios/2000-floppy-sound-bios.img bios/floppy.asm
+	@$(BIOS_QEMU) -drive file=$(NATIVE)/bios/2000-floppy-sound-bios.img,format=raw,if=floppy,readonly=on; \
+	  echo "(qemu ended with status $$?: twice the exit code, plus one)"
 
 clean:
 	rm -rf build dist

@@ -78,6 +78,15 @@ private:
     Source source_ = Source::kNone;
 };
 
+EntryKind KindOf(unsigned char d_type) {
+    switch (d_type) {
+        case DT_REG: return EntryKind::kFile;
+        case DT_DIR: return EntryKind::kDirectory;
+        case DT_LNK: return EntryKind::kLink;
+        default: return EntryKind::kOther;
+    }
+}
+
 }  // namespace
 
 std::vector<DirEntry> ListDirectory(const HostPath& dir, ListPattern pattern) {
@@ -92,12 +101,17 @@ std::vector<DirEntry> ListDirectory(const HostPath& dir, ListPattern pattern) {
         if (name[0] == '.') continue;
         std::string host_name(name);
         if (pattern == ListPattern::kPrograms && !HasProgramExtension(host_name)) continue;
-        struct stat st;
-        if (fstatat(dfd, name, &st, AT_SYMLINK_NOFOLLOW) != 0) continue;  // vanished meanwhile
-        EntryKind kind = S_ISREG(st.st_mode)   ? EntryKind::kFile
-                         : S_ISDIR(st.st_mode) ? EntryKind::kDirectory
-                         : S_ISLNK(st.st_mode) ? EntryKind::kLink
-                                               : EntryKind::kOther;
+        // The entry's type as the directory gives it; only file systems that do not say ask
+        // the entry itself.
+        EntryKind kind = KindOf(e->d_type);
+        if (e->d_type == DT_UNKNOWN) {
+            struct stat st;
+            if (fstatat(dfd, name, &st, AT_SYMLINK_NOFOLLOW) != 0) continue;  // vanished meanwhile
+            kind = S_ISREG(st.st_mode)   ? EntryKind::kFile
+                   : S_ISDIR(st.st_mode) ? EntryKind::kDirectory
+                   : S_ISLNK(st.st_mode) ? EntryKind::kLink
+                                         : EntryKind::kOther;
+        }
         if (pattern == ListPattern::kPrograms && kind != EntryKind::kFile) continue;
         if (kind == EntryKind::kFile || kind == EntryKind::kDirectory) {
             if (dos.Read(dfd, name) & (kAttrHidden | kAttrSystem)) continue;

@@ -1,47 +1,28 @@
 #include "platform/host_path.h"
 
-#include <cstdint>
+#include "platform/codepage.h"
 
 namespace ostrevan::platform {
-namespace {
-
-// Unicode code points of Windows-1252 bytes 0x80..0x9F (0 where the code page has no
-// character; such bytes keep their value, as the platform's conversion does).
-constexpr char16_t kHigh1252[32] = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
-
-char32_t From1252(unsigned char c) {
-    if (c >= 0x80 && c <= 0x9F) return kHigh1252[c - 0x80];
-    return c;
-}
-
-[[maybe_unused]] void AppendUtf8(std::string& out, char32_t cp) {
-    if (cp < 0x80) {
-        out += static_cast<char>(cp);
-    } else if (cp < 0x800) {
-        out += static_cast<char>(0xC0 | (cp >> 6));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else {
-        out += static_cast<char>(0xE0 | (cp >> 12));
-        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    }
-}
-
-}  // namespace
 
 HostPath HostPathFromStored(const std::string& stored) {
+    const std::u16string wide = codepage::Windows1252ToUtf16(stored);
 #ifdef _WIN32
-    std::wstring w;
-    w.reserve(stored.size());
-    for (unsigned char c : stored) w += static_cast<wchar_t>(From1252(c));
-    return HostPath(w);
+    return HostPath(std::wstring(wide.begin(), wide.end()));
 #else
+    // Every character of the code page lies below U+FFFF: one to three bytes in UTF-8.
     std::string u;
-    u.reserve(stored.size());
-    for (unsigned char c : stored) AppendUtf8(u, From1252(c));
+    for (char16_t c : wide) {
+        if (c < 0x80) {
+            u += static_cast<char>(c);
+        } else if (c < 0x800) {
+            u += static_cast<char>(0xC0 | (c >> 6));
+            u += static_cast<char>(0x80 | (c & 0x3F));
+        } else {
+            u += static_cast<char>(0xE0 | (c >> 12));
+            u += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+            u += static_cast<char>(0x80 | (c & 0x3F));
+        }
+    }
     return HostPath(u);
 #endif
 }

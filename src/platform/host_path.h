@@ -14,8 +14,8 @@ using HostPath = std::filesystem::path;
 // UTF-8 elsewhere) converted to Windows-1252 with the best-fit rules of the version texts.
 std::string StoredName(const HostPath::string_type& host_name);
 
-// A host path from a Windows-1252 text (a mapped directory given on a command line, a path
-// typed by the user). Characters of the code page are converted exactly.
+// A host path from a Windows-1252 text (a path typed by the user). Every character of the code
+// page converts exactly.
 HostPath HostPathFromStored(const std::string& stored);
 
 }  // namespace ostrevan::platform

@@ -31,12 +31,15 @@ LEAP_1MAR = 'Rollover 29 Feb 2000 23:59:58 -> 1 Mar 2000'
 BIOS_LEAP = 'BIOS date service sets and reads 29 Feb 2000'
 DAY_366 = 'Rollover 31 Dec 2000 23:59:58 -> 1 Jan 2001'
 NO_LEAP_2001 = 'Rollover 28 Feb 2001 23:59:58 -> 1 Mar 2001'
+RESTART = 'Restart test: 1 Jan 2000 after switching off'
+DOS_2000 = 'DOS date service sets and reads 1 Jan 2000'
+DOS_LEAP = 'DOS date service sets and reads 29 Feb 2000'
 ROLLOVERS = [ROLL_2000, LEAP_29, LEAP_1MAR, DAY_366, NO_LEAP_2001]
 ALL_TESTS = [CHIP, ROLL_2000, BIOS_2000, LEAP_29, LEAP_1MAR, BIOS_LEAP, DAY_366, NO_LEAP_2001]
 
 # What each test line's failure means for the exit code, most basic first.
-CLASS = {CHIP: 1, BIOS_2000: 6, ROLL_2000: 2, LEAP_29: 8, LEAP_1MAR: 8, BIOS_LEAP: 8,
-         DAY_366: 8, NO_LEAP_2001: 8}
+CLASS = {CHIP: 1, RESTART: 2, BIOS_2000: 6, DOS_2000: 6, ROLL_2000: 2, LEAP_29: 8, LEAP_1MAR: 8,
+         BIOS_LEAP: 8, DOS_LEAP: 8, DAY_366: 8, NO_LEAP_2001: 8}
 PRIORITY = [1, 6, 2, 8]
 
 
@@ -52,7 +55,7 @@ def all_pass(**changes):
     return lines
 
 
-def stock():
+def stock(dos=False):
     """The emulator's stock BIOS date service reports a century byte of its own, set at
     start-up and by its set-date function, which does not follow the chip when it rolls
     over; and it writes the century while the clock runs, which qemu 7.2 drops at the next
@@ -62,6 +65,8 @@ def stock():
     lines[ROLL_2000] = Either('the BIOS date service reports 1 Jan 1900')
     lines[BIOS_2000] = Either('1 Jan 1900')
     lines[BIOS_LEAP] = Either('1 Mar 2000', '1900')
+    if dos:
+        lines[DOS_2000] = lines[DOS_LEAP] = 'passed'
     return lines
 
 
@@ -99,8 +104,25 @@ CASES = {
                      all_pass(**{LEAP_29: 'FAILED', BIOS_LEAP: 'FAILED'}), 8,
                      ['the BIOS date service reports 1 Mar 2000',
                       'the BIOS date service refuses the date', '(exit code 8)'], True),
+    # After the restart test: the clock must show 1 Jan 2000 at the start
+    'restart_check_ready': ('2000-01-01T00:03:00', '/R', [], all_pass(**{RESTART: 'passed'}),
+                            0, ['(exit code 0)', 'Next: set the correct date and time'], True),
+    'restart_check_1980': ('1980-01-04T00:10:00', '/r', [], all_pass(**{RESTART: 'FAILED'}),
+                           2, ['the clock chip shows 4 Jan 1980 00:10:0'], True),
     'no_chip': ('2026-12-06T10:00:00', '', ['FAULT_NO_CHIP'], {CHIP: 'FAILED'}, 1,
                 ["time base is not running: register A = FFh", '(exit code 1)'], False),
+    # The shipped 2000.exe itself, started by a minimal DOS from a boot floppy ('dos' as
+    # faults; 'dos-windows' makes INT 2Fh say that Windows runs). The options are the DOS
+    # command tail.
+    'dos_exe': ('2026-12-06T10:00:00', '', 'dos', stock(dos=True), None, [], True),
+    'dos_exe_12_hour_from_1999': ('1999-12-31T23:59:54', ' /12', 'dos', stock(dos=True),
+                                  None, ['Chip tests run in the mode (BCD, 12-hour)'], True),
+    'dos_exe_restart_check': ('2000-01-01T00:06:00', ' /R', 'dos',
+                              dict(stock(dos=True), **{RESTART: 'passed'}), None, [], True),
+    'dos_exe_usage': ('2026-12-06T10:00:00', ' /?', 'dos', {}, 0,
+                      ['2000 [/R] [/12] [/BIN]', 'Exit codes: 0 ready'], False),
+    'dos_exe_inside_windows': ('2026-12-06T10:00:00', '', 'dos-windows', {}, 1,
+                               ['Windows is running'], False),
 }
 
 
@@ -117,11 +139,22 @@ def parse_date(text):
 
 
 def build_image(args, work, name, faults, options):
+    image = os.path.join(work, name + '.img')
+    if faults in ('dos', 'dos-windows'):
+        exe = open(args.exe, 'rb').read()
+        loader = os.path.join(work, 'minidos.bin')
+        cmd = [args.nasm, '-f', 'bin', f'-DEXE_SECTORS={(len(exe) + 511) // 512}',
+               f"-DCMDTAIL='{options}'", '-o', loader,
+               os.path.join(args.source, 'tests', 'bios', 'minidos.asm')]
+        if faults == 'dos-windows':
+            cmd.insert(3, '-DWINDOWS')
+        subprocess.run(cmd, check=True)
+        data = open(loader, 'rb').read() + exe
+        open(image, 'wb').write(data + bytes(1474560 - len(data)))
+        return image
     if faults is None:
-        image = os.path.join(work, name + '.img')
         shutil.copyfile(args.image, image)
     else:
-        image = os.path.join(work, name + '.img')
         cmd = [args.nasm, '-f', 'bin', '-I', os.path.join(args.source, 'bios') + os.sep,
                '-I', os.path.join(args.source, 'tests', 'bios') + os.sep,
                '-DFIXTURE="faulty_pc.inc"'] + ['-D' + f for f in faults] + \

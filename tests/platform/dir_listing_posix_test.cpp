@@ -93,3 +93,9 @@ TEST(DirListingPosix, DirectoriesThatCannotBeListedFailWithPathNotFound) {
         fs::permissions(t / "locked", fs::perms::owner_all);
     }
 }
+
+TEST(HostPaths, StoredTextAndHostNamesConvertBothWays) {
+    const std::string stored = "C:\\Caf\xE9 \x80\\x.exe";
+    EXPECT_EQ(HostPathFromStored(stored).native(), "C:\\Caf\xC3\xA9 \xE2\x82\xAC\\x.exe");
+    EXPECT_EQ(StoredName(HostPathFromStored(stored).native()), stored);
+}

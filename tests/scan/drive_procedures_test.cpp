@@ -1,0 +1,85 @@
+// The drive page's facts and the BIOS page's copy of the test utility.
+#include <gtest/gtest.h>
+
+#include "scan/drive_procedures.h"
+#include "support/test_support.h"
+
+namespace ostrevan {
+namespace {
+
+using testing::ReadFileBytes;
+using testing::TempDir;
+using testing::WriteFileBytes;
+namespace fs = std::filesystem;
+
+struct Shown {
+    std::vector<std::pair<std::string, std::string>> boxes;
+    MessageBoxFn fn() {
+        return [this](const std::string& text, const std::string& title) { boxes.emplace_back(text, title); };
+    }
+};
+
+const std::pair<std::string, std::string> kDone{"YMARK 2000 Copy Completed!", "Ostrevan"};
+const std::pair<std::string, std::string> kFailed{"Ostrevan was Unable to Copy this File", "Copy Error"};
+
+class UtilityCopy : public ::testing::Test {
+protected:
+    void SetUp() override {
+        fs::create_directory(program_ / "prog");
+        fs::create_directory(program_ / "d");
+        WriteFileBytes(program_ / "prog" / "2000.exe", "MZ the clock test");
+        drives_.Map('D', program_ / "d");
+        drives_.Map('E', program_ / "not-mounted");
+    }
+    TempDir program_;
+    platform::DriveMap drives_;
+    Shown shown_;
+};
+
+TEST_F(UtilityCopy, CopiesToTheRootWhateverFollowsTheLetterAndReplaces) {
+    WriteFileBytes(program_ / "d" / "2000.exe", "an older copy, longer than the new one");
+    EXPECT_TRUE(CopyUtilityToDrive(drives_, program_ / "prog", "d: [DATA]", shown_.fn()));
+    EXPECT_EQ(ReadFileBytes(program_ / "d" / "2000.exe"), "MZ the clock test");
+    EXPECT_TRUE(CopyUtilityToDrive(drives_, program_ / "prog", "D:\\SOME\\DIR", shown_.fn()));
+    EXPECT_EQ(shown_.boxes, (decltype(shown_.boxes){kDone, kDone}));
+    EXPECT_FALSE(fs::exists(program_ / "d" / "SOME"));
+}
+
+TEST_F(UtilityCopy, EveryFailureShowsOnlyTheCopyError) {
+    struct Case {
+        const char* entry;
+        bool utility_present;
+    } cases[] = {
+        {"E:", true},   // a drive that is not ready
+        {"Q:", true},   // no such drive
+        {"", true},     // nothing chosen
+        {"D:", false},  // 2000.exe missing beside the program
+    };
+    for (const auto& c : cases) {
+        if (!c.utility_present) fs::remove(program_ / "prog" / "2000.exe");
+        Shown s;
+        EXPECT_FALSE(CopyUtilityToDrive(drives_, program_ / "prog", c.entry, s.fn())) << c.entry;
+        EXPECT_EQ(s.boxes, (decltype(s.boxes){kFailed})) << c.entry;
+    }
+    EXPECT_FALSE(fs::exists(program_ / "d" / "2000.exe"));
+}
+
+TEST(DriveFacts, MappedDirectoryShowsItsFileSystemAndSizes) {
+    TempDir t;
+    platform::DriveMap drives;
+    drives.Map('C', t.path());
+    const DriveFacts f = DriveReportFacts(drives, "c: [SYSTEM]");
+    EXPECT_FALSE(f.file_system.empty());
+    EXPECT_GT(std::stoll(f.size), 0);
+    EXPECT_LE(std::stoll(f.free_space), std::stoll(f.size));
+    EXPECT_FALSE(f.drive_type.empty());
+    EXPECT_EQ(f.size.find_first_not_of("0123456789"), std::string::npos);  // plain decimal
+
+    const DriveFacts none = DriveReportFacts(drives, "Q:");
+    EXPECT_EQ(none.volume_label + none.file_system + none.drive_type, "");
+    EXPECT_EQ(none.size, "0");
+    EXPECT_EQ(none.free_space, "0");
+}
+
+}  // namespace
+}  // namespace ostrevan

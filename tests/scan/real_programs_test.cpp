@@ -1,0 +1,69 @@
+// Scans over drives of real program files, read by the version reader.
+#include <gtest/gtest.h>
+
+#include "platform/codepage.h"
+#include "scan/ModVersion.h"
+#include "scan_fixture.h"
+#include "support/version_program.h"
+
+namespace ostrevan::scantest {
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string Exe(std::vector<std::pair<std::string, std::string>> strings, uint16_t language = 1033) {
+    testing::VersionFields f;
+    f.strings = std::move(strings);
+    f.language = language;
+    return testing::VersionProgram(&f);
+}
+
+TEST(RealPrograms, ResultFilesByteForByte) {
+    ScanFixture f;
+    f.Put("WRITER.EXE", Exe({{"CompanyName", "Acme Inc."}, {"ProductName", "Acme Writer"},
+                             {"ProductVersion", "2.0"}, {"FileDescription", "Acme Writer"}}));
+    f.Put("OLD/WRITER.EXE", Exe({{"CompanyName", "Acme Inc."}, {"ProductName", "Acme Writer"},
+                                 {"ProductVersion", "4.0"}, {"FileDescription", "Writer\r\nold"}}));
+    f.Put("NOVER.EXE", testing::VersionProgram(nullptr));
+    f.Put("DE/SUB/TRUNC.EXE", Exe({{"CompanyName", "Acme Inc."}}).substr(0, 300));  // cut off: unreadable
+    f.Put("DE/TOOL.EXE", Exe({{"CompanyName", "Werkzeug GmbH"}, {"ProductName", "Werkzeugkasten \xFC"},
+                              {"ProductVersion", "1.0"}, {"FileDescription", "Kiste"}}, 1031));
+    f.Put("DE/NOCO.EXE", Exe({{"ProductName", "Thing"}, {"ProductVersion", "1.0"}, {"Comments", "no company"}}));
+    f.Put("WINNT/SYSTEM32/KERNEL.EXE", Exe({{"CompanyName", "Microsoft Corporation"},
+                                            {"ProductName", "Microsoft\xAE Windows NT(TM) Operating System"},
+                                            {"ProductVersion", "5.00.2195"}}));
+    ModVersion reader;
+    HeadlessScanPage page;
+    DriveScan scan(f.st, page, reader, {});
+    ASSERT_TRUE(RunScanSequence(f.st, scan, page, "C:", f.drive(), Win2000(), f.data()).ok());
+    EXPECT_EQ(testing::ReadFileBytes(f.data() / "Files.y2k"),
+              Line({"Acme Writer", "Acme", "4.0", "4.0", "Writerold", "Upgrade to Writer 5", "C:\\OLD", "4"}) +
+                  Line({"Microsoft Windows NT Operating System", "Microsoft Corporation", "5.0", "5.0",
+                        "Operating System", "Install the service pack", "C:\\WINNT", "5"}) +
+                  Line({"Acme Writer", "Acme", "2.0", "2.0", "Acme Writer", "Nothing to do", "C:", "1"}) +
+                  Line({"Werkzeugkasten \xFC", "Werkzeug GmbH", "1.0", "1.0", "Kiste", "", "C:\\DE", "0"}));
+    EXPECT_EQ(testing::ReadFileBytes(f.data() / "JFiles.y2k"),
+              Line({"NOVER.EXE", "None", "None", "None", "None", "None", "C:", "1"}) +
+                  Line({"NOCO.EXE", "None", "1.0", "1.0", "None", "no company", "C:\\DE", "1"}) +
+                  Line({"TRUNC.EXE", "None", "None", "None", "None", "None", "C:\\DE\\SUB", "1"}));
+    EXPECT_EQ(f.Counters(), (std::array<int32_t, 5>{1, 0, 2, 1, 0}));
+}
+
+TEST(RealPrograms, NamesOutsideTheCodePageAreExaminedAndStoredConverted) {
+    ScanFixture f;
+    const std::string host_name = "\xCE\xA9mega-\xC4\x81.exe";  // Greek capital omega, a with macron
+    std::ofstream(f.drive() / host_name, std::ios::binary) << Exe({{"CompanyName", "Acme Inc."}, {"ProductName", "Gadget"}, {"ProductVersion", "1.0"}});
+    ModVersion reader;
+    HeadlessScanPage page;
+    std::vector<std::string> files_shown;
+    DriveScan scan(f.st, page, reader, [&] { files_shown.push_back(page.view().file); });
+    ASSERT_TRUE(RunScanSequence(f.st, scan, page, "C:", f.drive(), Win2000(), f.data()).ok());
+    // Yields while counting and listing, then one after the program.
+    ASSERT_FALSE(files_shown.empty());
+    EXPECT_EQ(files_shown.back(), "C:\\" + codepage::Utf8ToWindows1252(host_name));
+    EXPECT_EQ(files_shown.back(), "C:\\Omega-a.exe");  // the best fit of both letters
+    EXPECT_EQ(f.st.lngCompUnknown, 1);  // Acme has no record for Gadget
+}
+
+}  // namespace
+}  // namespace ostrevan::scantest
