@@ -72,7 +72,8 @@ def stock(dos=False):
 
 # name: (rtc start, options, fixture faults or None for the stock image, expected lines,
 #        expected exit code (None: the one the failed lines call for, 16 if none failed),
-#        texts that must appear, whether the clock is set back (False: never touched))
+#        texts that must appear, whether the clock is set back (False: never touched;
+#        'stopped': set back, but the report must say that it does not run))
 CASES = {
     'stock_today': ('2026-12-06T10:00:00', '', None, stock(), None, [], True),
     # the start time itself runs into the next century while the test runs
@@ -109,6 +110,14 @@ CASES = {
                             0, ['(exit code 0)', 'Next: set the correct date and time'], True),
     'restart_check_1980': ('1980-01-04T00:10:00', '/r', [], all_pass(**{RESTART: 'FAILED'}),
                            2, ['the clock chip shows 4 Jan 1980 00:10:0'], True),
+    'clock_stops_when_set': ('2026-12-06T10:00:00', '', ['FAULT_STOPS_WHEN_SET'],
+                             all_pass(**{n: 'FAILED' for n in ROLLOVERS}), 2,
+                             ['the clock did not turn within five seconds; it shows '
+                              '31 Dec 1999 23:59:58',
+                              'the clock does not run after it was set',
+                              'Set the date and time by hand'], 'stopped'),
+    'clock_halted': ('2026-12-06T10:00:00', '', ['FAULT_HALTED'], {CHIP: 'FAILED'}, 1,
+                     ['the clock is halted: register B = 82h'], False),
     'no_chip': ('2026-12-06T10:00:00', '', ['FAULT_NO_CHIP'], {CHIP: 'FAILED'}, 1,
                 ["time base is not running: register A = FFh", '(exit code 1)'], False),
     # The shipped 2000.exe itself, started by a minimal DOS from a boot floppy ('dos' as
@@ -320,8 +329,9 @@ def check_case(args, name, work):
                         f' ({drift:+.1f} s)')
     back = [label for label in results if label.startswith('Clock set back to ')]
     if restored:
-        if len(back) != 1 or results[back[0]][0] != 'done':
-            problems.append('no "Clock set back to ... done" line')
+        want = 'FAILED' if restored == 'stopped' else 'done'
+        if len(back) != 1 or results[back[0]][0] != want:
+            problems.append(f'no "Clock set back to ... {want}" line')
         else:
             claimed = parse_date(back[0][len('Clock set back to '):])
             lag = (rtc - claimed).total_seconds()
