@@ -5,7 +5,8 @@
 #   scripts/screenshots.sh [build/win] [docs/screenshots]
 #
 # The program runs in a Wine virtual desktop of 1024 by 768 pixels at 96 DPI, in a prefix of its
-# own that draws real windows (no null graphics driver). xdotool presses the buttons like a user.
+# own that draws real windows (no null graphics driver). xdotool presses the buttons like a user;
+# the scan walks the prefix's drive C: and the report shows what it found there.
 set -eu
 top=$(cd "$(dirname "$0")/.." && pwd)
 build=$(cd "${1:-$top/build/win}" && pwd)
@@ -43,8 +44,14 @@ if [ ! -f "$WINEPREFIX/.ostrevan-shots" ]; then
   touch "$WINEPREFIX/.ostrevan-shots"
 fi
 
-# The program in a virtual desktop: Wine draws the window frames itself, as Windows does.
-(cd "$build" && wine explorer /desktop=Ostrevan,1024x768 Ostrevan.exe >/dev/null 2>&1) &
+# The program is installed in C:\Ostrevan of the prefix and started there, so that its drive
+# lists begin at C: and the scan walks the prefix's own drive C:.
+inst="$WINEPREFIX/drive_c/Ostrevan"
+rm -rf "$inst"
+mkdir -p "$inst"
+cp -f "$exe" "$inst/"
+for f in "$build"/2000.exe "$top"/data/*.y2k "$top"/data/Help*.rtf; do [ -f "$f" ] && cp -f "$f" "$inst/"; done
+(cd "$inst" && wine explorer /desktop=Ostrevan,1024x768 'C:\Ostrevan\Ostrevan.exe' >/dev/null 2>&1) &
 desk=""
 for i in $(seq 100); do
   desk=$(xdotool search --name '^Ostrevan - Wine desktop$' 2>/dev/null | head -1) || true
@@ -54,26 +61,36 @@ done
 [ -n "$desk" ] || { echo "screenshots: the Wine desktop did not come up" >&2; exit 1; }
 sleep "${OSTREVAN_SHOTS_SETTLE:-4}"
 
-# The main window opens at the top-left corner: its client area starts below the caption.
-# Points are pixels of the desktop; a click on the page activates the main window, and Enter
-# then presses Next, its default button.
+# Points are pixels of the desktop. The main window opens at its top-left corner; a click on
+# its page activates it, and Enter then presses Next, its default button.
 main_click() { xdotool mousemove --sync "$1" "$2" click 1; sleep 0.3; }
 next() { main_click 540 120; xdotool key Return; sleep "${1:-1}"; }
-shot() {  # name [width height]: the main window, or the whole desktop with "desktop"
-  if [ "$1" = desktop ]; then
-    import -display "$screen" -window root "$out/$1.png"
-  else
-    import -display "$screen" -window root -crop "${OSTREVAN_SHOTS_MAIN:-566x400+0+0}" +repage "$out/$1.png"
-  fi
+grab() { import -display "$screen" -window root "$1"; }
+# The main window alone: the desktop's colour around it is cut away.
+shot() {
+  local full="$out/.full.png"
+  grab "$full"
+  local bg
+  bg=$(convert "$full" -format '%[pixel:p{1023,767}]' info:)
+  convert "$full" -crop 700x500+0+0 +repage -bordercolor "$bg" -border 1 -fuzz 2% -trim +repage "$out/$1.png"
+  rm -f "$full"
   echo "screenshots: $out/$1.png"
 }
+# The Next button's pixels: they change when the button is disabled and come back after a scan.
+next_button() { import -display "$screen" -window root -crop 70x30+285+322 +repage "$1"; }
 
-shot desktop
+grab "$out/desktop.png"; echo "screenshots: $out/desktop.png"
 shot 1-welcome
 next; shot 2-mode
 next; shot 3-drive
-next 0.6; shot 4-scanning
-# The scan of drive C: of the prefix ends on the report page.
-sleep "${OSTREVAN_SHOTS_SCAN:-25}"
+next_button "$out/.next-enabled.png"
+next 1.5; shot 4-scanning
+for i in $(seq "${OSTREVAN_SHOTS_SCAN:-300}"); do
+  next_button "$out/.next-now.png"
+  cmp -s <(convert "$out/.next-enabled.png" rgb:-) <(convert "$out/.next-now.png" rgb:-) && break
+  sleep 1
+done
+rm -f "$out/.next-enabled.png" "$out/.next-now.png"
+sleep 1
 shot 5-report
 next; shot 6-bios

@@ -56,8 +56,11 @@ public:
     void DriveReport_Change();
     void btnCopyTo_Click();
 
-private:
+    // The window's controls (frm_y2k_main_controls.h), for tests that look at the native ones.
     struct Controls;
+    const Controls& Design() const { return *c_; }
+
+private:
     void BuildWelcome();
     void BuildMode();
     void BuildDrive();

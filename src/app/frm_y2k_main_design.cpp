@@ -67,7 +67,8 @@ void FrmY2KMain::BuildWelcome() {
     c_->lblTitle->SetFont(Impact(27.75));
     c_->lblTitle->SetAlignment(ui::Alignment::Right);
     c_->lblTitle->SetForeColor(kNavy);
-    c_->lbl2000 = &Caption(f, "lbl2000", Rect{3480, 1200, 1815, 735}, "van");
+    // The two parts overlap by 135 twips; the blank keeps the letters apart.
+    c_->lbl2000 = &Caption(f, "lbl2000", Rect{3480, 1200, 1815, 735}, " van");
     c_->lbl2000->SetFont(Impact(27.75));
     c_->lbl2000->SetForeColor(kTitleRed);
     c_->lblTM = &Caption(f, "lblTM", Rect{5280, 1320, 495, 255}, "TM");

@@ -2,6 +2,7 @@
 
 #include "app/frm_y2k_main.h"
 #include "platform/program_files.h"
+#include "scan/ModIconz.h"
 #include "scan/ModVersion.h"
 
 namespace ostrevan {
@@ -11,6 +12,7 @@ AppServices ProgramServices() {
     s.programDir = platform::ProgramDirectory();
     s.osIdentity = platform::QueryOsIdentity;
     s.versions = std::make_shared<ModVersion>();
+    s.firstIcon = ModIconz::FirstIcon;
     return s;
 }
 

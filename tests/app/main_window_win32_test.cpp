@@ -1,0 +1,211 @@
+// The main window on the Windows toolkit (under Wine with no display in CI): what the native
+// windows and controls hold while the wizard is walked with real button presses.
+#include <gtest/gtest.h>
+
+#include "app/frm_y2k_main.h"
+#include "app/frm_y2k_main_controls.h"
+#include "platform/ui/win32/win32_toolkit.h"
+#include "scan/scan_fixture.h"
+#include "support/test_support.h"
+
+// After the program's headers: windows.h defines macros (Yield) that clash with their names.
+#include <windows.h>
+#include <richedit.h>
+
+namespace ostrevan::apptest {
+namespace {
+
+using ui::win32::NativeHandle;
+using ui::win32::Win32Toolkit;
+
+HWND H(const ui::Control& c) { return static_cast<HWND>(NativeHandle(c)); }
+HWND H(const ui::Window& w) { return static_cast<HWND>(NativeHandle(w)); }
+
+std::string TextOf(HWND h) {
+    char buf[512] = {};
+    GetWindowTextA(h, buf, sizeof buf);
+    return buf;
+}
+
+// The whole text of a native control, with its line ends as line feeds.
+std::string FullText(HWND h) {
+    std::string t(static_cast<size_t>(GetWindowTextLengthA(h)) + 1, '\0');
+    t.resize(static_cast<size_t>(GetWindowTextA(h, t.data(), static_cast<int>(t.size()))));
+    std::string out;
+    for (size_t i = 0; i < t.size(); ++i) {
+        if (t[i] == '\r') {
+            out += '\n';
+            if (i + 1 < t.size() && t[i + 1] == '\n') ++i;
+        } else {
+            out += t[i];
+        }
+    }
+    return out;
+}
+
+RECT RectInParent(HWND h) {
+    RECT r;
+    GetWindowRect(h, &r);
+    MapWindowPoints(HWND_DESKTOP, GetParent(h), reinterpret_cast<POINT*>(&r), 2);
+    return r;
+}
+
+class MainWindowWin32 : public ::testing::Test {
+protected:
+    void SetUp() override {
+        testing::WriteFileBytes(dir / "Vendors.y2k", scantest::Vendors());
+        testing::WriteFileBytes(dir / "APPS.y2k", scantest::Apps());
+        testing::WriteFileBytes(dir / "2000.exe", "MZ utility");
+        for (const char* f : FrmHelp::kTopicFiles)
+            testing::WriteFileBytes(dir / f, std::string("{\\rtf1\\ansi ") + f + "}");
+        std::filesystem::create_directory(drive());
+        testing::WriteFileBytes(drive() / "WRITER.EXE", scantest::Program("Writer", "Acme", "4.0"));
+        testing::WriteFileBytes(drive() / "PRO.EXE", scantest::Program("Writer Pro", "Acme", "2.0"));
+
+        AppServices s;
+        s.programDir = dir.path();
+        s.drives.Map('c', drive());
+        s.osIdentity = [] { return scantest::Win2000(); };
+        s.versions = std::make_shared<scantest::FieldFileSource>();
+        tk.onMessage = [this](const std::string& text, const std::string& title) {
+            messages.push_back(title + ": " + text);
+        };
+        main = std::make_unique<FrmY2KMain>(tk, std::move(s));
+        main->Form_Load();
+        main->Show();
+    }
+
+    std::filesystem::path drive() const { return dir / "drive"; }
+    const FrmY2KMain::Controls& c() const { return main->Design(); }
+    int Px(int twips) const { return MulDiv(twips, tk.Dpi(), 1440); }
+    static void Press(ui::Button* b) { SendMessageA(H(*b), BM_CLICK, 0, 0); }
+
+    // The pages whose native windows are visible, by name.
+    std::string VisiblePages() const {
+        const std::pair<const char*, ui::Frame*> pages[] = {
+            {"FraWelcome", c().FraWelcome}, {"FraCreateOrView", c().FraCreateOrView},
+            {"FraDrive", c().FraDrive},     {"FraAnimation", c().FraAnimation},
+            {"FraReport", c().FraReport},   {"FraBios", c().FraBios}};
+        std::string shown;
+        for (const auto& [name, frame] : pages)
+            if (IsWindowVisible(H(*frame))) shown += shown.empty() ? name : std::string("+") + name;
+        return shown;
+    }
+
+    testing::TempDir dir;
+    Win32Toolkit tk;
+    std::vector<std::string> messages;
+    std::unique_ptr<FrmY2KMain> main;
+};
+
+TEST_F(MainWindowWin32, StartsOnTheWelcomePageWithTheDesignedLayout) {
+    EXPECT_EQ(TextOf(H(main->Window())), "Ostrevan");
+    EXPECT_EQ(VisiblePages(), "FraWelcome");
+    EXPECT_EQ(TextOf(H(*c().FraWelcome)), "Welcome");
+    EXPECT_EQ(TextOf(H(*c().BtnNext)), "Next");
+    EXPECT_FALSE(IsWindowEnabled(H(*c().btnBack)));
+    EXPECT_TRUE(IsWindowEnabled(H(*c().BtnNext)));
+
+    RECT client;
+    GetClientRect(H(main->Window()), &client);
+    EXPECT_EQ(client.right, Px(8250));
+    EXPECT_EQ(client.bottom, Px(5040));
+    const struct {
+        ui::Button* button;
+        int left, top;
+    } row[] = {{c().btnHelp, 0, 4440}, {c().btnBack, 2977, 4440}, {c().BtnNext, 4178, 4440},
+               {c().btnExit, 7080, 4440}};
+    for (const auto& b : row) {
+        const RECT r = RectInParent(H(*b.button));
+        EXPECT_EQ(r.left, Px(b.left)) << TextOf(H(*b.button));
+        EXPECT_EQ(r.top, Px(b.top)) << TextOf(H(*b.button));
+    }
+    const RECT page = RectInParent(H(*c().FraReport));
+    EXPECT_EQ(page.right - page.left, Px(8175));
+    EXPECT_EQ(page.bottom - page.top, Px(4335));
+
+    // The help window in the bottom-right corner of the screen, with the introduction.
+    HWND help = H(main->Help()->Form());
+    ASSERT_TRUE(help);
+    EXPECT_TRUE(IsWindowVisible(help));
+    RECT hr;
+    GetWindowRect(help, &hr);
+    EXPECT_NEAR(hr.right, GetSystemMetrics(SM_CXSCREEN), 1);
+    EXPECT_NEAR(hr.bottom, GetSystemMetrics(SM_CYSCREEN), 1);
+    EXPECT_NE(main->Help()->rtxtHelp.Text().find("HelpINTR"), std::string::npos);
+}
+
+TEST_F(MainWindowWin32, WalksThroughAScanToTheColouredReportAndFinishes) {
+    Press(c().BtnNext);
+    EXPECT_EQ(VisiblePages(), "FraCreateOrView");
+    EXPECT_TRUE(IsWindowEnabled(H(*c().btnBack)));
+    EXPECT_EQ(SendMessageA(H(*c().OptReport), BM_GETCHECK, 0, 0), BST_CHECKED);
+    Press(c().BtnNext);
+    EXPECT_EQ(VisiblePages(), "FraDrive");
+    c().DriveReport->SetDrive("c:");
+    EXPECT_EQ(c().DriveReport->Drive().substr(0, 2), "c:");
+    EXPECT_NE(c().lblSize->Caption(), "");
+
+    Press(c().BtnNext);  // the scan
+    EXPECT_EQ(VisiblePages(), "FraReport");
+    EXPECT_EQ(TextOf(H(*c().FraReport)), "Ostrevan Summary Report");
+    for (ui::Button* b : {c().btnHelp, c().btnBack, c().BtnNext, c().btnExit})
+        EXPECT_TRUE(IsWindowEnabled(H(*b))) << TextOf(H(*b));
+
+    // The RichEdit holds the report: "Writer" (not ready) first in red, Courier throughout.
+    HWND rich = H(*c().rtxtSummary);
+    ASSERT_TRUE(rich);
+    const std::string text = FullText(rich);
+    EXPECT_EQ(text.rfind("Writer\n\tVersion(s): 4.0\n\tManufacturer: Acme\n", 0), 0u) << text;
+    EXPECT_NE(text.find("Writer Pro"), std::string::npos);
+    CHARRANGE first{0, 1};
+    SendMessageA(rich, EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&first));
+    CHARFORMAT2W cf{};
+    cf.cbSize = sizeof cf;
+    SendMessageW(rich, EM_GETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&cf));
+    EXPECT_EQ(cf.crTextColor, RGB(255, 0, 0));
+    EXPECT_EQ(std::wstring(cf.szFaceName), L"Courier");
+    const int pro = static_cast<int>(c().rtxtSummary->Text().find("Writer Pro"));
+    CHARRANGE later{pro, pro + 1};
+    SendMessageA(rich, EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&later));
+    SendMessageW(rich, EM_GETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&cf));
+    EXPECT_EQ(cf.crTextColor, RGB(0, 192, 0));
+
+    Press(c().BtnNext);
+    EXPECT_EQ(VisiblePages(), "FraBios");
+    EXPECT_EQ(TextOf(H(*c().BtnNext)), "Finish");
+    EXPECT_EQ(TextOf(H(*c().btnCopyTo)), "Copy YMARK2000 to this Drive...");
+    c().dirCopyTo->SetDrive("c:");
+    Press(c().btnCopyTo);
+    EXPECT_EQ(messages, (std::vector<std::string>{"Ostrevan: YMARK 2000 Copy Completed!"}));
+    EXPECT_EQ(testing::ReadFileBytes(drive() / "2000.exe"), "MZ utility");
+
+    HWND window = H(main->Window());
+    HWND help = H(main->Help()->Form());
+    Press(c().BtnNext);
+    EXPECT_FALSE(IsWindow(window));
+    EXPECT_FALSE(IsWindow(help));
+}
+
+TEST_F(MainWindowWin32, ResizingTheFrameMovesThePagesAndButtons) {
+    HWND w = H(main->Window());
+    RECT outer;
+    GetWindowRect(w, &outer);
+    MoveWindow(w, 0, 0, outer.right - outer.left + 101, outer.bottom - outer.top + 60, TRUE);
+    const int cw = main->Window().ClientWidth();
+    const int ch = main->Window().ClientHeight();
+    EXPECT_EQ(cw, 8250 + 101 * 1440 / tk.Dpi());
+    EXPECT_EQ(RectInParent(H(*c().btnExit)).left, Px(cw - 1170));
+    EXPECT_EQ(RectInParent(H(*c().BtnNext)).top, Px(ch - 600));
+    const RECT report = RectInParent(H(*c().rtxtSummary));
+    EXPECT_EQ(report.right - report.left, Px(cw - 75 - 240));
+
+    // The frame cannot be dragged below the minimum size.
+    MoveWindow(w, 0, 0, 5, 5, TRUE);
+    GetWindowRect(w, &outer);
+    EXPECT_GE(outer.right - outer.left, Px(FrmY2KMain::kMinWidth));
+    EXPECT_GE(outer.bottom - outer.top, Px(FrmY2KMain::kMinHeight));
+}
+
+}  // namespace
+}  // namespace ostrevan::apptest
