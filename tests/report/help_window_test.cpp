@@ -159,20 +159,5 @@ TEST(HelpWindow, WithoutPrinterOneMessage) {
     EXPECT_TRUE(f.tk.PrinterState().Documents().empty());
 }
 
-TEST(HelpWindow, ShippedTopicsLoad) {
-    const std::filesystem::path data = std::filesystem::path(OSTREVAN_SOURCE_DIR) / "data";
-    HeadlessToolkit tk;
-    FrmHelp help(tk, data);
-    for (ui::OptionButton* o : {&help.optGeneral, &help.optStep1, &help.optStep2,
-                                &help.optAnimation, &help.optReport, &help.optBIOS,
-                                &help.OptVend}) {
-        help.rtxtHelp.SetText("");
-        o->Click();
-        EXPECT_GT(help.rtxtHelp.TextLength(), 200) << o->Caption();
-        EXPECT_NE(help.rtxtHelp.Text().find_first_of("abcdefghijklmnopqrstuvwxyz"),
-                  std::string::npos);
-    }
-}
-
 }  // namespace
 }  // namespace ostrevan::testing

@@ -160,13 +160,5 @@ TEST(RequestLetter, FromTheDetailWindowForTheProductShown) {
     EXPECT_EQ(p.tk.messages[0].text, "No Need to Print a Letter for Compliant Products");
 }
 
-TEST(RequestLetter, TodayIsAShortDate) {
-    const std::string d = platform::ShortDateToday();
-    EXPECT_GE(d.size(), 6u);
-    EXPECT_LE(d.size(), 12u);
-    EXPECT_NE(d.find_first_of("0123456789"), std::string::npos);
-    EXPECT_NE(d.find("20"), std::string::npos) << "a four-digit year: " << d;
-}
-
 }  // namespace
 }  // namespace ostrevan::testing

@@ -179,21 +179,6 @@ TEST(PrintReport, WholeTextFormattedOnTheDefaultPrinter) {
     EXPECT_EQ(p.rtxt->SelLength(), 0);
 }
 
-TEST(PrintReport, LongReportContinuesOnNewPages) {
-    ReportPage p;
-    for (int i = 0; i < 120; ++i)
-        p.Add({"Program " + std::to_string(i), "V", "1", "1", static_cast<int16_t>(i % 7)});
-    p.Fill();
-    PrintRichText(p.tk, *p.rtxt);
-    const auto& docs = p.tk.PrinterState().Documents();
-    ASSERT_EQ(docs.size(), 1u);
-    EXPECT_GT(docs[0].pages.size(), 3u);
-    std::string all;
-    for (const auto& page : docs[0].pages) all += page.Text() + "\n";
-    for (int i = 0; i < 120; ++i)
-        EXPECT_NE(all.find("Program " + std::to_string(i) + "\n"), std::string::npos) << i;
-}
-
 TEST(PrintReport, WithoutPrinterTwoMessagesThenItEnds) {
     ReportPage p;
     Filled(p);

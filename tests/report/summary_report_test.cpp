@@ -154,14 +154,5 @@ TEST(SummaryReport, RebuildingGivesTheSameTextAndColours) {
     EXPECT_EQ(p.rtxt->Content().runs, runs);
 }
 
-TEST(SummaryReport, EveryEntryIsFiveLinesSoLinesCountEntries) {
-    ReportPage p;
-    for (int i = 0; i < 40; ++i)
-        p.Add({"P" + std::to_string(i), "V", "1", "1", static_cast<int16_t>(i % 7)});
-    p.Fill();
-    EXPECT_EQ(p.rtxt->LineFromChar(p.rtxt->TextLength()), 5 * 40);
-    EXPECT_EQ(ListedCount(p.st.cFiles), 40);
-}
-
 }  // namespace
 }  // namespace ostrevan::testing

@@ -1,0 +1,44 @@
+// The report for large scans: FillReport into the headless rich-text view, and the detail
+// window's caret-to-record mapping, up to the list's limit of 32,767 records.
+#include <benchmark/benchmark.h>
+
+#include "platform/ui/headless/headless_toolkit.h"
+#include "report/detail_window.h"
+#include "report/summary_report.h"
+
+namespace {
+
+using namespace ostrevan;
+
+void Fill(RunState& st, int n) {
+    FillCompMessages(st);
+    for (int i = 0; i < n; ++i)
+        st.cFiles.Add("", "Maker " + std::to_string(i % 50), "", "Program " + std::to_string(i),
+                      "1.0", i % 3 ? "1.0" : "2.0", static_cast<int16_t>(i % 8 - 1), "C:\\P", "", "");
+}
+
+void BM_FillReport(benchmark::State& state) {
+    RunState st;
+    Fill(st, static_cast<int>(state.range(0)));
+    ui::headless::HeadlessToolkit tk;
+    ui::RichText& r = tk.NewWindow({"w", "w"}).AddRichText({"r", {}, ""});
+    for (auto _ : state) {
+        FillReport(st, tk, r);
+        benchmark::DoNotOptimize(r.TextLength());
+    }
+    state.SetItemsProcessed(state.iterations() * state.range(0));
+}
+BENCHMARK(BM_FillReport)->Arg(1000)->Arg(10000)->Arg(32767)->Unit(benchmark::kMillisecond);
+
+void BM_RecordAtCaret(benchmark::State& state) {
+    RunState st;
+    Fill(st, static_cast<int>(state.range(0)));
+    ui::headless::HeadlessToolkit tk;
+    ui::RichText& r = tk.NewWindow({"w", "w"}).AddRichText({"r", {}, ""});
+    FillReport(st, tk, r);
+    r.SetSelection(r.TextLength() / 2, 0);
+    for (auto _ : state) benchmark::DoNotOptimize(RecordAtCaret(st, r));
+}
+BENCHMARK(BM_RecordAtCaret)->Arg(1000)->Arg(6000)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
