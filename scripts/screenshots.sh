@@ -44,6 +44,16 @@ if [ ! -f "$WINEPREFIX/.ostrevan-shots" ]; then
   touch "$WINEPREFIX/.ostrevan-shots"
 fi
 
+# More programs on C: (hard links, no extra space), so that the scanning page stays up long
+# enough to be seen.
+progs="$WINEPREFIX/drive_c/Programs"
+if [ ! -d "$progs" ]; then
+  for n in $(seq 24); do
+    mkdir -p "$progs/Set$n"
+    cp -l "$WINEPREFIX"/drive_c/windows/system32/*.exe "$progs/Set$n/" 2>/dev/null || true
+  done
+fi
+
 # The program is installed in C:\Ostrevan of the prefix and started there, so that its drive
 # lists begin at C: and the scan walks the prefix's own drive C:.
 inst="$WINEPREFIX/drive_c/Ostrevan"
@@ -71,8 +81,8 @@ shot() {
   local full="$out/.full.png"
   grab "$full"
   local bg
-  bg=$(convert "$full" -format '%[pixel:p{1023,767}]' info:)
-  convert "$full" -crop 700x500+0+0 +repage -bordercolor "$bg" -border 1 -fuzz 2% -trim +repage "$out/$1.png"
+  bg=$(convert "$full" -format '%[pixel:p{1000,10}]' info:)
+  convert "$full" -crop 564x430+0+0 +repage -bordercolor "$bg" -border 1 -fuzz 2% -trim +repage "$out/$1.png"
   rm -f "$full"
   echo "screenshots: $out/$1.png"
 }
@@ -84,7 +94,7 @@ shot 1-welcome
 next; shot 2-mode
 next; shot 3-drive
 next_button "$out/.next-enabled.png"
-next 1.5; shot 4-scanning
+next "${OSTREVAN_SHOTS_SCANNING:-1}"; shot 4-scanning
 for i in $(seq "${OSTREVAN_SHOTS_SCAN:-300}"); do
   next_button "$out/.next-now.png"
   cmp -s <(convert "$out/.next-enabled.png" rgb:-) <(convert "$out/.next-now.png" rgb:-) && break

@@ -5,9 +5,13 @@
 namespace ostrevan::platform {
 namespace {
 
+// The root of the volume that holds `root`: the drive itself, or, for a drive letter mapped
+// to a directory, the volume of that directory (the volume functions want a root).
 std::wstring RootText(const HostPath& root) {
     std::wstring s = root.wstring();
     if (!s.empty() && s.back() != L'\\') s += L'\\';
+    wchar_t volume[MAX_PATH + 1] = {0};
+    if (GetVolumePathNameW(s.c_str(), volume, MAX_PATH)) return volume;
     return s;
 }
 

@@ -1,7 +1,6 @@
 // Scans over drives of real program files, read by the version reader.
 #include <gtest/gtest.h>
 
-#include "platform/codepage.h"
 #include "scan/ModVersion.h"
 #include "scan_fixture.h"
 #include "support/version_program.h"
@@ -47,22 +46,6 @@ TEST(RealPrograms, ResultFilesByteForByte) {
                   Line({"NOCO.EXE", "None", "1.0", "1.0", "None", "no company", "C:\\DE", "1"}) +
                   Line({"TRUNC.EXE", "None", "None", "None", "None", "None", "C:\\DE\\SUB", "1"}));
     EXPECT_EQ(f.Counters(), (std::array<int32_t, 5>{1, 0, 2, 1, 0}));
-}
-
-TEST(RealPrograms, NamesOutsideTheCodePageAreExaminedAndStoredConverted) {
-    ScanFixture f;
-    const std::string host_name = "\xCE\xA9mega-\xC4\x81.exe";  // Greek capital omega, a with macron
-    std::ofstream(f.drive() / host_name, std::ios::binary) << Exe({{"CompanyName", "Acme Inc."}, {"ProductName", "Gadget"}, {"ProductVersion", "1.0"}});
-    ModVersion reader;
-    HeadlessScanPage page;
-    std::vector<std::string> files_shown;
-    DriveScan scan(f.st, page, reader, [&] { files_shown.push_back(page.view().file); });
-    ASSERT_TRUE(RunScanSequence(f.st, scan, page, "C:", f.drive(), Win2000(), f.data()).ok());
-    // Yields while counting and listing, then one after the program.
-    ASSERT_FALSE(files_shown.empty());
-    EXPECT_EQ(files_shown.back(), "C:\\" + codepage::Utf8ToWindows1252(host_name));
-    EXPECT_EQ(files_shown.back(), "C:\\Omega-a.exe");  // the best fit of both letters
-    EXPECT_EQ(f.st.lngCompUnknown, 1);  // Acme has no record for Gadget
 }
 
 }  // namespace
