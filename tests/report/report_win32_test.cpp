@@ -7,7 +7,9 @@
 #include <gtest/gtest.h>
 
 #include "platform/ui/win32/win32_toolkit.h"
+#include "report/advanced_window.h"
 #include "report/detail_window.h"
+#include "report/help_window.h"
 #include "report/report_format.h"
 #include "report/save_print.h"
 #include "report/summary_report.h"
@@ -168,6 +170,39 @@ TEST(ReportOnRichEdit, SaveFailuresNameTheirReason) {
     }
     CloseHandle(held);
     EXPECT_EQ(ReadFileBytes(busy), "") << "the file in use was left alone";
+}
+
+TEST(ReportOnRichEdit, AdvancedListingInItsOwnModalWindow) {
+    Win32Report r;
+    r.st.cJunkFiles.Add("", "None", "", "SETUP.EXE", "None", "None", -1, "C:\\TEMP", "", "");
+    r.st.cJunkFiles.Add("", "None", "", "B.EXE", "None", "None", -1, "C:\\B", "", "");
+    std::string listed;
+    std::string face;
+    r.tk.onModal = [&](ui::Window& w) {
+        EXPECT_EQ(w.Caption(), "Advanced");
+        w.Hide();
+    };
+    FrmAdvanced f(r.tk);
+    f.FillListing(r.st.cJunkFiles);
+    listed = f.rtxtAdvanced.Text();
+    face = FormatAt(f.rtxtAdvanced, 0).face;
+    f.Show();
+    EXPECT_EQ(listed,
+              "File:SETUP.EXE\nDirectory Found In:C:\\TEMP\n\nFile:B.EXE\nDirectory Found In:C:\\B\n\n");
+    EXPECT_EQ(face, "Courier");
+}
+
+TEST(ReportOnRichEdit, ShippedHelpTopicsLoadIntoTheControl) {
+    Win32Toolkit tk;
+    FrmHelp help(tk, std::filesystem::path(OSTREVAN_SOURCE_DIR) / "data");
+    for (ui::OptionButton* o : {&help.optGeneral, &help.optReport, &help.OptVend}) {
+        help.rtxtHelp.SetText("");
+        o->SetValue(true);
+        help.LoadHelp();
+        const std::string t = help.rtxtHelp.Text();
+        EXPECT_GT(t.size(), 200u) << o->Caption();
+        EXPECT_EQ(t.find("\\rtf"), std::string::npos) << "read as rich text, not shown raw";
+    }
 }
 
 }  // namespace

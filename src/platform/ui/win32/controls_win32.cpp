@@ -69,7 +69,9 @@ void W32Label::Paint(HDC dc) {
 // ---- Buttons ----
 
 W32Button::W32Button(const ControlArgs& a, W32Container& p) : W32Control(a, p), caption_(a.caption) {
-    CreateNative("BUTTON", BS_PUSHBUTTON | WS_TABSTOP, 0, caption_);
+    // A caption too wide for the button wraps onto a second line, as the designs expect
+    // ("Print Manufacturer Form Letter" on a two-line-high button).
+    CreateNative("BUTTON", BS_PUSHBUTTON | BS_MULTILINE | WS_TABSTOP, 0, caption_);
 }
 
 void W32Button::SetCaption(const std::string& t) {
@@ -80,7 +82,8 @@ void W32Button::SetCaption(const std::string& t) {
 void W32Button::SetRole(ButtonRole r) {
     role_ = r;
     if (hwnd_) {
-        SendMessageA(hwnd_, BM_SETSTYLE, r == ButtonRole::Default ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON, TRUE);
+        const WPARAM kind = r == ButtonRole::Default ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON;
+        SendMessageA(hwnd_, BM_SETSTYLE, kind | BS_MULTILINE, TRUE);
     }
 }
 
