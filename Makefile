@@ -5,7 +5,7 @@ NATIVE  := build/native
 CROSS   := build/win
 CMAKE   := cmake
 
-.PHONY: all deps native cross test test-native test-cross run bench fuzz dist clean bios bios-demo bios-demo-sound
+.PHONY: all deps native cross test test-native test-cross run screenshots bench fuzz dist clean bios bios-demo bios-demo-sound
 
 all: native
 
@@ -30,6 +30,10 @@ test: test-native test-cross
 
 run: cross
 	scripts/run-ostrevan.sh $(CROSS)
+
+# docs/screenshots/: every page of the wizard, taken under Wine on a virtual screen.
+screenshots: cross
+	scripts/screenshots.sh $(CROSS) docs/screenshots
 
 bench: deps
 	$(CMAKE) -S . -B build/bench -DCMAKE_BUILD_TYPE=Release -DOSTREVAN_BENCHMARKS=ON -DOSTREVAN_TESTS=OFF >/dev/null

@@ -100,7 +100,13 @@ void FrmY2KMain::Form_Load() {
     tk_.SetMousePointer(ui::MousePointer::Default);
 }
 
-void FrmY2KMain::Show() { w_.Show(); }
+void FrmY2KMain::Show() {
+    const bool first = st_.JustLoaded;
+    w_.Show();
+    // The first activation raised the help window, but a toolkit may finish showing the main
+    // window in front of it; the help window is to stay in front after start-up.
+    if (first && !st_.JustLoaded && FHelp_) FHelp_->Show();
+}
 
 void FrmY2KMain::Form_Activate() {
     if (!st_.JustLoaded) return;

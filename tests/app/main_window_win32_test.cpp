@@ -133,6 +133,7 @@ TEST_F(MainWindowWin32, StartsOnTheWelcomePageWithTheDesignedLayout) {
     EXPECT_NEAR(hr.right, GetSystemMetrics(SM_CXSCREEN), 1);
     EXPECT_NEAR(hr.bottom, GetSystemMetrics(SM_CYSCREEN), 1);
     EXPECT_NE(main->Help()->rtxtHelp.Text().find("HelpINTR"), std::string::npos);
+    EXPECT_EQ(GetActiveWindow(), help) << "raised in front when the main window first appears";
 }
 
 TEST_F(MainWindowWin32, WalksThroughAScanToTheColouredReportAndFinishes) {
