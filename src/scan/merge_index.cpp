@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <initializer_list>
+#include <memory>
 #include <string_view>
 
 #include "match/string_matcher.h"
@@ -48,14 +49,16 @@ void FileListIndex::File(clsFile* rec, uint64_t rank) {
     Node n;
     n.rank = rank;
     if (kind_ == Kind::kMain) {
+        const std::string name = NameOf(rec->Name, rec->Vendor);
         if (rec->Name != "ALLPRODUCTS")
-            n.decided_key = Key({NameOf(rec->Name, rec->Vendor), rec->CVERB, rec->CVERE, VendorOf(rec->Vendor)});
+            n.decided_key = Key({name, rec->CVERB, rec->CVERE, VendorOf(rec->Vendor)});
         if (rec->CompliantCode == 0)
-            n.unknown_key = Key({text::Upper(NameOf(rec->Name, rec->Vendor)), text::Upper(NameOf(rec->Vendor, ""))});
+            n.unknown_key = Key({text::Upper(name), text::Upper(NameOf(rec->Vendor, ""))});
     } else {
         n.junk_key = Key({NameOf(rec->Name, ""), rec->VersBegin, NameOf(rec->Vendor, "")});
     }
     nodes_[rec] = std::move(n);
+    ++names_[text::Upper(rec->Name)];
     FileUnder(rec, rank, true);
 }
 
@@ -75,6 +78,7 @@ void FileListIndex::Sync() {
     unknown_.clear();
     junk_.clear();
     unknown_order_.clear();
+    names_.clear();
     uint64_t pos = 0;
     for (clsFile& rec : list_.mvarCOL) {
         ++pos;
@@ -93,18 +97,26 @@ void FileListIndex::Add(const std::string& strComments, const std::string& strVe
                         const std::string& strCVERE) {
     Sync();
     const long n = list_.Count();
-    list_.Add(strComments, strVendor, strDesc, strName, strVBegin, strVEnd, intComp, strDIRECTORY,
-              strCVERB, strCVERE);
-    // colFiles either appends the record or puts it just before the last one, which stays
-    // last. Ranks follow: every record but the last has a rank in list order, the last ranks
-    // after all of them.
-    clsFile* appended = &list_.mvarCOL.At(n + 1);
-    if (!nodes_.count(appended)) {
+    auto rec = std::make_unique<clsFile>();
+    rec->Comments = strComments;
+    rec->Vendor = strVendor;
+    rec->Name = strName;
+    rec->Description = strDesc;
+    rec->VersBegin = strVBegin;
+    rec->VersEnd = strVEnd;
+    rec->CompliantCode = intComp;
+    rec->Directory = strDIRECTORY;
+    rec->CVERB = strCVERB;
+    rec->CVERE = strCVERE;
+    const bool same_name = names_.count(text::Upper(strName)) != 0;
+    clsFile& added = list_.mvarCOL.Insert(static_cast<size_t>(same_name ? n - 1 : n), std::move(rec));
+    // Every record but the last has a rank in list order; the last ranks after all of them.
+    if (!same_name) {
         if (last_) Rerank(last_, next_rank_++);
-        File(appended, kLastRank);
-        last_ = appended;
+        File(&added, kLastRank);
+        last_ = &added;
     } else {
-        File(&list_.mvarCOL.At(n), next_rank_++);
+        File(&added, next_rank_++);
     }
     synced_count_ = static_cast<size_t>(n + 1);
     first_ = &list_.mvarCOL.At(1);
@@ -187,13 +199,34 @@ clsFile* FileListIndex::Search(std::string& company, RoundFn round, const Ranked
     return nullptr;
 }
 
+const FileListIndex::Parts& FileListIndex::ProgramParts(Side side, const std::string& product_name,
+                                                        const std::string& company) {
+    std::string memo_key = Key({std::string(1, static_cast<char>('0' + static_cast<int>(side))), product_name, company});
+    auto it = parts_.find(memo_key);
+    if (it != parts_.end()) return it->second;
+    Parts p;
+    p.company_after = company;
+    switch (side) {
+        case Side::kDecided:
+            p.name = StripName(product_name, p.company_after);
+            p.vendor = StripVendor(p.company_after);
+            break;
+        case Side::kUnknown:
+            p.name = text::Upper(StripName(product_name, p.company_after));
+            p.vendor = text::Upper(StripVendor(p.company_after));
+            break;
+        case Side::kJunk:
+            p.name = NameOf(product_name, "");
+            p.vendor = StripVendor(p.company_after);
+            break;
+    }
+    return parts_.emplace(std::move(memo_key), std::move(p)).first->second;
+}
+
 clsFile* FileListIndex::FindUnknownProduct(const std::string& product_name, std::string& company) {
     auto round = [&](const std::string& c) {
-        Round r{"", c};
-        const std::string name = text::Upper(StripName(product_name, r.company_after));
-        const std::string vendor = text::Upper(StripVendor(r.company_after));
-        r.key = Key({name, vendor});
-        return r;
+        const Parts& p = ProgramParts(Side::kUnknown, product_name, c);
+        return Round{Key({p.name, p.vendor}), p.company_after};
     };
     return Search(company, round, &unknown_order_, unknown_, &Node::unknown_key);
 }
@@ -201,23 +234,17 @@ clsFile* FileListIndex::FindUnknownProduct(const std::string& product_name, std:
 clsFile* FileListIndex::FindDecided(const std::string& product_name, std::string& company,
                                     const std::string& strVB, const std::string& strVE) {
     auto round = [&](const std::string& c) {
-        Round r{"", c};
-        const std::string name = StripName(product_name, r.company_after);
-        const std::string vendor = StripVendor(r.company_after);
-        r.key = Key({name, strVB, strVE, vendor});
-        return r;
+        const Parts& p = ProgramParts(Side::kDecided, product_name, c);
+        return Round{Key({p.name, strVB, strVE, p.vendor}), p.company_after};
     };
     return Search(company, round, nullptr, decided_, &Node::decided_key);
 }
 
 clsFile* FileListIndex::FindJunk(const std::string& product_name, const std::string& product_version,
                                  std::string& company) {
-    const std::string name = NameOf(product_name, "");
     auto round = [&](const std::string& c) {
-        Round r{"", c};
-        const std::string vendor = StripVendor(r.company_after);
-        r.key = Key({name, product_version, vendor});
-        return r;
+        const Parts& p = ProgramParts(Side::kJunk, product_name, c);
+        return Round{Key({p.name, product_version, p.vendor}), p.company_after};
     };
     return Search(company, round, nullptr, junk_, &Node::junk_key);
 }

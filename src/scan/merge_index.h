@@ -37,7 +37,9 @@ public:
     clsFile* FindJunk(const std::string& product_name, const std::string& product_version,
                       std::string& company);
 
-    // Adds a record through colFiles::Add (which decides its place) and files it.
+    // Adds a record as colFiles::Add does (just before the last record when one of the same
+    // name, ignoring case, exists; else at the end), and files it. The index knows the names
+    // already, so the list is not walked.
     void Add(const std::string& strComments, const std::string& strVendor,
              const std::string& strDesc, const std::string& strName,
              const std::string& strVBegin, const std::string& strVEnd, int16_t intComp,
@@ -71,6 +73,15 @@ private:
     clsFile* Search(std::string& company, RoundFn round, const Ranked* eligible_order,
                     std::unordered_map<std::string, Ranked>& by_key, std::string Node::*node_key);
 
+    // The program side of one comparison: the normalised product name, the normalised company,
+    // and the company text the two normalisations leave. The same product and company come back
+    // with every copy of a program, so each is worked out once.
+    struct Parts {
+        std::string name, vendor, company_after;
+    };
+    enum class Side { kDecided, kUnknown, kJunk };
+    const Parts& ProgramParts(Side side, const std::string& product_name, const std::string& company);
+
     void Sync();
     void File(clsFile* rec, uint64_t rank);
     void Rerank(clsFile* rec, uint64_t rank);
@@ -89,6 +100,8 @@ private:
     size_t synced_count_ = 0;
     uint64_t next_rank_ = 0;
     uint64_t linear_searches_ = 0;
+    std::unordered_map<std::string, Parts> parts_;
+    std::unordered_map<std::string, int> names_;  // upper-cased names of the records
 };
 
 }  // namespace ostrevan
