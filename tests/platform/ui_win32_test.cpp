@@ -333,6 +333,34 @@ TEST_F(Win32Ui, ModalWindowsWaitAndEnterEscapePressTheirButtons) {
     EXPECT_TRUE(IsWindowEnabled(H(w))) << "the main window takes input again";
 }
 
+TEST_F(Win32Ui, KeyboardMovesInCreationOrderAndEnterEscapePressTheRoleButtons) {
+    Frame& page = w.AddFrame({"FraCreateOrView", {0, 0, 8175, 4335}});
+    OptionButton& opt = page.AddOption({"OptReport", {720, 1200, 4335, 255}, "Create"});
+    Button& help = w.AddButton({"btnHelp", {0, 4440, 1095, 495}, "Help"});
+    Button& next = w.AddButton({"BtnNext", {4178, 4440, 1095, 495}, "Next"});
+    Button& exitButton = w.AddButton({"btnExit", {7080, 4440, 1095, 495}, "Exit"});
+    next.SetRole(ButtonRole::Default);
+    exitButton.SetRole(ButtonRole::Cancel);
+    int nexts = 0, exits = 0;
+    next.onClick = [&] { ++nexts; };
+    exitButton.onClick = [&] { ++exits; };
+    w.Show();
+    // Tab order: the option inside the page, then the buttons as they were created.
+    EXPECT_EQ(GetNextDlgTabItem(H(w), H(opt), FALSE), H(help));
+    EXPECT_EQ(GetNextDlgTabItem(H(w), H(help), FALSE), H(next));
+    EXPECT_EQ(GetNextDlgTabItem(H(w), H(next), FALSE), H(exitButton));
+
+    // Keys typed while the option has the focus go through the event loop's dialog keys.
+    SetFocus(H(opt));
+    for (WPARAM key : {WPARAM(VK_RETURN), WPARAM(VK_ESCAPE)}) {
+        PostMessageA(H(opt), WM_KEYDOWN, key, 0);
+        PostMessageA(H(opt), WM_KEYUP, key, 0xC0000001);
+        tk.DoEvents();
+    }
+    EXPECT_EQ(nexts, 1) << "Enter presses Next";
+    EXPECT_EQ(exits, 1) << "Escape presses the cancel button";
+}
+
 TEST_F(Win32Ui, InputBoxReturnsTheTypedTextOrNothing) {
     tk.onModal = [&](Window& m) {
         HWND edit = FindWindowExA(H(m), nullptr, "EDIT", nullptr);
