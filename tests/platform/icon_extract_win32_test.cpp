@@ -57,7 +57,7 @@ TEST(IconsOnWindows, FilesWithoutAnIconAgree) {
     TempDir dir;
     WriteFileBytes(dir / "text.exe", "not a program at all");
     WriteFileBytes(dir / "empty.exe", "");
-    for (const std::string& path : {FixturePath("special"), FixturePath("japanese_only"), (dir / "text.exe").string(),
+    for (const std::string& path : {FixturePath("signs"), FixturePath("japanese_only"), (dir / "text.exe").string(),
                                      (dir / "empty.exe").string()}) {
         EXPECT_FALSE(icons::platform::ExtractFirstIcon(path)) << path;
         EXPECT_FALSE(icons::portable::ExtractFirstIcon(path)) << path;

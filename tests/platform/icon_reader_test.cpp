@@ -129,7 +129,7 @@ TEST(IconExtraction, AnIconFileGivesItsOwnImage) {
 TEST(IconExtraction, ProgramsWithoutAnIconGiveNone) {
     TempDir dir;
     WriteFileBytes(dir / "text.exe", "hello");
-    for (const std::string& path : {FixturePath("special"), FixturePath("japanese_only"), (dir / "text.exe").string(),
+    for (const std::string& path : {FixturePath("signs"), FixturePath("japanese_only"), (dir / "text.exe").string(),
                                      (dir / "missing.exe").string()})
         EXPECT_FALSE(portable::ExtractFirstIcon(path)) << path;
 }

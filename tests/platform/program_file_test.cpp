@@ -195,7 +195,7 @@ TEST(ProgramFile, Damaged16BitTablesAreHandled) {
 TEST(ProgramFile, RandomDamageToFixturesIsHarmless) {
     TempDir dir;
     std::mt19937 rng(2000);
-    for (const char* name : {"basic", "special", "icon_only"}) {
+    for (const char* name : {"basic", "signs", "icon_only"}) {
         const std::string original = ReadFileBytes(FixturePath(name));
         for (int round = 0; round < 150; ++round) {
             Bytes b(original.begin(), original.end());

@@ -107,7 +107,7 @@ TEST(VersionApi, MatchesSubBlockNamesWholeWithoutRegardToCase) {
 }
 
 TEST(VersionApi, ConvertsTextWithTheBestFitAndKeepsItsLength) {
-    auto block = LoadBlock(FixturePath("special"));
+    auto block = LoadBlock(FixturePath("signs"));
     struct Case {
         const char* field;
         std::string bytes;

@@ -43,7 +43,7 @@ platform::HostPath Fixture(const std::string& name) { return platform::HostPathF
 TEST(ModIconz, DrawsTheFirstIconAndBlanksTheBoxForAProgramWithout) {
     RecordingBox box;
     ModIconz::DrawFileIcon(Fixture("basic"), box);
-    ModIconz::DrawFileIcon(Fixture("special"), box);  // no icon
+    ModIconz::DrawFileIcon(Fixture("signs"), box);  // no icon
     ModIconz::DrawFileIcon(Fixture("icon_only"), box);
     const std::vector<std::string> expected = {"clear", "draw 0,0 32x32", "clear", "clear", "draw 0,0 32x32"};
     EXPECT_EQ(box.calls, expected);

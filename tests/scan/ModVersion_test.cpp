@@ -78,12 +78,12 @@ TEST(ModVersion, ChoosesTheTableAsTheTranslationListSays) {
         {"japanese_only", "ProductName", "None"},
         {"japanese_only", "CompanyName", "None"},
         // Empty and "None" both read "None"; the trademark signs keep their bytes.
-        {"special", "Comments", "None"},
-        {"special", "CompanyName", "None"},
-        {"special", "ProductName", "Acme\x99 Writer\xAE \xA9 1999"},
-        {"special", "FileDescription", "Caf\xE9 Ao \x99 ?"},
-        {"special", "ProductVersion", "4.0\xB7" "1"},  // one-dot leader: a middle dot
-        {"special", "Missing", "None"},
+        {"signs", "Comments", "None"},
+        {"signs", "CompanyName", "None"},
+        {"signs", "ProductName", "Acme\x99 Writer\xAE \xA9 1999"},
+        {"signs", "FileDescription", "Caf\xE9 Ao \x99 ?"},
+        {"signs", "ProductVersion", "4.0\xB7" "1"},  // one-dot leader: a middle dot
+        {"signs", "Missing", "None"},
         {"icon_only", "ProductName", "None"},
     };
     ModVersion reader;
@@ -152,7 +152,7 @@ TEST(ModVersion, BuiltBlocksCoverTheRemainingCases) {
 TEST(ModVersion, IndexedLookupAgreesWithTheFullWalkOnEveryFixture) {
     ModVersion reader;
     for (const char* fixture : {"basic", "german_english", "last_entry", "neutral_1252", "neutral_0", "no_translation",
-                                "no_translation_german", "japanese_only", "special", "icon_only", "languages"}) {
+                                "no_translation_german", "japanese_only", "signs", "icon_only", "languages"}) {
         reader.LoadVersionBlock(FixturePath(fixture));
         for (const char* field : kFields) {
             std::vector<uint8_t> copy = reader.Block();

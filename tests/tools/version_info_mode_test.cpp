@@ -16,7 +16,7 @@ static std::string Arg(const std::string& path) { return path; }
 TEST(VersionInfoMode, PrintsOneTabSeparatedLinePerFile) {
     TempDir dir;
     WriteFileBytes(dir / "readme.exe", "not a program");
-    const std::vector<std::string> files = {Arg(FixturePath("basic")), Arg(FixturePath("special")),
+    const std::vector<std::string> files = {Arg(FixturePath("basic")), Arg(FixturePath("signs")),
                                             Arg(FixturePath("japanese_only")), Arg((dir / "readme.exe").string())};
     std::ostringstream out;
     EXPECT_EQ(RunVersionInfo(files, out), 0);
