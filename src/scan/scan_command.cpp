@@ -74,7 +74,8 @@ std::optional<platform::OsIdentity> ParseOsSpec(const std::string& spec) {
 }
 
 std::string ScanUsage() {
-    return "usage: ostrevan-scan [--data DIR] [--results DIR] [--map X:=DIR]... [--os SPEC] [--quiet] DRIVE\n"
+    return "usage: ostrevan-scan [--data DIR] [--results DIR] [--map X:=DIR]... [--os SPEC] [--report FILE]\n"
+           "                     [--quiet] DRIVE\n"
            "       ostrevan-scan --version-info FILE...\n"
            "\n"
            "Scans every program file of DRIVE for its Year 2000 readiness, exactly as the wizard\n"
@@ -90,6 +91,8 @@ std::string ScanUsage() {
            "  --os SPEC        the operating system to judge: \"none\" (unknown), or\n"
            "                   FAMILY,MAJOR,MINOR,WINDIR with family 1 (Windows 95/98) or 2 (NT),\n"
            "                   e.g. 1,4,10,C:\\WINDOWS (default: the running system)\n"
+           "  --report FILE    after the scan, also save the summary report as an RTF document\n"
+           "                   (with the class colours, as the report page's Save... does)\n"
            "  --quiet          no progress display\n"
            "  --version-info   prints the version fields of each FILE\n"
            "\n"

@@ -52,7 +52,7 @@ int RunScan(std::vector<std::string> args) {
         return 2;
     }
     if (options->help) {
-        std::cout << ostrevan::ScanUsage() << ostrevan::ReportOptionHelp();
+        std::cout << ostrevan::ScanUsage();
         return 0;
     }
     std::signal(SIGINT, [](int) { ostrevan::RequestScanStop(); });
@@ -79,7 +79,7 @@ int main(int argc, char** argv) {
     const Command command = ParseCommand(ostrevan::platform::CommandLineArguments(argc, argv));
     switch (command.mode) {
         case Mode::kHelp:
-            std::cout << ostrevan::ScanUsage() << ostrevan::ReportOptionHelp() << ostrevan::VersionInfoHelp();
+            std::cout << ostrevan::ScanUsage() << ostrevan::VersionInfoHelp();
             return 0;
         case Mode::kVersionInfo:
             return ostrevan::RunVersionInfo(command.args, std::cout);

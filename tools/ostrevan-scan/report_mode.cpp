@@ -41,9 +41,4 @@ std::string WriteReportFromResults(const platform::HostPath& resultsDir,
     return platform::WriteWholeFile(file, ui::WriteRtf(rtxtSummary.Content()));
 }
 
-std::string ReportOptionHelp() {
-    return "  --report FILE    after the scan, also save the summary report as an RTF document\n"
-           "                   (with the class colours, as the report page's Save... does)\n";
-}
-
 }  // namespace ostrevan

@@ -19,7 +19,4 @@ bool TakeReportOption(std::vector<std::string>& args, std::optional<std::string>
 std::string WriteReportFromResults(const platform::HostPath& resultsDir,
                                    const platform::HostPath& file);
 
-// The option's lines for the usage text.
-std::string ReportOptionHelp();
-
 }  // namespace ostrevan
