@@ -19,6 +19,16 @@ void colFiles::Add(const std::string& strComments, const std::string& strVendor,
             sameName = true;
             break;
         }
+    Place(NewRecord(strComments, strVendor, strDesc, strName, strVBegin, strVEnd, intComp,
+                    strDIRECTORY, strCVERB, strCVERE),
+          sameName);
+}
+
+std::unique_ptr<clsFile> colFiles::NewRecord(const std::string& strComments, const std::string& strVendor,
+                                             const std::string& strDesc, const std::string& strName,
+                                             const std::string& strVBegin, const std::string& strVEnd,
+                                             int16_t intComp, const std::string& strDIRECTORY,
+                                             const std::string& strCVERB, const std::string& strCVERE) {
     auto rec = std::make_unique<clsFile>();
     rec->Comments = strComments;
     rec->Vendor = strVendor;
@@ -30,8 +40,12 @@ void colFiles::Add(const std::string& strComments, const std::string& strVendor,
     rec->Directory = strDIRECTORY;
     rec->CVERB = strCVERB;
     rec->CVERE = strCVERE;
+    return rec;
+}
+
+clsFile& colFiles::Place(std::unique_ptr<clsFile> rec, bool sameName) {
     const size_t n = static_cast<size_t>(Count());
-    mvarCOL.Insert(sameName ? n - 1 : n, std::move(rec));
+    return mvarCOL.Insert(sameName ? n - 1 : n, std::move(rec));
 }
 
 clsFile& colFiles::Item(int16_t intOrderNum) const {

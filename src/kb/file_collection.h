@@ -1,4 +1,5 @@
 #pragma once
+#include <memory>
 // colFiles: an ordered list of found programs, stored in Files.y2k (programs with version data)
 // or JFiles.y2k (undocumented program files).
 #include <cstdint>
@@ -27,6 +28,14 @@ public:
              const std::string& strVBegin, const std::string& strVEnd, int16_t intComp,
              const std::string& strDIRECTORY, const std::string& strCVERB,
              const std::string& strCVERE);
+    // A new record with the fields given as Add takes them, not yet in any list.
+    static std::unique_ptr<clsFile> NewRecord(const std::string& strComments, const std::string& strVendor,
+                                              const std::string& strDesc, const std::string& strName,
+                                              const std::string& strVBegin, const std::string& strVEnd,
+                                              int16_t intComp, const std::string& strDIRECTORY,
+                                              const std::string& strCVERB, const std::string& strCVERE);
+    // Places a record as Add does, given whether its name is already in the list.
+    clsFile& Place(std::unique_ptr<clsFile> rec, bool sameName);
     int16_t Count() const { return mvarCOL.Count(); }
     // The record at position intOrderNum, or the first record for a position outside 1..Count.
     // VbError 9 on an empty list.

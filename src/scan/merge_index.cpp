@@ -96,20 +96,10 @@ void FileListIndex::Add(const std::string& strComments, const std::string& strVe
                         const std::string& strDIRECTORY, const std::string& strCVERB,
                         const std::string& strCVERE) {
     Sync();
-    const long n = list_.Count();
-    auto rec = std::make_unique<clsFile>();
-    rec->Comments = strComments;
-    rec->Vendor = strVendor;
-    rec->Name = strName;
-    rec->Description = strDesc;
-    rec->VersBegin = strVBegin;
-    rec->VersEnd = strVEnd;
-    rec->CompliantCode = intComp;
-    rec->Directory = strDIRECTORY;
-    rec->CVERB = strCVERB;
-    rec->CVERE = strCVERE;
     const bool same_name = names_.count(text::Upper(strName)) != 0;
-    clsFile& added = list_.mvarCOL.Insert(static_cast<size_t>(same_name ? n - 1 : n), std::move(rec));
+    clsFile& added = list_.Place(colFiles::NewRecord(strComments, strVendor, strDesc, strName, strVBegin,
+                                                     strVEnd, intComp, strDIRECTORY, strCVERB, strCVERE),
+                                 same_name);
     // Every record but the last has a rank in list order; the last ranks after all of them.
     if (!same_name) {
         if (last_) Rerank(last_, next_rank_++);
@@ -118,7 +108,7 @@ void FileListIndex::Add(const std::string& strComments, const std::string& strVe
     } else {
         File(&added, next_rank_++);
     }
-    synced_count_ = static_cast<size_t>(n + 1);
+    synced_count_ = static_cast<size_t>(list_.Count());
     first_ = &list_.mvarCOL.At(1);
 }
 
