@@ -180,7 +180,7 @@ public:
         printer.PrintText(ReadRtf(StreamOut(SF_RTF | SFF_SELECTION)));
     }
 
-    void LoadFile(const std::string& path) override {
+    void LoadFile(const std::filesystem::path& path) override {
         std::ifstream in(path, std::ios::binary);
         if (!in) throw VbError(kErrFileNotFound, "File not found");
         StreamBuffer sb;
@@ -194,7 +194,7 @@ public:
         SetSelection(0, 0);
     }
 
-    void SaveFile(const std::string& path) override {
+    void SaveFile(const std::filesystem::path& path) override {
         const std::string rtf = StreamOut(SF_RTF);
         std::ofstream out(path, std::ios::binary | std::ios::trunc);
         if (!out) throw VbError(kErrPathAccess, "Path/File access error");
