@@ -2,7 +2,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <stdexcept>
 
 #include "scan/progress.h"
 #include "scan_fixture.h"
@@ -204,22 +203,6 @@ TEST(ScanEdges, DirectoryThatVanishesBeforeItsTurnIsSkipped) {
     ASSERT_TRUE(f.Scan().ok());
     EXPECT_EQ(f.st.lngNumFiles, 3);
     EXPECT_EQ(f.st.lngFileCounter, 1);
-}
-
-TEST(ScanEdges, AnUnexpectedFailureEndsTheWalkAndTheResultsAreSaved) {
-    ScanFixture f;
-    f.Put("A.EXE", Program("Acme Writer", "Acme Inc.", "2.0"));
-    f.Put("SUB/B.EXE", Program("Acme Writer", "Acme Inc.", "1.0"));
-    f.on_yield = [&] {
-        if (f.st.lngFileCounter == 2) throw std::runtime_error("out of memory");
-    };
-    const ScanResult r = f.Scan();
-    EXPECT_EQ(r.walk_error, "out of memory");
-    EXPECT_TRUE(r.ok());
-    colFiles saved;
-    saved.LoadFromFile(false, f.data());
-    EXPECT_EQ(saved.Count(), 2);  // the system and A.EXE
-    EXPECT_EQ(saved.Count(), f.st.cFiles.Count());
 }
 
 // A program without a fitting record keeps no instructions of the program before it.
