@@ -1,103 +1,121 @@
 # The vendor directory as a readable table. build_kb.py turns it into Vendors.y2k.
 #
-# One row per vendor, in file order (the row's position is the vendor's ID):
-#   (key, name, address line 1, address line 2, telephone, web address)
+# One V(...) per vendor, in file order (the row's position is the vendor's ID, so append new
+# vendors at the end and never reorder):
+#   V(key, name, address1, address2, phone, web, source=, phone_source=, web_source=, as_of=,
+#     note=)
 # `key` is only used by kb_products.py to name the vendor. `name` is stored exactly as the
 # name normaliser leaves a company name: no company-form words such as Inc., Corporation,
 # Systems, Software, Technologies, no full stops, no trade-mark signs. build_kb.py refuses a
-# name that the normaliser would still change. Addresses and telephone numbers are the ones the
-# vendors published in their product documentation of 1997-2000 (later vendors: of their time).
+# name that the normaliser would still change.
+# The postal address (both lines), the telephone and the web address are facts: each needs a
+# source from kb_sources.py (`source` covers the address, and the telephone and web address
+# too unless they name their own). A fact without a source is left empty. `as_of` is the time
+# the facts hold for (late 1999 where a source of that time exists); `note` records takeovers
+# and renames, e.g. "acquired by ... in 1999".
 
-VENDORS = [
-    # Vendor 1 stands for "no manufacturer": programs whose company field is empty or unusable.
-    ("none", "No Manufacturer", "", "", "", ""),
-    ("ms", "Microsoft", "One Microsoft Way", "Redmond, WA 98052-6399", "(425) 882-8080", "www.microsoft.com/y2k"),
-    ("netscape", "Netscape", "501 East Middlefield Road", "Mountain View, CA 94043", "(650) 254-1900", "home.netscape.com"),
-    ("adobe", "Adobe", "345 Park Avenue", "San Jose, CA 95110-2704", "(408) 536-6000", "www.adobe.com"),
-    ("corel", "Corel", "1600 Carling Avenue", "Ottawa, Ontario K1Z 8R7, Canada", "(613) 728-8200", "www.corel.com"),
-    ("lotus", "Lotus", "55 Cambridge Parkway", "Cambridge, MA 02142", "(617) 577-8500", "www.lotus.com"),
-    ("symantec", "Symantec", "20330 Stevens Creek Boulevard", "Cupertino, CA 95014", "(408) 253-9600", "www.symantec.com"),
-    ("nai", "Network", "3965 Freedom Circle", "Santa Clara, CA 95054", "(408) 988-3832", "www.nai.com"),
-    ("mcafee", "McAfee", "3965 Freedom Circle", "Santa Clara, CA 95054", "(408) 988-3832", "www.mcafee.com"),
-    ("novell", "Novell", "122 East 1700 South", "Provo, UT 84606", "(801) 861-7000", "www.novell.com"),
-    ("intuit", "Intuit", "2535 Garcia Avenue", "Mountain View, CA 94043", "(650) 944-6000", "www.intuit.com"),
-    ("borland", "Borland", "100 Enterprise Way", "Scotts Valley, CA 95066-3249", "(831) 431-1000", "www.borland.com"),
-    ("inprise", "Inprise", "100 Enterprise Way", "Scotts Valley, CA 95066-3249", "(831) 431-1000", "www.inprise.com"),
-    ("oracle", "Oracle", "500 Oracle Parkway", "Redwood Shores, CA 94065", "(650) 506-7000", "www.oracle.com"),
-    ("ibm", "IBM", "New Orchard Road", "Armonk, NY 10504", "(914) 499-1900", "www.ibm.com/year2000"),
-    ("apple", "Apple", "1 Infinite Loop", "Cupertino, CA 95014", "(408) 996-1010", "www.apple.com"),
-    ("intel", "Intel", "2200 Mission College Boulevard", "Santa Clara, CA 95052", "(408) 765-8080", "www.intel.com"),
-    ("compaq", "Compaq", "20555 State Highway 249", "Houston, TX 77070", "(281) 370-0670", "www.compaq.com"),
-    ("dell", "Dell", "One Dell Way", "Round Rock, TX 78682", "(512) 338-4400", "www.dell.com"),
-    ("hp", "Hewlett-Packard Company", "3000 Hanover Street", "Palo Alto, CA 94304", "(650) 857-1501", "www.hp.com"),
-    ("gateway", "Gateway", "610 Gateway Drive", "North Sioux City, SD 57049", "(605) 232-2000", "www.gateway.com"),
-    ("creative", "Creative", "1901 McCarthy Boulevard", "Milpitas, CA 95035", "(408) 428-6600", "www.creative.com"),
-    ("qualcomm", "QUALCOMM", "5775 Morehouse Drive", "San Diego, CA 92121", "(858) 587-1121", "www.eudora.com"),
-    ("real", "RealNetworks", "1111 Third Avenue, Suite 2900", "Seattle, WA 98101", "(206) 674-2700", "www.real.com"),
-    ("progressive", "Progressive Networks", "1111 Third Avenue, Suite 2900", "Seattle, WA 98101", "(206) 674-2700", "www.real.com"),
-    ("nicomak", "Nico Mak", "P.O. Box 540", "Mansfield, CT 06268", "", "www.winzip.com"),
-    ("aol", "America Online", "22000 AOL Way", "Dulles, VA 20166", "(703) 265-1000", "www.aol.com"),
-    ("quarterdeck", "Quarterdeck", "13160 Mindanao Way", "Marina del Rey, CA 90292", "(310) 309-3700", "www.quarterdeck.com"),
-    ("ca", "Computer", "One Computer Associates Plaza", "Islandia, NY 11749", "(516) 342-5224", "www.cai.com"),
-    ("filemaker", "FileMaker", "5201 Patrick Henry Drive", "Santa Clara, CA 95054", "(408) 727-8227", "www.filemaker.com"),
-    ("macromedia", "Macromedia", "600 Townsend Street", "San Francisco, CA 94103", "(415) 252-2000", "www.macromedia.com"),
-    ("autodesk", "Autodesk", "111 McInnis Parkway", "San Rafael, CA 94903", "(415) 507-5000", "www.autodesk.com"),
-    ("broderbund", "Broderbund", "500 Redwood Boulevard", "Novato, CA 94948", "(415) 382-4400", "www.broderbund.com"),
-    ("tlc", "The Learning Company", "One Athenaeum Street", "Cambridge, MA 02142", "(617) 494-1200", "www.learningco.com"),
-    ("ea", "Electronic Arts", "209 Redwood Shores Parkway", "Redwood City, CA 94065", "(650) 628-1500", "www.ea.com"),
-    ("peachtree", "Peachtree", "1505 Pavilion Place", "Norcross, GA 30093", "(770) 564-5800", "www.peachtree.com"),
-    ("travsoft", "Traveling", "18702 North Creek Parkway", "Bothell, WA 98011", "(425) 483-8088", "www.travsoft.com"),
-    ("iomega", "Iomega", "1821 West Iomega Way", "Roy, UT 84067", "(801) 332-1000", "www.iomega.com"),
-    ("adaptec", "Adaptec", "691 South Milpitas Boulevard", "Milpitas, CA 95035", "(408) 945-8600", "www.adaptec.com"),
-    ("seagate", "Seagate", "920 Disc Drive", "Scotts Valley, CA 95066", "(831) 438-6550", "www.seagatesoftware.com"),
-    ("veritas", "VERITAS", "1600 Plymouth Street", "Mountain View, CA 94043", "(650) 335-8000", "www.veritas.com"),
-    ("pkware", "PKWARE", "9025 North Deerwood Drive", "Brown Deer, WI 53223", "(414) 354-8699", "www.pkware.com"),
-    ("ipswitch", "Ipswitch", "81 Hartwell Avenue", "Lexington, MA 02421", "(781) 676-5700", "www.ipswitch.com"),
-    ("sun", "Sun Microsystems", "901 San Antonio Road", "Palo Alto, CA 94303", "(650) 960-1300", "www.sun.com"),
-    ("sybase", "Sybase", "6475 Christie Avenue", "Emeryville, CA 94608", "(510) 922-3500", "www.sybase.com"),
-    ("visio", "Visio", "520 Pike Street, Suite 1800", "Seattle, WA 98101", "(206) 521-4500", "www.visio.com"),
-    ("micrografx", "Micrografx", "1303 East Arapaho Road", "Richardson, TX 75081", "(972) 234-1769", "www.micrografx.com"),
-    ("spss", "SPSS", "233 South Wacker Drive", "Chicago, IL 60606", "(312) 651-3000", "www.spss.com"),
-    ("sas", "SAS Institute", "SAS Campus Drive", "Cary, NC 27513", "(919) 677-8000", "www.sas.com"),
-    ("mathworks", "The MathWorks", "24 Prime Park Way", "Natick, MA 01760", "(508) 647-7000", "www.mathworks.com"),
-    ("wolfram", "Wolfram Research", "100 Trade Center Drive", "Champaign, IL 61820", "(217) 398-0700", "www.wolfram.com"),
-    ("citrix", "Citrix", "6400 NW 6th Way", "Fort Lauderdale, FL 33309", "(954) 267-3000", "www.citrix.com"),
-    ("phoenix", "Phoenix", "411 East Plumeria Drive", "San Jose, CA 95134", "(408) 570-1000", "www.phoenix.com"),
-    ("award", "Award", "777 East Middlefield Road", "Mountain View, CA 94043", "", "www.award.com"),
-    ("ami", "American Megatrends", "6145-F Northbelt Parkway", "Norcross, GA 30071", "(770) 246-8600", "www.ami.com"),
-    ("3com", "3Com", "5400 Bayfront Plaza", "Santa Clara, CA 95052", "(408) 764-5000", "www.3com.com"),
-    ("diamond", "Diamond", "2880 Junction Avenue", "San Jose, CA 95134", "(408) 325-7000", "www.diamondmm.com"),
-    ("ati", "ATI", "33 Commerce Valley Drive East", "Thornhill, Ontario L3T 7N6, Canada", "(905) 882-2600", "www.atitech.com"),
-    ("matrox", "Matrox Graphics", "1055 St. Regis Boulevard", "Dorval, Quebec H9P 2T4, Canada", "(514) 685-2630", "www.matrox.com"),
-    ("s3", "S3", "2801 Mission College Boulevard", "Santa Clara, CA 95054", "(408) 588-8000", "www.s3.com"),
-    ("nvidia", "NVIDIA", "3535 Monroe Street", "Santa Clara, CA 95051", "(408) 615-2500", "www.nvidia.com"),
-    ("logitech", "Logitech", "6505 Kaiser Drive", "Fremont, CA 94555", "(510) 795-8500", "www.logitech.com"),
-    ("epson", "SEIKO EPSON", "20770 Madrona Avenue", "Torrance, CA 90503", "(310) 782-0770", "www.epson.com"),
-    ("lexmark", "Lexmark", "740 West New Circle Road", "Lexington, KY 40550", "(606) 232-2000", "www.lexmark.com"),
-    ("caere", "Caere", "100 Cooper Court", "Los Gatos, CA 95032", "(408) 395-7000", "www.caere.com"),
-    ("dragon", "Dragon", "320 Nevada Street", "Newton, MA 02460", "(617) 965-5200", "www.dragonsys.com"),
-    ("trend", "Trend Micro", "10101 North De Anza Boulevard", "Cupertino, CA 95014", "(408) 257-1500", "www.antivirus.com"),
-    ("touchstone", "Touchstone", "1538 Turnpike Street", "North Andover, MA 01845", "", "www.checkit.com"),
-    ("ontrack", "Ontrack Data", "6321 Bury Drive", "Eden Prairie, MN 55346", "(612) 937-1107", "www.ontrack.com"),
-    ("powerquest", "PowerQuest", "1359 North Research Way", "Orem, UT 84097", "(801) 437-8900", "www.powerquest.com"),
-    ("cybermedia", "CyberMedia", "3000 Ocean Park Boulevard", "Santa Monica, CA 90405", "", "www.cybermedia.com"),
-    ("wrq", "WRQ", "1500 Dexter Avenue North", "Seattle, WA 98109", "(206) 217-7500", "www.wrq.com"),
-    ("hummingbird", "Hummingbird", "1 Sparks Avenue", "North York, Ontario M2H 2W1, Canada", "(416) 496-2200", "www.hummingbird.com"),
-    ("netmanage", "NetManage", "10725 North De Anza Boulevard", "Cupertino, CA 95014", "(408) 973-7171", "www.netmanage.com"),
-    ("attachmate", "Attachmate", "3617 131st Avenue SE", "Bellevue, WA 98006", "(425) 644-4010", "www.attachmate.com"),
-    ("allaire", "Allaire", "One Alewife Center", "Cambridge, MA 02140", "(617) 761-2000", "www.allaire.com"),
-    ("hilgraeve", "Hilgraeve", "111 Conant Avenue, Suite A", "Monroe, MI 48161", "", "www.hilgraeve.com"),
-    ("mathsoft", "MathSoft", "101 Main Street", "Cambridge, MA 02142", "(617) 577-1017", "www.mathsoft.com"),
-    ("quark", "Quark", "1800 Grant Street", "Denver, CO 80203", "(303) 894-8888", "www.quark.com"),
-    ("jasc", "Jasc", "7905 Fuller Road", "Eden Prairie, MN 55344", "", "www.jasc.com"),
-    ("rational", "Rational", "18880 Homestead Road", "Cupertino, CA 95014", "(408) 863-9900", "www.rational.com"),
-    ("microfocus", "Micro Focus", "701 East Middlefield Road", "Mountain View, CA 94043", "(650) 938-3700", "www.microfocus.com"),
-    ("progress", "Progress", "14 Oak Park", "Bedford, MA 01730", "(781) 280-4000", "www.progress.com"),
-    ("pervasive", "Pervasive", "12365 Riata Trace Parkway", "Austin, TX 78727", "(512) 231-6000", "www.pervasive.com"),
-    ("fsf", "Free Foundation", "59 Temple Place, Suite 330", "Boston, MA 02111-1307", "(617) 542-5942", "www.gnu.org"),
-    ("sonic", "Sonic Foundry", "754 Williamson Street", "Madison, WI 53703", "", "www.sonicfoundry.com"),
-    ("goldmine", "GoldMine", "17383 Sunset Boulevard", "Pacific Palisades, CA 90272", "", "www.goldminesw.com"),
-    ("primavera", "Primavera", "Two Bala Plaza", "Bala Cynwyd, PA 19004", "(610) 667-8600", "www.primavera.com"),
-    ("mozilla", "Mozilla", "1981 Landings Drive", "Mountain View, CA 94043", "", "www.mozilla.org"),
-    ("google", "Google", "1600 Amphitheatre Parkway", "Mountain View, CA 94043", "(650) 253-0000", "www.google.com"),
-]
+VENDORS = []
+
+
+def V(key, name, address1="", address2="", phone="", web="", source="", phone_source=None,
+      web_source=None, as_of="", note=""):
+    VENDORS.append({
+        "key": key, "name": name, "address1": address1, "address2": address2, "phone": phone,
+        "web": web, "source": source,
+        "phone_source": source if phone_source is None else phone_source,
+        "web_source": source if web_source is None else web_source,
+        "as_of": as_of, "note": note,
+    })
+
+
+# Vendor 1 stands for "no manufacturer": programs whose company field is empty or unusable.
+V('none', 'No Manufacturer')
+V('ms', 'Microsoft', "One Microsoft Way", "Redmond, WA 98052-6399", "(425) 882-8080", source="ms-10k-1999", as_of="1999-06-30")
+V('netscape', 'Netscape')
+V('adobe', 'Adobe')
+V('corel', 'Corel')
+V('lotus', 'Lotus')
+V('symantec', 'Symantec')
+V('nai', 'Network')
+V('mcafee', 'McAfee')
+V('novell', 'Novell')
+V('intuit', 'Intuit')
+V('borland', 'Borland')
+V('inprise', 'Inprise')
+V('oracle', 'Oracle')
+V('ibm', 'IBM')
+V('apple', 'Apple')
+V('intel', 'Intel')
+V('compaq', 'Compaq')
+V('dell', 'Dell')
+V('hp', 'Hewlett-Packard Company')
+V('gateway', 'Gateway', "4545 Towne Centre Court", "San Diego, CA 92121", "(858) 799-3401", source="gateway-10q-1999q3", as_of="1999-09-30")
+V('creative', 'Creative')
+V('qualcomm', 'QUALCOMM')
+V('real', 'RealNetworks', "2601 Elliott Avenue, Suite 1000", "Seattle, WA 98121", "(206) 674-2700", source="real-10q-1999q3", as_of="1999-09-30")
+V('progressive', 'Progressive Networks')
+V('nicomak', 'Nico Mak')
+V('aol', 'America Online')
+V('quarterdeck', 'Quarterdeck')
+V('ca', 'Computer')
+V('filemaker', 'FileMaker')
+V('macromedia', 'Macromedia')
+V('autodesk', 'Autodesk')
+V('broderbund', 'Broderbund')
+V('tlc', 'The Learning Company')
+V('ea', 'Electronic Arts')
+V('peachtree', 'Peachtree')
+V('travsoft', 'Traveling')
+V('iomega', 'Iomega')
+V('adaptec', 'Adaptec')
+V('seagate', 'Seagate')
+V('veritas', 'VERITAS')
+V('pkware', 'PKWARE')
+V('ipswitch', 'Ipswitch')
+V('sun', 'Sun Microsystems')
+V('sybase', 'Sybase')
+V('visio', 'Visio', "2211 Elliott Avenue", "Seattle, WA 98121-1691", "(206) 956-6000", source="visio-10k-1999", as_of="1999-09-30")
+V('micrografx', 'Micrografx', "505 Millenium Drive", "Allen, TX 75013", "(214) 495-4000", source="micrografx-10q-1999q3", as_of="1999-09-30")
+V('spss', 'SPSS')
+V('sas', 'SAS Institute')
+V('mathworks', 'The MathWorks')
+V('wolfram', 'Wolfram Research')
+V('citrix', 'Citrix')
+V('phoenix', 'Phoenix')
+V('award', 'Award')
+V('ami', 'American Megatrends')
+V('3com', '3Com', "5400 Bayfront Plaza", "Santa Clara, CA 95052", "(408) 326-5000", source="3com-10q-1999q2", as_of="1999-11-26")
+V('diamond', 'Diamond')
+V('ati', 'ATI')
+V('matrox', 'Matrox Graphics')
+V('s3', 'S3', "2841 Mission College Boulevard", "Santa Clara, CA 95052-8058", "(408) 588-8000", source="s3-10q-1999q3", as_of="1999-09-30")
+V('nvidia', 'NVIDIA')
+V('logitech', 'Logitech')
+V('epson', 'SEIKO EPSON')
+V('lexmark', 'Lexmark')
+V('caere', 'Caere')
+V('dragon', 'Dragon')
+V('trend', 'Trend Micro')
+V('touchstone', 'Touchstone')
+V('ontrack', 'Ontrack Data', "9023 Columbine Road", "Eden Prairie, MN 55347", "(612) 937-1107", "www.ontrack.com", source="ontrack-10q-1999q3", as_of="1999-09-30")
+V('powerquest', 'PowerQuest')
+V('cybermedia', 'CyberMedia')
+V('wrq', 'WRQ')
+V('hummingbird', 'Hummingbird')
+V('netmanage', 'NetManage')
+V('attachmate', 'Attachmate')
+V('allaire', 'Allaire')
+V('hilgraeve', 'Hilgraeve')
+V('mathsoft', 'MathSoft')
+V('quark', 'Quark')
+V('jasc', 'Jasc')
+V('rational', 'Rational')
+V('microfocus', 'Micro Focus')
+V('progress', 'Progress')
+V('pervasive', 'Pervasive')
+V('fsf', 'Free Foundation')
+V('sonic', 'Sonic Foundry', "754 Williamson Street", "Madison, WI 53703", "(608) 256-3133", source="sonic-10k-1999", as_of="1999-09-30")
+V('goldmine', 'GoldMine')
+V('primavera', 'Primavera')
+V('mozilla', 'Mozilla')
+V('google', 'Google')

@@ -160,16 +160,73 @@ TEST_F(ShippedKnowledgeBase, VendorNamesAreStoredNormalisedAndFindThemselves) {
     EXPECT_EQ(st_->cVendors.Count(), st_->lngNumVends);
 }
 
-TEST_F(ShippedKnowledgeBase, VendorsCarryTheirAddresses) {
-    int complete = 0;
-    for (const clsVendor& v : st_->cVendors) {
-        if (v.ID() == 1) continue;
-        EXPECT_FALSE(v.Address1().empty()) << v.Name();
-        EXPECT_FALSE(v.URL().empty()) << v.Name();
-        EXPECT_NE(v.URL(), "None") << v.Name();
-        if (!v.Address2().empty() && !v.PhoneNum().empty()) ++complete;
+// SOURCES.md, generated with the data files, names the source of every fact in them: a table
+// of sources, one row per vendor and one per product record, each row a line "| a | b | ... |"
+// with "-" for an empty cell.
+struct SourceTables {
+    std::set<std::string> sources;
+    std::map<int, std::vector<std::string>> vendors, records;
+};
+
+std::vector<std::string> SplitAt(const std::string& s, char sep) {
+    std::vector<std::string> out(1);
+    for (char c : s) c == sep ? out.emplace_back() : out.back().push_back(c);
+    return out;
+}
+
+SourceTables ReadSourceTables() {
+    SourceTables t;
+    std::string section;
+    for (const std::string& l : SplitAt(ReadFileBytes(DataDir() / "SOURCES.md"), '\n')) {
+        if (l.rfind("## ", 0) == 0) section = l.substr(3);
+        if (l.size() < 4 || l.rfind("| ", 0) != 0 || l.back() != '|') continue;
+        std::vector<std::string> cells;
+        for (const std::string& c : SplitAt(l.substr(2, l.size() - 4), '|')) cells.push_back(text::Trim(c));
+        if (cells.empty() || cells[0].empty() || !std::isalnum(static_cast<unsigned char>(cells[0][0])) ||
+            cells[0] == "Key" || cells[0] == "ID")
+            continue;
+        if (section == "Sources") {
+            EXPECT_EQ(cells.size(), 7u) << l;
+            for (size_t i = 2; i < 5 && i < cells.size(); ++i) EXPECT_NE(cells[i], "-") << "publisher, title, date: " << l;
+            t.sources.insert(cells[0]);
+        } else if (cells.size() == 7) {
+            (section == "Vendors" ? t.vendors : t.records)[std::stoi(cells[0])] = cells;
+        }
     }
-    EXPECT_GE(complete, 60) << "vendors with a full postal address, telephone and web address";
+    return t;
+}
+
+// Nothing ships as a fact without a source: an address, telephone or web address without one
+// is empty, and a record without a statement source has code 2 and says no statement was
+// found. No vendor and no product record is in the files twice.
+TEST_F(ShippedKnowledgeBase, EveryShippedFactNamesItsSource) {
+    const SourceTables t = ReadSourceTables();
+    ASSERT_EQ(t.vendors.size(), vendorLines_) << "SOURCES.md is out of date with Vendors.y2k";
+    ASSERT_EQ(t.records.size(), appLines_) << "SOURCES.md is out of date with APPS.y2k";
+    auto sourced = [&](const std::string& key) { return t.sources.count(key) > 0; };
+    for (const clsVendor& v : st_->cVendors) {
+        const auto& row = t.vendors.at(v.ID());
+        SCOPED_TRACE("vendor " + std::to_string(v.ID()) + " " + v.Name());
+        EXPECT_EQ(row[1], v.Name());
+        if (!v.Address1().empty() || !v.Address2().empty()) EXPECT_TRUE(sourced(row[2])) << "address";
+        if (!v.PhoneNum().empty()) EXPECT_TRUE(sourced(row[3])) << "telephone";
+        if (!v.URL().empty()) EXPECT_TRUE(sourced(row[4])) << "web address";
+    }
+    std::set<std::tuple<int16_t, std::string, std::string, std::string>> named;
+    for (const auto& [vendor, p] : Products()) {
+        const auto& row = t.records.at(p->ID);
+        SCOPED_TRACE("record " + std::to_string(p->ID) + " " + p->ProductName);
+        EXPECT_EQ(row[2], p->ProductName);
+        EXPECT_EQ(row[4], std::to_string(p->CompliantCode));
+        if (sourced(row[5])) {
+            EXPECT_NE(row[6], "-") << "a sourced status says as of when it holds";
+        } else {
+            EXPECT_EQ(p->CompliantCode, 2) << "a status without a statement source";
+            EXPECT_NE(p->Comments.find("no Year 2000 statement"), std::string::npos) << p->Comments;
+        }
+        EXPECT_TRUE(named.emplace(p->Vendor, text::Upper(p->ProductName), p->VersionBegin, p->VersionEnd).second)
+            << "named twice for the same versions";
+    }
 }
 
 // Company names as programs of the time spell them in their version resources: each must find

@@ -1,0 +1,86 @@
+# Where the facts of the knowledge base come from. build_kb.py lists them in SOURCES.md.
+#
+# S(key, kind, publisher, title, date, address)
+#   kind: "maker"  the maker's own Year 2000 statement or product guide (as published or archived)
+#         "filing" a company filing (annual or quarterly report: headquarters and telephone)
+#         "press"  period press or a press release
+#         "reference" a reference work (release dates of later products)
+#   date: when the source was published or last updated, as the source gives it.
+# Keep each entry short: what it is and where it is, never a passage copied from it.
+
+SOURCES = {}
+
+
+def S(key, kind, publisher, title, date, address=""):
+    if key in SOURCES:
+        raise ValueError("source %r named twice" % key)
+    if kind not in ("maker", "filing", "press", "reference"):
+        raise ValueError("source %r: unknown kind %r" % (key, kind))
+    if not (publisher and title and date):
+        raise ValueError("source %r needs a publisher, a title and a date" % key)
+    SOURCES[key] = {"kind": kind, "publisher": publisher, "title": title, "date": date,
+                    "address": address}
+
+
+# ---------------------------------------------------------------------------------------------
+# Company filings (headquarters and telephone as the filing's cover page gives them).
+S("visio-10k-1999", "filing", "Visio Corporation", "Form 10-K for the fiscal year ended September 30, 1999",
+  "1999-12-29", "https://www.incjournal.com/cik/9466/65/1999/RnwlyyxUoFVRY66.shtml")
+S("gateway-10q-1999q3", "filing", "Gateway, Inc.", "Form 10-Q for the quarter ended September 30, 1999",
+  "1999-11-15", "https://www.incjournal.com/cik/8958/12/1999/R3kgYU81uFB8_ct.shtml")
+S("real-10q-1999q3", "filing", "RealNetworks, Inc.", "Form 10-Q for the quarter ended September 30, 1999",
+  "1999-11-15", "https://www.incjournal.com/cik/1046/327/1999/CxbQDzx_If9f11J.shtml")
+S("micrografx-10q-1999q3", "filing", "Micrografx, Inc.", "Form 10-Q for the quarter ended September 30, 1999",
+  "1999-11-12", "https://www.incjournal.com/cik/7564/97/1999/4UwEcQgJ455zI9L.shtml")
+S("ontrack-10q-1999q3", "filing", "Ontrack Data International, Inc.",
+  "Form 10-Q for the quarter ended September 30, 1999", "1999-11-15",
+  "https://www.incjournal.com/cik/1022/703/1999/bP3xKRodjB2BH2f.shtml")
+S("3com-10q-1999q2", "filing", "3Com Corporation", "Form 10-Q for the quarter ended November 26, 1999",
+  "2000-01-10", "https://www.incjournal.com/cik/7380/76/2000/n_pqQxgWtY9S5Jh.shtml")
+S("s3-10q-1999q3", "filing", "S3 Incorporated", "Form 10-Q for the quarter ended September 30, 1999",
+  "1999-11-15", "https://www.incjournal.com/cik/8505/19/1999/03Fug0Yxt0akks7.shtml")
+S("ms-10k-1999", "filing", "Microsoft Corporation", "Form 10-K for the fiscal year ended June 30, 1999",
+  "1999", "http://getfilings.com/o0001032210-99-001375.html")
+S("sonic-10k-1999", "filing", "Sonic Foundry, Inc.", "Form 10-K for the fiscal period ended September 30, 1999",
+  "1999-12", "https://www.incjournal.com/cik/1029/744/1999/3kXfxDpWufeROML.shtml")
+
+# Microsoft's Year 2000 product guide. The Year 2000 Resource Center CD of November 1999
+# reproduces www.microsoft.com/y2k as of 15 October 1999, one page per product and language;
+# the rating and the prerequisites are the same in every language of a product.
+MSCD = "Microsoft Corporation (Year 2000 Resource Center CD, Nov 1999, archived by discmaster.textfiles.com)"
+MSCD_URL = "https://discmaster.textfiles.com/file/18315/Y2K_Resource_Nov99.iso/webcon~1/usa/year2k/"
+MSUCD = "Microsoft Corporation (Year 2000 Product Guide, mirrored by University College Dublin)"
+MSUCD_URL = "https://ucd.ie/sys-mgt/y2k/tech/ms/"
+S("ms-y2k-access20", "maker", MSCD, "Year 2000 product guide: Access 2.0 (16-bit Win)", "1999-10-01",
+  MSCD_URL + "product/u27288en.htm")
+S("ms-y2k-access97", "maker", MSCD, "Year 2000 product guide: Access 97 8.0 (32-bit Win)", "1999-09-29",
+  MSCD_URL + "product/u59776en.htm")
+S("ms-y2k-access2000", "maker", MSCD, "Year 2000 product guide: Access 2000 9.0 (32-bit Win)", "1999-09-28",
+  MSCD_URL + "product/u71532en.htm")
+S("ms-y2k-office2000", "maker", MSCD, "Year 2000 product guide: Office 2000 Premium 9.0", "1999-06-02",
+  MSCD_URL + "product/u69969en.htm")
+S("ms-y2k-office97", "maker", MSCD, "Year 2000 product guide: Office Standard 97 8.0", "1999-09-14",
+  MSCD_URL + "product/u69069en.htm")
+S("ms-y2k-outlook97", "maker", MSCD, "Year 2000 product guide: Outlook 97", "1999-10-15",
+  MSCD_URL + "product/u60051en.htm")
+S("ms-y2k-excel97", "maker", MSUCD, "Year 2000 product guide: Excel 97 (product guide volume 7)", "1999-11-15",
+  MSUCD_URL + "user_allproductsvol7.htm")
+S("ms-y2k-office95", "maker", MSUCD, "Year 2000 product guide: Office Standard 95 7.0 (volume 22)", "1999-08-12",
+  MSUCD_URL + "user_allproductsvol22.htm")
+S("ms-y2k-project98", "maker", MSUCD, "Year 2000 product guide: Project 98 (volume 27)", "1999-10-14",
+  MSUCD_URL + "user_allproductsvol27.htm")
+S("ms-y2k-vfp6", "maker", MSCD, "Year 2000 product guide: Visual FoxPro 6.0 (32-bit Win)", "1999-08-23",
+  MSCD_URL + "product/u71934en.htm")
+S("ms-y2k-foxpro26", "maker", MSCD, "Year 2000 product guide: FoxPro Professional 2.6 (16-bit Win)",
+  "1999-05-21", MSCD_URL + "product/u71779en.htm")
+S("ms-y2k-win95", "maker", "Microsoft Corporation (Year 2000 product guide, mirrored by Universitaet Regensburg)",
+  "Year 2000 product guide: Windows 95, all versions to OSR 2.1, 4.00.1111", "1999-06-08",
+  "http://www-pc.uni-regensburg.de/systemsw/WIN95/y2k.htm")
+S("ms-y2k-win98", "maker", MSCD, "Year 2000 product guide: Windows 98 4.10.1998", "1999-09-28",
+  MSCD_URL + "product/u68777en.htm")
+S("ms-y2k-ntw4", "maker", MSUCD, "Year 2000 product guide: Windows NT Workstation 4.0 SP4 (volume 39)",
+  "1999-11-05", MSUCD_URL + "user_allproductsvol39.htm")
+S("wp-windows2000", "reference", "Wikipedia (copy kept by Princeton University)", "Windows 2000",
+  "2010", "https://www.princeton.edu/~achaney/tmve/wiki100k/docs/Windows_2000.html")
+S("technet-nt-history", "reference", "Microsoft TechNet blogs", "Windows NT history", "2009-08-04, updated 2012-12-31",
+  "http://blogs.technet.com/b/mrsnrub/archive/2009/08/04/windows-nt-history.aspx")
