@@ -68,7 +68,8 @@ def check_vendors():
         names.add(upper)
         for fields, src in (((v["address1"], v["address2"]), v["source"]),
                             ((v["phone"],), v["phone_source"]),
-                            ((v["web"],), v["web_source"])):
+                            ((v["web"],), v["web_source"]),
+                            ((v["note"],), v["note_source"])):
             if any(fields):
                 if not src:
                     fail("%s: %r has no source; leave it empty" % (what, fields))
@@ -156,9 +157,9 @@ def sources_md(records):
     used = {}
     for v in VENDORS[1:]:
         for fact, key in (("address", v["source"]), ("telephone", v["phone_source"]),
-                          ("web address", v["web_source"])):
+                          ("web address", v["web_source"]), ("note", v["note_source"])):
             if key and (fact == "address" and v["address1"] or fact == "telephone" and v["phone"]
-                        or fact == "web address" and v["web"]):
+                        or fact == "web address" and v["web"] or fact == "note" and v["note"]):
                 used.setdefault(key, set()).add(fact)
     for _, _, p in records:
         if p["source"]:
@@ -192,7 +193,8 @@ def sources_md(records):
     for i, v in enumerate(VENDORS, start=1):
         out.append(row([i, v["name"], v["source"] if v["address1"] else "",
                         v["phone_source"] if v["phone"] else "",
-                        v["web_source"] if v["web"] else "", v["as_of"], v["note"]]))
+                        v["web_source"] if v["web"] else "", v["as_of"],
+                        v["note"] + (" (%s)" % v["note_source"] if v["note"] else "")]))
     out.append("\n## Product records\n\n")
     out.append(row(["ID", "Vendor ID", "Product", "Versions", "Code", "Statement from",
                     "As of"]))

@@ -84,3 +84,33 @@ S("wp-windows2000", "reference", "Wikipedia (copy kept by Princeton University)"
   "2010", "https://www.princeton.edu/~achaney/tmve/wiki100k/docs/Windows_2000.html")
 S("technet-nt-history", "reference", "Microsoft TechNet blogs", "Windows NT history", "2009-08-04, updated 2012-12-31",
   "http://blogs.technet.com/b/mrsnrub/archive/2009/08/04/windows-nt-history.aspx")
+
+# More company filings.
+S("adobe-10k-1999", "filing", "Adobe Systems Incorporated", "Form 10-K for the fiscal year ended December 3, 1999",
+  "2000-02-16", "https://www.incjournal.com/cik/7963/43/2000/aw4fD03SUc5HW3f.shtml")
+S("symantec-10q-1999q2", "filing", "Symantec Corporation", "Form 10-Q for the quarter ended October 1, 1999",
+  "1999-11-15", "https://www.incjournal.com/cik/8493/99/1999/ROS6ut46R9O5ywW.shtml")
+S("nai-10k-1998", "filing", "Networks Associates, Inc.", "Form 10-K for the fiscal year ended December 31, 1998",
+  "1999-04-15", "http://getfilings.com/o0000891618-99-001592.html")
+S("intuit-10k-1999", "filing", "Intuit Inc.", "Form 10-K for the fiscal year ended July 31, 1999", "1999-10",
+  "http://getfilings.com/o0000891618-99-004510.html")
+S("corel-10k-1999", "filing", "Corel Corporation", "Form 10-K for the fiscal year ended November 30, 1999",
+  "2000-02-28", "https://www.incjournal.com/cik/8906/40/2000/WeoGHmVODNT_h1W.shtml")
+S("novell-10k-1999", "filing", "Novell, Inc.", "Form 10-K for the fiscal year ended October 31, 1999",
+  "2000-01-27", "https://www.incjournal.com/cik/7580/04/2000/hIUFKOE2QY3ms4s.shtml")
+S("inprise-10q-1999q3", "filing", "Inprise Corporation", "Form 10-Q for the quarter ended September 30, 1999",
+  "1999-11-15", "https://www.incjournal.com/cik/8532/73/1999/oNjCpnnj7y7_PGs.shtml")
+S("oracle-10q-1999q2", "filing", "Oracle Corporation", "Form 10-Q for the quarter ended November 30, 1999",
+  "2000-01-14", "https://www.incjournal.com/cik/7776/76/2000/A8DwENH4wdxw_DD.shtml")
+S("ibm-11k-1999", "filing", "International Business Machines Corporation",
+  "Form 11-K (IBM Tax Deferred Savings Plan) for the fiscal year ended December 31, 1999", "2000-06-28",
+  "https://www.incjournal.com/cik/5114/3/2000/qBU0xYpk-abvfYy.shtml")
+S("ibm-10q-1999q3", "filing", "International Business Machines Corporation",
+  "Form 10-Q for the quarter ended September 30, 1999", "1999-11-12",
+  "https://www.incjournal.com/cik/5114/3/1999/9bV-8Y9V3Rf-0iq.shtml")
+S("apple-10k-1999", "filing", "Apple Computer, Inc.", "Form 10-K for the fiscal year ended September 25, 1999",
+  "1999-12-22", "http://getfilings.com/o0000912057-99-010244.html")
+S("intel-10k-1999", "filing", "Intel Corporation", "Form 10-K for the fiscal year ended December 25, 1999",
+  "2000-03-23", "https://www.incjournal.com/cik/5086/3/2000/qZHyXGmjKgwzuOk.shtml")
+S("cde-borland", "reference", "Computer Desktop Encyclopedia (computerlanguage.com)", "Definition: Borland",
+  "undated (online)", "https://computerlanguage.com/results.php?definition=Borland")

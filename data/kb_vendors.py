@@ -12,19 +12,19 @@
 # source from kb_sources.py (`source` covers the address, and the telephone and web address
 # too unless they name their own). A fact without a source is left empty. `as_of` is the time
 # the facts hold for (late 1999 where a source of that time exists); `note` records takeovers
-# and renames, e.g. "acquired by ... in 1999".
+# and renames, e.g. "acquired by ... in 1999", with the source that says so (`note_source`).
 
 VENDORS = []
 
 
 def V(key, name, address1="", address2="", phone="", web="", source="", phone_source=None,
-      web_source=None, as_of="", note=""):
+      web_source=None, as_of="", note="", note_source=""):
     VENDORS.append({
         "key": key, "name": name, "address1": address1, "address2": address2, "phone": phone,
         "web": web, "source": source,
         "phone_source": source if phone_source is None else phone_source,
         "web_source": source if web_source is None else web_source,
-        "as_of": as_of, "note": note,
+        "as_of": as_of, "note": note, "note_source": note_source,
     })
 
 
@@ -32,20 +32,20 @@ def V(key, name, address1="", address2="", phone="", web="", source="", phone_so
 V('none', 'No Manufacturer')
 V('ms', 'Microsoft', "One Microsoft Way", "Redmond, WA 98052-6399", "(425) 882-8080", source="ms-10k-1999", as_of="1999-06-30")
 V('netscape', 'Netscape')
-V('adobe', 'Adobe')
-V('corel', 'Corel')
+V('adobe', 'Adobe', "345 Park Avenue", "San Jose, CA 95110-2704", "(408) 536-6000", source="adobe-10k-1999", as_of="1999-12-03")
+V('corel', 'Corel', "1600 Carling Avenue", "Ottawa, Ontario K1Z 8R7, Canada", "(613) 728-8200", source="corel-10k-1999", as_of="1999-11-30")
 V('lotus', 'Lotus')
-V('symantec', 'Symantec')
-V('nai', 'Network')
-V('mcafee', 'McAfee')
-V('novell', 'Novell')
-V('intuit', 'Intuit')
-V('borland', 'Borland')
-V('inprise', 'Inprise')
-V('oracle', 'Oracle')
-V('ibm', 'IBM')
-V('apple', 'Apple')
-V('intel', 'Intel')
+V('symantec', 'Symantec', "20330 Stevens Creek Boulevard", "Cupertino, CA 95014-2132", "(408) 253-9600", source="symantec-10q-1999q2", as_of="1999-10-01")
+V('nai', 'Network', "3965 Freedom Circle", "Santa Clara, CA 95054", "(408) 988-3832", source="nai-10k-1998", as_of="1999-04")
+V('mcafee', 'McAfee', "3965 Freedom Circle", "Santa Clara, CA 95054", "(408) 988-3832", source="nai-10k-1998", as_of="1999-04", note="McAfee Associates is the former name of Networks Associates", note_source="nai-10k-1998")
+V('novell', 'Novell', "122 East 1700 South", "Provo, UT 84606", "(801) 861-7000", source="novell-10k-1999", as_of="1999-10-31")
+V('intuit', 'Intuit', "2535 Garcia Avenue", "Mountain View, CA 94043", "(650) 944-6000", source="intuit-10k-1999", as_of="1999-07-31")
+V('borland', 'Borland', "100 Enterprise Way", "Scotts Valley, CA 95066-3249", "(831) 431-1000", source="inprise-10q-1999q3", as_of="1999-09-30", note="Borland International changed its name to Inprise Corporation in 1998; the address is Inprise's", note_source="cde-borland")
+V('inprise', 'Inprise', "100 Enterprise Way", "Scotts Valley, CA 95066-3249", "(831) 431-1000", source="inprise-10q-1999q3", as_of="1999-09-30")
+V('oracle', 'Oracle', "500 Oracle Parkway", "Redwood City, CA 94065", "(650) 506-7000", source="oracle-10q-1999q2", as_of="1999-11-30")
+V('ibm', 'IBM', "New Orchard Road", "Armonk, NY 10504", "(914) 499-1900", source="ibm-11k-1999", phone_source="ibm-10q-1999q3", as_of="1999-12-31")
+V('apple', 'Apple', "1 Infinite Loop", "Cupertino, CA 95014", "(408) 996-1010", source="apple-10k-1999", as_of="1999-09-25")
+V('intel', 'Intel', "2200 Mission College Boulevard", "Santa Clara, CA 95052-8119", "(408) 765-8080", source="intel-10k-1999", as_of="1999-12-25")
 V('compaq', 'Compaq')
 V('dell', 'Dell')
 V('hp', 'Hewlett-Packard Company')
