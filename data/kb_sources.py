@@ -114,3 +114,37 @@ S("intel-10k-1999", "filing", "Intel Corporation", "Form 10-K for the fiscal yea
   "2000-03-23", "https://www.incjournal.com/cik/5086/3/2000/qZHyXGmjKgwzuOk.shtml")
 S("cde-borland", "reference", "Computer Desktop Encyclopedia (computerlanguage.com)", "Definition: Borland",
   "undated (online)", "https://computerlanguage.com/results.php?definition=Borland")
+S("compaq-10k-1999", "filing", "Compaq Computer Corporation", "Form 10-K for the fiscal year ended December 31, 1999",
+  "2000-02-23", "https://www.incjournal.com/cik/7141/54/2000/AlcGxMh2b7rNuAL.shtml")
+S("dell-10k-1999", "filing", "Dell Computer Corporation", "Form 10-K for the fiscal year ended January 29, 1999",
+  "1999-04-27", "https://www.incjournal.com/cik/8260/83/1999/wlTpXlnCWQbwHo-.shtml")
+S("hp-10k-1999", "filing", "Hewlett-Packard Company", "Form 10-K for the fiscal year ended October 31, 1999",
+  "2000-01", "https://www.companiesmarketcap.com/hp/sec-reports-10k/0000912057-00-002692")
+S("netscape-10k-1998", "filing", "Netscape Communications Corporation",
+  "Form 10-K/A for the transition period January 1 to October 31, 1998", "1999-02-17",
+  "https://www.incjournal.com/cik/9444/58/1999/cdlUmngRiaaJbZq.shtml")
+S("aol-10q-1999q1", "filing", "America Online, Inc.", "Form 10-Q for the quarter ended September 30, 1999",
+  "1999-11-02", "https://www.incjournal.com/cik/8837/80/1999/VbIIU7Fuq9EvScs.shtml")
+S("qualcomm-10k-1999", "filing", "QUALCOMM Incorporated", "Form 10-K for the fiscal year ended September 26, 1999",
+  "1999-11-17", "https://www.incjournal.com/cik/8043/28/1999/tL2cdZp1MaArD0V.shtml")
+S("ca-10q-1999q2", "filing", "Computer Associates International, Inc.",
+  "Form 10-Q for the quarter ended September 30, 1999", "1999-11-03",
+  "https://www.incjournal.com/cik/3560/28/1999/hxGd6EYt-FVx3oc.shtml")
+S("macromedia-10q-1999q2", "filing", "Macromedia, Inc.", "Form 10-Q for the quarter ended September 30, 1999",
+  "1999-11-15", "https://www.incjournal.com/cik/9139/49/1999/N90zlMMKIvT7zzA.shtml")
+S("autodesk-10k-2000", "filing", "Autodesk, Inc.", "Form 10-K for the fiscal year ended January 31, 2000",
+  "2000-04-14", "https://www.incjournal.com/cik/7693/97/2000/NwnLdHvlwpWRRwp.shtml")
+S("tlc-10k-1998", "filing", "The Learning Company, Inc.", "Form 10-K for the fiscal year ended January 2, 1999",
+  "1999-04-02", "https://www.incjournal.com/cik/7196/12/1999/2PadI93ESvF6Ado.shtml")
+S("ea-10q-1999q2", "filing", "Electronic Arts Inc.", "Form 10-Q for the quarter ended September 30, 1999",
+  "1999-11", "https://companiesmarketcap.com/hkd/electronic-arts/sec-reports-10q/0000950005-99-001001")
+S("iomega-10k-1999", "filing", "Iomega Corporation", "Form 10-K for the fiscal year ended December 31, 1999",
+  "2000-03-10", "https://www.incjournal.com/cik/3527/89/2000/mSOfX3JdeVb1-sl.shtml")
+S("adaptec-10q-1999q2", "filing", "Adaptec, Inc.", "Form 10-Q for the quarter ended September 30, 1999",
+  "1999-11-08", "https://www.incjournal.com/cik/7098/04/1999/7VOQ6Y-gwW5edgX.shtml")
+S("veritas-10k-1999", "filing", "VERITAS Software Corporation", "Form 10-K for the fiscal year ended December 31, 1999",
+  "2000", "http://getfilings.com/o0000891618-00-001864.html")
+S("seagatesw-10k-1999", "filing", "Seagate Software, Inc.", "Form 10-K for the fiscal year ended July 2, 1999",
+  "1999-09-03", "https://www.incjournal.com/cik/1046/389/1999/_FRDnod_i7Zpdsg.shtml")
+S("sun-10q-1999q1", "filing", "Sun Microsystems, Inc.", "Form 10-Q for the quarter ended September 26, 1999",
+  "1999-11-09", "https://www.incjournal.com/cik/7095/19/1999/jmCtRWL3R8LCrLi.shtml")
