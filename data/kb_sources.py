@@ -148,3 +148,19 @@ S("seagatesw-10k-1999", "filing", "Seagate Software, Inc.", "Form 10-K for the f
   "1999-09-03", "https://www.incjournal.com/cik/1046/389/1999/_FRDnod_i7Zpdsg.shtml")
 S("sun-10q-1999q1", "filing", "Sun Microsystems, Inc.", "Form 10-Q for the quarter ended September 26, 1999",
   "1999-11-09", "https://www.incjournal.com/cik/7095/19/1999/jmCtRWL3R8LCrLi.shtml")
+S("sybase-10q-1999q3", "filing", "Sybase, Inc.", "Form 10-Q for the quarter ended September 30, 1999",
+  "1999-11-12", "https://www.incjournal.com/cik/7682/62/1999/4-zqUEMV4UMJIGf.shtml")
+S("spss-10k-1999", "filing", "SPSS Inc.", "Form 10-K for the fiscal year ended December 31, 1999",
+  "2000-03-30", "https://www.incjournal.com/cik/8695/70/2000/cD_wCIGeteUxbFg.shtml")
+S("citrix-10q-1999q3", "filing", "Citrix Systems, Inc.", "Form 10-Q for the quarter ended September 30, 1999",
+  "1999-11-15", "https://www.incjournal.com/cik/8778/90/1999/x6EU5RynrAQ4Ji6.shtml")
+S("phoenix-10k-1999", "filing", "Phoenix Technologies Ltd.", "Form 10-K for the fiscal year ended September 30, 1999",
+  "1999-12-22", "https://www.incjournal.com/cik/8327/67/1999/YUrzj75a2BdAWb-.shtml")
+S("award-10q-1998q1", "filing", "Award Software International, Inc.", "Form 10-Q for the quarter ended March 31, 1998",
+  "1998-05-08", "https://www.incjournal.com/cik/1013/920/1998/GDTYD2BmCHuQdaM.shtml")
+S("cybermedia-10k-1996", "filing", "CyberMedia, Inc.", "Form 10-K for the fiscal year ended December 31, 1996",
+  "1997", "https://capedge.com/filing/s3-content/0000891618-97-001491/1")
+S("diamond-10k-1998", "filing", "Diamond Multimedia Systems, Inc.", "Form 10-K/A for the fiscal year ended December 31, 1998",
+  "1999", "https://capedge.com/filing/s3-content/0000936734-99-000004/1")
+S("nvidia-10k-2000", "filing", "NVIDIA Corporation", "Form 10-K for the fiscal year ended January 30, 2000",
+  "2000-03-13", "https://www.incjournal.com/cik/1045/810/2000/yj3a4M5CjwqzEbp.shtml")
