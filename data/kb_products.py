@@ -42,7 +42,8 @@ def NS(vendor, name, exe="", alt="", label=""):
 
 # Microsoft. The ratings are those of Microsoft's Year 2000 product guide: "Compliant",
 # "Compliant*" (compliant once the named prerequisite update is installed: code 3 until then),
-# "Compliant#" (compliant with acceptable deviations: code 5).
+# "Compliant#" (compliant with acceptable deviations: code 5). The guide's legend of these
+# symbols is on the page of source ms-y2k-intellipoint.
 OCT99 = "Status of October 1999."
 W9X = "Microsoft Windows Operating System"
 WNT = "Microsoft Windows NT Operating System"
@@ -130,11 +131,19 @@ P("ms", 3, "Microsoft Visual FoxPro", "6", "6",
   "Visual FoxPro 6.0: install Visual Studio 6.0 Service Pack 3 (msdn.microsoft.com), Microsoft's "
   "prerequisite for rating it compliant; use four-digit years or SET CENTURY TO ... ROLLOVER in "
   "your programs. Status of August 1999.", exe="VFP6.EXE", source="ms-y2k-vfp6", as_of="1999-08-23")
+P("ms", 1, "Microsoft IntelliPoint", "2.0", "2.2",
+  "IntelliPoint 2.0 to 2.2 (mouse software): Microsoft rates it compliant with no prerequisite. "
+  "Status of July 1999.", alt="IntelliPoint", source="ms-y2k-intellipoint", as_of="1999-07-30")
 P("ms", 5, "Microsoft FoxPro for Windows", "2.6", "2.6",
   "FoxPro 2.6: Microsoft rates it compliant with acceptable deviations: a two-digit year is always "
   "read as 19xx, so type four-digit years and use SET CENTURY ON. Status of May 1999.",
   exe="FOXPROW.EXE", source="ms-y2k-foxpro26", as_of="1999-05-21")
 
+
+P("nai", 1, "McAfee VirusScan", "4.0.2", "4.0.2",
+  "VirusScan 4.0.2: Network Associates states that this version is Year 2000 compliant "
+  "(statement shipped with the program, 1999).", exe="SCAN32.EXE", alt="VirusScan",
+  source="nai-vscan402-y2k", as_of="1999")
 
 # ----------------------------------------------------------------------------------------------
 # Products whose makers' statements were not found (after the sourced records, so that a

@@ -164,3 +164,17 @@ S("diamond-10k-1998", "filing", "Diamond Multimedia Systems, Inc.", "Form 10-K/A
   "1999", "https://capedge.com/filing/s3-content/0000936734-99-000004/1")
 S("nvidia-10k-2000", "filing", "NVIDIA Corporation", "Form 10-K for the fiscal year ended January 30, 2000",
   "2000-03-13", "https://www.incjournal.com/cik/1045/810/2000/yj3a4M5CjwqzEbp.shtml")
+S("ms-y2k-intellipoint", "maker", MSUCD,
+  "Year 2000 product guide: IntelliPoint 2.2, with the legend of the rating symbols (volume 11)", "1999-07-30",
+  MSUCD_URL + "user_allproductsvol11.htm")
+S("nai-vscan402-y2k", "maker", "Network Associates (Y2K.TXT shipped with McAfee VirusScan 4.0.2, mirrored by ftp.aha.ru)",
+  "Year 2000 compliance statement for this product", "undated (1999)",
+  "http://ftp.aha.ru/support/win32/antivirus/McAfee402/Y2K.TXT")
+S("quarterdeck-10k-1998", "filing", "Quarterdeck Corporation", "Form 10-K/A for the fiscal year ended September 30, 1998",
+  "1999-03-01", "https://www.incjournal.com/cik/7076/68/1999/8ZX5P7EzEctjxK3.shtml")
+S("lexmark-10k-1999", "filing", "Lexmark International Group, Inc.", "Form 10-K for the fiscal year ended December 31, 1999",
+  "2000", "http://getfilings.com/o0000950152-00-001836.html")
+S("caere-10q-1999q3", "filing", "Caere Corporation", "Form 10-Q for the quarter ended September 30, 1999",
+  "1999", "https://capedge.com/filing/s3-content/0000891618-99-005161/1")
+S("rational-10q-1999q2", "filing", "Rational Software Corporation", "Form 10-Q for the quarter ended September 30, 1999",
+  "1999-11-12", "https://www.incjournal.com/cik/7220/56/1999/SfwsoAovqrWcF8p.shtml")
