@@ -178,3 +178,11 @@ S("caere-10q-1999q3", "filing", "Caere Corporation", "Form 10-Q for the quarter 
   "1999", "https://capedge.com/filing/s3-content/0000891618-99-005161/1")
 S("rational-10q-1999q2", "filing", "Rational Software Corporation", "Form 10-Q for the quarter ended September 30, 1999",
   "1999-11-12", "https://www.incjournal.com/cik/7220/56/1999/SfwsoAovqrWcF8p.shtml")
+S("netmanage-10q-2001q2", "filing", "NetManage, Inc.", "Form 10-Q for the quarter ended June 30, 2001",
+  "2001", "https://capedge.com/filing/909793/0000891618-01-501733/NETM-10Q-2001Q2")
+S("allaire-10k-1999", "filing", "Allaire Corporation", "Form 10-K for the fiscal year ended December 31, 1999",
+  "2000-03-30", "https://www.incjournal.com/cik/1016/139/2000/82JvZKXp2tonrkW.shtml")
+S("mathsoft-10q-1999q3", "filing", "MathSoft, Inc.", "Form 10-Q for the quarter ended September 30, 1999",
+  "1999-11-12", "https://www.incjournal.com/cik/8950/95/1999/qOZHtgaMghQcshm.shtml")
+S("progress-10k-1999", "filing", "Progress Software Corporation", "Form 10-K for the fiscal year ended November 30, 1999",
+  "2000-02-25", "https://www.incjournal.com/cik/8761/67/2000/bg6khK0ZsW5Ihw3.shtml")
