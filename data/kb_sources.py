@@ -186,3 +186,7 @@ S("mathsoft-10q-1999q3", "filing", "MathSoft, Inc.", "Form 10-Q for the quarter 
   "1999-11-12", "https://www.incjournal.com/cik/8950/95/1999/qOZHtgaMghQcshm.shtml")
 S("progress-10k-1999", "filing", "Progress Software Corporation", "Form 10-K for the fiscal year ended November 30, 1999",
   "2000-02-25", "https://www.incjournal.com/cik/8761/67/2000/bg6khK0ZsW5Ihw3.shtml")
+S("pervasive-10q-1999q1", "filing", "Pervasive Software Inc.", "Form 10-Q for the quarter ended September 30, 1999",
+  "1999-11", "https://capedge.com/filing/s3-content/0000930661-99-002688/1")
+S("broderbund-10q-1998q2", "filing", "Broderbund Software, Inc.", "Form 10-Q for the quarter ended February 28, 1998",
+  "1998-04-14", "https://www.incjournal.com/cik/8124/90/1998/293sB7KUV3ZNd-i.shtml")
