@@ -190,3 +190,13 @@ S("pervasive-10q-1999q1", "filing", "Pervasive Software Inc.", "Form 10-Q for th
   "1999-11", "https://capedge.com/filing/s3-content/0000930661-99-002688/1")
 S("broderbund-10q-1998q2", "filing", "Broderbund Software, Inc.", "Form 10-Q for the quarter ended February 28, 1998",
   "1998-04-14", "https://www.incjournal.com/cik/8124/90/1998/293sB7KUV3ZNd-i.shtml")
+S("britannica-realaudio", "reference", "Encyclopaedia Britannica (copy kept by bfjaawards.com)", "RealAudio",
+  "undated (online)", "https://bfjaawards.com/pt/pages/57094-realaudio--britannica-online-encyclopedia")
+S("gnu-gpl2-copy", "reference", "Free Software Foundation (GPL version 2 text, copy kept by enlight-inc.com)",
+  "GNU General Public License, Version 2, June 1991 (header with the Foundation's address)", "undated copy",
+  "https://enlight-inc.com/gplhtml.html")
+S("logitech-6k-1999q2", "filing", "Logitech International S.A.", "Form 6-K for the quarter ended September 30, 1999",
+  "1999-11-15", "https://www.incjournal.com/cik/1032/975/1999/LLQ4AaCS577eeXm.shtml")
+S("ati-40f-2003", "filing", "ATI Technologies Inc.",
+  "Form 40-F for the fiscal year ended August 31, 2003 (SEC business address and telephone of the filer record)",
+  "2004-01-20", "https://sec.gov/Archives/edgar/data/1065331/000119439604000010/0001194396-04-000010.txt")
