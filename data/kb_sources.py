@@ -200,3 +200,27 @@ S("logitech-6k-1999q2", "filing", "Logitech International S.A.", "Form 6-K for t
 S("ati-40f-2003", "filing", "ATI Technologies Inc.",
   "Form 40-F for the fiscal year ended August 31, 2003 (SEC business address and telephone of the filer record)",
   "2004-01-20", "https://sec.gov/Archives/edgar/data/1065331/000119439604000010/0001194396-04-000010.txt")
+S("3dfx-10k-1998", "filing", "3Dfx Interactive, Inc.", "Form 10-K405 for the fiscal year ended December 31, 1998",
+  "1999", "https://www.incjournal.com/cik/1010/026/1999/CoP3FMIRZkX0wAC.shtml")
+S("cirrus-10k-1999", "filing", "Cirrus Logic, Inc.", "Form 10-K405 for the fiscal year ended March 27, 1999",
+  "1999", "https://www.incjournal.com/cik/7724/06/1999/k7JPqaf713ukXxs.shtml")
+S("wdc-10k-1999", "filing", "Western Digital Corporation", "Form 10-K405 for the fiscal year ended July 3, 1999",
+  "1999", "https://capedge.com/filing/106040/0000892569-99-002580/WDC-10K405-1999FY")
+S("activision-10k-1999", "filing", "Activision, Inc.", "Form 10-K for the fiscal year ended March 31, 1999",
+  "1999", "https://capedge.com/filing/s3-content/0001047469-99-025826/1")
+S("creative-20f-2003", "filing", "Creative Technology Ltd.", "Form 20-F for the fiscal year ended June 30, 2003",
+  "2003", "https://www.sec.gov/Archives/edgar/data/888295/000119312503083802/d20f.htm")
+S("hummingbird-40f-2004", "filing", "Hummingbird Ltd.", "Form 40-F for the fiscal year ended September 30, 2004",
+  "2005", "https://www.sec.gov/Archives/edgar/data/919548/000095017205000544/tor50307.txt")
+S("interplay-10k-1998", "filing", "Interplay Entertainment Corp.", "Form 10-K/A for the fiscal year ended December 31, 1998",
+  "1999-04-30", "https://www.incjournal.com/cik/1057/232/1999/-ZHWeddx2K1Jwrr.shtml")
+S("maxtor-10q-1999q2", "filing", "Maxtor Corporation", "Form 10-Q for the period ended July 3, 1999",
+  "1999-08-16", "https://www.incjournal.com/cik/7110/39/1999/itdIwI_asykJzvv.shtml")
+S("quantum-10q-1998q1", "filing", "Quantum Corporation", "Form 10-Q for the quarterly period ended June 28, 1998",
+  "1998", "https://investors.quantum.com/financial-information/sec-filings/content/0000950005-98-000669/10-Q.txt")
+S("gti-10k-1999", "filing", "GT Interactive Software Corp.", "Form 10-K for the fiscal year ended March 31, 1999",
+  "1999-06-29", "https://www.incjournal.com/cik/1002/607/1999/qJQonJ1OJOCzBDf.shtml")
+S("hayes-10q-1998q3", "filing", "Hayes Corporation", "Form 10-Q for the quarter ended October 3, 1998",
+  "1998-11-20", "https://www.incjournal.com/cik/1020/319/1998/qcREf7iO3lbSyCC.shtml")
+S("spyglass-10q-1998q4", "filing", "Spyglass, Inc.", "Form 10-Q for the quarterly period ended December 31, 1998",
+  "1999", "https://www.incjournal.com/cik/9452/56/1999/18mg4D877gSS-31.shtml")
