@@ -224,3 +224,15 @@ S("hayes-10q-1998q3", "filing", "Hayes Corporation", "Form 10-Q for the quarter 
   "1998-11-20", "https://www.incjournal.com/cik/1020/319/1998/qcREf7iO3lbSyCC.shtml")
 S("spyglass-10q-1998q4", "filing", "Spyglass, Inc.", "Form 10-Q for the quarterly period ended December 31, 1998",
   "1999", "https://www.incjournal.com/cik/9452/56/1999/18mg4D877gSS-31.shtml")
+S("zoom-10k-1998", "filing", "Zoom Telephonics, Inc.", "Form 10-K for the fiscal year ended December 31, 1998",
+  "1999-03-31", "https://www.incjournal.com/cik/8227/08/1999/79Y75AnOqJpVaNC.shtml")
+S("trident-10k-1999", "filing", "Trident Microsystems, Inc.", "Form 10-K for the fiscal year ended June 30, 1999",
+  "1999-09-24", "https://www.incjournal.com/cik/8594/75/1999/kMoo_2hMdP74dW5.shtml")
+S("visioneer-8k-1999", "filing", "Visioneer, Inc.", "Form 8-K, event of January 6, 1999 (sale of the hardware lines and brand name)",
+  "1999-01-21", "https://www.incjournal.com/cik/1002/517/1999/gQnE7QLSVlnXnIV.shtml")
+S("imsi-10q-1999q1", "filing", "International Microcomputer Software, Inc.", "Form 10-Q for the quarter ended September 30, 1999",
+  "1999-11-15", "https://www.incjournal.com/cik/8149/29/1999/jZqXd6gCq9WZ9Xt.shtml")
+S("hauppauge-10k-1999", "filing", "Hauppauge Digital, Inc.", "Form 10-K for the fiscal year ended September 30, 1999",
+  "1999-12-29", "https://www.incjournal.com/cik/9308/03/1999/HwPHlmRFs3mwKhd.shtml")
+S("inso-10k-1998", "filing", "Inso Corporation", "Form 10-K for the fiscal year ended December 31, 1998",
+  "1999-03-31", "https://www.incjournal.com/cik/9174/71/1999/-T8_Say5MNweKI8.shtml")
