@@ -236,3 +236,11 @@ S("hauppauge-10k-1999", "filing", "Hauppauge Digital, Inc.", "Form 10-K for the 
   "1999-12-29", "https://www.incjournal.com/cik/9308/03/1999/HwPHlmRFs3mwKhd.shtml")
 S("inso-10k-1998", "filing", "Inso Corporation", "Form 10-K for the fiscal year ended December 31, 1998",
   "1999-03-31", "https://www.incjournal.com/cik/9174/71/1999/-T8_Say5MNweKI8.shtml")
+S("sco-10k-1999", "filing", "The Santa Cruz Operation, Inc.", "Form 10-K for the fiscal year ended September 30, 1999",
+  "1999-12-28", "https://www.incjournal.com/cik/8515/60/1999/dSRnj0pjrjjuj3W.shtml")
+S("xircom-s3-1999", "filing", "Xircom, Inc.", "Amendment No. 1 to Form S-3 (registration statement)",
+  "1999-11-19", "https://sec.gov/Archives/edgar/data/883905/000101287099004324/0001012870-99-004324.txt")
+S("stb-10k-1998", "filing", "STB Systems, Inc.", "Form 10-K for the fiscal year ended October 31, 1998",
+  "1999-01-28", "https://www.incjournal.com/cik/9345/96/1999/pXtggiRFUXO96qr.shtml")
+S("redhat-10k-2000", "filing", "Red Hat, Inc.", "Form 10-K for the fiscal year ended February 29, 2000",
+  "2000-05-25", "https://www.incjournal.com/cik/1087/423/2000/Dv4Z1uOHkZYrtHN.shtml")

@@ -135,3 +135,7 @@ V('visioneer', 'Visioneer', "34800 Campus Drive", "Fremont, CA 94555", "(510) 60
 V('imsi', 'IMSI', "75 Rowland Way", "Novato, CA 94945", "(415) 257-3000", source="imsi-10q-1999q1", as_of="1999-09-30")
 V('hauppauge', 'Hauppauge Digital', "91 Cabot Court", "Hauppauge, NY 11788", "(516) 434-1600", source="hauppauge-10k-1999", as_of="1999-09-30")
 V('inso', 'Inso', "31 St. James Avenue", "Boston, MA 02116", "(617) 753-6500", source="inso-10k-1998", as_of="1998-12-31")
+V('sco', 'Santa Cruz Operation', "400 Encinal Street", "Santa Cruz, CA 95060", "(831) 425-7222", source="sco-10k-1999", as_of="1999-09-30")
+V('xircom', 'Xircom', "2300 Corporate Center Drive", "Thousand Oaks, CA 91320", "(805) 376-9300", source="xircom-s3-1999", as_of="1999-11-19")
+V('stb', 'STB', "3400 Waterview Parkway", "Richardson, TX 75080", "(972) 234-8750", source="stb-10k-1998", as_of="1998-10-31")
+V('redhat', 'Red Hat', "2600 Meridian Parkway", "Durham, NC 27713", "(919) 547-0012", source="redhat-10k-2000", as_of="2000-02-29")
