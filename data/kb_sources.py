@@ -244,3 +244,11 @@ S("stb-10k-1998", "filing", "STB Systems, Inc.", "Form 10-K for the fiscal year 
   "1999-01-28", "https://www.incjournal.com/cik/9345/96/1999/pXtggiRFUXO96qr.shtml")
 S("redhat-10k-2000", "filing", "Red Hat, Inc.", "Form 10-K for the fiscal year ended February 29, 2000",
   "2000-05-25", "https://www.incjournal.com/cik/1087/423/2000/Dv4Z1uOHkZYrtHN.shtml")
+S("aureal-10q-1999q2", "filing", "Aureal Inc. (formerly Aureal Semiconductor Inc.)", "Form 10-Q for the quarterly period ended July 4, 1999",
+  "1999-08-18", "https://www.incjournal.com/cik/8924/33/1999/REvg3dAUsks2-gf.shtml")
+S("ess-10k-1998", "filing", "ESS Technology, Inc.", "Form 10-K for the fiscal year ended December 31, 1998",
+  "1999-03-31", "https://www.incjournal.com/cik/9074/10/1999/sHTbyB8QydafuOH.shtml")
+S("numbernine-10q-1999q3", "filing", "Number Nine Visual Technology Corporation", "Form 10-Q for the quarterly period ended October 2, 1999",
+  "1999-11-16", "https://www.incjournal.com/cik/9364/48/1999/pHtQH9_NHBLEa5t.shtml")
+S("boca-10q-1999q3", "filing", "Boca Research, Inc.", "Form 10-Q for the quarter ended September 30, 1999",
+  "1999-11-15", "https://www.incjournal.com/cik/8956/42/1999/op8t_D5UtPASh2L.shtml")

@@ -139,3 +139,7 @@ V('sco', 'Santa Cruz Operation', "400 Encinal Street", "Santa Cruz, CA 95060", "
 V('xircom', 'Xircom', "2300 Corporate Center Drive", "Thousand Oaks, CA 91320", "(805) 376-9300", source="xircom-s3-1999", as_of="1999-11-19")
 V('stb', 'STB', "3400 Waterview Parkway", "Richardson, TX 75080", "(972) 234-8750", source="stb-10k-1998", as_of="1998-10-31")
 V('redhat', 'Red Hat', "2600 Meridian Parkway", "Durham, NC 27713", "(919) 547-0012", source="redhat-10k-2000", as_of="2000-02-29")
+V('aureal', 'Aureal', "4245 Technology Drive", "Fremont, CA 94538", "(510) 252-4245", source="aureal-10q-1999q2", as_of="1999-07-04")
+V('ess', 'ESS', "48401 Fremont Blvd.", "Fremont, CA 94538", "(510) 492-1088", source="ess-10k-1998", as_of="1998-12-31")
+V('numbernine', 'Number Nine Visual', "18 Hartwell Avenue", "Lexington, MA 02421-3141", "(781) 674-0009", source="numbernine-10q-1999q3", as_of="1999-10-02")
+V('boca', 'Boca Research', "1377 Clint Moore Road", "Boca Raton, FL 33487", "(561) 997-6227", source="boca-10q-1999q3", as_of="1999-09-30")
