@@ -252,3 +252,11 @@ S("numbernine-10q-1999q3", "filing", "Number Nine Visual Technology Corporation"
   "1999-11-16", "https://www.incjournal.com/cik/9364/48/1999/pHtQH9_NHBLEa5t.shtml")
 S("boca-10q-1999q3", "filing", "Boca Research, Inc.", "Form 10-Q for the quarter ended September 30, 1999",
   "1999-11-15", "https://www.incjournal.com/cik/8956/42/1999/op8t_D5UtPASh2L.shtml")
+S("taketwo-10k-1999", "filing", "Take-Two Interactive Software, Inc.", "Form 10-K for the fiscal year ended October 31, 1999",
+  "2000", "http://www.getfilings.com/o0000891554-00-000145.html")
+S("puma-10k-1999", "filing", "Puma Technology, Inc.", "Form 10-K405 for the fiscal year ended July 31, 1999",
+  "1999-10-29", "https://www.incjournal.com/cik/1020/716/1999/uSGT4r9pRUF7Qyq.shtml")
+S("banyan-10k-1998", "filing", "Banyan Systems Incorporated", "Form 10-K for the fiscal year ended December 31, 1998",
+  "1999-03-31", "https://www.incjournal.com/cik/8887/11/1999/dUw54Nh_6kXGyxY.shtml")
+S("stac-10k-1999", "filing", "Stac Software, Inc. (formerly Stac, Inc.)", "Form 10-K for the fiscal year ended September 30, 1999",
+  "1999-12-20", "https://www.incjournal.com/cik/8850/73/1999/uuQDZIUhaeY6w2K.shtml")

@@ -143,3 +143,7 @@ V('aureal', 'Aureal', "4245 Technology Drive", "Fremont, CA 94538", "(510) 252-4
 V('ess', 'ESS', "48401 Fremont Blvd.", "Fremont, CA 94538", "(510) 492-1088", source="ess-10k-1998", as_of="1998-12-31")
 V('numbernine', 'Number Nine Visual', "18 Hartwell Avenue", "Lexington, MA 02421-3141", "(781) 674-0009", source="numbernine-10q-1999q3", as_of="1999-10-02")
 V('boca', 'Boca Research', "1377 Clint Moore Road", "Boca Raton, FL 33487", "(561) 997-6227", source="boca-10q-1999q3", as_of="1999-09-30")
+V('taketwo', 'Take-Two Interactive', "575 Broadway", "New York, NY 10012", "(212) 334-6633", source="taketwo-10k-1999", as_of="1999-10-31")
+V('puma', 'Puma', "2550 North First Street, Suite 500", "San Jose, CA 95131", "(408) 321-7650", source="puma-10k-1999", as_of="1999-07-31")
+V('banyan', 'Banyan', "120 Flanders Road", "Westboro, MA 01581", "(508) 898-1000", source="banyan-10k-1998", as_of="1998-12-31")
+V('stac', 'Stac', "12636 High Bluff Drive, 4th Floor", "San Diego, CA 92130-2093", "(858) 794-4300", source="stac-10k-1999", as_of="1999-09-30")
