@@ -260,3 +260,7 @@ S("banyan-10k-1998", "filing", "Banyan Systems Incorporated", "Form 10-K for the
   "1999-03-31", "https://www.incjournal.com/cik/8887/11/1999/dUw54Nh_6kXGyxY.shtml")
 S("stac-10k-1999", "filing", "Stac Software, Inc. (formerly Stac, Inc.)", "Form 10-K for the fiscal year ended September 30, 1999",
   "1999-12-20", "https://www.incjournal.com/cik/8850/73/1999/uuQDZIUhaeY6w2K.shtml")
+S("smithmicro-10q-1999q3", "filing", "Smith Micro Software, Inc.", "Form 10-Q for the quarter ended September 30, 1999",
+  "1999-11-15", "https://www.incjournal.com/cik/9487/08/1999/O0_PH3j3QjPZl4L.shtml")
+S("caldera-10q-2000q2", "filing", "Caldera Systems, Inc.", "Form 10-Q for the quarterly period ended April 30, 2000",
+  "2000-06-13", "https://www.incjournal.com/cik/1102/542/2000/SnfqU40Yp9yP_BW.shtml")

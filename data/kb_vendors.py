@@ -147,3 +147,5 @@ V('taketwo', 'Take-Two Interactive', "575 Broadway", "New York, NY 10012", "(212
 V('puma', 'Puma', "2550 North First Street, Suite 500", "San Jose, CA 95131", "(408) 321-7650", source="puma-10k-1999", as_of="1999-07-31")
 V('banyan', 'Banyan', "120 Flanders Road", "Westboro, MA 01581", "(508) 898-1000", source="banyan-10k-1998", as_of="1998-12-31")
 V('stac', 'Stac', "12636 High Bluff Drive, 4th Floor", "San Diego, CA 92130-2093", "(858) 794-4300", source="stac-10k-1999", as_of="1999-09-30")
+V('smithmicro', 'Smith Micro', "51 Columbia, Suite 200", "Aliso Viejo, CA 92656", "(949) 362-5800", source="smithmicro-10q-1999q3", as_of="1999-09-30")
+V('caldera', 'Caldera', "240 West Center Street", "Orem, UT 84057", "(801) 765-4999", source="caldera-10q-2000q2", as_of="2000-04-30")
