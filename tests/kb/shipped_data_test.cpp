@@ -170,7 +170,13 @@ struct SourceTables {
 
 std::vector<std::string> SplitAt(const std::string& s, char sep) {
     std::vector<std::string> out(1);
-    for (char c : s) c == sep ? out.emplace_back() : out.back().push_back(c);
+    for (char c : s) {
+        if (c == sep) {
+            out.emplace_back();
+        } else {
+            out.back().push_back(c);
+        }
+    }
     return out;
 }
 
@@ -208,9 +214,15 @@ TEST_F(ShippedKnowledgeBase, EveryShippedFactNamesItsSource) {
         const auto& row = t.vendors.at(v.ID());
         SCOPED_TRACE("vendor " + std::to_string(v.ID()) + " " + v.Name());
         EXPECT_EQ(row[1], v.Name());
-        if (!v.Address1().empty() || !v.Address2().empty()) EXPECT_TRUE(sourced(row[2])) << "address";
-        if (!v.PhoneNum().empty()) EXPECT_TRUE(sourced(row[3])) << "telephone";
-        if (!v.URL().empty()) EXPECT_TRUE(sourced(row[4])) << "web address";
+        if (!v.Address1().empty() || !v.Address2().empty()) {
+            EXPECT_TRUE(sourced(row[2])) << "address";
+        }
+        if (!v.PhoneNum().empty()) {
+            EXPECT_TRUE(sourced(row[3])) << "telephone";
+        }
+        if (!v.URL().empty()) {
+            EXPECT_TRUE(sourced(row[4])) << "web address";
+        }
     }
     std::set<std::tuple<int16_t, std::string, std::string, std::string>> named;
     for (const auto& [vendor, p] : Products()) {
