@@ -126,8 +126,18 @@ bool IsOurForm(HWND h) {
 
 void Win32Toolkit::State::Dispatch(MSG& m) {
     HWND root = m.hwnd ? GetAncestor(m.hwnd, GA_ROOT) : nullptr;
-    // Tab, Enter and Escape as in dialogs.
-    if (root && IsOurForm(root) && IsDialogMessageA(root, &m)) return;
+    if (root && IsOurForm(root)) {
+        // A RichEdit keeps Tab for itself (in a dialog it asks its parent, here a frame, to
+        // move on): Tab moves on from it in the window's tab order.
+        char cls[32] = {};
+        if (m.message == WM_KEYDOWN && m.wParam == VK_TAB && GetClassNameA(m.hwnd, cls, sizeof cls) &&
+            lstrcmpiA(cls, richClass.c_str()) == 0) {
+            if (HWND next = GetNextDlgTabItem(root, m.hwnd, GetKeyState(VK_SHIFT) < 0)) SetFocus(next);
+            return;
+        }
+        // Tab, Enter and Escape as in dialogs.
+        if (IsDialogMessageA(root, &m)) return;
+    }
     TranslateMessage(&m);
     DispatchMessageA(&m);
 }
