@@ -144,6 +144,9 @@ P("ms", 3, "Microsoft Office Small Business Edition 97", "8", "8",
   "Office 97 Small Business Edition: install Office 97 Service Release 2 (SR-2) and the Outlook 97 "
   "Year 2000 update; with them Microsoft rates it compliant. Status of August 1999.",
   source="ms-y2k-officesbe97", as_of="1999-08-17")
+P("ms", 1, "Microsoft Office 2000 Small Business Edition", "9", "9",
+  "Office 2000 Small Business Edition: Microsoft rates it compliant with no prerequisite. "
+  "Status of June 1999.", source="ms-y2k-office2000sbe", as_of="1999-06-17")
 P("ms", 3, "Microsoft Office Professional", "4", "4",
   "Office Professional 4.x: install the Access 2.0 software update (www.microsoft.com/y2k); with it "
   "Microsoft rates the suite compliant with acceptable deviations: type four-digit years in Access. "
@@ -176,6 +179,10 @@ P("ms", 3, "Microsoft Visual Studio", "6", "6",
   "updates the product guide names for each of them (www.microsoft.com/y2k), after which "
   "Microsoft rates it compliant with acceptable deviations. Status of August 1999.",
   source="ms-y2k-vs6", as_of="1999-08-20")
+P("ms", 3, "Microsoft Visual SourceSafe", "5", "5",
+  "Visual SourceSafe 5.0: install the Visual SourceSafe 5.0 Year 2000 update (it mends history "
+  "reports filtered by dates after 1999); with it Microsoft rates it compliant with acceptable "
+  "deviations. Status of September 1999.", source="ms-y2k-vss5", as_of="1999-09-28")
 P("ms", 3, "Microsoft Visual Database Tools", "6", "6",
   "Visual Database Tools 6.0: install Visual Studio 6.0 Service Pack 3 and MDAC 2.0 Service Pack 2 "
   "or later, Microsoft's prerequisites for rating it compliant. Status of August 1999.",
@@ -227,6 +234,7 @@ NS('ms', 'Microsoft Office Professional')
 NS('ms', 'Microsoft SideWinder')
 NS('ms', 'Microsoft NetShow')
 NS('ms', 'Microsoft Visual Database Tools')
+NS('ms', 'Microsoft Visual SourceSafe')
 NS('ms', 'Microsoft Visual Studio .NET')
 NS('ms', 'Microsoft Visual Studio 2005')
 NS('ms', 'Microsoft Visual Studio 2008')

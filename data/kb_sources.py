@@ -103,6 +103,10 @@ S("ms-y2k-netshow3", "maker", MSUCD, "Year 2000 product guide: NetShow 3.0 (volu
   MSUCD_URL + "user_allproductsvol19.htm")
 S("ms-y2k-sidewinder2", "maker", MSUCD, "Year 2000 product guide: SideWinder 2.0 (volume 29)", "1999-07-07",
   MSUCD_URL + "user_allproductsvol29.htm")
+S("ms-y2k-vss5", "maker", MSCD, "Year 2000 product guide: Visual SourceSafe 5.0", "1999-09-28",
+  MSCD_URL + "product/u71949en.htm")
+S("ms-y2k-office2000sbe", "maker", MSCD, "Year 2000 product guide: Office 2000 Small Business Edition 9.0",
+  "1999-06-17", MSCD_URL + "product/u70387en.htm")
 S("wp-windows2000", "reference", "Wikipedia (copy kept by Princeton University)", "Windows 2000",
   "2010", "https://www.princeton.edu/~achaney/tmve/wiki100k/docs/Windows_2000.html")
 S("technet-nt-history", "reference", "Microsoft TechNet blogs", "Windows NT history", "2009-08-04, updated 2012-12-31",
