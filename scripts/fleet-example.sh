@@ -1,6 +1,7 @@
 #!/bin/sh
 # Makes docs/fleet-report.png: the first page of an office report of three example PCs, built
-# by ostrevan-scan --fleet from made-up result files and drawn by LibreOffice.
+# by ostrevan-scan --fleet from made-up result files, printed to PDF by LibreOffice and drawn by
+# Ghostscript; and docs/fleet-report.csv beside it.
 # Usage: scripts/fleet-example.sh [build dir]   (default build/native)
 set -eu
 build=${1:-build/native}
@@ -27,7 +28,7 @@ pc WORKSHOP \
   "Chart Maker${T}Graph House${T}2.2${T}2.2${T}Charts${T}Send the letter${T}C:\\CHART${T}2" \
   "Paint Box${T}Brush Co${T}1.5${T}1.5${T}Paint${T}Nothing to do${T}C:\\PAINT${T}1"
 "$build/tools/ostrevan-scan/ostrevan-scan" --fleet "$work/office" "$work/FRONT-DESK" "$work/ACCOUNTS" "$work/WORKSHOP"
-soffice --headless --convert-to png --outdir "$work" "$work/office.rtf" >/dev/null
-cp "$work/office.png" docs/fleet-report.png
+soffice -env:UserInstallation="file://$work/lo" --headless --convert-to pdf --outdir "$work" "$work/office.rtf" >/dev/null 2>&1
+gs -q -dBATCH -dNOPAUSE -sDEVICE=png16m -r100 -dFirstPage=1 -dLastPage=1 -o docs/fleet-report.png "$work/office.pdf"
 cp "$work/office.csv" docs/fleet-report.csv
 echo "docs/fleet-report.png docs/fleet-report.csv"

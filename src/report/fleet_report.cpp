@@ -148,7 +148,8 @@ ui::PrintableText FleetReportText(const std::vector<FleetPc>& fleet, const std::
     nameWidth += 2;
     add("PCs\n", bold);
     add(Pad("PC", nameWidth), bold);
-    for (size_t c = 0; c < kReportOrder.size(); ++c) add(Pad(kColumnTitles[c], 12), coloured(kReportOrder[c]));
+    auto width = [](size_t c) { return std::max<size_t>(std::string_view(kColumnTitles[c]).size(), 5) + 1; };
+    for (size_t c = 0; c < kReportOrder.size(); ++c) add(Pad(kColumnTitles[c], width(c)), coloured(kReportOrder[c]));
     add("Undocumented\n", bold);
     for (size_t p = 0; p < fleet.size(); ++p) {
         std::array<int, 7> counts{};
@@ -156,7 +157,7 @@ ui::PrintableText FleetReportText(const std::vector<FleetPc>& fleet, const std::
             if (std::find(e.pcs.begin(), e.pcs.end(), p) != e.pcs.end())
                 ++counts[static_cast<size_t>(FindReadiness(e.product->CompliantCode)->reportPosition)];
         std::string row = Pad(fleet[p].name, nameWidth);
-        for (int n : counts) row += Pad(std::to_string(n), 12);
+        for (size_t c = 0; c < counts.size(); ++c) row += Pad(std::to_string(counts[c]), width(c));
         add(row + std::to_string(fleet[p].undocumented) + "\n", plain);
     }
     return doc.All();
