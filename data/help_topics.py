@@ -65,8 +65,8 @@ TOPICS["HelpINTR.rtf"] = [
     ("h", "The readiness classes"),
 ] + CLASSES + [
     ("p", "A program is only as ready as the PC it runs on: check the BIOS clock as well (BIOS "
-          "Check topic). The knowledge base records the makers' statements as published; most "
-          "statuses are those of December 1999."),
+          "Check topic)."),
+    ("p", "Where the statuses come from: each record of the knowledge base follows a published source, mostly the maker's own Year 2000 statement or product guide of 1999, and says as of which month its status holds (most are of autumn 1999). Programs released after 1999 are rated by their release date. Where no statement of the maker was found, the record says so and the program shows \"No Info Supplied\": Ostrevan does not guess. A newer statement from the maker takes precedence."),
 ]
 
 TOPICS["HelpMODE.rtf"] = [
@@ -178,8 +178,9 @@ TOPICS["HelpREP.rtf"] = [
         "Scan again after installing updates: the entries should turn green.",
         "Go on to the BIOS Check page: the PC's clock must be ready as well.",
     ]),
-    ("p", "The statuses are the makers' own statements, most as of December 1999; a newer "
-          "statement from the maker takes precedence."),
+    ("p", "Each status follows a published source, mostly the maker's Year 2000 statement of "
+          "1999, and the instructions say as of when it holds; where no statement was found the "
+          "entry says so. A newer statement from the maker takes precedence."),
 ]
 
 TOPICS["HelpBIOS.rtf"] = [
@@ -200,7 +201,8 @@ TOPICS["HelpBIOS.rtf"] = [
         "switched off, replace the battery first.",
     ]),
     ("h", "The test utility 2000.exe"),
-    ("p", "The BIOS Check page copies the test utility [mono]2000.exe[/mono] to the root of a "
+    ("p", "[mono]2000.exe[/mono] is Ostrevan's own clock test, a small DOS program that ships "
+          "beside [mono]Ostrevan.exe[/mono]. The BIOS Check page copies it to the root of a "
           "drive you choose. Run it from DOS, never inside Windows: it sets the real clock to "
           "dates around 2000 for about half a minute, then sets it back. (Started while Windows "
           "runs, it refuses and says so.)"),
@@ -216,16 +218,25 @@ TOPICS["HelpBIOS.rtf"] = [
         "Read the result lines: each test says [b]passed[/b] or [b]FAILED[/b] with the reason, "
         "and the last line, [b]Result:[/b], gives the verdict with its exit code and the next "
         "step.",
-        "When all tests passed, the utility leaves one test to you: the rollover while the PC "
-        "is switched off (step 2 of the check by hand below).",
+        "When all tests passed, the utility leaves one test to you, the restart test, and "
+        "ends with exit code 16. Set the date to 31 December 1999 and the time to 23:55, "
+        "switch the PC off for at least five minutes, switch it on, start from the floppy "
+        "again and type [mono]2000 /R[/mono].",
     ]),
+    ("p", "[mono]2000 /R[/mono] first checks that the clock chip, the BIOS and DOS all show "
+          "1 January 2000, so that the clock rolled over while the PC was off; if not, that "
+          "counts as a failed rollover (exit code 2, unless a more basic fault is found as "
+          "well). Then it runs all the other tests again. Only this run can end with "
+          "exit code 0: without [mono]/R[/mono] the best result is 16."),
     ("p", "Its exit code, for batch files ([mono]IF ERRORLEVEL[/mono]):"),
     ("bullets", [
-        "[green]0[/c]: the clock is Year 2000 ready.",
+        "[green]0[/c]: the clock is Year 2000 ready, also across a restart (only after "
+        "[mono]2000 /R[/mono]).",
         "[red]1[/c]: the clock chip is not compatible with the standard PC clock chip "
         "(MC146818); the clock could not be tested and was left as it was. A new CMOS battery "
         "may help; otherwise ask the PC's maker.",
-        "[red]2[/c]: the clock does not roll over to the next century.",
+        "[red]2[/c]: the clock does not roll over to the next century (with "
+        "[mono]/R[/mono]: the date after the restart is not 1 January 2000).",
         "[red]6[/c]: the BIOS does not support the year 2000.",
         "[red]8[/c]: the BIOS does not know the leap day 29 February 2000.",
         "[orange]16[/c]: the tests passed; the restart test (rollover while switched off) is "
@@ -298,8 +309,9 @@ TOPICS["HelpTS.rtf"] = [
     ("h", "A program I know is ready shows another class"),
     ("p", "The status belongs to the version range shown in the details (More Info...). A "
           "program whose version lies outside every known range of its maker shows \"No Info "
-          "Supplied\"; check the maker's web site for that version. Statuses are the makers' "
-          "own, most as of December 1999; a newer statement takes precedence."),
+          "Supplied\"; check the maker's web site for that version. Each status follows a "
+          "published source, mostly the maker's statement of 1999, as of the date the "
+          "instructions give; a newer statement takes precedence."),
     ("h", "Messages"),
     ("bullets", [
         "[b]Unable to Print Help[/b] or [b]Print Error!![/b]: no default printer is set up, or "

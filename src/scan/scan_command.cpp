@@ -183,7 +183,7 @@ std::optional<ScanOptions> ParseScanOptions(const std::vector<std::string>& args
 }
 
 int RunScanCommand(const ScanOptions& options, VersionSource& versions, std::ostream& out,
-                   std::ostream& err, std::ostream* progress) {
+                   std::ostream& err, std::ostream* progress, RunState* state) {
     const platform::HostPath data = options.data_dir.value_or(platform::ProgramDirectory());
     const platform::HostPath results = options.results_dir.value_or(data);
     std::error_code ec;
@@ -196,7 +196,8 @@ int RunScanCommand(const ScanOptions& options, VersionSource& versions, std::ost
             err << "ostrevan-scan: warning: " << platform::Utf8FromHostPath(data / f)
                 << " is missing; programs cannot be matched against it\n";
 
-    RunState st;
+    RunState own;
+    RunState& st = state ? *state : own;
     StartRunState(st, data);
     HeadlessScanPage page;
     std::optional<ProgressLine> line;
@@ -224,6 +225,7 @@ int RunScanCommand(const ScanOptions& options, VersionSource& versions, std::ost
     }
     const ScanResult r = RunScanSequence(st, scan, page, options.drive, root, os, results);
     if (line) line->Finish();
+    if (!r.walk_error.empty()) err << "ostrevan-scan: the scan ended early: " << r.walk_error << "\n";
     if (st.IsAborting) err << "ostrevan-scan: stopped; the results so far were saved\n";
     out << "Year 2000 Ready: " << st.lngComp << "\n"
         << "Manufacturer Supplied No Info: " << st.lngCompUnknown << "\n"

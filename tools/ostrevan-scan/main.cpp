@@ -61,13 +61,11 @@ int RunScan(std::vector<std::string> args) {
     std::signal(SIGINT, [](int) { ostrevan::RequestScanStop(); });
     ostrevan::ModVersion versions;
     const bool showProgress = !options->quiet && ostrevan::platform::StandardErrorIsTerminal();
-    const int status =
-        ostrevan::RunScanCommand(*options, versions, std::cout, std::cerr, showProgress ? &std::cerr : nullptr);
+    ostrevan::RunState st;
+    const int status = ostrevan::RunScanCommand(*options, versions, std::cout, std::cerr,
+                                                showProgress ? &std::cerr : nullptr, &st);
     if (status != 0 || !report) return status;
-    const ostrevan::platform::HostPath results =
-        options->results_dir.value_or(options->data_dir.value_or(ostrevan::platform::ProgramDirectory()));
-    const std::string why =
-        ostrevan::WriteReportFromResults(results, ostrevan::platform::HostPathFromUtf8(*report));
+    const std::string why = ostrevan::WriteScanReport(st, ostrevan::platform::HostPathFromUtf8(*report));
     if (why.empty()) return 0;
     std::cerr << "ostrevan-scan: cannot write the report " << *report << ": " << why << "\n";
     return 1;
