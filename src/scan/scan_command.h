@@ -20,6 +20,7 @@ struct ScanOptions {
     std::optional<platform::HostPath> results_dir;  // default: the data directory
     platform::DriveMap drives;
     std::optional<platform::OsIdentity> os;         // default: the platform's answer
+    bool os_from_drive = false;                     // --os drive: the Windows on the drive
     std::string drive;                              // "C:"
     bool quiet = false;
     bool help = false;
