@@ -16,11 +16,4 @@ HostPath ProgramDirectory() {
     }
 }
 
-bool CopyWholeFile(const HostPath& from, const HostPath& to) {
-    const UINT old = SetErrorMode(SEM_FAILCRITICALERRORS);
-    const BOOL ok = CopyFileW(from.wstring().c_str(), to.wstring().c_str(), FALSE);
-    SetErrorMode(old);
-    return ok != 0;
-}
-
 }  // namespace ostrevan::platform
