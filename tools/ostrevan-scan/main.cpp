@@ -4,6 +4,7 @@
 //   ostrevan-scan [options] DRIVE          one scan of DRIVE, as the wizard runs it
 //   ostrevan-scan --help                   usage
 #include <csignal>
+#include <cstdlib>
 #include <iostream>
 #include <string>
 #include <vector>
@@ -14,6 +15,7 @@
 #endif
 
 #include "platform/command_line.h"
+#include "platform/file_write.h"
 #include "platform/program_files.h"
 #include "scan/ModVersion.h"
 #include "scan/scan_command.h"
@@ -55,17 +57,28 @@ int RunScan(std::vector<std::string> args) {
         std::cout << ostrevan::ScanUsage();
         return 0;
     }
-    std::signal(SIGINT, [](int) { ostrevan::RequestScanStop(); });
+    // The report's place is checked before the scan, not found unusable after it.
+    if (report) {
+        const std::string why = ostrevan::platform::CheckWritable(ostrevan::platform::HostPathFromUtf8(*report));
+        if (!why.empty()) {
+            std::cerr << "ostrevan-scan: cannot write the report " << *report << ": " << why << "\n";
+            return 1;
+        }
+    }
+    // The first Ctrl-C stops the scan, which then saves what it found; a second ends at once.
+    std::signal(SIGINT, [](int) {
+        if (ostrevan::RequestScanStop()) std::_Exit(ostrevan::kStoppedStatus);
+    });
     ostrevan::ModVersion versions;
     const bool showProgress = !options->quiet && ostrevan::platform::StandardErrorIsTerminal();
     const int status =
         ostrevan::RunScanCommand(*options, versions, std::cout, std::cerr, showProgress ? &std::cerr : nullptr);
-    if (status != 0 || !report) return status;
+    if ((status != 0 && status != ostrevan::kStoppedStatus) || !report) return status;
     const ostrevan::platform::HostPath results =
         options->results_dir.value_or(options->data_dir.value_or(ostrevan::platform::ProgramDirectory()));
     const std::string why =
         ostrevan::WriteReportFromResults(results, ostrevan::platform::HostPathFromUtf8(*report));
-    if (why.empty()) return 0;
+    if (why.empty()) return status;
     std::cerr << "ostrevan-scan: cannot write the report " << *report << ": " << why << "\n";
     return 1;
 }
@@ -79,10 +92,13 @@ int main(int argc, char** argv) {
     const Command command = ParseCommand(ostrevan::platform::CommandLineArguments(argc, argv));
     switch (command.mode) {
         case Mode::kHelp:
-            std::cout << ostrevan::ScanUsage() << ostrevan::VersionInfoHelp();
-            return 0;
-        case Mode::kVersionInfo:
-            return ostrevan::RunVersionInfo(command.args, std::cout);
+            std::cout << ostrevan::ScanUsage() << ostrevan::VersionInfoHelp() << std::flush;
+            return std::cout ? 0 : 1;
+        case Mode::kVersionInfo: {
+            const int status = ostrevan::RunVersionInfo(command.args, std::cout);
+            if (status != 0) std::cerr << "ostrevan-scan: the output could not be written\n";
+            return status;
+        }
         case Mode::kScan:
             return RunScan(command.args);
         case Mode::kUsageError:
