@@ -194,7 +194,7 @@ void HeadlessRichText::PrintSelection(Printer& printer) {
     printer.PrintText(doc_.Slice(selStart_, selLength_));
 }
 
-void HeadlessRichText::LoadFile(const std::string& path) {
+void HeadlessRichText::LoadFile(const std::filesystem::path& path) {
     std::ifstream in(path, std::ios::binary);
     if (!in) throw VbError(kErrFileNotFound, "File not found");
     const std::string data{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
@@ -218,7 +218,7 @@ void HeadlessRichText::LoadFile(const std::string& path) {
     SetSelection(0, 0);
 }
 
-void HeadlessRichText::SaveFile(const std::string& path) {
+void HeadlessRichText::SaveFile(const std::filesystem::path& path) {
     const std::string rtf = WriteRtf(doc_.All());
     const std::string why = platform::WriteWholeFile(platform::HostPathFromStored(path), rtf);
     if (!why.empty()) throw VbError(kErrPathAccess, why);
