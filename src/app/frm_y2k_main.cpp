@@ -91,10 +91,10 @@ void FrmY2KMain::Form_Load() {
     help.Show();
     ShowRightFrame();
 
-    // The vendor directory first: the product loader files each product under its vendor.
-    Skipping([&] { st_.cVendors.LoadFromFile(services_.programDir); });
-    st_.lngNumVends = st_.cVendors.Count();
-    Skipping([&] { LoadVendorAppsFromFile(st_, services_.programDir); });
+    // A damaged knowledge-base file is used as far as it could be read, and the user is told.
+    for (const std::string& problem : LoadKnowledgeBase(st_, services_.programDir))
+        tk_.ShowMessage(problem + ". Programs whose records were ignored will be reported as not in the "
+                                  "database or with no information.");
 
     EnsureHelp().Show();
     tk_.SetMousePointer(ui::MousePointer::Default);

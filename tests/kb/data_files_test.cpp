@@ -11,6 +11,7 @@
 #include "kb/file_collection.h"
 #include "kb/product_collection.h"
 #include "kb/vendor_collection.h"
+#include "platform/file_write.h"
 #include "platform/vb_error.h"
 #include "support/test_support.h"
 
@@ -313,19 +314,20 @@ TEST(ResultFiles, MissingOrMalformedFiles) {
     }
 }
 
-TEST(ResultFiles, AFailedWriteLeavesTheOldFileWhole) {
+TEST(ResultFiles, AFailedWriteLeavesTheOldFilesWhole) {
     TempDir dir;
     const std::string old = FilesLine("Old", 1);
     WriteFileBytes(dir / "Files.y2k", old);
-    fs::create_directory(dir / "Files.y2k.tmp");  // the temporary file cannot be created
-    colFiles c;
-    AddFile(c, "New", 4);
-    EXPECT_EQ(ErrorOf([&] { c.SaveToFile(false, dir.path()); }), kErrPathAccess);
+    fs::create_directory(dir / "JFiles.y2k");  // the second of the pair cannot be replaced
+    EXPECT_NE(platform::WriteFilesTogether({{dir / "Files.y2k", "new"}, {dir / "JFiles.y2k", "new"}}), "");
     EXPECT_EQ(ReadFileBytes(dir / "Files.y2k"), old);
 
-    fs::remove(dir / "Files.y2k.tmp");
-    c.SaveToFile(false, dir.path());  // replaces an existing file
+    fs::remove(dir / "JFiles.y2k");
+    colFiles c;
+    AddFile(c, "New", 4);
+    c.SaveToFile(false, dir.path());  // replaces an existing file and leaves no temporary
     EXPECT_EQ(ReadFileBytes(dir / "Files.y2k"), FilesLine("New", 4));
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), fs::directory_iterator()), 1);
     EXPECT_EQ(ErrorOf([&] { c.SaveToFile(false, dir / "no such dir"); }), kErrPathNotFound);
 }
 

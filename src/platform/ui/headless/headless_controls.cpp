@@ -4,6 +4,7 @@
 #include <fstream>
 #include <iterator>
 
+#include "platform/file_write.h"
 #include "platform/text.h"
 #include "platform/ui/headless/headless_toolkit.h"
 #include "platform/ui/headless/headless_window.h"
@@ -219,11 +220,8 @@ void HeadlessRichText::LoadFile(const std::filesystem::path& path) {
 
 void HeadlessRichText::SaveFile(const std::filesystem::path& path) {
     const std::string rtf = WriteRtf(doc_.All());
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    if (!out) throw VbError(kErrPathAccess, "Path/File access error");
-    out.write(rtf.data(), static_cast<std::streamsize>(rtf.size()));
-    out.close();
-    if (!out) throw VbError(kErrPathAccess, "Path/File access error");
+    const std::string why = platform::WriteWholeFile(platform::HostPathFromStored(path), rtf);
+    if (!why.empty()) throw VbError(kErrPathAccess, why);
 }
 
 void HeadlessRichText::DoubleClickAt(int pos) {

@@ -2,6 +2,7 @@
 #include <fstream>
 #include <iterator>
 
+#include "platform/file_write.h"
 #include "platform/ui/printer.h"
 #include "platform/ui/rtf.h"
 #include "platform/ui/win32/win32_controls.h"
@@ -196,11 +197,8 @@ public:
 
     void SaveFile(const std::filesystem::path& path) override {
         const std::string rtf = StreamOut(SF_RTF);
-        std::ofstream out(path, std::ios::binary | std::ios::trunc);
-        if (!out) throw VbError(kErrPathAccess, "Path/File access error");
-        out.write(rtf.data(), static_cast<std::streamsize>(rtf.size()));
-        out.close();
-        if (!out) throw VbError(kErrPathAccess, "Path/File access error");
+        const std::string why = platform::WriteWholeFile(platform::HostPathFromStored(path), rtf);
+        if (!why.empty()) throw VbError(kErrPathAccess, why);
     }
 
     // The document names the faces the program chose, not the ones standing in for them.
