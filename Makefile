@@ -75,7 +75,6 @@ fuzz:
 	clang++-14 -std=c++20 -g -O1 -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=undefined \
 	  -Isrc $(FUZZ_SRCS) -o $(FUZZ_DIR)/reader_fuzz; \
 	cp -n $(NATIVE)/tests/fixtures/*.exe $(FUZZ_DIR)/corpus/ 2>/dev/null || true; \
-	cp -n fuzz/seeds/* $(FUZZ_DIR)/corpus/ 2>/dev/null || true; \
 	$(FUZZ_DIR)/reader_fuzz -max_total_time=$(FUZZ_SECONDS) -timeout=10 -rss_limit_mb=2048 \
 	  -max_len=65536 -print_final_stats=1 -artifact_prefix=$(FUZZ_DIR)/ $(FUZZ_DIR)/corpus
 

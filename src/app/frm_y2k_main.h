@@ -13,6 +13,8 @@
 
 namespace ostrevan {
 
+class ScanningPage;
+
 // The help topics the wizard's pages select.
 enum class HelpTopic { Introduction, ModeSelection, DiskSelection, DiskScan, SoftwareReport, BiosCheck };
 
@@ -73,7 +75,7 @@ private:
     FrmHelp& EnsureHelp();
     void SelectHelp(HelpTopic topic);
     void ScanDrive();
-    void RunScan(const std::string& drive);
+    void RunScan(const std::string& drive, ScanningPage& page);
     void FillReport();
     void EndProgram();
 

@@ -18,9 +18,7 @@ std::string SaveList(const colFiles& list, bool junk, const platform::HostPath& 
 
 }  // namespace
 
-ScanResult RunScanSequence(RunState& st, DriveScan& scan, ScanPage& page, const std::string& drive,
-                           const platform::HostPath& root, const platform::OsIdentity& os,
-                           const platform::HostPath& results_dir) {
+void ResetScan(RunState& st, ScanPage& page) {
     ResetCounters(st);
     for (ReadinessCounter c : kPageCounters) page.SetCounter(c, "0");
     for (IndicatorLine l : kPageLines) page.SetLineVisible(l, false);
@@ -30,10 +28,23 @@ ScanResult RunScanSequence(RunState& st, DriveScan& scan, ScanPage& page, const 
     st.IsAborting = false;
     st.lngNumFiles = 0;
     st.lngFileCounter = 0;
+}
+
+ScanResult RunScanSequence(RunState& st, DriveScan& scan, ScanPage& page, const std::string& drive,
+                           const platform::HostPath& root, const platform::OsIdentity& os,
+                           const platform::HostPath& results_dir) {
+    ResetScan(st, page);
+    return ScanAndSave(st, scan, drive, &root, os, results_dir);
+}
+
+ScanResult ScanAndSave(RunState& st, DriveScan& scan, const std::string& drive, const platform::HostPath* root,
+                       const platform::OsIdentity& os, const platform::HostPath& results_dir) {
     scan.CheckOperatingSystem(os);
-    const ScanDirectory top{drive.substr(0, 2), root};
-    scan.GetNumFiles(top);
-    scan.CheckDirectory(top);
+    if (root) {
+        const ScanDirectory top{drive.substr(0, 2), *root};
+        scan.GetNumFiles(top);
+        scan.CheckDirectory(top);
+    }
     ScanResult r;
     r.files_error = SaveList(st.cFiles, false, results_dir);
     r.junk_files_error = SaveList(st.cJunkFiles, true, results_dir);

@@ -48,9 +48,6 @@ public:
     // Replaces the content by the RTF document in the file (a file not in RTF is read as plain
     // text). Throws VbError 53 when it cannot be read; the content then stays as it was.
     virtual void LoadFile(const std::string& path) = 0;
-    // Writes the whole content as an RTF document, replacing an existing file. Throws VbError
-    // 75 when it cannot be written.
-    virtual void SaveFile(const std::string& path) = 0;
 
     // The content as runs (for saving, printing and tests).
     virtual PrintableText Content() const = 0;
