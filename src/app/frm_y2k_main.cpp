@@ -169,6 +169,7 @@ void FrmY2KMain::ScanDrive() {
     for (ui::Frame* f : c_->Pages()) f->SetVisible(f == c_->FraAnimation);
     SelectHelp(HelpTopic::DiskScan);
     tk_.DoEvents();
+    if (w_.Unloaded()) return;  // Exit or the close box ended the program: no scan
 
     ui::Button* row[] = {c_->btnHelp, c_->BtnNext, c_->btnBack, c_->btnExit};
     for (ui::Button* b : row) b->SetEnabled(false);
@@ -184,13 +185,20 @@ void FrmY2KMain::ScanDrive() {
     ScanningPage page(pc, services_.firstIcon);
     ResetScan(st_, page);
     tk_.DoEvents();
+    if (w_.Unloaded()) return;
 
     scanning_ = true;
     tk_.SetMousePointer(ui::MousePointer::Hourglass);
-    TryStep([&] { RunScan(c_->DriveReport->Drive(), page); });
+    ScanResult result;
+    try {
+        result = RunScan(c_->DriveReport->Drive(), page);
+    } catch (const std::exception& e) {
+        result.walk_error = e.what();
+    }
     scanning_ = false;
     if (endAfterScan_) {
         tk_.SetMousePointer(ui::MousePointer::Default);
+        if (!result.ok()) TellScanProblems(result);
         EndProgram();
         return;
     }
@@ -199,9 +207,23 @@ void FrmY2KMain::ScanDrive() {
     for (ui::Button* b : row) b->SetEnabled(true);
     ShowRightFrame();
     tk_.DoEvents();
+    TellScanProblems(result);
 }
 
-void FrmY2KMain::RunScan(const std::string& entry, ScanningPage& page) {
+void FrmY2KMain::TellScanProblems(const ScanResult& r) {
+    std::string text;
+    if (!r.walk_error.empty())
+        text = "The scan ended early: " + r.walk_error + "\nThe report shows what was found until then.\n\n";
+    if (!r.files_error.empty() || !r.junk_files_error.empty()) text += "The results of this scan could not be saved.\n";
+    for (const auto& [name, why] : {std::pair{kFilesFileName, &r.files_error},
+                                    std::pair{kJunkFilesFileName, &r.junk_files_error}}) {
+        if (why->empty()) continue;
+        text += "\nFile: " + platform::StoredName((services_.programDir / name).native()) + "\nReason: " + *why + "\n";
+    }
+    if (!text.empty()) tk_.ShowMessage(text);
+}
+
+ScanResult FrmY2KMain::RunScan(const std::string& entry, ScanningPage& page) {
     const std::string drive = entry.substr(0, 2);
     NoVersionData noVersions;
     VersionSource& versions = services_.versions ? *services_.versions : noVersions;
@@ -211,7 +233,7 @@ void FrmY2KMain::RunScan(const std::string& entry, ScanningPage& page) {
     // A letter that is no drive of the machine has nothing to walk, but the operating system is
     // still checked and both result files are written, as for a drive without a medium.
     const auto root = services_.drives.Root(drive);
-    ScanAndSave(st_, scan, drive, root ? &*root : nullptr, os, services_.programDir);
+    return ScanAndSave(st_, scan, drive, root ? &*root : nullptr, os, services_.programDir);
 }
 
 void FrmY2KMain::FillReport() {

@@ -35,11 +35,15 @@ std::wstring SearchText(const HostPath& dir, const wchar_t* pattern) {
 std::vector<DirEntry> ListDirectory(const HostPath& dir, ListPattern pattern) {
     const bool programs = pattern == ListPattern::kPrograms;
     WIN32_FIND_DATAW fd;
+    // A removable drive without a medium fails here instead of asking the user for a disk.
+    const UINT old = SetErrorMode(SEM_FAILCRITICALERRORS);
     FindHandle h(FindFirstFileW(SearchText(dir, programs ? L"*.exe" : L"*").c_str(), &fd));
+    const DWORD error = GetLastError();
+    SetErrorMode(old);
     std::vector<DirEntry> out;
     if (h.get() == INVALID_HANDLE_VALUE) {
         // An empty match is no failure; a directory that cannot be read is.
-        if (GetLastError() == ERROR_FILE_NOT_FOUND) return out;
+        if (error == ERROR_FILE_NOT_FOUND) return out;
         throw VbError(kErrPathNotFound, "Path not found");
     }
     do {

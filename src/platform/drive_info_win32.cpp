@@ -11,8 +11,10 @@ std::wstring RootText(const HostPath& root) {
     std::wstring s = root.wstring();
     if (!s.empty() && s.back() != L'\\') s += L'\\';
     wchar_t volume[MAX_PATH + 1] = {0};
-    if (GetVolumePathNameW(s.c_str(), volume, MAX_PATH)) return volume;
-    return s;
+    const UINT old = SetErrorMode(SEM_FAILCRITICALERRORS);  // no "insert a disk" box
+    const BOOL ok = GetVolumePathNameW(s.c_str(), volume, MAX_PATH);
+    SetErrorMode(old);
+    return ok ? std::wstring(volume) : s;
 }
 
 }  // namespace

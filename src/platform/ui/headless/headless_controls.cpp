@@ -193,7 +193,7 @@ void HeadlessRichText::PrintSelection(Printer& printer) {
     printer.PrintText(doc_.Slice(selStart_, selLength_));
 }
 
-void HeadlessRichText::LoadFile(const std::string& path) {
+void HeadlessRichText::LoadFile(const std::filesystem::path& path) {
     std::ifstream in(path, std::ios::binary);
     if (!in) throw VbError(kErrFileNotFound, "File not found");
     const std::string data{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};

@@ -44,7 +44,7 @@ public:
         SendMessageA(hwnd_, EM_EXLIMITTEXT, 0, 0x7FFFFFFE);
         SendMessageA(hwnd_, EM_SETEVENTMASK, 0, ENM_MOUSEEVENTS);
         CHARFORMAT2W cf = Format(CFM_FACE | CFM_SIZE | CFM_COLOR);
-        lstrcpynW(cf.szFaceName, L"MS Sans Serif", LF_FACESIZE);
+        lstrcpynW(cf.szFaceName, Widen(Shown("MS Sans Serif")).c_str(), LF_FACESIZE);
         cf.yHeight = 165;
         cf.dwEffects = CFE_AUTOCOLOR;
         Apply(cf, SCF_ALL | SCF_DEFAULT);
@@ -86,7 +86,7 @@ public:
 
     void SetFontName(const std::string& face) override {
         CHARFORMAT2W cf = Format(CFM_FACE);
-        lstrcpynW(cf.szFaceName, Widen(face).c_str(), LF_FACESIZE);
+        lstrcpynW(cf.szFaceName, Widen(Shown(face)).c_str(), LF_FACESIZE);
         Apply(cf, SCF_ALL | SCF_DEFAULT);
         Apply(cf, SCF_SELECTION);
     }
@@ -172,7 +172,7 @@ public:
         printer.PrintText(ReadRtf(StreamOut(SF_RTF | SFF_SELECTION)));
     }
 
-    void LoadFile(const std::string& path) override {
+    void LoadFile(const std::filesystem::path& path) override {
         std::ifstream in(path, std::ios::binary);
         if (!in) throw VbError(kErrFileNotFound, "File not found");
         StreamBuffer sb;
@@ -186,7 +186,14 @@ public:
         SetSelection(0, 0);
     }
 
-    PrintableText Content() const override { return ReadRtf(StreamOut(SF_RTF)); }
+    // The document names the faces the program chose, not the ones standing in for them.
+    PrintableText Content() const override {
+        PrintableText t = ReadRtf(StreamOut(SF_RTF));
+        for (TextRun& run : t.runs) {
+            if (auto it = chosen_.find(run.format.face); it != chosen_.end()) run.format.face = it->second;
+        }
+        return t;
+    }
 
     bool OnNotify(NMHDR* nm, LRESULT& result) override {
         if (nm->code != EN_MSGFILTER) return false;
@@ -223,7 +230,16 @@ private:
         return sb.data;
     }
 
+    // A face the system lacks is shown in the nearest installed one (the control itself does
+    // not substitute: a missing "Courier" would come out proportional).
+    std::string Shown(const std::string& face) {
+        std::string use = Kit().fonts.Resolve(face);
+        chosen_[use] = face;
+        return use;
+    }
+
     Color back_ = kWhite;
+    std::map<std::string, std::string> chosen_;  // face shown -> face chosen
 };
 
 }  // namespace

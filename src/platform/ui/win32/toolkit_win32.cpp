@@ -50,7 +50,7 @@ std::string FontCache::Resolve(const std::string& face) {
         // Display faces that not every system has: the nearest common ones.
         static const std::vector<std::pair<std::string, std::vector<std::string>>> kFallbacks = {
             {"Impact", {"Arial Black", "Arial"}},
-            {"Courier", {"Courier New"}},
+            {"Courier", {"Courier New", "Lucida Console", "Liberation Mono", "DejaVu Sans Mono"}},
             {"MS Sans Serif", {"Microsoft Sans Serif", "Tahoma", "Arial"}},
         };
         for (const auto& [name, alternatives] : kFallbacks) {

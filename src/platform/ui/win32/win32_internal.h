@@ -47,9 +47,10 @@ public:
     HFONT Get(const Font& f, int dpi) {
         return Get(f.name, static_cast<int>(f.size * 20 + 0.5), f.bold, f.italic, dpi);
     }
+    // The installed face that stands for `face`: itself, or the nearest fallback.
+    std::string Resolve(const std::string& face);
 
 private:
-    std::string Resolve(const std::string& face);
     std::map<std::tuple<std::string, int, bool, bool, int>, HFONT> fonts_;
     std::map<std::string, std::string> resolved_;
 };
