@@ -3,7 +3,7 @@
 #include <memory>
 
 #include "kb/data_lines.h"
-#include "match/readiness.h"
+#include "rules/readiness.h"
 #include "platform/text.h"
 
 namespace ostrevan {

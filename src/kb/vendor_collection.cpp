@@ -4,7 +4,7 @@
 #include <memory>
 
 #include "kb/data_lines.h"
-#include "match/string_matcher.h"
+#include "rules/string_matcher.h"
 #include "platform/text.h"
 
 namespace ostrevan {
@@ -67,17 +67,12 @@ const clsVendor* colVendors::FindByName(const std::string& upperName) {
 }
 
 int16_t colVendors::GetVendorID(std::string& strVendor) {
-    try {
-        const std::string name = StripVendor(strVendor);
-        if (name.empty() || strVendor == "None") return 1;
-        if (const clsVendor* v = FindByName(text::Upper(name))) return v->ID();
-        const int16_t id = text::ToInt16(static_cast<long long>(Count()) + 1);
-        Add(name, "", "", "", id, "");
-        return Count();
-    } catch (const VbError& e) {
-        PassOnMatcherError(e, "Get Vendor ID");
-        throw;
-    }
+    const std::string name = StripVendor(strVendor);
+    if (name.empty() || strVendor == "None") return 1;
+    if (const clsVendor* v = FindByName(text::Upper(name))) return v->ID();
+    const int16_t id = text::ToInt16(static_cast<long long>(Count()) + 1);
+    Add(name, "", "", "", id, "");
+    return Count();
 }
 
 std::vector<std::string> SplitVendorsLine(const std::string& line) { return SplitDataLine(line, 6); }

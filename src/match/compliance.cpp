@@ -1,6 +1,6 @@
 #include "match/compliance.h"
 
-#include "match/string_matcher.h"
+#include "rules/string_matcher.h"
 #include "platform/text.h"
 
 namespace ostrevan {

@@ -9,7 +9,7 @@
 
 #include "kb/file_collection.h"
 #include "kb/vendor_collection.h"
-#include "match/readiness.h"
+#include "rules/readiness.h"
 
 namespace ostrevan {
 

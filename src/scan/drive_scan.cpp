@@ -4,7 +4,7 @@
 #include <new>
 #include <string_view>
 
-#include "match/string_matcher.h"
+#include "rules/string_matcher.h"
 #include "platform/dir_listing.h"
 #include "platform/text.h"
 #include "platform/vb_error.h"

@@ -24,9 +24,7 @@ ScanResult SaveScanResults(const RunState& st, const platform::HostPath& results
     return r;
 }
 
-ScanResult RunScanSequence(RunState& st, DriveScan& scan, ScanPage& page, const std::string& drive,
-                           const platform::HostPath& root, const platform::OsIdentity& os,
-                           const platform::HostPath& results_dir) {
+void ResetScan(RunState& st, ScanPage& page) {
     ResetCounters(st);
     for (ReadinessCounter c : kPageCounters) page.SetCounter(c, "0");
     for (IndicatorLine l : kPageLines) page.SetLineVisible(l, false);
@@ -36,12 +34,25 @@ ScanResult RunScanSequence(RunState& st, DriveScan& scan, ScanPage& page, const 
     st.IsAborting = false;
     st.lngNumFiles = 0;
     st.lngFileCounter = 0;
+}
+
+ScanResult RunScanSequence(RunState& st, DriveScan& scan, ScanPage& page, const std::string& drive,
+                           const platform::HostPath& root, const platform::OsIdentity& os,
+                           const platform::HostPath& results_dir) {
+    ResetScan(st, page);
+    return ScanAndSave(st, scan, drive, &root, os, results_dir);
+}
+
+ScanResult ScanAndSave(RunState& st, DriveScan& scan, const std::string& drive, const platform::HostPath* root,
+                       const platform::OsIdentity& os, const platform::HostPath& results_dir) {
     ScanResult r;
     try {
         scan.CheckOperatingSystem(os);
-        const ScanDirectory top{drive.substr(0, 2), root};
-        scan.GetNumFiles(top);
-        scan.CheckDirectory(top);
+        if (root) {
+            const ScanDirectory top{drive.substr(0, 2), *root};
+            scan.GetNumFiles(top);
+            scan.CheckDirectory(top);
+        }
     } catch (const std::exception& e) {
         r.walk_error = e.what()[0] ? e.what() : "unexpected error";
     } catch (...) {

@@ -287,15 +287,5 @@ TEST(StartUp, MissingFilesLeaveAnEmptyKnowledgeBase) {
     EXPECT_EQ(st.cVendors.Item(1).Name(), "Acme");
 }
 
-TEST(ReadinessTable, ReportOrderAndPositionsAgree) {
-    for (size_t pos = 0; pos < kReportOrder.size(); ++pos)
-        EXPECT_EQ(FindReadiness(kReportOrder[pos])->reportPosition, static_cast<int>(pos));
-    EXPECT_EQ(FindReadiness(-1)->reportPosition, -1);
-    EXPECT_EQ(FindReadiness(7), nullptr);
-    EXPECT_EQ(FindReadiness(-2), nullptr);
-    EXPECT_EQ(ReadinessColour(3), ReadinessColour(4));
-    EXPECT_EQ(ReadinessColour(12), kBlack);
-}
-
 }  // namespace
 }  // namespace ostrevan

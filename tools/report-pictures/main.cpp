@@ -9,8 +9,9 @@
 #include "platform/file_write.h"
 #include "platform/ui/headless/headless_toolkit.h"
 #include "report/detail_window.h"
-#include "report/report_page.h"
 #include "report/request_letter.h"
+#include "report/save_print.h"
+#include "report/summary_report.h"
 #include "sample_report.h"
 #ifdef _WIN32
 #include "platform/ui/win32/win32_toolkit.h"
