@@ -329,3 +329,38 @@ TOPICS["HelpTS.rtf"] = [
           "Date/Time control panel or with the DOS [mono]DATE[/mono] and [mono]TIME[/mono] "
           "commands."),
 ]
+
+# ---- Checking other PCs (ostrevan-scan --os drive and --fleet) --------------------------------
+# Kept as one block of its own, appended to the report topic.
+# Sources of the facts below:
+# - MSDOS.SYS of Windows 95/98 is a text file in the root of the boot drive whose [Paths]
+#   section holds WinDir=, the Windows folder chosen during Setup: Microsoft Knowledge Base
+#   Q118579, "Contents of the Windows Msdos.sys File"
+#   (https://helparchive.huntertur.net/document/105254).
+# - BOOT.INI of Windows NT/2000 lies in the root of the system partition; the default= line
+#   of its [boot loader] section names the system started by default, a path such as
+#   multi(0)disk(0)rdisk(0)partition(1)\WINNT, while "C:\" names the previous (MS-DOS based)
+#   system: Microsoft Knowledge Base 99743, "Purpose of the BOOT.INI File in Windows 2000 or
+#   Windows NT" (http://support.microsoft.com/kb/99743/EN-US/).
+# - The version numbers of the releases: see the table in src/scan/drive_windows.cpp.
+TOPICS["HelpREP.rtf"] += [
+    ("h", "Checking other PCs"),
+    ("p", "The command-line scanner [mono]ostrevan-scan[/mono] can check the disk of another "
+          "PC and gather the results of a whole office."),
+    ("p", "[b]A disk of another PC.[/b] Attach or mount the disk and scan it with "
+          "[mono]--os drive[/mono]: the operating system is then judged by the Windows "
+          "installed on that disk, recognised from the version of its own kernel file, not "
+          "by the system that runs the scan. When the disk holds several Windows folders, the "
+          "default entry of [mono]BOOT.INI[/mono] or the [mono]WinDir=[/mono] line of "
+          "[mono]MSDOS.SYS[/mono] says which one starts. When no Windows is found, the scanner "
+          "says so and checks the programs only."),
+    ("mono", ["ostrevan-scan --map C:=/mnt/disk --os drive C:"]),
+    ("p", "[b]A whole office.[/b] Copy each PC's [mono]Files.y2k[/mono] and "
+          "[mono]JFiles.y2k[/mono] into a folder named after the PC, then run "
+          "[mono]--fleet[/mono] with a name for the output and the folders. "
+          "[mono]office.rtf[/mono] lists every product, worst class first in the class "
+          "colours, with the PCs that carry it, and a table of the PCs; "
+          "[mono]office.csv[/mono] has one line per product and PC for a spreadsheet. A "
+          "folder with missing or damaged result files is named in a warning and left out."),
+    ("mono", ["ostrevan-scan --fleet office PC-01 PC-02 PC-03"]),
+]

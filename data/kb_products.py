@@ -140,10 +140,72 @@ P("ms", 5, "Microsoft FoxPro for Windows", "2.6", "2.6",
   exe="FOXPROW.EXE", source="ms-y2k-foxpro26", as_of="1999-05-21")
 
 
+P("ms", 3, "Microsoft Office Small Business Edition 97", "8", "8",
+  "Office 97 Small Business Edition: install Office 97 Service Release 2 (SR-2) and the Outlook 97 "
+  "Year 2000 update; with them Microsoft rates it compliant. Status of August 1999.",
+  source="ms-y2k-officesbe97", as_of="1999-08-17")
+P("ms", 1, "Microsoft Office 2000 Small Business Edition", "9", "9",
+  "Office 2000 Small Business Edition: Microsoft rates it compliant with no prerequisite. "
+  "Status of June 1999.", source="ms-y2k-office2000sbe", as_of="1999-06-17")
+P("ms", 3, "Microsoft Office Professional", "4", "4",
+  "Office Professional 4.x: install the Access 2.0 software update (www.microsoft.com/y2k); with it "
+  "Microsoft rates the suite compliant with acceptable deviations: type four-digit years in Access. "
+  "Status of May 1999.", source="ms-y2k-office4pro", as_of="1999-05-19")
+P("ms", 1, "Microsoft FrontPage", "9", "9",
+  "FrontPage 2000: Microsoft rates it compliant with no prerequisite. Status of May 1999.",
+  source="ms-y2k-frontpage2000", as_of="1999-05-19")
+P("ms", 1, "Microsoft Money", "1", "1",
+  "Money 1.x: Microsoft rates it compliant with no prerequisite (dates up to 2075). "
+  "Status of August 1999.", exe="MSMONEY.EXE", source="ms-y2k-money1", as_of="1999-08-14")
+P("ms", 1, "Microsoft SideWinder", "2.0", "2.0",
+  "SideWinder 2.0 (game controller software): Microsoft rates it compliant with no prerequisite. "
+  "Status of July 1999.", source="ms-y2k-sidewinder2", as_of="1999-07-07")
+P("ms", 3, "Microsoft SQL Server", "6.5", "6.5",
+  "SQL Server 6.5: install Service Pack 5 or later (support.microsoft.com); with it Microsoft rates "
+  "SQL Server 6.5 compliant. Status of August 1999.", source="ms-y2k-sql65", as_of="1999-08-31")
+P("ms", 1, "Microsoft Exchange Server", "5.5", "5.5",
+  "Exchange Server 5.5: Microsoft rates it compliant; check the Outlook or Exchange client "
+  "separately. Status of September 1999.", source="ms-y2k-exchange55", as_of="1999-09-21")
+P("ms", 3, "Microsoft NetShow", "3.0", "3.0",
+  "NetShow 3.0: install the latest Microsoft Data Access Components (MDAC, www.microsoft.com/data), "
+  "Microsoft's prerequisite for rating it compliant. Status of October 1999.",
+  source="ms-y2k-netshow3", as_of="1999-10-28")
+P("ms", 3, "Microsoft Visual Basic", "6", "6",
+  "Visual Basic 6.0: Microsoft rates it compliant with acceptable deviations once the updates its "
+  "product guide names are installed (see www.microsoft.com/y2k); two-digit years are read as "
+  "1930-2029. Status of August 1999.", source="ms-y2k-vb6", as_of="1999-08-23")
+P("ms", 3, "Microsoft Visual Studio", "6", "6",
+  "Visual Studio 6.0: some of its bundled products have known Year 2000 issues; install the "
+  "updates the product guide names for each of them (www.microsoft.com/y2k), after which "
+  "Microsoft rates it compliant with acceptable deviations. Status of August 1999.",
+  source="ms-y2k-vs6", as_of="1999-08-20")
+P("ms", 3, "Microsoft Visual SourceSafe", "5", "5",
+  "Visual SourceSafe 5.0: install the Visual SourceSafe 5.0 Year 2000 update (it mends history "
+  "reports filtered by dates after 1999); with it Microsoft rates it compliant with acceptable "
+  "deviations. Status of September 1999.", source="ms-y2k-vss5", as_of="1999-09-28")
+P("ms", 3, "Microsoft Visual Database Tools", "6", "6",
+  "Visual Database Tools 6.0: install Visual Studio 6.0 Service Pack 3 and MDAC 2.0 Service Pack 2 "
+  "or later, Microsoft's prerequisites for rating it compliant. Status of August 1999.",
+  source="ms-y2k-vdt6", as_of="1999-08-24")
+
+
 P("nai", 1, "McAfee VirusScan", "4.0.2", "4.0.2",
   "VirusScan 4.0.2: Network Associates states that this version is Year 2000 compliant "
   "(statement shipped with the program, 1999).", exe="SCAN32.EXE", alt="VirusScan",
   source="nai-vscan402-y2k", as_of="1999")
+
+# Borland, renamed Inprise in 1998: the press reported the maker's statement; programs of the
+# period carry either company name, so both vendors get the records.
+INPRISE_SAID = ("Inprise (Borland) stated that {0} {1} Year 2000 compliant (as reported by "
+                "About.com's Delphi guide, October 1999). Type four-digit years in your own "
+                "programs and data.")
+for vendor in ("borland", "inprise"):
+    P(vendor, 1, "Delphi", "3", "5", INPRISE_SAID.format("Delphi 3, 4 and 5", "are"),
+      exe="DELPHI32.EXE", source="about-delphi-y2k", as_of="1999-10-23")
+    P(vendor, 1, "Borland Database Engine", "4.5", "5", INPRISE_SAID.format("BDE 4.5 and 5", "are"),
+      alt="BDE", source="about-delphi-y2k", as_of="1999-10-23")
+    P(vendor, 1, "InterBase", "4.2", "5", INPRISE_SAID.format("InterBase 4.2 and 5", "are"),
+      source="about-delphi-y2k", as_of="1999-10-23")
 
 # ----------------------------------------------------------------------------------------------
 # Products whose makers' statements were not found (after the sourced records, so that a
@@ -178,6 +240,14 @@ NS('ms', 'Microsoft Visual Studio', exe='devenv.exe')
 NS('ms', 'Microsoft Visual FoxPro', exe='VFP6.EXE')
 NS('ms', 'Microsoft FoxPro for Windows', exe='FOXPROW.EXE')
 NS('ms', 'Microsoft SQL Server')
+NS('ms', 'Microsoft Exchange Server')
+NS('ms', 'Microsoft FrontPage')
+NS('ms', 'Microsoft Office Small Business Edition 97')
+NS('ms', 'Microsoft Office Professional')
+NS('ms', 'Microsoft SideWinder')
+NS('ms', 'Microsoft NetShow')
+NS('ms', 'Microsoft Visual Database Tools')
+NS('ms', 'Microsoft Visual SourceSafe')
 NS('ms', 'Microsoft Visual Studio .NET')
 NS('ms', 'Microsoft Visual Studio 2005')
 NS('ms', 'Microsoft Visual Studio 2008')
@@ -306,6 +376,7 @@ NS('borland', 'Paradox', alt='Paradox for Windows')
 NS('borland', 'Quattro Pro')
 NS('borland', 'Borland Database Engine', alt='BDE')
 NS('borland', 'JBuilder')
+NS('borland', 'InterBase')
 NS('inprise', 'Delphi', exe='DELPHI32.EXE')
 NS('inprise', 'C++Builder', exe='BCB.EXE')
 NS('inprise', 'JBuilder')

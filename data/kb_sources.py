@@ -80,6 +80,33 @@ S("ms-y2k-win98", "maker", MSCD, "Year 2000 product guide: Windows 98 4.10.1998"
   MSCD_URL + "product/u68777en.htm")
 S("ms-y2k-ntw4", "maker", MSUCD, "Year 2000 product guide: Windows NT Workstation 4.0 SP4 (volume 39)",
   "1999-11-05", MSUCD_URL + "user_allproductsvol39.htm")
+S("ms-y2k-sql65", "maker", MSCD, "Year 2000 product guide: SQL Server 6.5 (Win NT)", "1999-08-31",
+  MSCD_URL + "product/u67164en.htm")
+S("ms-y2k-vb6", "maker", MSCD, "Year 2000 product guide: Visual Basic (32-bit) 6.0", "1999-08-23",
+  MSCD_URL + "product/u71850en.htm")
+S("ms-y2k-vs6", "maker", MSCD, "Year 2000 product guide: Visual Studio 6.0", "1999-08-20",
+  MSCD_URL + "product/u71954en.htm")
+S("ms-y2k-vdt6", "maker", MSCD, "Year 2000 product guide: Visual Database Tools 6.0", "1999-08-24",
+  MSCD_URL + "product/u71903en.htm")
+S("ms-y2k-officesbe97", "maker", MSCD, "Year 2000 product guide: Office Small Business Edition 97", "1999-08-17",
+  MSCD_URL + "product/u60039en.htm")
+S("ms-y2k-frontpage2000", "maker", MSCD, "Year 2000 product guide: FrontPage 2000 9.0", "1999-05-19",
+  MSCD_URL + "product/u69995en.htm")
+S("ms-y2k-office4pro", "maker", "Microsoft Corporation (Year 2000 product guide, mirrored by Universitaet Regensburg)",
+  "Year 2000 product guide: Office Professional 4.xx (16-bit Win)", "1999-05-19",
+  "http://www-pc.uni-regensburg.de/systemsw/OFFICE/Y2K/of43y2k.htm")
+S("ms-y2k-exchange55", "maker", MSUCD, "Year 2000 product guide: Exchange Server - Standard 5.5 (volume 9)",
+  "1999-09-21", MSUCD_URL + "user_allproductsvol9.htm")
+S("ms-y2k-money1", "maker", MSUCD, "Year 2000 product guide: Money 1.x (volume 15)", "1999-08-14",
+  MSUCD_URL + "user_allproductsvol15.htm")
+S("ms-y2k-netshow3", "maker", MSUCD, "Year 2000 product guide: NetShow 3.0 (volume 19)", "1999-10-28",
+  MSUCD_URL + "user_allproductsvol19.htm")
+S("ms-y2k-sidewinder2", "maker", MSUCD, "Year 2000 product guide: SideWinder 2.0 (volume 29)", "1999-07-07",
+  MSUCD_URL + "user_allproductsvol29.htm")
+S("ms-y2k-vss5", "maker", MSCD, "Year 2000 product guide: Visual SourceSafe 5.0", "1999-09-28",
+  MSCD_URL + "product/u71949en.htm")
+S("ms-y2k-office2000sbe", "maker", MSCD, "Year 2000 product guide: Office 2000 Small Business Edition 9.0",
+  "1999-06-17", MSCD_URL + "product/u70387en.htm")
 S("wp-windows2000", "reference", "Wikipedia (copy kept by Princeton University)", "Windows 2000",
   "2010", "https://www.princeton.edu/~achaney/tmve/wiki100k/docs/Windows_2000.html")
 S("technet-nt-history", "reference", "Microsoft TechNet blogs", "Windows NT history", "2009-08-04, updated 2012-12-31",
@@ -264,3 +291,7 @@ S("smithmicro-10q-1999q3", "filing", "Smith Micro Software, Inc.", "Form 10-Q fo
   "1999-11-15", "https://www.incjournal.com/cik/9487/08/1999/O0_PH3j3QjPZl4L.shtml")
 S("caldera-10q-2000q2", "filing", "Caldera Systems, Inc.", "Form 10-Q for the quarterly period ended April 30, 2000",
   "2000-06-13", "https://www.incjournal.com/cik/1102/542/2000/SnfqU40Yp9yP_BW.shtml")
+
+# Period press reporting a maker's statement.
+S("about-delphi-y2k", "press", "About.com (Delphi Programming guide)", "Delphi vs. Y2K",
+  "1999-05-18, updated 1999-10-23", "http://delphi.about.com/library/weekly/aa051899.htm")

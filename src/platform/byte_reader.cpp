@@ -1,5 +1,11 @@
 #include "platform/byte_reader.h"
 
+#include <sys/stat.h>
+#if !defined(_WIN32)
+#include <fcntl.h>
+#include <unistd.h>
+#endif
+
 namespace ostrevan {
 
 std::optional<uint8_t> ByteView::U8(uint64_t offset) const {
@@ -25,8 +31,29 @@ std::optional<ByteView> ByteView::Sub(uint64_t offset, uint64_t length) const {
 }
 
 std::optional<FileBytes> FileBytes::Open(const std::string& path) {
+#if defined(_WIN32)
     std::FILE* raw = std::fopen(path.c_str(), "rb");
     if (!raw) return std::nullopt;
+    struct _stat64 st {};
+    if (_fstat64(_fileno(raw), &st) != 0 || (st.st_mode & _S_IFMT) != _S_IFREG) {
+        std::fclose(raw);
+        return std::nullopt;
+    }
+#else
+    // Without O_NONBLOCK, opening a named pipe would wait for a writer that never comes.
+    const int fd = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) return std::nullopt;
+    struct stat st {};
+    if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        close(fd);
+        return std::nullopt;
+    }
+    std::FILE* raw = fdopen(fd, "rb");
+    if (!raw) {
+        close(fd);
+        return std::nullopt;
+    }
+#endif
     FileBytes f;
     f.file_ = std::shared_ptr<std::FILE>(raw, Closer{});
 #if defined(_WIN32)
@@ -42,7 +69,7 @@ std::optional<FileBytes> FileBytes::Open(const std::string& path) {
 }
 
 std::optional<std::vector<uint8_t>> FileBytes::Read(uint64_t offset, uint64_t length) const {
-    if (!file_ || !FitsWithin(offset, length, size_)) return std::nullopt;
+    if (!file_ || !FitsWithin(offset, length, size_) || length > kMaxRead) return std::nullopt;
     if (offset > static_cast<uint64_t>(INT64_MAX)) return std::nullopt;
     std::FILE* f = file_.get();
 #if defined(_WIN32)

@@ -215,7 +215,6 @@ TEST(Scan, UnsavedResultsAndAnEarlyEndAreToldWithTheReportShown) {
         if (unsaved) {
             EXPECT_NE(text.find("File: " + platform::StoredName((w.dir() / "Files.y2k").native()) + "\nReason: "),
                       std::string::npos) << text;
-            EXPECT_EQ(text.find("JFiles.y2k"), std::string::npos) << "that one was saved";
         } else {
             EXPECT_NE(text.find("ended early: out of memory"), std::string::npos) << text;
             EXPECT_NE(testing::ReadFileBytes(w.dir() / "Files.y2k").find("Writer"), std::string::npos);

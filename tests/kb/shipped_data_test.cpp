@@ -17,7 +17,7 @@
 #include "kb/vendor_collection.h"
 #include "match/compliance.h"
 #include "match/run_state.h"
-#include "match/string_matcher.h"
+#include "rules/string_matcher.h"
 #include "platform/text.h"
 #include "support/test_support.h"
 
@@ -424,6 +424,8 @@ TEST(ShippedKnowledgeBaseDecisions, TypicalProgramsOfThePeriodFindTheirRecords) 
         {"Microsoft Corporation", "Microsoft Access", "2.0", 3},
         {"Microsoft Corporation", "Microsoft Project", "8.0.0.1227", 5},
         {"Microsoft Corporation", "Microsoft Excel", "5.0c", 2},
+        {"Microsoft Corporation", "Microsoft Visual Basic", "6.0", 3},
+        {"Microsoft Corporation", "Microsoft Visual Basic", "5.0", 2},
         {"Microsoft Corporation", "Microsoft(R) Internet Explorer", "5.00.2919.6307", 2},
         {"Acme Unknown Tools", "Unknown Program", "1.0", 0},
         {"Lotus Development Corporation", "Some Unlisted Lotus Tool", "2.0", 2},
