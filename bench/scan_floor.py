@@ -87,9 +87,15 @@ def make_drive(root, folders, per_folder, distinct):
 
 
 def timed(cmd):
+    """(wall seconds, CPU seconds: user + system) of one run of cmd."""
     start = time.perf_counter()
-    subprocess.run(cmd, check=True, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-    return time.perf_counter() - start
+    proc = subprocess.Popen(cmd, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    _, status, usage = os.wait4(proc.pid, 0)
+    wall = time.perf_counter() - start
+    proc.returncode = os.waitstatus_to_exitcode(status)
+    if proc.returncode != 0:
+        sys.exit("scan_floor: %s failed with status %d" % (cmd[0], proc.returncode))
+    return wall, usage.ru_utime + usage.ru_stime
 
 
 def main():
@@ -129,19 +135,22 @@ def main():
         for cmd in commands.values():  # warm the cache: every run then reads from memory
             timed(cmd)
         times = {k: [] for k in commands}
+        load = os.getloadavg()[0]
         for _ in range(a.runs):
             for k, cmd in commands.items():
                 times[k].append(timed(cmd))
-        med = {k: statistics.median(v) for k, v in times.items()}
-        load = os.getloadavg()[0]
+        wall = {k: statistics.median(t[0] for t in v) for k, v in times.items()}
+        cpu = {k: statistics.median(t[1] for t in v) for k, v in times.items()}
         for k, v in times.items():
-            print("  %-8s median %.3f s  (runs: %s)" % (k, med[k], ", ".join("%.3f" % t for t in v)))
-        print("scan / floor:     %.2f" % (med["scan"] / med["floor"]))
-        if "exiftool" in med:
-            print("exiftool / scan:  %.1f" % (med["exiftool"] / med["scan"]))
+            print("  %-8s median %.3f s wall, %.3f s CPU  (wall: %s)" %
+                  (k, wall[k], cpu[k], ", ".join("%.3f" % t[0] for t in v)))
+        print("scan / floor:     %.2f wall, %.2f CPU" % (wall["scan"] / wall["floor"], cpu["scan"] / cpu["floor"]))
+        if "exiftool" in wall:
+            print("exiftool / scan:  %.1f wall, %.1f CPU" % (wall["exiftool"] / wall["scan"],
+                                                             cpu["exiftool"] / cpu["scan"]))
         else:
             print("exiftool / scan:  not measured (exiftool is not installed)")
-        print("load average during the run: %.1f on %d cores" % (load, os.cpu_count() or 1))
+        print("load average when the runs began: %.1f on %d cores" % (load, os.cpu_count() or 1))
     finally:
         if not a.keep:
             shutil.rmtree(root, ignore_errors=True)

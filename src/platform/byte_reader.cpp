@@ -1,5 +1,12 @@
 #include "platform/byte_reader.h"
 
+#if !defined(_WIN32)
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#endif
+
 namespace ostrevan {
 
 std::optional<uint8_t> ByteView::U8(uint64_t offset) const {
@@ -32,11 +39,15 @@ std::optional<FileBytes> FileBytes::Open(const std::string& path) {
 #if defined(_WIN32)
     if (_fseeki64(raw, 0, SEEK_END) != 0) return std::nullopt;
     const long long end = _ftelli64(raw);
-#else
-    if (fseeko(raw, 0, SEEK_END) != 0) return std::nullopt;
-    const long long end = ftello(raw);
-#endif
     if (end < 0) return std::nullopt;
+#else
+    // Pieces are read with pread on the descriptor: one system call each, no seek and no
+    // buffer filled beyond the piece.
+    struct stat st;
+    if (fstat(fileno(raw), &st) != 0) return std::nullopt;
+    const long long end = st.st_size;
+    if (end < 0) return std::nullopt;
+#endif
     f.size_ = static_cast<uint64_t>(end);
     return f;
 }
@@ -45,13 +56,19 @@ std::optional<std::vector<uint8_t>> FileBytes::Read(uint64_t offset, uint64_t le
     if (!file_ || !FitsWithin(offset, length, size_)) return std::nullopt;
     if (offset > static_cast<uint64_t>(INT64_MAX)) return std::nullopt;
     std::FILE* f = file_.get();
+    std::vector<uint8_t> out(static_cast<size_t>(length));
 #if defined(_WIN32)
     if (_fseeki64(f, static_cast<long long>(offset), SEEK_SET) != 0) return std::nullopt;
-#else
-    if (fseeko(f, static_cast<off_t>(offset), SEEK_SET) != 0) return std::nullopt;
-#endif
-    std::vector<uint8_t> out(static_cast<size_t>(length));
     if (length != 0 && std::fread(out.data(), 1, out.size(), f) != out.size()) return std::nullopt;
+#else
+    const int fd = fileno(f);
+    for (size_t done = 0; done < out.size();) {
+        const ssize_t n = pread(fd, out.data() + done, out.size() - done, static_cast<off_t>(offset + done));
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) return std::nullopt;
+        done += static_cast<size_t>(n);
+    }
+#endif
     return out;
 }
 

@@ -33,6 +33,9 @@ uint32_t GetFileVersionInfoSizeA(const std::string& path);
 bool GetFileVersionInfoA(const std::string& path, uint32_t length, std::vector<uint8_t>& block);
 bool VerQueryValueA(std::vector<uint8_t>& block, const std::string& subBlock, const uint8_t** value,
                     uint32_t* length);
+// GetFileVersionInfoSizeA, then GetFileVersionInfoA into a buffer of that size with two more
+// zero bytes, from one opening of the file; {0, 0} when either fails.
+void LoadFileVersionInfo(const std::string& path, std::vector<uint8_t>& block);
 }  // namespace portable
 
 }  // namespace ostrevan::version

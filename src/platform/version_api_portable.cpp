@@ -24,16 +24,12 @@ std::optional<ResourceItem> FindVersionResource(const ProgramFile& file) {
     return items.front();
 }
 
-}  // namespace
-
-uint32_t GetFileVersionInfoSizeA(const std::string& path) {
-    auto file = ProgramFile::Open(path);
-    if (!file) return 0;
-    auto item = FindVersionResource(*file);
-    if (!item || item->size == 0) return 0;
-    const uint64_t size = item->size;
+// The buffer size GetFileVersionInfoSizeA answers for the version resource `item` of `file`.
+uint32_t NeededSize(const ProgramFile& file, const ResourceItem& item) {
+    if (item.size == 0) return 0;
+    const uint64_t size = item.size;
     uint64_t needed = 0;
-    if (file->format() == ImageFormat::kNe) {
+    if (file.format() == ImageFormat::kNe) {
         if (size < kFixedInfoSize) return 0;
         needed = (size - kFixedInfoSize) * 4;
     } else {
@@ -42,17 +38,42 @@ uint32_t GetFileVersionInfoSizeA(const std::string& path) {
     return needed > UINT32_MAX ? 0 : static_cast<uint32_t>(needed);
 }
 
+// Copies at most `length` bytes of the resource `item` into `block`.
+bool CopyVersionResource(const ProgramFile& file, const ResourceItem& item, uint32_t length,
+                         std::vector<uint8_t>& block) {
+    const uint64_t count = std::min<uint64_t>({item.size, length, block.size()});
+    auto bytes = file.Read(ResourceItem{item.named, item.id, item.language, item.offset,
+                                        static_cast<uint32_t>(count)});
+    if (!bytes) return false;
+    std::copy(bytes->begin(), bytes->end(), block.begin());
+    return true;
+}
+
+}  // namespace
+
+uint32_t GetFileVersionInfoSizeA(const std::string& path) {
+    auto file = ProgramFile::Open(path);
+    if (!file) return 0;
+    auto item = FindVersionResource(*file);
+    return item ? NeededSize(*file, *item) : 0;
+}
+
 bool GetFileVersionInfoA(const std::string& path, uint32_t length, std::vector<uint8_t>& block) {
     auto file = ProgramFile::Open(path);
     if (!file) return false;
     auto item = FindVersionResource(*file);
-    if (!item) return false;
-    const uint64_t count = std::min<uint64_t>({item->size, length, block.size()});
-    auto bytes = file->Read(ResourceItem{item->named, item->id, item->language, item->offset,
-                                         static_cast<uint32_t>(count)});
-    if (!bytes) return false;
-    std::copy(bytes->begin(), bytes->end(), block.begin());
-    return true;
+    return item && CopyVersionResource(*file, *item, length, block);
+}
+
+void LoadFileVersionInfo(const std::string& path, std::vector<uint8_t>& block) {
+    block.assign(2, 0);
+    auto file = ProgramFile::Open(path);
+    if (!file) return;
+    auto item = FindVersionResource(*file);
+    if (!item) return;
+    const uint32_t size = NeededSize(*file, *item);
+    block.assign(uint64_t{size} + 2, 0);
+    if (!CopyVersionResource(*file, *item, size, block)) block.assign(2, 0);
 }
 
 bool VerQueryValueA(std::vector<uint8_t>& block, const std::string& subBlock, const uint8_t** value,

@@ -56,9 +56,14 @@ void ModVersion::LoadVersionBlock(const std::string& path) {
     queries_ = 0;
     indexed_ = false;
     fallbackLanguages_.clear();
+#if defined(_WIN32)
     const uint32_t size = version::platform::GetFileVersionInfoSizeA(path);
     block_.assign(uint64_t{size} + 2, 0);
     if (!version::platform::GetFileVersionInfoA(path, size, block_)) block_.assign(2, 0);
+#else
+    // The portable reader is the platform's here: the same block from one opening of the file.
+    version::portable::LoadFileVersionInfo(path, block_);
+#endif
 }
 
 void ModVersion::LoadVersionBlock(const platform::HostPath& program) {

@@ -13,21 +13,10 @@ namespace {
 
 using platform::DirEntry;
 using platform::EntryKind;
-using platform::ListDirectory;
-using platform::ListPattern;
+using platform::ListProgramsAndAll;
 
 constexpr const char* kOsFileStatus = "Operating System File Found, Already Checked";
 constexpr const char* kOsCompany = "Microsoft Corporation";
-
-// A listing that fails (a directory that cannot be read, a drive without a medium) lists
-// nothing: the walk goes on with the next step.
-std::vector<DirEntry> ListOrNothing(const platform::HostPath& dir, ListPattern pattern) {
-    try {
-        return ListDirectory(dir, pattern);
-    } catch (const VbError&) {
-        return {};
-    }
-}
 
 bool IsOsProductName(const std::string& product_name) {
     std::string no_company;
@@ -113,9 +102,10 @@ void DriveScan::CheckOperatingSystem(const platform::OsIdentity& id) {
 
 void DriveScan::GetNumFiles(const ScanDirectory& dir) {
     if (st_.IsAborting) return;
-    st_.lngNumFiles += static_cast<int32_t>(ListOrNothing(dir.host, ListPattern::kPrograms).size());
+    const auto listing = ListProgramsAndAll(dir.host);
+    st_.lngNumFiles += static_cast<int32_t>(listing.programs.size());
     std::vector<ScanDirectory> subdirs;
-    for (const DirEntry& e : ListOrNothing(dir.host, ListPattern::kAll)) {
+    for (const DirEntry& e : listing.all) {
         if (st_.IsAborting) return;
         if (e.name != "." && e.name != ".." && e.kind == EntryKind::kDirectory)
             subdirs.push_back({dir.path + "\\" + e.name, e.host});
@@ -126,7 +116,10 @@ void DriveScan::GetNumFiles(const ScanDirectory& dir) {
 
 void DriveScan::CheckDirectory(const ScanDirectory& dir) {
     if (st_.IsAborting) return;
-    for (const DirEntry& e : ListOrNothing(dir.host, ListPattern::kPrograms)) {
+    // A listing that fails (a directory that cannot be read, a drive without a medium) lists
+    // nothing: the walk goes on with the next step.
+    const auto listing = ListProgramsAndAll(dir.host);
+    for (const DirEntry& e : listing.programs) {
         if (st_.IsAborting) return;
         ResetAnimation();
         if (e.name.size() < 3) continue;
@@ -140,7 +133,7 @@ void DriveScan::CheckDirectory(const ScanDirectory& dir) {
         }
     }
     std::vector<ScanDirectory> subdirs;
-    for (const DirEntry& e : ListOrNothing(dir.host, ListPattern::kAll)) {
+    for (const DirEntry& e : listing.all) {
         if (st_.IsAborting) return;
         if (e.name != "." && e.name != ".." && e.kind == EntryKind::kDirectory)
             subdirs.push_back({dir.path + "\\" + e.name, e.host});
