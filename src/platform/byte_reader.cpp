@@ -1,5 +1,7 @@
 #include "platform/byte_reader.h"
 
+#include <algorithm>
+
 #if !defined(_WIN32)
 #include <sys/stat.h>
 #include <unistd.h>
@@ -49,12 +51,22 @@ std::optional<FileBytes> FileBytes::Open(const std::string& path) {
     if (end < 0) return std::nullopt;
 #endif
     f.size_ = static_cast<uint64_t>(end);
+#if !defined(_WIN32)
+    constexpr uint64_t kHead = 4096;
+    auto head = f.Read(0, std::min(f.size_, kHead));
+    if (!head) return std::nullopt;
+    f.head_ = std::make_shared<const std::vector<uint8_t>>(std::move(*head));
+#endif
     return f;
 }
 
 std::optional<std::vector<uint8_t>> FileBytes::Read(uint64_t offset, uint64_t length) const {
     if (!file_ || !FitsWithin(offset, length, size_)) return std::nullopt;
     if (offset > static_cast<uint64_t>(INT64_MAX)) return std::nullopt;
+    if (head_ && FitsWithin(offset, length, head_->size())) {
+        const auto from = head_->begin() + static_cast<std::ptrdiff_t>(offset);
+        return std::vector<uint8_t>(from, from + static_cast<std::ptrdiff_t>(length));
+    }
     std::FILE* f = file_.get();
     std::vector<uint8_t> out(static_cast<size_t>(length));
 #if defined(_WIN32)
