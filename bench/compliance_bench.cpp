@@ -6,7 +6,7 @@
 
 #include "match/compliance.h"
 #include "match/run_state.h"
-#include "match/string_matcher.h"
+#include "rules/string_matcher.h"
 
 namespace ostrevan {
 namespace {

@@ -8,9 +8,9 @@
 #include <random>
 #include <string>
 
-#include "../tests/support/version_program.h"
+#include "version_program.h"
 #include "match/run_state.h"
-#include "match/string_matcher.h"
+#include "rules/string_matcher.h"
 #include "platform/dir_listing.h"
 #include "scan/ModVersion.h"
 #include "scan/drive_scan.h"

@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "../tests/support/version_program.h"
+#include "version_program.h"
 #include "platform/version_api.h"
 #include "scan/ModVersion.h"
 

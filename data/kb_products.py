@@ -194,6 +194,19 @@ P("nai", 1, "McAfee VirusScan", "4.0.2", "4.0.2",
   "(statement shipped with the program, 1999).", exe="SCAN32.EXE", alt="VirusScan",
   source="nai-vscan402-y2k", as_of="1999")
 
+# Borland, renamed Inprise in 1998: the press reported the maker's statement; programs of the
+# period carry either company name, so both vendors get the records.
+INPRISE_SAID = ("Inprise (Borland) stated that {0} {1} Year 2000 compliant (as reported by "
+                "About.com's Delphi guide, October 1999). Type four-digit years in your own "
+                "programs and data.")
+for vendor in ("borland", "inprise"):
+    P(vendor, 1, "Delphi", "3", "5", INPRISE_SAID.format("Delphi 3, 4 and 5", "are"),
+      exe="DELPHI32.EXE", source="about-delphi-y2k", as_of="1999-10-23")
+    P(vendor, 1, "Borland Database Engine", "4.5", "5", INPRISE_SAID.format("BDE 4.5 and 5", "are"),
+      alt="BDE", source="about-delphi-y2k", as_of="1999-10-23")
+    P(vendor, 1, "InterBase", "4.2", "5", INPRISE_SAID.format("InterBase 4.2 and 5", "are"),
+      source="about-delphi-y2k", as_of="1999-10-23")
+
 # ----------------------------------------------------------------------------------------------
 # Products whose makers' statements were not found (after the sourced records, so that a
 # sourced version range is chosen first).
@@ -363,6 +376,7 @@ NS('borland', 'Paradox', alt='Paradox for Windows')
 NS('borland', 'Quattro Pro')
 NS('borland', 'Borland Database Engine', alt='BDE')
 NS('borland', 'JBuilder')
+NS('borland', 'InterBase')
 NS('inprise', 'Delphi', exe='DELPHI32.EXE')
 NS('inprise', 'C++Builder', exe='BCB.EXE')
 NS('inprise', 'JBuilder')

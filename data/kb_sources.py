@@ -291,3 +291,7 @@ S("smithmicro-10q-1999q3", "filing", "Smith Micro Software, Inc.", "Form 10-Q fo
   "1999-11-15", "https://www.incjournal.com/cik/9487/08/1999/O0_PH3j3QjPZl4L.shtml")
 S("caldera-10q-2000q2", "filing", "Caldera Systems, Inc.", "Form 10-Q for the quarterly period ended April 30, 2000",
   "2000-06-13", "https://www.incjournal.com/cik/1102/542/2000/SnfqU40Yp9yP_BW.shtml")
+
+# Period press reporting a maker's statement.
+S("about-delphi-y2k", "press", "About.com (Delphi Programming guide)", "Delphi vs. Y2K",
+  "1999-05-18, updated 1999-10-23", "http://delphi.about.com/library/weekly/aa051899.htm")

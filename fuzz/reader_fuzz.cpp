@@ -1,6 +1,8 @@
 // libFuzzer target for the program-file reader: each input is read as a program file (version
-// block, every string-table field, first icon) and, directly, as an icon image, a PNG and a
-// zlib stream. Built by `make fuzz` with AddressSanitizer and UBSan.
+// block, every string-table field, first icon), once as it is and once stretched by a sparse
+// tail to 5 GiB, so that every size a 32-bit field claims lies within the file, as on a disk
+// where a file of a few kilobytes claims gigabytes; and, directly, as an icon image, a PNG and
+// a zlib stream. Built by `make fuzz` with AddressSanitizer and UBSan.
 #include <unistd.h>
 
 #include <cstdint>
@@ -24,12 +26,13 @@ const std::string& ScratchPath() {
     return path;
 }
 
-void ReadAsProgram(const uint8_t* data, size_t size) {
+void ReadAsProgram(const uint8_t* data, size_t size, bool sparseTail) {
     const std::string& path = ScratchPath();
     if (std::FILE* f = std::fopen(path.c_str(), "wb")) {
         if (size) std::fwrite(data, 1, size, f);
         std::fclose(f);
     }
+    if (sparseTail && truncate(path.c_str(), off_t{5} << 30) != 0) return;
     ostrevan::ModVersion reader;
     reader.LoadVersionBlock(path);
     for (const char* field : {"ProductName", "CompanyName", "ProductVersion", "FileDescription", "Comments"})
@@ -60,7 +63,8 @@ void ReadAsProgram(const uint8_t* data, size_t size) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    ReadAsProgram(data, size);
+    ReadAsProgram(data, size, false);
+    ReadAsProgram(data, size, true);
     const ostrevan::ByteView bytes(data, size);
     ostrevan::icons::DecodeIconImage(bytes);
     ostrevan::icons::ParseGroup(bytes);

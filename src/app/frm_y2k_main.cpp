@@ -6,6 +6,7 @@
 #include "app/frm_y2k_main_controls.h"
 #include "app/scanning_page.h"
 #include "platform/text.h"
+#include "report/skip.h"
 #include "report/summary_report.h"
 #include "scan/drive_procedures.h"
 #include "scan/drive_scan.h"
@@ -13,15 +14,6 @@
 
 namespace ostrevan {
 namespace {
-
-// Window procedures skip a statement that fails and go on with the next one.
-template <typename F>
-void Skipping(F&& statement) {
-    try {
-        statement();
-    } catch (const std::exception&) {
-    }
-}
 
 // Version data for a program when no reader was given: every field is absent.
 class NoVersionData : public VersionSource {
@@ -75,11 +67,9 @@ FrmY2KMain::~FrmY2KMain() = default;
 
 void FrmY2KMain::Form_Load() {
     w_.Move(0, 0);
-    st_.JustLoaded = true;
-    FillCompMessages(st_);
-    ResetCounters(st_);
-    st_.lngStep = 0;
-    st_.strMode = "Create";
+    // The run state and the knowledge base: the vendor directory first, for the product loader
+    // files each product under its vendor; missing or broken files leave what was read.
+    const std::vector<std::string> damage = StartRunState(st_, services_.programDir);
 
     // The help window with the introduction, at the bottom-right corner of the screen.
     SelectHelp(HelpTopic::Introduction);
@@ -91,10 +81,10 @@ void FrmY2KMain::Form_Load() {
     help.Show();
     ShowRightFrame();
 
-    // The vendor directory first: the product loader files each product under its vendor.
-    Skipping([&] { st_.cVendors.LoadFromFile(services_.programDir); });
-    st_.lngNumVends = st_.cVendors.Count();
-    Skipping([&] { LoadVendorAppsFromFile(st_, services_.programDir); });
+    // A damaged knowledge-base file is used as far as it could be read, and the user is told.
+    for (const std::string& problem : damage)
+        tk_.ShowMessage(problem + ". Programs whose records were ignored will be reported as not in the "
+                                  "database or with no information.");
 
     EnsureHelp().Show();
     tk_.SetMousePointer(ui::MousePointer::Default);
@@ -131,7 +121,7 @@ void FrmY2KMain::SelectHelp(HelpTopic topic) {
         case HelpTopic::BiosCheck: option = &help.optBIOS; break;
     }
     option->SetValue(true);
-    Skipping([&] { help.LoadHelp(); });
+    TryStep([&] { help.LoadHelp(); });
 }
 
 // ---- Pages and navigation ----
@@ -163,9 +153,9 @@ void FrmY2KMain::BtnNext_Click() {
         // Results already in memory are shown as they are; only an empty list is read back.
         st_.lngStep = 3;
         tk_.SetMousePointer(ui::MousePointer::Hourglass);
-        if (st_.cFiles.Count() < 1) Skipping([&] { st_.cFiles.LoadFromFile(false, services_.programDir); });
+        if (st_.cFiles.Count() < 1) TryStep([&] { st_.cFiles.LoadFromFile(false, services_.programDir); });
         if (st_.cJunkFiles.Count() < 1)
-            Skipping([&] { st_.cJunkFiles.LoadFromFile(true, services_.programDir); });
+            TryStep([&] { st_.cJunkFiles.LoadFromFile(true, services_.programDir); });
         tk_.SetMousePointer(ui::MousePointer::Default);
         FillReport();
         ShowRightFrame();
@@ -188,14 +178,17 @@ void FrmY2KMain::ScanDrive() {
 
     ui::Button* row[] = {c_->btnHelp, c_->BtnNext, c_->btnBack, c_->btnExit};
     for (ui::Button* b : row) b->SetEnabled(false);
-    ResetCounters(st_);
-    for (ui::Label* l : {c_->lblCompliant, c_->lblCompUnknown, c_->lblNotCOmpFix, c_->lblNotComp,
-                         c_->lblNotTest})
-        l->SetCaption("0");
-    for (ui::Line* l : {c_->LineCompliant, c_->LineCompUnknown, c_->LineNotCompFix, c_->LineNotComp,
-                        c_->lineNotTest})
-        l->SetVisible(false);
-    c_->ShapeFlash->SetFillColor(c_->FraAnimation->BackColor());
+    ScanningPageControls pc;
+    pc.page = c_->FraAnimation;
+    pc.lblFile = c_->lblFile;
+    pc.lblStatus = c_->lblStatus;
+    pc.lblCount = c_->lblCount;
+    pc.counters = {c_->lblCompliant, c_->lblCompUnknown, c_->lblNotCOmpFix, c_->lblNotComp, c_->lblNotTest};
+    pc.lines = {c_->LineCompliant, c_->LineCompUnknown, c_->LineNotCompFix, c_->LineNotComp, c_->lineNotTest};
+    pc.ShapeFlash = c_->ShapeFlash;
+    pc.pic = c_->pic;
+    ScanningPage page(pc, services_.firstIcon);
+    ResetScan(st_, page);
     tk_.DoEvents();
     if (w_.Unloaded()) return;
 
@@ -203,7 +196,7 @@ void FrmY2KMain::ScanDrive() {
     tk_.SetMousePointer(ui::MousePointer::Hourglass);
     ScanResult result;
     try {
-        result = RunScan(c_->DriveReport->Drive());
+        result = RunScan(c_->DriveReport->Drive(), page);
     } catch (const std::exception& e) {
         result.walk_error = e.what();
     }
@@ -235,39 +228,21 @@ void FrmY2KMain::TellScanProblems(const ScanResult& r) {
     if (!text.empty()) tk_.ShowMessage(text);
 }
 
-ScanResult FrmY2KMain::RunScan(const std::string& entry) {
+ScanResult FrmY2KMain::RunScan(const std::string& entry, ScanningPage& page) {
     const std::string drive = entry.substr(0, 2);
-    ScanningPageControls pc;
-    pc.page = c_->FraAnimation;
-    pc.lblFile = c_->lblFile;
-    pc.lblStatus = c_->lblStatus;
-    pc.lblCount = c_->lblCount;
-    pc.counters = {c_->lblCompliant, c_->lblCompUnknown, c_->lblNotCOmpFix, c_->lblNotComp, c_->lblNotTest};
-    pc.lines = {c_->LineCompliant, c_->LineCompUnknown, c_->LineNotCompFix, c_->LineNotComp, c_->lineNotTest};
-    pc.ShapeFlash = c_->ShapeFlash;
-    pc.pic = c_->pic;
-    ScanningPage page(pc, services_.firstIcon);
-
     NoVersionData noVersions;
     VersionSource& versions = services_.versions ? *services_.versions : noVersions;
     DriveScan scan(st_, page, versions, [this] { tk_.DoEvents(); });
     const platform::OsIdentity os = services_.osIdentity ? services_.osIdentity() : platform::OsIdentity{};
 
-    if (const auto root = services_.drives.Root(drive))
-        return RunScanSequence(st_, scan, page, drive, *root, os, services_.programDir);
-    // A letter that is no drive of the machine: nothing to walk, but the operating system is
+    // A letter that is no drive of the machine has nothing to walk, but the operating system is
     // still checked and both result files are written, as for a drive without a medium.
-    st_.cFiles.Clear();
-    st_.cJunkFiles.Clear();
-    st_.IsAborting = false;
-    st_.lngNumFiles = 0;
-    st_.lngFileCounter = 0;
-    scan.CheckOperatingSystem(os);
-    return SaveScanResults(st_, services_.programDir);
+    const auto root = services_.drives.Root(drive);
+    return ScanAndSave(st_, scan, drive, root ? &*root : nullptr, os, services_.programDir);
 }
 
 void FrmY2KMain::FillReport() {
-    Skipping([&] { ::ostrevan::FillReport(st_, tk_, *c_->rtxtSummary); });
+    TryStep([&] { ::ostrevan::FillReport(st_, tk_, *c_->rtxtSummary); });
 }
 
 void FrmY2KMain::btnBack_Click() {

@@ -14,6 +14,8 @@
 
 namespace ostrevan {
 
+class ScanningPage;
+
 // The help topics the wizard's pages select.
 enum class HelpTopic { Introduction, ModeSelection, DiskSelection, DiskScan, SoftwareReport, BiosCheck };
 
@@ -74,7 +76,7 @@ private:
     FrmHelp& EnsureHelp();
     void SelectHelp(HelpTopic topic);
     void ScanDrive();
-    ScanResult RunScan(const std::string& drive);
+    ScanResult RunScan(const std::string& drive, ScanningPage& page);
     // Tells the user why a scan ended early or its results could not be saved.
     void TellScanProblems(const ScanResult& r);
     void FillReport();

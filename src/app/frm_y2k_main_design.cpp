@@ -6,7 +6,7 @@
 #include <string>
 
 #include "app/frm_y2k_main_controls.h"
-#include "match/readiness.h"
+#include "rules/readiness.h"
 #include "report/advanced_window.h"
 #include "report/detail_window.h"
 #include "report/save_print.h"

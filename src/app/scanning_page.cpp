@@ -23,13 +23,10 @@ void ScanningPage::SetLineVisible(IndicatorLine line, bool visible) {
 }
 
 void ScanningPage::SetFlashColour(Rgb colour) {
-    c_.ShapeFlash->SetFillColor(ui::Rgb(colour.r, colour.g, colour.b));
+    c_.ShapeFlash->SetFillColor(colour);
 }
 
-Rgb ScanningPage::BackgroundColour() const {
-    const ui::Color c = c_.page->BackColor();
-    return Rgb{c.r, c.g, c.b};
-}
+Rgb ScanningPage::BackgroundColour() const { return c_.page->BackColor(); }
 
 void ScanningPage::DrawIcon(const platform::HostPath& program) {
     c_.pic->Clear();

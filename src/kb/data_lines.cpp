@@ -2,16 +2,20 @@
 
 #include <system_error>
 
+#include "platform/file_write.h"
+#include "platform/text.h"
 #include "platform/vb_error.h"
 
 namespace ostrevan {
 
 namespace fs = std::filesystem;
 
-DataLineReader::DataLineReader(const fs::path& file) {
+DataLineReader::DataLineReader(const fs::path& file) : file_(file) {
     std::error_code ec;
     if (!fs::exists(file, ec) || fs::is_directory(file, ec))
         throw VbError(kErrFileNotFound, "File not found");
+    if (!fs::is_regular_file(file, ec) || fs::file_size(file, ec) > kMaxDataFileBytes || ec)
+        throw VbError(kErrPathAccess, "Path/File access error");
     in_.open(file, std::ios::binary);
     if (!in_) throw VbError(kErrPathAccess, "Path/File access error");
 }
@@ -20,18 +24,41 @@ bool DataLineReader::Next(std::string& line) {
     line.clear();
     std::streambuf* buf = in_.rdbuf();
     using traits = std::char_traits<char>;
-    int c = buf->sbumpc();
+    // The size was checked at the opening; a file that grows since is read no further.
+    auto next = [&] { return ++read_ > kMaxDataFileBytes ? traits::eof() : buf->sbumpc(); };
+    int c = next();
     if (c == traits::eof()) return false;
+    ++line_;
     while (c != traits::eof()) {
         if (c == '\r') {
-            if (buf->sgetc() == '\n') buf->sbumpc();
-            return true;
+            if (buf->sgetc() == '\n') next();
+            break;
         }
-        if (c == '\n') return true;
+        if (c == '\n') break;
         line.push_back(static_cast<char>(c));
-        c = buf->sbumpc();
+        c = next();
     }
+    if (line_ == 1) firstHasMark_ = line.rfind("\xEF\xBB\xBF", 0) == 0;
     return true;
+}
+
+void DataLineReader::Fail(const VbError& e) {
+    const long at = line_;
+    std::string rest;
+    long unread = 0;
+    while (Next(rest)) ++unread;
+    std::string why = e.what();
+    switch (e.number()) {
+        case kErrInvalidCall: why = "the line does not hold the fields of a record"; break;
+        case kErrTypeMismatch: why = "a number field holds no number"; break;
+        case kErrOverflow: why = "a number lies outside its range"; break;
+        case kErrKeyExists: why = "its ID was used by an earlier line"; break;
+        default: break;
+    }
+    if (at == 1 && firstHasMark_) why = "the file begins with a UTF-8 byte-order mark";
+    throw VbError(e.number(), file_.filename().string() + ", line " + std::to_string(at) + ": " + why +
+                                  "; that line and the " + std::to_string(unread) +
+                                  (unread == 1 ? " line after it were" : " lines after it were") + " ignored");
 }
 
 std::vector<std::string> SplitDataLine(const std::string& line, size_t count) {
@@ -47,6 +74,12 @@ std::vector<std::string> SplitDataLine(const std::string& line, size_t count) {
     if (pos >= line.size()) throw VbError(kErrInvalidCall, "Invalid procedure call or argument");
     fields.emplace_back(line, pos, line.size() - pos - 1);
     return fields;
+}
+
+int16_t ReadinessCode(const std::string& field) {
+    const int16_t code = text::ToInt16(field);
+    if (code < 0 || code > 6) throw VbError(kErrOverflow, "Overflow");
+    return code;
 }
 
 std::string DataLine(const std::vector<std::string>& fields) {
@@ -66,26 +99,8 @@ void WriteDataFile(const fs::path& file, const std::string& bytes) {
     std::error_code ec;
     const fs::path dir = file.has_parent_path() ? file.parent_path() : fs::path(".");
     if (!fs::is_directory(dir, ec)) throw VbError(kErrPathNotFound, "Path not found");
-    if (fs::is_directory(file, ec)) throw VbError(kErrPathAccess, "Path/File access error");
-    fs::path temp = file;
-    temp += ".tmp";
-    bool written = false;
-    {
-        std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-        if (out) {
-            out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-            out.flush();
-            written = static_cast<bool>(out);
-            out.close();
-            written = written && !out.fail();
-        }
-    }
-    if (written) {
-        fs::rename(temp, file, ec);
-        if (!ec) return;
-    }
-    fs::remove(temp, ec);
-    throw VbError(kErrPathAccess, "Path/File access error");
+    const std::string why = platform::WriteWholeFile(file, bytes);
+    if (!why.empty()) throw VbError(kErrPathAccess, why);
 }
 
 }  // namespace ostrevan

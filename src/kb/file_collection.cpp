@@ -3,7 +3,7 @@
 #include <memory>
 
 #include "kb/data_lines.h"
-#include "match/readiness.h"
+#include "rules/readiness.h"
 #include "platform/text.h"
 
 namespace ostrevan {
@@ -54,13 +54,17 @@ clsFile& colFiles::Item(int16_t intOrderNum) const {
 }
 
 void colFiles::SaveToFile(bool Junk, const std::filesystem::path& dir) const {
+    WriteDataFile(dir / (Junk ? kJunkFilesFileName : kFilesFileName), SavedBytes());
+}
+
+std::string colFiles::SavedBytes() const {
     std::string bytes;
     for (int code : kReportOrder)
         for (const clsFile& f : mvarCOL)
             if (f.CompliantCode == code)
                 bytes += DataLine({f.Name, f.Vendor, f.VersBegin, f.VersEnd, f.Description,
                                    f.Comments, f.Directory, text::Decimal(f.CompliantCode)});
-    WriteDataFile(dir / (Junk ? kJunkFilesFileName : kFilesFileName), bytes);
+    return bytes;
 }
 
 std::vector<std::string> SplitFilesLine(const std::string& line) { return SplitDataLine(line, 8); }
@@ -69,11 +73,15 @@ void colFiles::LoadFromFile(bool Junk, const std::filesystem::path& dir) {
     DataLineReader reader(dir / (Junk ? kJunkFilesFileName : kFilesFileName));
     std::string line;
     while (reader.Next(line)) {
-        const auto f = SplitFilesLine(line);
-        const int16_t code = text::ToInt16(f[7]);
-        const bool none = text::Upper(f[1]) == "NONE";
-        if (none != Junk) continue;
-        Add(f[5], f[1], f[4], f[0], f[2], f[3], code, f[6], "", "");
+        try {
+            const auto f = SplitFilesLine(line);
+            const int16_t code = ReadinessCode(f[7]);
+            const bool none = text::Upper(f[1]) == "NONE";
+            if (none != Junk) continue;
+            Add(f[5], f[1], f[4], f[0], f[2], f[3], code, f[6], "", "");
+        } catch (const VbError& e) {
+            reader.Fail(e);
+        }
     }
 }
 

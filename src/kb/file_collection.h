@@ -43,6 +43,8 @@ public:
     // Replaces JFiles.y2k (Junk) or Files.y2k in dir: the records grouped by readiness code,
     // worst class first (codes 4, 3, 5, 2, 6, 1, 0); records of other codes are not written.
     void SaveToFile(bool Junk, const std::filesystem::path& dir) const;
+    // The bytes SaveToFile writes.
+    std::string SavedBytes() const;
     // Reads JFiles.y2k (Junk) or Files.y2k from dir and adds the records of its kind (vendor
     // "None" for Junk, any other vendor otherwise). VbError 53 when the file is missing; a
     // malformed line ends the load with a VbError, and the records read before it stay.

@@ -36,9 +36,12 @@ void colY2KApps::LoadFromFile(const std::filesystem::path& dir) {
     DataLineReader reader(dir / kAppsFileName);
     std::string line;
     while (reader.Next(line)) {
-        const auto f = SplitAppsLine(line);
-        Add(text::ToInt16(f[1]), text::ToInt16(f[2]), f[3], f[4], f[5], f[6], f[7], f[8],
-            text::ToInt16(f[0]));
+        try {
+            const auto f = SplitAppsLine(line);
+            Add(text::ToInt16(f[1]), ReadinessCode(f[2]), f[3], f[4], f[5], f[6], f[7], f[8], text::ToInt16(f[0]));
+        } catch (const VbError& e) {
+            reader.Fail(e);
+        }
     }
 }
 

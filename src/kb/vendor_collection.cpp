@@ -4,7 +4,7 @@
 #include <memory>
 
 #include "kb/data_lines.h"
-#include "match/string_matcher.h"
+#include "rules/string_matcher.h"
 #include "platform/text.h"
 
 namespace ostrevan {
@@ -67,17 +67,12 @@ const clsVendor* colVendors::FindByName(const std::string& upperName) {
 }
 
 int16_t colVendors::GetVendorID(std::string& strVendor) {
-    try {
-        const std::string name = StripVendor(strVendor);
-        if (name.empty() || strVendor == "None") return 1;
-        if (const clsVendor* v = FindByName(text::Upper(name))) return v->ID();
-        const int16_t id = text::ToInt16(static_cast<long long>(Count()) + 1);
-        Add(name, "", "", "", id, "");
-        return Count();
-    } catch (const VbError& e) {
-        PassOnMatcherError(e, "Get Vendor ID");
-        throw;
-    }
+    const std::string name = StripVendor(strVendor);
+    if (name.empty() || strVendor == "None") return 1;
+    if (const clsVendor* v = FindByName(text::Upper(name))) return v->ID();
+    const int16_t id = text::ToInt16(static_cast<long long>(Count()) + 1);
+    Add(name, "", "", "", id, "");
+    return Count();
 }
 
 std::vector<std::string> SplitVendorsLine(const std::string& line) { return SplitDataLine(line, 6); }
@@ -86,8 +81,16 @@ void colVendors::LoadFromFile(const std::filesystem::path& dir) {
     DataLineReader reader(dir / kVendorsFileName);
     std::string line;
     while (reader.Next(line)) {
-        const auto f = SplitVendorsLine(line);
-        Add(f[0], f[1], f[2], f[3], text::ToInt16(f[4]), f[5]);
+        try {
+            const auto f = SplitVendorsLine(line);
+            // Vendors are found by ID as positions 1..Count: an ID out of that sequence would
+            // file products under the wrong vendor.
+            const int16_t id = text::ToInt16(f[4]);
+            if (id != Count() + 1) throw VbError(kErrInvalidCall, "vendor IDs must run 1, 2, 3, ... without a gap");
+            Add(f[0], f[1], f[2], f[3], id, f[5]);
+        } catch (const VbError& e) {
+            reader.Fail(e);
+        }
     }
 }
 

@@ -1,6 +1,6 @@
 #include "match/compliance.h"
 
-#include "match/string_matcher.h"
+#include "rules/string_matcher.h"
 #include "platform/text.h"
 
 namespace ostrevan {
@@ -37,15 +37,17 @@ ComplianceDisplay CheckCompliance(RunState& st, std::string& strCompany, std::st
     if (text::Upper(text::Trim(strCompany)) == "NONE") {
         code = -1;
     } else {
-        // A vendor that cannot be looked up is taken as a known vendor without a fitting record.
-        bool lookedUp = true;
+        // A vendor that cannot be looked up is taken as a known vendor without a fitting record;
+        // but a vendor table too full to take a new name has told that the name is not in it.
+        bool lookedUp = true, tableFull = false;
         int16_t vendorId = 0;
         try {
             vendorId = st.cVendors.GetVendorID(strCompany);
-        } catch (const VbError&) {
+        } catch (const VbError& e) {
             lookedUp = false;
+            tableFull = e.number() == kErrOverflow;
         }
-        const bool known = !lookedUp || vendorId <= st.lngNumVends;
+        const bool known = lookedUp ? vendorId <= st.lngNumVends : !tableFull;
         const colY2KApps* candidates = nullptr;
         if (lookedUp && known) {
             try {

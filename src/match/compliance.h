@@ -3,7 +3,7 @@
 #include <optional>
 #include <string>
 
-#include "match/readiness.h"
+#include "rules/readiness.h"
 #include "match/run_state.h"
 
 namespace ostrevan {

@@ -7,6 +7,12 @@
 
 namespace ostrevan {
 
+std::string NotRecordedMessage(int32_t count) {
+    return std::to_string(count) + (count == 1 ? " program was" : " programs were") +
+           " found but could not be recorded: the results hold at most " + std::to_string(kMaxRecords) +
+           " programs of each kind.";
+}
+
 void FillCompMessages(RunState& st) {
     for (int code = 0; code <= 6; ++code)
         st.strCompMessages[static_cast<size_t>(code)] = FindReadiness(code)->message;
@@ -26,37 +32,51 @@ int32_t* CounterOf(RunState& st, ReadinessCounter counter) {
 
 void ResetCounters(RunState& st) {
     st.lngComp = st.lngCompUnknown = st.lngNotCompFix = st.lngNotComp = st.lngNotTest = 0;
+    st.lngNotRecorded = 0;
 }
 
 void LoadVendorAppsFromFile(RunState& st, const std::filesystem::path& dir) {
     DataLineReader reader(dir / kAppsFileName);
     std::string line;
     while (reader.Next(line)) {
-        const auto f = SplitAppsLine(line);
-        if (f[1].empty() || !text::IsNumeric(f[1])) continue;
-        const int16_t vendor = text::ToInt16(f[1]);
-        colY2KApps& apps = st.cVendors.Item(vendor).mvarApps;
-        apps.Add(vendor, text::ToInt16(f[2]), f[3], f[4], f[5], f[6], f[7], f[8], text::ToInt16(f[0]));
+        try {
+            const auto f = SplitAppsLine(line);
+            if (f[1].empty() || !text::IsNumeric(f[1])) continue;
+            const int16_t vendor = text::ToInt16(f[1]);
+            colY2KApps& apps = st.cVendors.Item(vendor).mvarApps;
+            apps.Add(vendor, ReadinessCode(f[2]), f[3], f[4], f[5], f[6], f[7], f[8], text::ToInt16(f[0]));
+        } catch (const VbError& e) {
+            reader.Fail(e);
+        }
     }
 }
 
-void StartRunState(RunState& st, const std::filesystem::path& dir) {
+std::vector<std::string> LoadKnowledgeBase(RunState& st, const std::filesystem::path& dir) {
+    std::vector<std::string> problems;
+    auto load = [&](const char* name, auto step) {
+        try {
+            step();
+        } catch (const VbError& e) {
+            if (e.number() == kErrFileNotFound) return;
+            if (e.number() == kErrPathAccess) problems.push_back(std::string(name) + " cannot be read (it must be a plain file of at most 64 MB)");
+            else problems.push_back(e.what());
+        } catch (const std::exception& e) {
+            problems.push_back(std::string(name) + ": " + e.what());
+        }
+    };
+    load(kVendorsFileName, [&] { st.cVendors.LoadFromFile(dir); });
+    st.lngNumVends = st.cVendors.Count();
+    load(kAppsFileName, [&] { LoadVendorAppsFromFile(st, dir); });
+    return problems;
+}
+
+std::vector<std::string> StartRunState(RunState& st, const std::filesystem::path& dir) {
     st.JustLoaded = true;
     FillCompMessages(st);
     ResetCounters(st);
     st.lngStep = 0;
     st.strMode = "Create";
-    try {
-        st.cVendors.LoadFromFile(dir);
-    } catch (const std::exception&) {
-        // A missing or broken vendor file leaves the vendors read so far.
-    }
-    st.lngNumVends = st.cVendors.Count();
-    try {
-        LoadVendorAppsFromFile(st, dir);
-    } catch (const std::exception&) {
-        // Likewise for the products.
-    }
+    return LoadKnowledgeBase(st, dir);
 }
 
 }  // namespace ostrevan

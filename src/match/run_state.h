@@ -5,10 +5,11 @@
 #include <cstdint>
 #include <filesystem>
 #include <string>
+#include <vector>
 
 #include "kb/file_collection.h"
 #include "kb/vendor_collection.h"
-#include "match/readiness.h"
+#include "rules/readiness.h"
 
 namespace ostrevan {
 
@@ -31,9 +32,13 @@ struct RunState {
     int32_t lngNumFiles = 0;      // program files on the chosen drive
     int32_t lngNotTest = 0;
     int32_t lngFileCounter = 0;   // program files examined so far
+    int32_t lngNotRecorded = 0;   // programs examined but left out of full result lists
     bool IsAborting = false;
     std::array<std::string, 7> strCompMessages;  // readiness message of codes 0 to 6
 };
+
+// What the user is told when lngNotRecorded programs were found but not recorded.
+std::string NotRecordedMessage(int32_t count);
 
 // Fills strCompMessages from the readiness table, index = readiness code.
 void FillCompMessages(RunState& st);
@@ -49,9 +54,14 @@ void ResetCounters(RunState& st);
 // VbError, and the products filed before it stay. VbError 53 when the file is missing.
 void LoadVendorAppsFromFile(RunState& st, const std::filesystem::path& dir);
 
-// Start-up: prepares the state and the readiness messages, loads Vendors.y2k, sets
-// lngNumVends to the number of vendors loaded, then loads APPS.y2k. A missing or broken file
-// leaves what was read before it and is otherwise ignored.
-void StartRunState(RunState& st, const std::filesystem::path& dir);
+// Loads Vendors.y2k, sets lngNumVends to the number of vendors loaded, then loads APPS.y2k. A
+// missing or damaged file leaves what was read before it. Returns a sentence for each file
+// that is damaged or cannot be read (which file, which line, how much was ignored), for the
+// user to be told; a missing file is not listed.
+std::vector<std::string> LoadKnowledgeBase(RunState& st, const std::filesystem::path& dir);
+
+// Start-up: prepares the state and the readiness messages and loads the knowledge base, whose
+// damage it returns as LoadKnowledgeBase does.
+std::vector<std::string> StartRunState(RunState& st, const std::filesystem::path& dir);
 
 }  // namespace ostrevan

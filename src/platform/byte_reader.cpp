@@ -1,9 +1,10 @@
 #include "platform/byte_reader.h"
 
-#include <algorithm>
-
-#if !defined(_WIN32)
 #include <sys/stat.h>
+
+#include <algorithm>
+#if !defined(_WIN32)
+#include <fcntl.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -34,22 +35,40 @@ std::optional<ByteView> ByteView::Sub(uint64_t offset, uint64_t length) const {
 }
 
 std::optional<FileBytes> FileBytes::Open(const std::string& path) {
+#if defined(_WIN32)
     std::FILE* raw = std::fopen(path.c_str(), "rb");
     if (!raw) return std::nullopt;
+    struct _stat64 st {};
+    if (_fstat64(_fileno(raw), &st) != 0 || (st.st_mode & _S_IFMT) != _S_IFREG) {
+        std::fclose(raw);
+        return std::nullopt;
+    }
+#else
+    // Without O_NONBLOCK, opening a named pipe would wait for a writer that never comes.
+    const int fd = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) return std::nullopt;
+    struct stat st {};
+    if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        close(fd);
+        return std::nullopt;
+    }
+    std::FILE* raw = fdopen(fd, "rb");
+    if (!raw) {
+        close(fd);
+        return std::nullopt;
+    }
+#endif
     FileBytes f;
     f.file_ = std::shared_ptr<std::FILE>(raw, Closer{});
 #if defined(_WIN32)
     if (_fseeki64(raw, 0, SEEK_END) != 0) return std::nullopt;
     const long long end = _ftelli64(raw);
-    if (end < 0) return std::nullopt;
 #else
-    // Pieces are read with pread on the descriptor: one system call each, no seek and no
-    // buffer filled beyond the piece.
-    struct stat st;
-    if (fstat(fileno(raw), &st) != 0) return std::nullopt;
+    // The size is the one fstat told; pieces are read with pread on the descriptor, one system
+    // call each, with no seek and no buffer filled beyond the piece.
     const long long end = st.st_size;
-    if (end < 0) return std::nullopt;
 #endif
+    if (end < 0) return std::nullopt;
     f.size_ = static_cast<uint64_t>(end);
 #if !defined(_WIN32)
     constexpr uint64_t kHead = 4096;
@@ -61,7 +80,7 @@ std::optional<FileBytes> FileBytes::Open(const std::string& path) {
 }
 
 std::optional<std::vector<uint8_t>> FileBytes::Read(uint64_t offset, uint64_t length) const {
-    if (!file_ || !FitsWithin(offset, length, size_)) return std::nullopt;
+    if (!file_ || !FitsWithin(offset, length, size_) || length > kMaxRead) return std::nullopt;
     if (offset > static_cast<uint64_t>(INT64_MAX)) return std::nullopt;
     if (head_ && FitsWithin(offset, length, head_->size())) {
         const auto from = head_->begin() + static_cast<std::ptrdiff_t>(offset);

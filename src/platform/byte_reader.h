@@ -45,15 +45,22 @@ private:
 };
 
 // A file opened for reading pieces of it. Reads are checked against the file's size, so no
-// read allocates more than the file holds.
+// read allocates more than the file holds, and no single read takes more than kMaxRead bytes:
+// a sparse file may claim gigabytes while taking a few kilobytes of disk.
 class FileBytes {
 public:
-    // nullopt when the file cannot be opened or its size cannot be told.
+    // The largest piece one read hands out. Nothing the reader needs comes near it: a version
+    // block is at most 64 KiB, a 256 x 256 icon image about 256 KiB, a table of 65,535
+    // sections 2.6 MB.
+    static constexpr uint64_t kMaxRead = uint64_t{4} << 20;
+
+    // nullopt when the file cannot be opened, is no regular file (a pipe, a device) or its
+    // size cannot be told. Opening never waits for a writer.
     static std::optional<FileBytes> Open(const std::string& path);
 
     uint64_t size() const { return size_; }
-    // The bytes [offset, offset + length), or nullopt when they do not all lie in the file or
-    // cannot be read.
+    // The bytes [offset, offset + length), or nullopt when they do not all lie in the file,
+    // are more than kMaxRead or cannot be read.
     std::optional<std::vector<uint8_t>> Read(uint64_t offset, uint64_t length) const;
 
 private:

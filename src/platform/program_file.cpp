@@ -58,10 +58,14 @@ bool ProgramFile::ParsePe(uint64_t at) {
         resourceRva_ = U32At(*opt, countOffset + 4 + 2 * 8).value_or(0);
         resourceSize_ = U32At(*opt, countOffset + 8 + 2 * 8).value_or(0);
     }
-    auto table = file_.Read(at + 24 + optionalSize, uint64_t{sectionCount} * 40);
+    // A table the file cannot hold makes no program; of a longer one, only the first sections
+    // are looked at.
+    if (!FitsWithin(at + 24 + optionalSize, uint64_t{sectionCount} * 40, file_.size())) return false;
+    const uint32_t used = std::min<uint32_t>(sectionCount, kMaxSections);
+    auto table = file_.Read(at + 24 + optionalSize, uint64_t{used} * 40);
     if (!table) return false;
-    sections_.reserve(sectionCount);
-    for (uint32_t i = 0; i < sectionCount; ++i) {
+    sections_.reserve(used);
+    for (uint32_t i = 0; i < used; ++i) {
         const uint64_t s = uint64_t{i} * 40;
         sections_.push_back(Section{*U32At(*table, s + 12), *U32At(*table, s + 8), *U32At(*table, s + 20),
                                     *U32At(*table, s + 16)});
@@ -111,6 +115,7 @@ std::vector<ResourceItem> ProgramFile::PeResources(uint16_t type, std::optional<
     std::vector<ResourceItem> items;
     if (resourceRva_ == 0) return items;
     std::set<uint32_t> visited;
+    uint32_t budget = kMaxEntriesVisited;
     struct Entry {
         uint32_t name, target;
     };
@@ -121,8 +126,9 @@ std::vector<ResourceItem> ProgramFile::PeResources(uint16_t type, std::optional<
         if (!visited.insert(offset).second) return entries;
         auto head = ReadRva(uint64_t{resourceRva_} + offset, 16);
         if (!head) return entries;
-        const uint32_t count =
-            std::min<uint32_t>(uint32_t{*U16At(*head, 12)} + *U16At(*head, 14), kMaxEntriesPerDirectory);
+        const uint32_t count = std::min<uint32_t>(
+            {uint32_t{*U16At(*head, 12)} + *U16At(*head, 14), kMaxEntriesPerDirectory, budget});
+        budget -= count;
         auto raw = ReadRva(uint64_t{resourceRva_} + offset + 16, uint64_t{count} * 8);
         if (!raw) return entries;
         entries.reserve(count);

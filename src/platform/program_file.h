@@ -45,9 +45,14 @@ public:
     // The bytes of a resource; nullopt when they cannot be read.
     std::optional<std::vector<uint8_t>> Read(const ResourceItem& item) const;
 
-    // Caps that keep a hostile directory cheap to walk.
+    // Caps that keep a hostile directory cheap to walk. Directories at distinct offsets may
+    // still overlap, so besides the visited set one listing reads at most kMaxEntriesVisited
+    // entries in all, whatever their nesting. Only the first kMaxSections sections are used,
+    // the most the loaders of the systems this checker judges accept.
     static constexpr uint32_t kMaxEntriesPerDirectory = 4096;
+    static constexpr uint32_t kMaxEntriesVisited = 65536;
     static constexpr uint32_t kMaxItems = 65536;
+    static constexpr uint32_t kMaxSections = 96;
 
 private:
     struct Section {

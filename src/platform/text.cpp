@@ -199,4 +199,18 @@ int16_t ToInt16(long long v) {
 
 std::string Decimal(long long v) { return std::to_string(v); }
 
+std::string LineFeeds(std::string_view s) {
+    std::string out;
+    out.reserve(s.size());
+    for (size_t i = 0; i < s.size(); ++i) {
+        if (s[i] == '\r') {
+            out += '\n';
+            if (i + 1 < s.size() && s[i + 1] == '\n') ++i;
+        } else {
+            out += s[i];
+        }
+    }
+    return out;
+}
+
 }  // namespace ostrevan::text

@@ -59,4 +59,7 @@ int16_t ToInt16(long long v);
 // Decimal text of a number, without leading zeros; negative numbers with a minus sign.
 std::string Decimal(long long v);
 
+// The text with its line ends (CR LF, or CR alone) as line feeds.
+std::string LineFeeds(std::string_view s);
+
 }  // namespace ostrevan::text

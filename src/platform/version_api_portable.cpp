@@ -17,15 +17,20 @@ constexpr uint32_t kFixedInfoSize = 52;  // VS_FIXEDFILEINFO
 std::optional<ResourceItem> FindVersionResource(const ProgramFile& file) {
     const auto items = file.Resources(kResVersion, 1);
     if (items.empty()) return std::nullopt;
+    ResourceItem chosen = items.front();
+    bool found = false;
     for (uint16_t lang : {uint16_t{0x0000}, uint16_t{0x0409}, uint16_t{0x0009}}) {
         for (const auto& item : items)
-            if (item.language == lang) return item;
+            if (!found && item.language == lang) {
+                chosen = item;
+                found = true;
+            }
     }
-    return items.front();
+    chosen.size = std::min(chosen.size, kMaxVersionResource);
+    return chosen;
 }
 
-// The buffer size GetFileVersionInfoSizeA answers for the version resource `item` of `file`.
-uint32_t NeededSize(const ProgramFile& file, const ResourceItem& item) {
+uint32_t BufferSize(const ProgramFile& file, const ResourceItem& item) {
     if (item.size == 0) return 0;
     const uint64_t size = item.size;
     uint64_t needed = 0;
@@ -35,15 +40,12 @@ uint32_t NeededSize(const ProgramFile& file, const ResourceItem& item) {
     } else {
         needed = size * 2 + 4;
     }
-    return needed > UINT32_MAX ? 0 : static_cast<uint32_t>(needed);
+    return static_cast<uint32_t>(needed);
 }
 
-// Copies at most `length` bytes of the resource `item` into `block`.
-bool CopyVersionResource(const ProgramFile& file, const ResourceItem& item, uint32_t length,
-                         std::vector<uint8_t>& block) {
+bool CopyBlock(const ProgramFile& file, const ResourceItem& item, uint32_t length, std::vector<uint8_t>& block) {
     const uint64_t count = std::min<uint64_t>({item.size, length, block.size()});
-    auto bytes = file.Read(ResourceItem{item.named, item.id, item.language, item.offset,
-                                        static_cast<uint32_t>(count)});
+    auto bytes = file.Read(ResourceItem{item.named, item.id, item.language, item.offset, static_cast<uint32_t>(count)});
     if (!bytes) return false;
     std::copy(bytes->begin(), bytes->end(), block.begin());
     return true;
@@ -55,25 +57,27 @@ uint32_t GetFileVersionInfoSizeA(const std::string& path) {
     auto file = ProgramFile::Open(path);
     if (!file) return 0;
     auto item = FindVersionResource(*file);
-    return item ? NeededSize(*file, *item) : 0;
+    return item ? BufferSize(*file, *item) : 0;
 }
 
 bool GetFileVersionInfoA(const std::string& path, uint32_t length, std::vector<uint8_t>& block) {
     auto file = ProgramFile::Open(path);
     if (!file) return false;
     auto item = FindVersionResource(*file);
-    return item && CopyVersionResource(*file, *item, length, block);
+    return item && CopyBlock(*file, *item, length, block);
 }
 
-void LoadFileVersionInfo(const std::string& path, std::vector<uint8_t>& block) {
-    block.assign(2, 0);
+bool LoadVersionInfo(const std::string& path, std::vector<uint8_t>& block) {
+    block.clear();
     auto file = ProgramFile::Open(path);
-    if (!file) return;
+    if (!file) return false;
     auto item = FindVersionResource(*file);
-    if (!item) return;
-    const uint32_t size = NeededSize(*file, *item);
+    if (!item) return false;
+    const uint32_t size = BufferSize(*file, *item);
     block.assign(uint64_t{size} + 2, 0);
-    if (!CopyVersionResource(*file, *item, size, block)) block.assign(2, 0);
+    if (CopyBlock(*file, *item, size, block)) return true;
+    block.clear();
+    return false;
 }
 
 bool VerQueryValueA(std::vector<uint8_t>& block, const std::string& subBlock, const uint8_t** value,

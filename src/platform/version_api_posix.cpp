@@ -14,4 +14,8 @@ bool VerQueryValueA(std::vector<uint8_t>& block, const std::string& subBlock, co
     return portable::VerQueryValueA(block, subBlock, value, length);
 }
 
+bool LoadVersionInfo(const std::string& path, std::vector<uint8_t>& block) {
+    return portable::LoadVersionInfo(path, block);
+}
+
 }  // namespace ostrevan::version::platform

@@ -65,4 +65,14 @@ bool VerQueryValueA(std::vector<uint8_t>& block, const std::string& subBlock, co
     return true;
 }
 
+bool LoadVersionInfo(const std::string& path, std::vector<uint8_t>& block) {
+    block.clear();
+    const uint32_t size = GetFileVersionInfoSizeA(path);
+    if (size == 0 || size > kMaxVersionBuffer) return false;
+    block.assign(uint64_t{size} + 2, 0);
+    if (GetFileVersionInfoA(path, size, block)) return true;
+    block.clear();
+    return false;
+}
+
 }  // namespace ostrevan::version::platform

@@ -4,8 +4,9 @@
 #include <cmath>
 #include <limits>
 
-#include "match/string_matcher.h"
+#include "rules/string_matcher.h"
 #include "platform/short_date.h"
+#include "platform/text.h"
 #include "platform/vb_error.h"
 #include "report/report_format.h"
 #include "report/request_letter.h"
@@ -20,15 +21,6 @@ int16_t To16(double v) {
     if (!(v >= std::numeric_limits<int16_t>::min() && v <= std::numeric_limits<int16_t>::max()))
         throw VbError(kErrOverflow, "Overflow");
     return static_cast<int16_t>(v);
-}
-
-// Rounds to the nearest integer, halves to the even neighbour.
-double RoundHalfEven(double v) {
-    const double f = std::floor(v);
-    const double diff = v - f;
-    if (diff < 0.5) return f;
-    if (diff > 0.5) return f + 1;
-    return std::fmod(f, 2.0) == 0 ? f : f + 1;
 }
 
 }  // namespace
@@ -96,7 +88,7 @@ int16_t RecordAtCaret(RunState& st, const ui::RichText& rtxtSummary) {
         // Only the listed records count, so records the report leaves out cannot shift the
         // estimate; a caret below the last entry stands for the last entry.
         const double share = static_cast<double>(curLine) / totLines * listed;
-        int16_t t = To16(RoundHalfEven(share) + 1);
+        int16_t t = To16(text::RoundHalfEven(share) + 1);
         if (t > listed) t = static_cast<int16_t>(listed);
         if (t < 1) t = 1;
         target = t;

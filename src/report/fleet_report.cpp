@@ -5,8 +5,8 @@
 #include <unordered_map>
 
 #include "kb/file_collection.h"
-#include "match/readiness.h"
-#include "match/string_matcher.h"
+#include "rules/readiness.h"
+#include "rules/string_matcher.h"
 #include "platform/codepage.h"
 #include "platform/text.h"
 #include "platform/ui/rich_document.h"

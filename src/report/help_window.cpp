@@ -2,13 +2,10 @@
 
 #include <utility>
 
+#include "report/report_format.h"
 #include "report/skip.h"
 
 namespace ostrevan {
-
-namespace {
-constexpr int kPrintIndent = 100;  // twips, left and right
-}  // namespace
 
 FrmHelp::FrmHelp(ui::Toolkit& tk, std::filesystem::path programDir)
     : tk_(tk),

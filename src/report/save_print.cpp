@@ -3,13 +3,10 @@
 #include "platform/file_write.h"
 #include "platform/ui/rtf.h"
 #include "report/print_steps.h"
+#include "report/report_format.h"
 #include "report/skip.h"
 
 namespace ostrevan {
-
-namespace {
-constexpr int kPrintIndent = 100;  // twips, left and right
-}  // namespace
 
 std::string SaveRichText(const ui::RichText& rtxt, const std::string& path) {
     std::string rtf;

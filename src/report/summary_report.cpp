@@ -60,6 +60,12 @@ void FillReport(RunState& st, ui::Toolkit& tk, ui::RichText& rtxtSummary) {
             tk.DoEvents();
         }
     }
+    // Programs the full result lists could not take are not left out without a word.
+    if (st.lngNotRecorded > 0) {
+        TryStep([&] { rtxtSummary.SetSelection(rtxtSummary.TextLength(), 0); });
+        TryStep([&] { rtxtSummary.SetSelColor(kBlack); });
+        TryStep([&] { rtxtSummary.ReplaceSelection(NotRecordedMessage(st.lngNotRecorded) + "\n\n"); });
+    }
 }
 
 }  // namespace ostrevan

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <new>
 #include <optional>
 
 #include "platform/ansi_path.h"
@@ -57,14 +58,15 @@ void ModVersion::LoadVersionBlock(const std::string& path) {
     indexed_ = false;
     fallbackLanguages_.clear();
     tableKey_.clear();
-#if defined(_WIN32)
-    const uint32_t size = version::platform::GetFileVersionInfoSizeA(path);
-    block_.assign(uint64_t{size} + 2, 0);
-    if (!version::platform::GetFileVersionInfoA(path, size, block_)) block_.assign(2, 0);
-#else
-    // The portable reader is the platform's here: the same block from one opening of the file.
-    version::portable::LoadFileVersionInfo(path, block_);
-#endif
+    // A program the reader cannot find room for is undocumented like one without a block; it
+    // never ends the scan.
+    bool loaded = false;
+    try {
+        loaded = version::platform::LoadVersionInfo(path, block_);
+    } catch (const std::bad_alloc&) {
+        loaded = false;
+    }
+    if (!loaded) block_.assign(2, 0);
 }
 
 void ModVersion::LoadVersionBlock(const platform::HostPath& program) {

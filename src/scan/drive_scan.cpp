@@ -1,8 +1,10 @@
 #include "scan/drive_scan.h"
 
+#include <algorithm>
+#include <new>
 #include <string_view>
 
-#include "match/string_matcher.h"
+#include "rules/string_matcher.h"
 #include "platform/dir_listing.h"
 #include "platform/text.h"
 #include "platform/vb_error.h"
@@ -100,49 +102,65 @@ void DriveScan::CheckOperatingSystem(const platform::OsIdentity& id) {
     }
 }
 
-void DriveScan::GetNumFiles(const ScanDirectory& dir) {
+// The walk keeps the directories still to visit in a list of its own instead of recursing, so a
+// tree thousands of levels deep cannot exhaust the stack; the order is that of a depth-first
+// walk, each directory's own files before its subdirectories.
+// Each directory is read once per walk: its programs and its subdirectories come from the same
+// reading. A listing that fails (a directory that cannot be read, a drive without a medium)
+// lists nothing: the walk goes on with the next step.
+void DriveScan::WalkTree(const ScanDirectory& top,
+                         const std::function<void(const ScanDirectory&, const std::vector<DirEntry>&)>& visit) {
+    std::vector<std::vector<ScanDirectory>> pending;  // per level, the subdirectories left, last first
+    auto enter = [&](const ScanDirectory& dir) {
+        const auto listing = ListProgramsAndAll(dir.host);
+        visit(dir, listing.programs);
+        std::vector<ScanDirectory> subdirs;
+        for (const DirEntry& e : listing.all) {
+            if (st_.IsAborting) return;
+            if (e.name != "." && e.name != ".." && e.kind == EntryKind::kDirectory)
+                subdirs.push_back({dir.path + "\\" + e.name, e.host});
+            Yield();
+        }
+        std::reverse(subdirs.begin(), subdirs.end());
+        pending.push_back(std::move(subdirs));
+    };
     if (st_.IsAborting) return;
-    const auto listing = ListProgramsAndAll(dir.host);
-    st_.lngNumFiles += static_cast<int32_t>(listing.programs.size());
-    std::vector<ScanDirectory> subdirs;
-    for (const DirEntry& e : listing.all) {
-        if (st_.IsAborting) return;
-        if (e.name != "." && e.name != ".." && e.kind == EntryKind::kDirectory)
-            subdirs.push_back({dir.path + "\\" + e.name, e.host});
-        Yield();
+    enter(top);
+    while (!pending.empty() && !st_.IsAborting) {
+        if (pending.back().empty()) {
+            pending.pop_back();
+            continue;
+        }
+        const ScanDirectory dir = std::move(pending.back().back());
+        pending.back().pop_back();
+        enter(dir);
     }
-    for (const ScanDirectory& sub : subdirs) GetNumFiles(sub);
 }
 
-void DriveScan::CheckDirectory(const ScanDirectory& dir) {
-    if (st_.IsAborting) return;
-    // A listing that fails (a directory that cannot be read, a drive without a medium) lists
-    // nothing: the walk goes on with the next step.
-    const auto listing = ListProgramsAndAll(dir.host);
-    for (const DirEntry& e : listing.programs) {
-        if (st_.IsAborting) return;
-        ResetAnimation();
-        if (e.name.size() < 3) continue;
-        const std::string upper = text::Upper(e.name);
-        if (upper.compare(upper.size() - 3, 3, "EXE") != 0 || upper == "REGSVR32.EXE") continue;
-        try {
-            ExamineProgram(dir, e.name, e.host);
-        } catch (const VbError&) {
-            // A step that fails on this program (a normalisation or a decision passing an
-            // error on) ends its examination; the walk goes on with the next name.
+void DriveScan::GetNumFiles(const ScanDirectory& top) {
+    WalkTree(top, [&](const ScanDirectory&, const std::vector<DirEntry>& programs) {
+        st_.lngNumFiles += static_cast<int32_t>(programs.size());
+    });
+}
+
+void DriveScan::CheckDirectory(const ScanDirectory& top) {
+    WalkTree(top, [&](const ScanDirectory& dir, const std::vector<DirEntry>& programs) {
+        for (const DirEntry& e : programs) {
+            if (st_.IsAborting) return;
+            ResetAnimation();
+            if (e.name.size() < 3) continue;
+            const std::string upper = text::Upper(e.name);
+            if (upper.compare(upper.size() - 3, 3, "EXE") != 0 || upper == "REGSVR32.EXE") continue;
+            try {
+                ExamineProgram(dir, e.name, e.host);
+            } catch (const VbError&) {
+                // A step that fails on this program (a normalisation or a decision passing an
+                // error on) ends its examination; the walk goes on with the next name.
+            } catch (const std::bad_alloc&) {
+                // So does running out of memory on it: one program never ends the scan.
+            }
         }
-    }
-    std::vector<ScanDirectory> subdirs;
-    for (const DirEntry& e : listing.all) {
-        if (st_.IsAborting) return;
-        if (e.name != "." && e.name != ".." && e.kind == EntryKind::kDirectory)
-            subdirs.push_back({dir.path + "\\" + e.name, e.host});
-        Yield();
-    }
-    for (const ScanDirectory& sub : subdirs) {
-        if (st_.IsAborting) return;
-        CheckDirectory(sub);
-    }
+    });
 }
 
 void DriveScan::ExamineProgram(const ScanDirectory& dir, const std::string& name,
@@ -203,7 +221,7 @@ void DriveScan::MainStore(Program& p) {
     std::string& version = p.product_version;
     if (p.strCompliant == "0") {
         if (clsFile* rec = main_.FindUnknownProduct(p.product_name, p.company)) {
-            if (!text::IContains(rec->VersBegin, p.strVB)) {
+            if (!AlreadyMerged(*rec, p.strVB)) {
                 rec->VersBegin = rec->VersBegin + " , " + p.strVB;
                 rec->VersEnd = rec->VersEnd + " , " + p.strVE;
             }
@@ -212,7 +230,7 @@ void DriveScan::MainStore(Program& p) {
     } else if (clsFile* rec = main_.FindDecided(p.product_name, p.company, p.strVB, p.strVE)) {
         if (rec->VersBegin == version && rec->VersEnd == version) return;
         if (p.strVB == "NOLIMITS" && p.strVE == "NOLIMITS") {
-            if (text::IContains(rec->VersBegin, version)) return;
+            if (AlreadyMerged(*rec, version)) return;
             if (rec->VersBegin == rec->VersEnd) {
                 rec->VersBegin += " , " + version;
                 rec->VersEnd += " , " + version;
@@ -234,8 +252,33 @@ void DriveScan::MainStore(Program& p) {
         main_.Add(p.strInstructions, p.company, description, p.product_name, version, version,
                   text::ToInt16(p.strCompliant), p.dir->path, p.strVB, p.strVE);
     } catch (const VbError&) {
-        // A code that does not fit a record, or a full list: nothing is added.
+        // A code that does not fit a record, or a full list: nothing is added, and counted.
+        NotRecorded();
     }
+}
+
+void DriveScan::NotRecorded() {
+    ++st_.lngNotRecorded;
+    page_.SetStatus(NotRecordedMessage(st_.lngNotRecorded));
+}
+
+// The versions of a record are kept in a set beside it, filled from its text the first time,
+// so that merging many copies of one product costs one look-up each instead of a search
+// through the ever longer " , " list.
+bool DriveScan::AlreadyMerged(const clsFile& rec, const std::string& version) {
+    if (version.empty()) return true;
+    auto [it, fresh] = merged_.try_emplace(&rec);
+    std::unordered_set<std::string>& seen = it->second;
+    if (fresh) {
+        std::string_view rest = rec.VersBegin;
+        while (!rest.empty()) {
+            const size_t comma = rest.find(" , "), dash = rest.find(" - ");
+            const size_t cut = std::min(comma, dash);
+            seen.insert(text::Upper(std::string(rest.substr(0, cut))));
+            rest = cut == std::string_view::npos ? std::string_view() : rest.substr(cut + 3);
+        }
+    }
+    return !seen.insert(text::Upper(version)).second;
 }
 
 void DriveScan::JunkStore(Program& p) {
@@ -247,7 +290,8 @@ void DriveScan::JunkStore(Program& p) {
         junk_.Add(comments, p.company, description, p.name, p.product_version, p.product_version, 1,
                   p.dir->path, "", "");
     } catch (const VbError&) {
-        // A full list: nothing is added.
+        // A full list: nothing is added, and counted.
+        NotRecorded();
     }
 }
 

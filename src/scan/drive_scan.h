@@ -6,9 +6,12 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <unordered_map>
+#include <unordered_set>
 
 #include "match/compliance.h"
 #include "match/run_state.h"
+#include "platform/dir_listing.h"
 #include "platform/host_path.h"
 #include "platform/os_identity.h"
 #include "scan/merge_index.h"
@@ -55,10 +58,16 @@ public:
 
 private:
     struct Program;
+    void WalkTree(const ScanDirectory& top,
+                  const std::function<void(const ScanDirectory&, const std::vector<platform::DirEntry>&)>& visit);
     void ExamineProgram(const ScanDirectory& dir, const std::string& name, const platform::HostPath& host);
     void OperatingSystemFile(const std::string& path, const platform::HostPath& host);
     void MainStore(Program& p);
     void JunkStore(Program& p);
+    // Counts a program that a full list could not take, and says so on the page.
+    void NotRecorded();
+    // Whether `version` is one of the versions merged into rec; remembers it when it is not.
+    bool AlreadyMerged(const clsFile& rec, const std::string& version);
     void ShowDecision(const ComplianceDisplay& shown);
     void ShowCounters();
     void ResetAnimation();
@@ -71,6 +80,7 @@ private:
     OsCheckOutcome os_;
     FileListIndex main_;
     FileListIndex junk_;
+    std::unordered_map<const clsFile*, std::unordered_set<std::string>> merged_;
 };
 
 }  // namespace ostrevan

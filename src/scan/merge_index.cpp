@@ -5,7 +5,7 @@
 #include <memory>
 #include <string_view>
 
-#include "match/string_matcher.h"
+#include "rules/string_matcher.h"
 #include "platform/text.h"
 
 namespace ostrevan {

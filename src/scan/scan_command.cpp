@@ -7,6 +7,7 @@
 #include "match/run_state.h"
 #include "platform/program_files.h"
 #include "platform/command_line.h"
+#include "platform/dir_listing.h"
 #include "platform/text.h"
 #include "scan/drive_scan.h"
 #include "scan/drive_windows.h"
@@ -41,7 +42,7 @@ public:
         } catch (...) {
         }
         const int filled = std::clamp(percent, 0, 100) * 20 / 100;
-        std::string file = v.file;
+        std::string file = VisibleName(v.file);
         if (file.size() > 48) file = "..." + file.substr(file.size() - 45);
         os_ << "\r[" << std::string(static_cast<size_t>(filled), '#')
             << std::string(static_cast<size_t>(20 - filled), ' ') << "] " << percent << "% " << file
@@ -56,7 +57,23 @@ private:
 
 }  // namespace
 
-void RequestScanStop() { g_stop = true; }
+std::string VisibleName(const std::string& name) {
+    static const char kHex[] = "0123456789ABCDEF";
+    std::string shown;
+    for (const char ch : name) {
+        const auto c = static_cast<unsigned char>(ch);
+        if (c < 0x20 || c == 0x7F || (c >= 0x80 && c < 0xA0)) {
+            shown += "\\x";
+            shown += kHex[c >> 4];
+            shown += kHex[c & 0xF];
+        } else {
+            shown += ch;
+        }
+    }
+    return shown;
+}
+
+bool RequestScanStop() { return g_stop.exchange(true); }
 
 std::optional<platform::OsIdentity> ParseOsSpec(const std::string& spec) {
     if (spec == "none") return platform::OsIdentity{};
@@ -101,8 +118,11 @@ std::string ScanUsage() {
            "  --version-info   prints the version fields of each FILE\n"
            "\n"
            "At the end the five readiness classes and the number of undocumented programs are\n"
-           "printed. Ctrl-C stops the scan and saves what was found so far.\n"
-           "Exit status: 0 done, 1 the result files could not be written, 2 bad usage.\n"
+           "printed, and the number of programs that could not be recorded when there were\n"
+           "more than the result files hold. Ctrl-C stops the scan and saves what was found so\n"
+           "far; a second Ctrl-C ends the program at once, saving nothing.\n"
+           "Exit status: 0 done, 1 the drive could not be read or the result files (or the\n"
+           "report) could not be written, 2 bad usage, 130 stopped by Ctrl-C.\n"
            "Example, a disk of another PC judged by its own Windows:\n"
            "  ostrevan-scan --map C:=/mnt/disk --os drive C:\n";
 }
@@ -191,14 +211,24 @@ int RunScanCommand(const ScanOptions& options, VersionSource& versions, std::ost
         err << "ostrevan-scan: the results directory " << platform::Utf8FromHostPath(results) << " does not exist\n";
         return 1;
     }
-    for (const char* f : {kVendorsFileName, "APPS.y2k"})
+    for (const char* f : {kVendorsFileName, kAppsFileName})
         if (!fs::exists(data / f, ec))
             err << "ostrevan-scan: warning: " << platform::Utf8FromHostPath(data / f)
                 << " is missing; programs cannot be matched against it\n";
+    // A drive whose root cannot be listed is an error, and the previous results stay.
+    const platform::HostPath root = *options.drives.Root(options.drive);
+    try {
+        platform::ListDirectory(root, platform::ListPattern::kAll);
+    } catch (const std::exception&) {
+        err << "ostrevan-scan: drive " << options.drive << " (" << platform::Utf8FromHostPath(root)
+            << ") cannot be read; the previous results were left as they were\n";
+        return 1;
+    }
 
     RunState own;
     RunState& st = state ? *state : own;
-    StartRunState(st, data);
+    for (const std::string& problem : StartRunState(st, data))
+        err << "ostrevan-scan: warning: " << problem << "\n";
     HeadlessScanPage page;
     std::optional<ProgressLine> line;
     if (progress && !options.quiet) {
@@ -209,7 +239,6 @@ int RunScanCommand(const ScanOptions& options, VersionSource& versions, std::ost
     DriveScan scan(st, page, versions, [&] {
         if (g_stop) st.IsAborting = true;
     });
-    const platform::HostPath root = *options.drives.Root(options.drive);
     platform::OsIdentity os = options.os.value_or(platform::QueryOsIdentity());
     if (options.os_from_drive) {
         const DriveWindowsSearch search = FindDriveWindows(options.drive, root);
@@ -226,19 +255,29 @@ int RunScanCommand(const ScanOptions& options, VersionSource& versions, std::ost
     const ScanResult r = RunScanSequence(st, scan, page, options.drive, root, os, results);
     if (line) line->Finish();
     if (!r.walk_error.empty()) err << "ostrevan-scan: the scan ended early: " << r.walk_error << "\n";
-    if (st.IsAborting) err << "ostrevan-scan: stopped; the results so far were saved\n";
+    if (st.IsAborting)
+        err << "ostrevan-scan: stopped by Ctrl-C; " << (r.ok() ? "the results so far were saved\n" : "nothing was saved\n");
     out << "Year 2000 Ready: " << st.lngComp << "\n"
         << "Manufacturer Supplied No Info: " << st.lngCompUnknown << "\n"
         << "Year 2000 Ready With Issues: " << st.lngNotCompFix << "\n"
         << "Not Year 2000 Ready: " << st.lngNotComp << "\n"
         << "Manufacturer Will Not Test: " << st.lngNotTest << "\n"
         << "Undocumented programs: " << st.cJunkFiles.Count() << "\n";
-    if (!r.files_error.empty())
-        err << "ostrevan-scan: cannot write " << platform::Utf8FromHostPath(results / kFilesFileName) << ": " << r.files_error << "\n";
-    if (!r.junk_files_error.empty())
-        err << "ostrevan-scan: cannot write " << platform::Utf8FromHostPath(results / kJunkFilesFileName) << ": "
-            << r.junk_files_error << "\n";
-    return r.ok() ? 0 : 1;
+    if (st.lngNotRecorded > 0) {
+        out << "Programs not recorded: " << st.lngNotRecorded << "\n";
+        err << "ostrevan-scan: warning: " << NotRecordedMessage(st.lngNotRecorded) << "\n";
+    }
+    out.flush();
+    if (!r.ok())
+        err << "ostrevan-scan: cannot write the results (" << kFilesFileName << " and " << kJunkFilesFileName
+            << ") into " << platform::Utf8FromHostPath(results) << ": " << r.files_error
+            << " The previous results were left as they were.\n";
+    if (!out) {
+        err << "ostrevan-scan: the counts could not be written to the standard output\n";
+        return 1;
+    }
+    if (!r.ok()) return 1;
+    return st.IsAborting ? kStoppedStatus : 0;
 }
 
 }  // namespace ostrevan

@@ -33,18 +33,27 @@ std::optional<ScanOptions> ParseScanOptions(const std::vector<std::string>& args
 // "none" or "FAMILY,MAJOR,MINOR,WINDIR" ("1,4,10,C:\WINDOWS"); nullopt when malformed.
 std::optional<platform::OsIdentity> ParseOsSpec(const std::string& spec);
 
+// A name as it may be shown on a terminal: control characters (which could move the cursor or
+// start an escape sequence) are shown as \xNN.
+std::string VisibleName(const std::string& name);
+
 // The usage text of both modes.
 std::string ScanUsage();
 
+// The exit status of a scan stopped by Ctrl-C (the shells' status for a program ended by it).
+inline constexpr int kStoppedStatus = 130;
+
 // Runs the scan; progress goes to `progress` when given. Prints the five class counts and the
-// number of undocumented programs on `out`. Returns the exit status: 0 when both result files
-// were written, 1 when they could not be (with the reason on `err`). With `state`, the scan
-// runs on it and leaves its results there (for the report of that scan).
+// number of undocumented programs on `out` (and of programs that could not be recorded, when
+// any). Returns the exit status: 0 when both result files were written, kStoppedStatus when
+// they were but the scan had been stopped, 1 when the drive could not be read, the result
+// files could not be written (with the reason on `err`; the old ones stay) or `out` failed.
+// With `state`, the scan runs on it and leaves its results there (for the report of that scan).
 int RunScanCommand(const ScanOptions& options, VersionSource& versions, std::ostream& out,
                    std::ostream& err, std::ostream* progress, RunState* state = nullptr);
 
 // Asks a running scan to stop at its next chance (safe from a signal handler); the results
-// gathered so far are saved.
-void RequestScanStop();
+// gathered so far are saved. Returns whether a stop had been asked for already.
+bool RequestScanStop();
 
 }  // namespace ostrevan

@@ -3,7 +3,7 @@
 // implements it with real controls; HeadlessScanPage records what was shown.
 #include <string>
 
-#include "match/readiness.h"
+#include "rules/readiness.h"
 #include "platform/host_path.h"
 
 namespace ostrevan {

@@ -1,33 +1,30 @@
 #include "scan/scan_sequence.h"
 
-#include <exception>
+#include <filesystem>
 
+#include "platform/file_write.h"
 #include "platform/text.h"
 
 namespace ostrevan {
 namespace {
 
-std::string SaveList(const colFiles& list, bool junk, const platform::HostPath& dir) {
-    try {
-        list.SaveToFile(junk, dir);
-        return "";
-    } catch (const std::exception& e) {
-        return e.what()[0] ? e.what() : "cannot be written";
-    }
+// Both result files are replaced together: when either cannot be written, both old ones stay.
+std::string SaveResults(const RunState& st, const platform::HostPath& dir) {
+    std::error_code ec;
+    if (!std::filesystem::is_directory(dir, ec)) return "The folder does not exist.";
+    const std::string files = st.cFiles.SavedBytes(), junk = st.cJunkFiles.SavedBytes();
+    return platform::WriteFilesTogether({{dir / kFilesFileName, files}, {dir / kJunkFilesFileName, junk}});
 }
 
 }  // namespace
 
 ScanResult SaveScanResults(const RunState& st, const platform::HostPath& results_dir) {
     ScanResult r;
-    r.files_error = SaveList(st.cFiles, false, results_dir);
-    r.junk_files_error = SaveList(st.cJunkFiles, true, results_dir);
+    r.files_error = r.junk_files_error = SaveResults(st, results_dir);
     return r;
 }
 
-ScanResult RunScanSequence(RunState& st, DriveScan& scan, ScanPage& page, const std::string& drive,
-                           const platform::HostPath& root, const platform::OsIdentity& os,
-                           const platform::HostPath& results_dir) {
+void ResetScan(RunState& st, ScanPage& page) {
     ResetCounters(st);
     for (ReadinessCounter c : kPageCounters) page.SetCounter(c, "0");
     for (IndicatorLine l : kPageLines) page.SetLineVisible(l, false);
@@ -37,12 +34,25 @@ ScanResult RunScanSequence(RunState& st, DriveScan& scan, ScanPage& page, const 
     st.IsAborting = false;
     st.lngNumFiles = 0;
     st.lngFileCounter = 0;
+}
+
+ScanResult RunScanSequence(RunState& st, DriveScan& scan, ScanPage& page, const std::string& drive,
+                           const platform::HostPath& root, const platform::OsIdentity& os,
+                           const platform::HostPath& results_dir) {
+    ResetScan(st, page);
+    return ScanAndSave(st, scan, drive, &root, os, results_dir);
+}
+
+ScanResult ScanAndSave(RunState& st, DriveScan& scan, const std::string& drive, const platform::HostPath* root,
+                       const platform::OsIdentity& os, const platform::HostPath& results_dir) {
     ScanResult r;
     try {
         scan.CheckOperatingSystem(os);
-        const ScanDirectory top{drive.substr(0, 2), root};
-        scan.GetNumFiles(top);
-        scan.CheckDirectory(top);
+        if (root) {
+            const ScanDirectory top{drive.substr(0, 2), *root};
+            scan.GetNumFiles(top);
+            scan.CheckDirectory(top);
+        }
     } catch (const std::exception& e) {
         r.walk_error = e.what()[0] ? e.what() : "unexpected error";
     } catch (...) {

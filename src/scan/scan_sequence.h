@@ -23,10 +23,18 @@ struct ScanResult {
 // Writes Files.y2k and JFiles.y2k of the run into results_dir; the result names what failed.
 ScanResult SaveScanResults(const RunState& st, const platform::HostPath& results_dir);
 
-// Resets counters, counter labels, indicator lines, flash colour, both lists and the abort
-// flag; runs the operating-system check, counts the program files below `drive` ("C:", read
-// through `root`) and examines them; then writes Files.y2k and JFiles.y2k into results_dir,
-// also after an abort or a failure that ended the walk.
+// Resets the counters, the page's counter labels, indicator lines and flash colour, both lists,
+// the file counts and the abort flag.
+void ResetScan(RunState& st, ScanPage& page);
+
+// After ResetScan: runs the operating-system check, counts the program files below `drive`
+// ("C:", read through `root`; nothing to walk when root is null, as for a letter that is no
+// drive) and examines them; then writes Files.y2k and JFiles.y2k into results_dir, also after
+// an abort or a failure that ended the walk.
+ScanResult ScanAndSave(RunState& st, DriveScan& scan, const std::string& drive, const platform::HostPath* root,
+                       const platform::OsIdentity& os, const platform::HostPath& results_dir);
+
+// ResetScan, then ScanAndSave.
 ScanResult RunScanSequence(RunState& st, DriveScan& scan, ScanPage& page, const std::string& drive,
                            const platform::HostPath& root, const platform::OsIdentity& os,
                            const platform::HostPath& results_dir);

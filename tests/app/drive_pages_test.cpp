@@ -65,25 +65,5 @@ TEST(BiosPage, CopiesTheUtilityToTheRootOfTheChosenDrive) {
     }
 }
 
-TEST(BiosPage, AFailedCopyShowsOnlyTheCopyError) {
-    struct Case {
-        const char* name;
-        bool utility;
-        size_t drive;
-    } cases[] = {{"utility missing", false, 0}, {"drive not there", true, 1}};
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        Wizard w({.utility = c.utility});
-        w.Start();
-        for (int i = 0; i < 4; ++i) w.Next();
-        w.Find<HeadlessDriveList>("dirCopyTo").Pick(c.drive);
-        w.Button("btnCopyTo").Click();
-        ASSERT_EQ(w.tk.messages.size(), 1u);
-        EXPECT_EQ(w.tk.messages[0].text, "Ostrevan was Unable to Copy this File");
-        EXPECT_EQ(w.tk.messages[0].title, "Copy Error");
-        EXPECT_FALSE(std::filesystem::exists(w.drive() / "2000.exe"));
-    }
-}
-
 }  // namespace
 }  // namespace ostrevan::apptest

@@ -16,19 +16,6 @@ void Client(Wizard& w, int width, int height) {
     w.Window().Resize(width + HeadlessWindow::kFrameWidth, height + HeadlessWindow::kFrameHeight);
 }
 
-TEST(Layout, DesignSizeGivesTheDesignedPlaces) {
-    Wizard w;
-    w.Start();
-    for (const char* p : kPages) EXPECT_EQ(w.Bounds(p), (Rect{0, 0, 8175, 4335})) << p;
-    EXPECT_EQ(w.Bounds("btnHelp"), (Rect{0, 4440, 1095, 495}));
-    EXPECT_EQ(w.Bounds("btnBack"), (Rect{2977, 4440, 1095, 495}));
-    EXPECT_EQ(w.Bounds("BtnNext"), (Rect{4178, 4440, 1095, 495}));
-    EXPECT_EQ(w.Bounds("btnExit"), (Rect{7080, 4440, 1095, 495}));
-    const int lefts[] = {120, 1320, 2520, 3720};
-    for (int i = 0; i < 4; ++i) EXPECT_EQ(w.Bounds(kReportButtons[i]), (Rect{lefts[i], 3840, 1095, 375}));
-    EXPECT_EQ(w.Bounds("rtxtSummary"), (Rect{120, 600, 7935, 3135}));
-}
-
 TEST(Layout, ResizeFollowsTheWindowIncludingOddWidths) {
     struct Case {
         int cw, ch;
@@ -55,21 +42,6 @@ TEST(Layout, ResizeFollowsTheWindowIncludingOddWidths) {
         for (const char* b : kReportButtons) EXPECT_EQ(w.Bounds(b).top, c.ch - 705 - 495) << b;
         EXPECT_EQ(w.Bounds("rtxtSummary"), (Rect{120, 600, c.cw - 75 - 240, c.ch - 705 - 1200}));
     }
-}
-
-TEST(Layout, FixedControlsStayWhereDesigned) {
-    Wizard w;
-    w.Start();
-    Client(w, 11000, 8000);
-    EXPECT_EQ(w.Bounds("shpOuter"), (Rect{1440, 960, 4455, 1695}));
-    EXPECT_EQ(w.Bounds("lblTitle"), (Rect{1440, 1200, 2175, 735}));
-    EXPECT_EQ(w.Bounds("btnAbort"), (Rect{120, 3840, 735, 375}));
-    EXPECT_EQ(w.Bounds("pic"), (Rect{600, 2520, 495, 495}));
-    EXPECT_EQ(w.Bounds("DriveReport"), (Rect{360, 840, 4215, 315}));
-    EXPECT_EQ(w.Bounds("btnCopyTo"), (Rect{240, 360, 2415, 735}));
-    EXPECT_EQ(w.Find<HeadlessLine>("LineNotComp").Position().y2, 3840);
-    for (const char* l : {"lblTitle", "lbl2000", "lblTM", "lblWelcomeTitle"})
-        EXPECT_EQ(w.Find<HeadlessLabel>(l).GetFont().name, "Impact") << l;
 }
 
 TEST(Layout, ShrinkingBelowTheMinimumSnapsBack) {

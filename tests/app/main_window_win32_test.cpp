@@ -9,7 +9,7 @@
 #include "support/test_support.h"
 
 // After the program's headers: windows.h defines macros (Yield) that clash with their names.
-#include <windows.h>
+#include "support/win32_probe.h"
 #include <richedit.h>
 
 namespace ostrevan::apptest {
@@ -18,14 +18,9 @@ namespace {
 using ui::win32::NativeHandle;
 using ui::win32::Win32Toolkit;
 
-HWND H(const ui::Control& c) { return static_cast<HWND>(NativeHandle(c)); }
-HWND H(const ui::Window& w) { return static_cast<HWND>(NativeHandle(w)); }
-
-std::string TextOf(HWND h) {
-    char buf[512] = {};
-    GetWindowTextA(h, buf, sizeof buf);
-    return buf;
-}
+using testing::H;
+using testing::RectInParent;
+using testing::TextOf;
 
 // The whole text of a native control, with its line ends as line feeds.
 std::string FullText(HWND h) {
@@ -41,13 +36,6 @@ std::string FullText(HWND h) {
         }
     }
     return out;
-}
-
-RECT RectInParent(HWND h) {
-    RECT r;
-    GetWindowRect(h, &r);
-    MapWindowPoints(HWND_DESKTOP, GetParent(h), reinterpret_cast<POINT*>(&r), 2);
-    return r;
 }
 
 class MainWindowWin32 : public ::testing::Test {
@@ -98,31 +86,13 @@ protected:
     std::unique_ptr<FrmY2KMain> main;
 };
 
-TEST_F(MainWindowWin32, StartsOnTheWelcomePageWithTheDesignedLayout) {
+TEST_F(MainWindowWin32, StartsOnTheWelcomePageWithTheHelpWindowInFront) {
     EXPECT_EQ(TextOf(H(main->Window())), "Ostrevan");
     EXPECT_EQ(VisiblePages(), "FraWelcome");
     EXPECT_EQ(TextOf(H(*c().FraWelcome)), "Welcome");
     EXPECT_EQ(TextOf(H(*c().BtnNext)), "Next");
     EXPECT_FALSE(IsWindowEnabled(H(*c().btnBack)));
     EXPECT_TRUE(IsWindowEnabled(H(*c().BtnNext)));
-
-    RECT client;
-    GetClientRect(H(main->Window()), &client);
-    EXPECT_EQ(client.right, Px(8250));
-    EXPECT_EQ(client.bottom, Px(5040));
-    const struct {
-        ui::Button* button;
-        int left, top;
-    } row[] = {{c().btnHelp, 0, 4440}, {c().btnBack, 2977, 4440}, {c().BtnNext, 4178, 4440},
-               {c().btnExit, 7080, 4440}};
-    for (const auto& b : row) {
-        const RECT r = RectInParent(H(*b.button));
-        EXPECT_EQ(r.left, Px(b.left)) << TextOf(H(*b.button));
-        EXPECT_EQ(r.top, Px(b.top)) << TextOf(H(*b.button));
-    }
-    const RECT page = RectInParent(H(*c().FraReport));
-    EXPECT_EQ(page.right - page.left, Px(8175));
-    EXPECT_EQ(page.bottom - page.top, Px(4335));
 
     // The help window in the bottom-right corner of the screen, with the introduction.
     HWND help = H(main->Help()->Form());

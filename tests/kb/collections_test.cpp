@@ -11,18 +11,12 @@
 #include "kb/product_collection.h"
 #include "kb/vendor_collection.h"
 #include "platform/vb_error.h"
+#include "support/test_support.h"
 
 namespace ostrevan {
 namespace {
 
-int ErrorOf(const std::function<void()>& f) {
-    try {
-        f();
-    } catch (const VbError& e) {
-        return e.number();
-    }
-    return 0;
-}
+using testing::ErrorOf;
 
 void AddApp(colY2KApps& c, int16_t id, const std::string& name = "P") {
     c.Add(3, 1, name, "", "NOLIMITS", "NOLIMITS", "", "", id);
@@ -72,14 +66,6 @@ TEST(ProductCollection, CountNeverWrapsPast32767) {
     EXPECT_EQ(ErrorOf([&] { AddApp(c, -5); }), kErrOverflow);
     EXPECT_EQ(c.Count(), 32767);
     EXPECT_EQ(c.Item(32767).ID, 32767);
-}
-
-TEST(VendorRecord, NewRecordDefaults) {
-    clsVendor v;
-    EXPECT_EQ(v.URL(), "None");
-    EXPECT_EQ(v.ID(), 0);
-    EXPECT_EQ(v.Name(), "");
-    EXPECT_EQ(v.mvarApps.Count(), 0);
 }
 
 TEST(VendorCollection, KeysLookupsAndFailures) {

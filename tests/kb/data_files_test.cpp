@@ -11,25 +11,19 @@
 #include "kb/file_collection.h"
 #include "kb/product_collection.h"
 #include "kb/vendor_collection.h"
+#include "platform/file_write.h"
 #include "platform/vb_error.h"
 #include "support/test_support.h"
 
 namespace ostrevan {
 namespace {
 
+using testing::ErrorOf;
+
 namespace fs = std::filesystem;
 using testing::ReadFileBytes;
 using testing::TempDir;
 using testing::WriteFileBytes;
-
-int ErrorOf(const std::function<void()>& f) {
-    try {
-        f();
-    } catch (const VbError& e) {
-        return e.number();
-    }
-    return 0;
-}
 
 std::vector<std::string> ReadAll(const fs::path& p) {
     DataLineReader r(p);
@@ -76,29 +70,6 @@ const std::string kAppsBytes =
     "\"12\t3\t5\tSample Editor\tSEDIT.EXE\t4.0\tNOLIMITS\tInstall the update\tSample Editor Pro\"\r\n"
     "\"13\t3\t1\tSample Caf\xE9\t\t1.0\t2.0\tNone needed\t\"\r\n";
 
-TEST(AppsFile, LoadsEveryField) {
-    TempDir dir;
-    WriteFileBytes(dir / "APPS.y2k", kAppsBytes);
-    colY2KApps c;
-    c.LoadFromFile(dir.path());
-    ASSERT_EQ(c.Count(), 2);
-    const clsY2KAPP& r = c.Item(12);
-    EXPECT_EQ(r.ID, 12);
-    EXPECT_EQ(r.Vendor, 3);
-    EXPECT_EQ(r.CompliantCode, 5);
-    EXPECT_EQ(r.ProductName, "Sample Editor");
-    EXPECT_EQ(r.EXEName, "SEDIT.EXE");
-    EXPECT_EQ(r.VersionBegin, "4.0");
-    EXPECT_EQ(r.VersionEnd, "NOLIMITS");
-    EXPECT_EQ(r.Comments, "Install the update");
-    EXPECT_EQ(r.AltProductName, "Sample Editor Pro");
-    EXPECT_EQ(c.Item(13).ID, 12);  // 13 lies beyond Count: the first record
-    const clsY2KAPP& second = c.mvarCOL.ByKey("13Y");
-    EXPECT_EQ(second.ProductName, "Sample Caf\xE9");
-    EXPECT_EQ(second.EXEName, "");
-    EXPECT_EQ(second.AltProductName, "");
-}
-
 TEST(AppsFile, ABadLineEndsTheLoadAndKeepsWhatCameBefore) {
     const std::string good1 = "\"1\t2\t1\tOne\t\tNOLIMITS\tNOLIMITS\t\t\"\r\n";
     const std::string good2 = "\"2\t2\t1\tTwo\t\tNOLIMITS\tNOLIMITS\t\t\"\r\n";
@@ -125,7 +96,7 @@ TEST(AppsFile, ABadLineEndsTheLoadAndKeepsWhatCameBefore) {
     }
 }
 
-TEST(AppsFile, WritesByteForByteAndReadsBack) {
+TEST(AppsFile, WritesByteForByteAndReadsEveryFieldBack) {
     TempDir dir;
     colY2KApps c;
     c.Add(3, 5, "Sample Editor", "SEDIT.EXE", "4.0", "NOLIMITS", "Install the update", "Sample Editor Pro", 0);
@@ -137,8 +108,15 @@ TEST(AppsFile, WritesByteForByteAndReadsBack) {
 
     colY2KApps back;
     back.LoadFromFile(dir.path());
-    EXPECT_EQ(back.Count(), 2);
-    EXPECT_EQ(back.mvarCOL.ByKey("12Y").AltProductName, "Sample Editor Pro");
+    ASSERT_EQ(back.Count(), 2);
+    const clsY2KAPP& r = back.mvarCOL.ByKey("12Y");
+    EXPECT_EQ((std::vector<std::string>{std::to_string(r.ID), std::to_string(r.Vendor), std::to_string(r.CompliantCode),
+                                        r.ProductName, r.EXEName, r.VersionBegin, r.VersionEnd, r.Comments,
+                                        r.AltProductName}),
+              (std::vector<std::string>{"12", "3", "5", "Sample Editor", "SEDIT.EXE", "4.0", "NOLIMITS",
+                                        "Install the update", "Sample Editor Pro"}));
+    EXPECT_EQ(back.mvarCOL.ByKey("13Y").ProductName, "Sample Caf\xE9");
+    EXPECT_EQ(back.Item(13).ID, 12);  // 13 lies beyond Count: the first record
     // Saving writes Item(1) to Item(Count), which needs the IDs 1..Count: with 12 and 13 it
     // fails, and the file already there stays as it was.
     EXPECT_EQ(ErrorOf([&] { back.SaveToFile(dir.path()); }), kErrInvalidCall);
@@ -313,19 +291,20 @@ TEST(ResultFiles, MissingOrMalformedFiles) {
     }
 }
 
-TEST(ResultFiles, AFailedWriteLeavesTheOldFileWhole) {
+TEST(ResultFiles, AFailedWriteLeavesTheOldFilesWhole) {
     TempDir dir;
     const std::string old = FilesLine("Old", 1);
     WriteFileBytes(dir / "Files.y2k", old);
-    fs::create_directory(dir / "Files.y2k.tmp");  // the temporary file cannot be created
-    colFiles c;
-    AddFile(c, "New", 4);
-    EXPECT_EQ(ErrorOf([&] { c.SaveToFile(false, dir.path()); }), kErrPathAccess);
+    fs::create_directory(dir / "JFiles.y2k");  // the second of the pair cannot be replaced
+    EXPECT_NE(platform::WriteFilesTogether({{dir / "Files.y2k", "new"}, {dir / "JFiles.y2k", "new"}}), "");
     EXPECT_EQ(ReadFileBytes(dir / "Files.y2k"), old);
 
-    fs::remove(dir / "Files.y2k.tmp");
-    c.SaveToFile(false, dir.path());  // replaces an existing file
+    fs::remove(dir / "JFiles.y2k");
+    colFiles c;
+    AddFile(c, "New", 4);
+    c.SaveToFile(false, dir.path());  // replaces an existing file and leaves no temporary
     EXPECT_EQ(ReadFileBytes(dir / "Files.y2k"), FilesLine("New", 4));
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), fs::directory_iterator()), 1);
     EXPECT_EQ(ErrorOf([&] { c.SaveToFile(false, dir / "no such dir"); }), kErrPathNotFound);
 }
 

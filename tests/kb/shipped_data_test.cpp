@@ -17,7 +17,7 @@
 #include "kb/vendor_collection.h"
 #include "match/compliance.h"
 #include "match/run_state.h"
-#include "match/string_matcher.h"
+#include "rules/string_matcher.h"
 #include "platform/text.h"
 #include "support/test_support.h"
 

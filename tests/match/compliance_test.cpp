@@ -44,7 +44,7 @@ std::string Apps() {
     return AppLine(1, 5, 1, "Writer Pro", "", "1.0", "3.0", "Nothing to do") +
            AppLine(2, 5, 4, "Writer", "", "NOLIMITS", "NOLIMITS", "Upgrade to Writer 5") +
            AppLine(3, 5, 3, "Paint", "PAINT.EXE", "2.0", "2.0", "Apply patch 7", "Acme Draw") +
-           AppLine(4, 5, 9, "Odd Code", "", "NOLIMITS", "NOLIMITS", "Strange") +
+           AppLine(4, 5, 2, "Odd Code", "", "NOLIMITS", "NOLIMITS", "Strange") +
            AppLine(5, 5, 6, "Untested Suite", "", "NOLIMITS", "NOLIMITS", "Vendor refuses") +
            AppLine(6, 5, 5, "ALLPRODUCTS", "", "5.0", "NOLIMITS", "Check the site") +
            AppLine(7, 7, 3, "Windows 95", "", "NOLIMITS", "NOLIMITS", "Patch") +
@@ -52,7 +52,8 @@ std::string Apps() {
            AppLine(9, 9, 4, "Microsoft Windows 95 Shell", "", "NOLIMITS", "NOLIMITS", "Shell") +
            AppLine(10, 9, 1, "Microsoft Windows Operating System Shell", "", "NOLIMITS", "NOLIMITS", "Ok") +
            AppLine(11, 99, 1, "Stray", "", "NOLIMITS", "NOLIMITS", "Filed under vendor 1") +
-           AppLine(12, 1, 1, "Nameless", "", "NOLIMITS", "NOLIMITS", "Vendor 1 never matches");
+           AppLine(12, 1, 1, "Nameless", "", "NOLIMITS", "NOLIMITS", "Vendor 1 never matches") +
+           AppLine(13, 5, 9, "Stranger", "", "NOLIMITS", "NOLIMITS", "A class no program may vanish into");
 }
 
 class Decision : public ::testing::Test {
@@ -110,7 +111,10 @@ TEST_F(Decision, Table) {
          "Year 2000 Ready With Issues - Check With Acme", L::LineNotCompFix, C::lngNotCompFix, "Acme", "6.0beta"},
         {"Acme", "", "Sketch", "beta 6", "2", "NOLIMITS", "NOLIMITS", "keep", "Acme" + kNoData,
          L::LineCompUnknown, C::lngCompUnknown, "Acme", "beta6"},
-        {"Acme", "", "Odd Code", "1", "9", "NOLIMITS", "NOLIMITS", "Strange", "", L::None, C::None, "Acme", "1"},
+        {"Acme", "", "Odd Code", "1", "2", "NOLIMITS", "NOLIMITS", "Strange", "Acme" + kNoData,
+         L::LineCompUnknown, C::lngCompUnknown, "Acme", "1"},
+        {"Acme", "", "Stranger", "1", "2", "NOLIMITS", "NOLIMITS", "keep", "Acme" + kNoData,  // its record is refused
+         L::LineCompUnknown, C::lngCompUnknown, "Acme", "1"},
         {"(C) Acme", "", "Writer", "2.0", "1", "1.0", "3.0", "Nothing to do",
          "Year 2000 Ready - No Action Required", L::LineCompliant, C::lngComp, "Acme", "2.0"},
         {"(C) Acme", "", "Nothing", "2.0", "2", "NOLIMITS", "NOLIMITS", "keep", "Acme" + kNoData,
@@ -193,6 +197,12 @@ TEST_F(Decision, UnknownCompanyJoinsTheDirectoryAndStaysUnknown) {
         EXPECT_EQ(st_.cVendors.Item(41).Name(), "Quillon Tools");
     }
     EXPECT_EQ(st_.lngComp + st_.lngCompUnknown + st_.lngNotCompFix + st_.lngNotComp + st_.lngNotTest, 0);
+    // A directory too full to take a new company still tells that it is not in the database.
+    for (int id = st_.cVendors.Count() + 1; id <= kMaxRecords; ++id)
+        st_.cVendors.Add("Filler " + std::to_string(id), "", "", "", static_cast<int16_t>(id), "");
+    std::string company = "Zanzibar Works", exe, name = "Zanzibar Pad", version = "1", compliant, instructions, vb, ve;
+    CheckCompliance(st_, company, exe, name, version, compliant, instructions, vb, ve);
+    EXPECT_EQ(compliant, "0");
 }
 
 TEST_F(Decision, RepeatedDecisionsGiveTheSameAnswerAfterTheVendorIsRenamed) {
@@ -275,16 +285,6 @@ TEST(StartUp, MissingFilesLeaveAnEmptyKnowledgeBase) {
     CheckCompliance(st, company, exe, name, version, compliant, instructions, vb, ve);
     EXPECT_EQ(compliant, "0");
     EXPECT_EQ(st.cVendors.Item(1).Name(), "Acme");
-}
-
-TEST(ReadinessTable, ReportOrderAndPositionsAgree) {
-    for (size_t pos = 0; pos < kReportOrder.size(); ++pos)
-        EXPECT_EQ(FindReadiness(kReportOrder[pos])->reportPosition, static_cast<int>(pos));
-    EXPECT_EQ(FindReadiness(-1)->reportPosition, -1);
-    EXPECT_EQ(FindReadiness(7), nullptr);
-    EXPECT_EQ(FindReadiness(-2), nullptr);
-    EXPECT_EQ(ReadinessColour(3), ReadinessColour(4));
-    EXPECT_EQ(ReadinessColour(12), kBlack);
 }
 
 }  // namespace

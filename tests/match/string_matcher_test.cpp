@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "match/string_matcher.h"
+#include "rules/string_matcher.h"
 
 namespace ostrevan {
 namespace {

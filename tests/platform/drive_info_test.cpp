@@ -39,18 +39,6 @@ TEST(DriveInfoArithmetic, OverflowsAreReportedNotWrapped) {
     }
 }
 
-TEST(DriveInfoTypes, NamesForTheKnownCodesOnly) {
-    const char* want[] = {nullptr, nullptr, "Removable", "Local Drive", "Network Drive", "CDROM", "RAM Drive", nullptr};
-    for (int code = 0; code < 8; ++code) {
-        auto n = DriveTypeName(code);
-        EXPECT_EQ(n.has_value(), want[code] != nullptr) << code;
-        if (n) {
-            EXPECT_EQ(*n, want[code]);
-        }
-    }
-    EXPECT_FALSE(DriveTypeName(-1));
-}
-
 namespace {
 
 std::optional<VolumeNames> NotReadyVolume(const HostPath&) { return std::nullopt; }

@@ -1,11 +1,8 @@
-// The headless backend: controls, windows, dialogs and the rich-text view as window code and
-// tests use them.
+// What only the headless backend does: finding controls by name, answering dialogs from a
+// queue, the test hooks, simulated drives and pictures (the rest is the toolkit's contract).
 #include <gtest/gtest.h>
 
 #include "platform/ui/headless/headless_toolkit.h"
-#include "platform/ui/rtf.h"
-#include "platform/vb_error.h"
-#include "support/test_support.h"
 
 namespace ostrevan::ui::headless {
 namespace {
@@ -18,68 +15,19 @@ protected:
     Window& w = tk.NewWindow({"frmTest", "Test", 8250, 5040});
 };
 
-TEST_F(Headless, ButtonsRunTheirHandlerOnlyWhenTheUserCouldPressThem) {
-    Frame& page = w.AddFrame({"FraPage", {0, 0, 8000, 4000}});
-    Button& b = page.AddButton({"btnGo", {120, 120, 1095, 375}, "Go"});
-    int clicks = 0;
-    b.onClick = [&] { ++clicks; };
-    struct Case { bool pageVisible, pageEnabled, visible, enabled; int expected; };
-    const Case cases[] = {{true, true, true, true, 1}, {true, true, true, false, 0},
-                          {true, true, false, true, 0}, {false, true, true, true, 0},
-                          {true, false, true, true, 0}};
-    for (const Case& c : cases) {
-        clicks = 0;
-        page.SetVisible(c.pageVisible);
-        page.SetEnabled(c.pageEnabled);
-        b.SetVisible(c.visible);
-        b.SetEnabled(c.enabled);
-        b.Click();
-        EXPECT_EQ(clicks, c.expected) << c.pageVisible << c.pageEnabled << c.visible << c.enabled;
-    }
+TEST_F(Headless, ControlsAreFoundByNameAndWindowsKeepTheirMinimumSize) {
+    Button& b = w.AddButton({"btnGo", {}, "Go"});
     EXPECT_EQ(&tk.Find<Button>("frmTest.btnGo"), &b);
     EXPECT_THROW(tk.Find<Label>("frmTest.btnGo"), std::out_of_range);
     EXPECT_THROW(tk.Find<Button>("frmTest.nothing"), std::out_of_range);
-}
-
-TEST_F(Headless, OptionButtonsOfOneContainerFormOneGroup) {
-    OptionButton& a = w.AddOption({"optA", {}, "A"});
-    OptionButton& b = w.AddOption({"optB", {}, "B"});
-    Frame& f = w.AddFrame({"fra", {}});
-    OptionButton& c = f.AddOption({"optC", {}, "C"});
-    int bClicks = 0;
-    b.onClick = [&] { ++bClicks; };
-    a.SetValue(true);
-    c.SetValue(true);
-    EXPECT_TRUE(a.Value());
-    EXPECT_EQ(bClicks, 0);  // setting a value runs no event
-    b.Click();
-    EXPECT_FALSE(a.Value());
-    EXPECT_TRUE(b.Value());
-    EXPECT_TRUE(c.Value());  // another container, another group
-    EXPECT_EQ(bClicks, 1);
-}
-
-TEST_F(Headless, WindowSizeEventsAndClientArea) {
-    auto& hw = tk.FindWindow("frmTest");
     int resizes = 0;
     w.onResize = [&] { ++resizes; };
-    EXPECT_EQ(w.ClientWidth(), 8250);
-    EXPECT_EQ(w.ClientHeight(), 5040);
-    w.Resize(9000, 6000);
-    EXPECT_EQ(resizes, 0) << "no resize event before the window first appears";
     w.Show();
-    EXPECT_EQ(resizes, 1);
-    EXPECT_EQ(w.ClientWidth(), 9000 - HeadlessWindow::kFrameWidth);
-    w.SetState(WindowState::Minimized);
-    EXPECT_EQ(resizes, 2);
-    EXPECT_EQ(w.ClientWidth(), 0);
-    w.SetState(WindowState::Normal);
-    EXPECT_EQ(resizes, 3);
-    EXPECT_EQ(w.ClientHeight(), 6000 - HeadlessWindow::kFrameHeight);
+    w.Resize(9000, 6000);
     w.Move(100, 200);
-    EXPECT_EQ(resizes, 3) << "moving is not resizing";
+    EXPECT_EQ(resizes, 2) << "moving is not resizing";
     w.SetMinimumSize(640 * 15, 400 * 15);
-    hw.DragTo(1000, 1000);
+    tk.FindWindow("frmTest").DragTo(1000, 1000);
     EXPECT_EQ(w.Bounds(), (Rect{100, 200, 9600, 6000}));
 }
 
@@ -204,26 +152,6 @@ protected:
     }
 };
 
-TEST_F(HeadlessRich, AppendingInColoursAsTheReportDoes) {
-    r.SetText("old text");
-    r.SetText("");
-    r.SetFontSize(8.25);
-    r.SetFontName("Courier");
-    Append("Acme Writer\n\tVersion(s): 3.1\n", kGreen);
-    Append("Other\n", kRed);
-    EXPECT_EQ(r.Text(), "Acme Writer\n\tVersion(s): 3.1\nOther\n");
-    EXPECT_EQ(r.TextLength(), 35);
-    const PrintableText t = r.Content();
-    ASSERT_EQ(t.runs.size(), 2u);
-    EXPECT_EQ(t.runs[0].format.color, kGreen);
-    EXPECT_EQ(t.runs[0].format.face, "Courier");
-    EXPECT_EQ(t.runs[0].format.heightTwips, 165);
-    EXPECT_EQ(t.runs[1].format.color, kRed);
-    EXPECT_EQ(r.SelStart(), 35);
-    EXPECT_EQ(r.LineFromChar(r.TextLength()), 3);
-    EXPECT_EQ(r.LineFromChar(12), 1);
-}
-
 TEST_F(HeadlessRich, TypingContinuesTheColourBeforeTheCaret) {
     Append("green", kGreen);
     Append("red", kRed);
@@ -238,72 +166,12 @@ TEST_F(HeadlessRich, TypingContinuesTheColourBeforeTheCaret) {
     EXPECT_EQ(t.runs[1].text, "rRed");
 }
 
-TEST_F(HeadlessRich, SelectionIsClampedAndReplaced) {
-    r.SetText("abcdef");
-    r.SetSelection(4, 100);
-    EXPECT_EQ(r.SelLength(), 2);
-    EXPECT_EQ(r.SelText(), "ef");
-    r.SetSelection(-1, 2);
-    EXPECT_EQ(r.SelStart(), 0);
-    r.SetSelColor(kRed);
-    EXPECT_EQ(r.Content().runs[0], (TextRun{"ab", CharFormat{"MS Sans Serif", 165, false, false, kRed}}));
-    r.ReplaceSelection("X");
-    EXPECT_EQ(r.Text(), "Xcdef");
-    EXPECT_EQ(r.SelStart(), 1);
-    EXPECT_EQ(r.SelLength(), 0);
-}
-
 TEST_F(HeadlessRich, DoubleClickPlacesTheCaretBeforeTheHandlerRuns) {
     r.SetText("a\nb\nc");
     int line = -1;
     r.onDoubleClick = [&] { line = r.LineFromChar(r.SelStart()); };
     tk.Find<HeadlessRichText>("frmTest.rtxtSummary").DoubleClickAt(4);
     EXPECT_EQ(line, 2);
-}
-
-TEST_F(HeadlessRich, SavedFileLoadsBackWithColoursFaceAndIndents) {
-    testing::TempDir dir;
-    r.SetFontName("Courier");
-    Append("green\n", kGreen);
-    Append("red", kRed);
-    r.SetSelection(0, r.TextLength());
-    r.SetSelIndents(100, 100);
-    const std::string path = (dir / "Temp.rtf").string();
-    r.SaveFile(path);
-    r.SaveFile(path);  // replaces, does not append
-    EXPECT_EQ(ReadRtf(testing::ReadFileBytes(path)).runs.size(), 2u);
-
-    RichText& other = w.AddRichText({"rtxtOther", {}});
-    other.LoadFile(path);
-    EXPECT_EQ(other.Text(), "green\nred");
-    const PrintableText t = other.Content();
-    ASSERT_EQ(t.runs.size(), 2u);
-    EXPECT_EQ(t.runs[0].format.color, kGreen);
-    EXPECT_EQ(t.runs[1].format.color, kRed);
-    EXPECT_EQ(t.runs[1].format.face, "Courier");
-    EXPECT_EQ(t.paragraphs, (std::vector<ParaFormat>{{100, 100}, {100, 100}}));
-}
-
-TEST_F(HeadlessRich, FileFailuresRaiseVbErrorsAndKeepTheContent) {
-    testing::TempDir dir;
-    r.SetText("keep");
-    try {
-        r.LoadFile((dir / "missing.rtf").string());
-        FAIL() << "no error";
-    } catch (const VbError& e) {
-        EXPECT_EQ(e.number(), kErrFileNotFound);
-    }
-    EXPECT_EQ(r.Text(), "keep");
-    try {
-        r.SaveFile((dir / "no" / "such" / "dir.rtf").string());
-        FAIL() << "no error";
-    } catch (const VbError& e) {
-        EXPECT_EQ(e.number(), kErrPathAccess);
-    }
-    // A file that is not RTF is shown as plain text.
-    testing::WriteFileBytes(dir / "plain.txt", "line 1\r\nline 2\rline 3");
-    r.LoadFile((dir / "plain.txt").string());
-    EXPECT_EQ(r.Text(), "line 1\nline 2\nline 3");
 }
 
 }  // namespace

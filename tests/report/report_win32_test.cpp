@@ -7,7 +7,6 @@
 #include <gtest/gtest.h>
 
 #include "platform/ui/win32/win32_toolkit.h"
-#include "report/advanced_window.h"
 #include "report/detail_window.h"
 #include "report/help_window.h"
 #include "report/report_format.h"
@@ -170,38 +169,6 @@ TEST(ReportOnRichEdit, SaveFailuresNameTheirReason) {
     }
     CloseHandle(held);
     EXPECT_EQ(ReadFileBytes(busy), "") << "the file in use was left alone";
-}
-
-TEST(ReportOnRichEdit, PrintingOnTheSystemsDefaultPrinter) {
-    Win32Report r;
-    PrintRichText(r.tk, r.rtxt);
-    // Without a printer (Wine as set up for the tests has none) the job is refused twice and
-    // the procedure ends; with one, nothing is said and the caret goes back to the start.
-    if (r.messages.empty()) {
-        EXPECT_EQ(r.rtxt.SelLength(), 0);
-    } else {
-        EXPECT_EQ(r.messages, (std::vector<std::string>{"Unable to Print", "Unable to Print"}));
-    }
-}
-
-TEST(ReportOnRichEdit, AdvancedListingInItsOwnModalWindow) {
-    Win32Report r;
-    r.st.cJunkFiles.Add("", "None", "", "SETUP.EXE", "None", "None", -1, "C:\\TEMP", "", "");
-    r.st.cJunkFiles.Add("", "None", "", "B.EXE", "None", "None", -1, "C:\\B", "", "");
-    std::string listed;
-    std::string face;
-    r.tk.onModal = [&](ui::Window& w) {
-        EXPECT_EQ(w.Caption(), "Advanced");
-        w.Hide();
-    };
-    FrmAdvanced f(r.tk);
-    f.FillListing(r.st.cJunkFiles);
-    listed = f.rtxtAdvanced.Text();
-    face = FormatAt(f.rtxtAdvanced, 0).face;
-    f.Show();
-    EXPECT_EQ(listed,
-              "File:SETUP.EXE\nDirectory Found In:C:\\TEMP\n\nFile:B.EXE\nDirectory Found In:C:\\B\n\n");
-    EXPECT_EQ(face, "Courier");
 }
 
 TEST(ReportOnRichEdit, ShippedHelpTopicsLoadIntoTheControl) {

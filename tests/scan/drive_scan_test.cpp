@@ -219,6 +219,31 @@ TEST(ScanEdges, DecisionOutputsStartEmptyForEveryProgram) {
     EXPECT_EQ(gadget.CVERB, "NOLIMITS");
 }
 
+// Versions merge as whole entries, not as parts of the merged text ("1" is not "1.0"); and a
+// program a full list cannot take is counted and shown, never dropped without a word.
+TEST(ScanEdges, VersionsMergeWholeAndFullListsAreCounted) {
+    ScanFixture f;
+    f.Put("A/G1.EXE", Program("Acme Gadget", "Acme Inc.", "1.0"));
+    f.Put("A/B/G2.EXE", Program("Acme Gadget", "Acme Inc.", "1"));
+    f.Put("A/B/C/G3.EXE", Program("Acme Gadget", "ACME Inc.", "1.0"));
+    for (const char* junk : {"A/J1.EXE", "A/J2.EXE", "A/J3.EXE"}) f.Put(junk, "MZ");
+    f.Scan();
+    ASSERT_EQ(f.st.cFiles.Count(), 2);
+    EXPECT_EQ(f.st.cFiles.Item(2).VersBegin, "1.0 , 1");
+    EXPECT_EQ(f.st.lngNotRecorded, 0);
+
+    f.st.cJunkFiles.Clear();
+    for (int i = 1; i < kMaxRecords; ++i)
+        f.st.cJunkFiles.Place(colFiles::NewRecord("", "None", "", "J" + std::to_string(i), "", "", 1, "", "", ""), false);
+    bool told = false;
+    f.page.on_change = [&](const HeadlessScanPage::View& v) { told = told || v.status == NotRecordedMessage(2); };
+    DriveScan scan(f.st, f.page, f.source, {});
+    scan.CheckDirectory({"C:", f.drive()});
+    EXPECT_EQ(f.st.cJunkFiles.Count(), kMaxRecords);
+    EXPECT_EQ(f.st.lngNotRecorded, 2);
+    EXPECT_TRUE(told);
+}
+
 TEST(ScanEdges, OperatingSystemWithoutAnIdentity) {
     ScanFixture f;
     f.Put("SHELL.EXE", Program("Microsoft Windows", "Microsoft Corporation", "4.0"));

@@ -4,7 +4,7 @@
 
 #include <random>
 
-#include "match/string_matcher.h"
+#include "rules/string_matcher.h"
 #include "platform/text.h"
 #include "scan/merge_index.h"
 

@@ -4,21 +4,14 @@
 #include "platform/codepage.h"
 #include "scan/ModVersion.h"
 #include "scan_fixture.h"
-#include "support/version_program.h"
 
 namespace ostrevan::scantest {
 namespace {
 
-std::string Exe(std::vector<std::pair<std::string, std::string>> strings) {
-    testing::VersionFields f;
-    f.strings = std::move(strings);
-    return testing::VersionProgram(&f);
-}
-
 TEST(RealPrograms, NamesOutsideTheCodePageAreExaminedAndStoredConverted) {
     ScanFixture f;
     const std::string host_name = "\xCE\xA9mega-\xC4\x81.exe";  // Greek capital omega, a with macron
-    std::ofstream(f.drive() / host_name, std::ios::binary) << Exe({{"CompanyName", "Acme Inc."}, {"ProductName", "Gadget"}, {"ProductVersion", "1.0"}});
+    std::ofstream(f.drive() / host_name, std::ios::binary) << VersionExe({{"CompanyName", "Acme Inc."}, {"ProductName", "Gadget"}, {"ProductVersion", "1.0"}});
     ModVersion reader;
     HeadlessScanPage page;
     std::vector<std::string> files_shown;

@@ -3,32 +3,23 @@
 
 #include "scan/ModVersion.h"
 #include "scan_fixture.h"
-#include "support/version_program.h"
 
 namespace ostrevan::scantest {
 namespace {
 
-namespace fs = std::filesystem;
-
-std::string Exe(std::vector<std::pair<std::string, std::string>> strings, uint16_t language = 1033) {
-    testing::VersionFields f;
-    f.strings = std::move(strings);
-    f.language = language;
-    return testing::VersionProgram(&f);
-}
 
 TEST(RealPrograms, ResultFilesByteForByte) {
     ScanFixture f;
-    f.Put("WRITER.EXE", Exe({{"CompanyName", "Acme Inc."}, {"ProductName", "Acme Writer"},
+    f.Put("WRITER.EXE", VersionExe({{"CompanyName", "Acme Inc."}, {"ProductName", "Acme Writer"},
                              {"ProductVersion", "2.0"}, {"FileDescription", "Acme Writer"}}));
-    f.Put("OLD/WRITER.EXE", Exe({{"CompanyName", "Acme Inc."}, {"ProductName", "Acme Writer"},
+    f.Put("OLD/WRITER.EXE", VersionExe({{"CompanyName", "Acme Inc."}, {"ProductName", "Acme Writer"},
                                  {"ProductVersion", "4.0"}, {"FileDescription", "Writer\r\nold"}}));
-    f.Put("NOVER.EXE", testing::VersionProgram(nullptr));
-    f.Put("DE/SUB/TRUNC.EXE", Exe({{"CompanyName", "Acme Inc."}}).substr(0, 300));  // cut off: unreadable
-    f.Put("DE/TOOL.EXE", Exe({{"CompanyName", "Werkzeug GmbH"}, {"ProductName", "Werkzeugkasten \xFC"},
+    f.Put("NOVER.EXE", VersionExe({}));
+    f.Put("DE/SUB/TRUNC.EXE", VersionExe({{"CompanyName", "Acme Inc."}}).substr(0, 300));  // cut off: unreadable
+    f.Put("DE/TOOL.EXE", VersionExe({{"CompanyName", "Werkzeug GmbH"}, {"ProductName", "Werkzeugkasten \xFC"},
                               {"ProductVersion", "1.0"}, {"FileDescription", "Kiste"}}, 1031));
-    f.Put("DE/NOCO.EXE", Exe({{"ProductName", "Thing"}, {"ProductVersion", "1.0"}, {"Comments", "no company"}}));
-    f.Put("WINNT/SYSTEM32/KERNEL.EXE", Exe({{"CompanyName", "Microsoft Corporation"},
+    f.Put("DE/NOCO.EXE", VersionExe({{"ProductName", "Thing"}, {"ProductVersion", "1.0"}, {"Comments", "no company"}}));
+    f.Put("WINNT/SYSTEM32/KERNEL.EXE", VersionExe({{"CompanyName", "Microsoft Corporation"},
                                             {"ProductName", "Microsoft\xAE Windows NT(TM) Operating System"},
                                             {"ProductVersion", "5.00.2195"}}));
     ModVersion reader;

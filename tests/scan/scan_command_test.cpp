@@ -136,6 +136,11 @@ TEST(ScanCommand, UnwritableResultsFailClearly) {
     EXPECT_NE(err2.str().find("cannot write"), std::string::npos) << err2.str();
 }
 
+TEST(ScanCommand, NamesReachTheTerminalWithControlCharactersEscaped) {
+    EXPECT_EQ(VisibleName("C:\\A\x1b[2J\x07.EXE"), "C:\\A\\x1B[2J\\x07.EXE");
+    EXPECT_EQ(VisibleName("\x9b" "1m\x7f\xe9"), "\\x9B1m\\x7F\xe9");  // 8-bit CSI and DEL; "é" stays
+}
+
 TEST(ScanCommand, StopRequestSavesWhatWasFound) {
     ScanFixture f;
     for (int i = 0; i < 5; ++i) f.Put("D" + std::to_string(i) + "/P.EXE", Program("Acme Writer", "Acme Inc.", "2.0"));
@@ -157,9 +162,9 @@ TEST(ScanCommand, StopRequestSavesWhatWasFound) {
         }
     } stopping;
     std::ostringstream out2, err2;
-    EXPECT_EQ(RunScanCommand(*o, stopping, out2, err2, nullptr), 0);
+    EXPECT_EQ(RunScanCommand(*o, stopping, out2, err2, nullptr), kStoppedStatus);
     EXPECT_EQ(stopping.loads.size(), 2u);
-    EXPECT_NE(err2.str().find("stopped"), std::string::npos);
+    EXPECT_NE(err2.str().find("stopped by Ctrl-C; the results so far were saved"), std::string::npos);
     EXPECT_NE(out2.str().find("Year 2000 Ready: 2\n"), std::string::npos) << out2.str();
     colFiles saved;
     saved.LoadFromFile(false, f.data());

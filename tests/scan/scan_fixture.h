@@ -2,6 +2,7 @@
 // A small drive in a temporary directory, a knowledge base beside it and a scan over it.
 // Program files here are text files of "Field=Value" lines that FieldFileSource reads as their
 // version fields; the tests with real program files use the version reader instead.
+#include <cstdio>
 #include <fstream>
 #include <functional>
 #include <map>
@@ -15,9 +16,31 @@
 #include "scan/headless_scan_page.h"
 #include "scan/scan_sequence.h"
 #include "scan/version_source.h"
+#include "support/program_builder.h"
 #include "support/test_support.h"
 
 namespace ostrevan::scantest {
+
+// A real program file whose version resource holds these fields (Windows-1252 values), in the
+// given language; with no fields, a program without a version resource.
+inline std::string VersionExe(const std::vector<std::pair<std::string, std::string>>& fields,
+                              uint16_t language = 1033) {
+    using namespace testing;
+    testing::Bytes pe = BuildPe({});
+    if (!fields.empty()) {
+        std::vector<VerNode> strings;
+        for (const auto& [key, value] : fields) {
+            std::u16string text;
+            for (unsigned char c : value) text += static_cast<char16_t>(c);
+            strings.push_back(Str(key, text));
+        }
+        char table[9];
+        std::snprintf(table, sizeof table, "%04X04E4", language);
+        pe = PeWithVersion(BuildVersionBlock32(VersionRoot(
+            {Block("StringFileInfo", {Block(table, strings)}), Block("VarFileInfo", {Translation({{language, 1252}})})})));
+    }
+    return std::string(pe.begin(), pe.end());
+}
 
 class FieldFileSource : public VersionSource {
 public:

@@ -6,6 +6,8 @@
 #include <sstream>
 #include <stdexcept>
 
+#include "platform/vb_error.h"
+
 namespace ostrevan::testing {
 
 TempDir::TempDir() {
@@ -41,6 +43,13 @@ void WriteFileBytes(const std::filesystem::path& p, const std::string& bytes) {
     out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
 }
 
-std::filesystem::path TestDataDir() { return std::filesystem::path(OSTREVAN_SOURCE_DIR) / "tests" / "data"; }
+int ErrorOf(const std::function<void()>& f) {
+    try {
+        f();
+    } catch (const VbError& e) {
+        return e.number();
+    }
+    return 0;
+}
 
 }  // namespace ostrevan::testing

@@ -1,6 +1,8 @@
 #pragma once
-// Helpers shared by the test programs: temporary directories and whole-file reads/writes.
+// Helpers shared by the test programs: temporary directories, whole-file reads/writes and the
+// number of a failure.
 #include <filesystem>
+#include <functional>
 #include <string>
 
 namespace ostrevan::testing {
@@ -21,7 +23,7 @@ private:
 
 std::string ReadFileBytes(const std::filesystem::path& p);
 void WriteFileBytes(const std::filesystem::path& p, const std::string& bytes);
-// The source tree's folder of shared test data (tests/data).
-std::filesystem::path TestDataDir();
+// The number of the VbError that f throws; 0 when it throws none.
+int ErrorOf(const std::function<void()>& f);
 
 }  // namespace ostrevan::testing

@@ -5,6 +5,7 @@
 //   ostrevan-scan --fleet OUT DIR...       one report of the results of many PCs
 //   ostrevan-scan --help                   usage
 #include <csignal>
+#include <cstdlib>
 #include <iostream>
 #include <string>
 #include <vector>
@@ -15,6 +16,7 @@
 #endif
 
 #include "platform/command_line.h"
+#include "platform/file_write.h"
 #include "platform/program_files.h"
 #include "scan/ModVersion.h"
 #include "scan/scan_command.h"
@@ -58,15 +60,26 @@ int RunScan(std::vector<std::string> args) {
         std::cout << ostrevan::ScanUsage();
         return 0;
     }
-    std::signal(SIGINT, [](int) { ostrevan::RequestScanStop(); });
+    // The report's place is checked before the scan, not found unusable after it.
+    if (report) {
+        const std::string why = ostrevan::platform::CheckWritable(ostrevan::platform::HostPathFromUtf8(*report));
+        if (!why.empty()) {
+            std::cerr << "ostrevan-scan: cannot write the report " << *report << ": " << why << "\n";
+            return 1;
+        }
+    }
+    // The first Ctrl-C stops the scan, which then saves what it found; a second ends at once.
+    std::signal(SIGINT, [](int) {
+        if (ostrevan::RequestScanStop()) std::_Exit(ostrevan::kStoppedStatus);
+    });
     ostrevan::ModVersion versions;
     const bool showProgress = !options->quiet && ostrevan::platform::StandardErrorIsTerminal();
     ostrevan::RunState st;
     const int status = ostrevan::RunScanCommand(*options, versions, std::cout, std::cerr,
                                                 showProgress ? &std::cerr : nullptr, &st);
-    if (status != 0 || !report) return status;
+    if ((status != 0 && status != ostrevan::kStoppedStatus) || !report) return status;
     const std::string why = ostrevan::WriteScanReport(st, ostrevan::platform::HostPathFromUtf8(*report));
-    if (why.empty()) return 0;
+    if (why.empty()) return status;
     std::cerr << "ostrevan-scan: cannot write the report " << *report << ": " << why << "\n";
     return 1;
 }
@@ -80,10 +93,13 @@ int main(int argc, char** argv) {
     const Command command = ParseCommand(ostrevan::platform::CommandLineArguments(argc, argv));
     switch (command.mode) {
         case Mode::kHelp:
-            std::cout << ostrevan::ScanUsage() << ostrevan::VersionInfoHelp() << ostrevan::FleetHelp();
-            return 0;
-        case Mode::kVersionInfo:
-            return ostrevan::RunVersionInfo(command.args, std::cout);
+            std::cout << ostrevan::ScanUsage() << ostrevan::VersionInfoHelp() << ostrevan::FleetHelp() << std::flush;
+            return std::cout ? 0 : 1;
+        case Mode::kVersionInfo: {
+            const int status = ostrevan::RunVersionInfo(command.args, std::cout);
+            if (status != 0) std::cerr << "ostrevan-scan: the output could not be written\n";
+            return status;
+        }
         case Mode::kFleet:
             return ostrevan::RunFleet(command.args, std::cout, std::cerr);
         case Mode::kScan:

@@ -1,5 +1,6 @@
 #include "version_info_mode.h"
 
+#include "kb/data_lines.h"
 #include "platform/codepage.h"
 #include "platform/command_line.h"
 #include "scan/ModVersion.h"
@@ -15,24 +16,26 @@ std::string VersionInfoHelp() {
            "ProductName, CompanyName, ProductVersion, FileDescription and Comments as the\n"
            "version reader returns them (Windows-1252 text, \"None\" for an absent or empty\n"
            "field), each line ended by LF. A file that is no program, or has no version\n"
-           "resource, prints \"None\" five times. Exit status 0.\n";
+           "resource, prints \"None\" five times. The path and every field are written as the\n"
+           "result files write them: a TAB as a blank, CR and LF left out, so each FILE is\n"
+           "exactly one line of six fields. Exit status 0, or 1 when the output cannot be\n"
+           "written.\n";
 }
 
 int RunVersionInfo(const std::vector<std::string>& files, std::ostream& out) {
     ModVersion reader;
     for (const std::string& file : files) {
         reader.LoadVersionBlock(platform::HostPathFromUtf8(file));
-        // The whole line is Windows-1252, the path included.
-        std::string line = codepage::Utf8ToWindows1252(file);
-        for (const char* field : kVersionInfoFields) {
-            line += '\t';
-            line += reader.GetInfoString(field);
-        }
-        line += '\n';
+        // The whole line is Windows-1252, the path included; DataLine keeps every field on
+        // its line and in its place.
+        std::vector<std::string> fields{codepage::Utf8ToWindows1252(file)};
+        for (const char* field : kVersionInfoFields) fields.push_back(reader.GetInfoString(field));
+        std::string line = DataLine(fields);
+        line = line.substr(1, line.size() - 4) + '\n';  // without the quotes and CR LF
         out.write(line.data(), static_cast<std::streamsize>(line.size()));
     }
     out.flush();
-    return 0;
+    return out ? 0 : 1;
 }
 
 }  // namespace ostrevan

@@ -2,14 +2,16 @@
 //   report-pictures page FILE.png     the first printed page of the report (page renderer)
 //   report-pictures letter FILE.png   the printed readiness request letter
 //   report-pictures detail            (Windows) the report with a detail window open over it
-#include <fstream>
 #include <iostream>
 #include <string>
 
+#include "platform/command_line.h"
+#include "platform/file_write.h"
 #include "platform/ui/headless/headless_toolkit.h"
 #include "report/detail_window.h"
-#include "report/report_page.h"
 #include "report/request_letter.h"
+#include "report/save_print.h"
+#include "report/summary_report.h"
 #include "sample_report.h"
 #ifdef _WIN32
 #include "platform/ui/win32/win32_toolkit.h"
@@ -25,9 +27,10 @@ int WritePage(const ui::headless::PrintedDocument* doc, const std::string& file)
         return 1;
     }
     const std::string png = ui::headless::HeadlessPrinter::Rasterize(doc->pages[0]).ToPng();
-    std::ofstream out(file, std::ios::binary);
-    out.write(png.data(), static_cast<std::streamsize>(png.size()));
-    return out ? 0 : 1;
+    const std::string why = platform::WriteWholeFile(platform::HostPathFromUtf8(file), png);
+    if (why.empty()) return 0;
+    std::cerr << "report-pictures: cannot write " << file << ": " << why << "\n";
+    return 1;
 }
 
 int PrintedPage(const std::string& what, const std::string& file) {

@@ -41,11 +41,11 @@ void Bitmap::FillRect(int x, int y, int w, int h, Color c) {
 
 void Bitmap::Blend(int x, int y, const Image& img) {
     if (img.width <= 0 || img.height <= 0 ||
-        img.rgba.size() < static_cast<size_t>(img.width) * img.height * 4)
+        img.pixels.size() < static_cast<size_t>(img.width) * img.height * 4)
         return;
     for (int j = 0; j < img.height; ++j) {
         for (int i = 0; i < img.width; ++i) {
-            const uint8_t* s = &img.rgba[(static_cast<size_t>(j) * img.width + i) * 4];
+            const uint8_t* s = &img.pixels[(static_cast<size_t>(j) * img.width + i) * 4];
             if (s[3] == 0) continue;
             const Color under = At(x + i, y + j);
             auto mix = [&](uint8_t top, uint8_t bottom) {

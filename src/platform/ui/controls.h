@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/rgba_image.h"
 #include "platform/ui/ui_types.h"
 
 namespace ostrevan::ui {
@@ -105,13 +106,8 @@ public:
     virtual void SetBorderColor(Color c) = 0;
 };
 
-// A 32-bit image with straight (not premultiplied) alpha, rows top to bottom, 4 bytes a pixel
-// in the order R, G, B, A. Program icons arrive in this form.
-struct Image {
-    int width = 0;
-    int height = 0;
-    std::vector<uint8_t> rgba;
-};
+// Picture boxes draw the system's image type (straight alpha, R, G, B, A a pixel).
+using Image = RgbaImage;
 
 class PictureBox : public Control {
 public:

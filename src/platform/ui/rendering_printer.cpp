@@ -25,17 +25,10 @@ void RenderingPrinter::SetFontSize(double points) {
 void RenderingPrinter::Ensure() {
     if (open_) return;
     PrintDevice& d = OpenDevice();
-    try {
+    OrAbandon(d, [&] {
         d.StartDocument();
         d.StartPage();
-    } catch (...) {
-        try {
-            d.AbortDocument();
-        } catch (...) {
-        }
-        CloseDevice();
-        throw;
-    }
+    });
     dev_ = &d;
     open_ = true;
     y_ = static_cast<int>(static_cast<long long>(margin_) * d.DpiY() / 1440);
@@ -78,9 +71,16 @@ void RenderingPrinter::EndDoc() {
     PrintDevice& d = *dev_;
     open_ = false;
     dev_ = nullptr;
-    try {
+    OrAbandon(d, [&] {
         d.EndPage();
         d.EndDocument();
+    });
+    CloseDevice();
+}
+
+void RenderingPrinter::OrAbandon(PrintDevice& d, const std::function<void()>& steps) {
+    try {
+        steps();
     } catch (...) {
         try {
             d.AbortDocument();
@@ -89,7 +89,6 @@ void RenderingPrinter::EndDoc() {
         CloseDevice();
         throw;
     }
-    CloseDevice();
 }
 
 }  // namespace ostrevan::ui

@@ -2,6 +2,7 @@
 // The default printer's behaviour on top of a print device: a document opened by the first
 // print, lines printed one below the other, pages begun when the next line would not fit,
 // and the document ended by EndDoc.
+#include <functional>
 #include <memory>
 
 #include "platform/ui/page_layout.h"
@@ -34,6 +35,9 @@ protected:
 
 private:
     void Ensure();
+    // Runs steps on the device; when one fails, the document is abandoned and the device closed
+    // before the failure goes on.
+    void OrAbandon(PrintDevice& d, const std::function<void()>& steps);
     void Print(const PrintableText& text);
 
     std::string face_;

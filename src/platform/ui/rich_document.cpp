@@ -58,20 +58,18 @@ void RichDocument::SetColor(int start, int length, Color c) {
 }
 
 void RichDocument::SetFace(const std::string& face) {
-    std::vector<uint16_t> map(formats_.size());
-    for (size_t i = 0; i < map.size(); ++i) {
-        CharFormat f = formats_[i];
-        f.face = face;
-        map[i] = FormatIndex(f);
-    }
-    for (auto& i : fmt_) i = map[i];
+    ChangeEveryFormat([&](CharFormat& f) { f.face = face; });
 }
 
 void RichDocument::SetHeight(int heightTwips) {
+    ChangeEveryFormat([&](CharFormat& f) { f.heightTwips = heightTwips; });
+}
+
+void RichDocument::ChangeEveryFormat(const std::function<void(CharFormat&)>& change) {
     std::vector<uint16_t> map(formats_.size());
     for (size_t i = 0; i < map.size(); ++i) {
         CharFormat f = formats_[i];
-        f.heightTwips = heightTwips;
+        change(f);
         map[i] = FormatIndex(f);
     }
     for (auto& i : fmt_) i = map[i];

@@ -3,6 +3,7 @@
 // each paragraph. The headless rich-text view keeps its content here; the win32 backend uses
 // it to hold what it reads back from the native control for printing.
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -45,6 +46,8 @@ public:
 
 private:
     uint16_t FormatIndex(const CharFormat& f);
+    // Applies change to every format in use.
+    void ChangeEveryFormat(const std::function<void(CharFormat&)>& change);
     void Clamp(int& start, int& length) const;
 
     std::string text_;

@@ -50,9 +50,6 @@ public:
     // text). Throws VbError 53 when it cannot be read; the content then stays as it was. The
     // path is the host's, so a folder name outside the code page still opens.
     virtual void LoadFile(const std::filesystem::path& path) = 0;
-    // Writes the whole content as an RTF document, replacing an existing file. Throws VbError
-    // 75 when it cannot be written.
-    virtual void SaveFile(const std::filesystem::path& path) = 0;
 
     // The content as runs (for saving, printing and tests).
     virtual PrintableText Content() const = 0;

@@ -4,13 +4,11 @@
 #include <cstdint>
 #include <string>
 
+#include "platform/colour.h"
+
 namespace ostrevan::ui {
 
-// An RGB colour, the same triple the windows' design uses (RGB 0, 192, 0 is the "ready" green).
-struct Color {
-    uint8_t r = 0, g = 0, b = 0;
-    friend bool operator==(const Color&, const Color&) = default;
-};
+using Color = ::ostrevan::Rgb;
 constexpr Color Rgb(uint8_t r, uint8_t g, uint8_t b) { return Color{r, g, b}; }
 inline constexpr Color kBlack{0, 0, 0};
 inline constexpr Color kWhite{255, 255, 255};

@@ -4,6 +4,7 @@
 #include <fstream>
 #include <iterator>
 
+#include "platform/file_write.h"
 #include "platform/text.h"
 #include "platform/ui/headless/headless_toolkit.h"
 #include "platform/ui/headless/headless_window.h"
@@ -202,28 +203,10 @@ void HeadlessRichText::LoadFile(const std::filesystem::path& path) {
         doc_ = RichDocument(ReadRtf(data, base_));
     } else {
         // Plain text: line ends become line feeds.
-        std::string t;
-        for (size_t i = 0; i < data.size(); ++i) {
-            if (data[i] == '\r') {
-                t += '\n';
-                if (i + 1 < data.size() && data[i + 1] == '\n') ++i;
-            } else {
-                t += data[i];
-            }
-        }
         doc_ = RichDocument();
-        doc_.Replace(0, 0, t, base_);
+        doc_.Replace(0, 0, text::LineFeeds(data), base_);
     }
     SetSelection(0, 0);
-}
-
-void HeadlessRichText::SaveFile(const std::filesystem::path& path) {
-    const std::string rtf = WriteRtf(doc_.All());
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    if (!out) throw VbError(kErrPathAccess, "Path/File access error");
-    out.write(rtf.data(), static_cast<std::streamsize>(rtf.size()));
-    out.close();
-    if (!out) throw VbError(kErrPathAccess, "Path/File access error");
 }
 
 void HeadlessRichText::DoubleClickAt(int pos) {

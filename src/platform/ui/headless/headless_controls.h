@@ -201,7 +201,6 @@ public:
     void SetSelIndents(int leftTwips, int rightTwips) override;
     void PrintSelection(Printer& printer) override;
     void LoadFile(const std::filesystem::path& path) override;
-    void SaveFile(const std::filesystem::path& path) override;
     PrintableText Content() const override { return doc_.All(); }
 
     // A double click by the user at character position pos.

@@ -2,6 +2,7 @@
 #include <fstream>
 #include <iterator>
 
+#include "platform/text.h"
 #include "platform/ui/printer.h"
 #include "platform/ui/rtf.h"
 #include "platform/ui/win32/win32_controls.h"
@@ -71,16 +72,7 @@ public:
         w.resize(static_cast<size_t>(std::max<LRESULT>(0, got)));
         std::string s = Narrow(w);
         // Paragraph breaks come back as CR (some versions give CR LF): one line feed each.
-        std::string out;
-        for (size_t i = 0; i < s.size(); ++i) {
-            if (s[i] == '\r') {
-                out += '\n';
-                if (i + 1 < s.size() && s[i + 1] == '\n') ++i;
-            } else {
-                out += s[i];
-            }
-        }
-        return out;
+        return text::LineFeeds(s);
     }
 
     // Counted by the control (a paragraph break is one character), without reading the text:
@@ -194,15 +186,6 @@ public:
         SetSelection(0, 0);
     }
 
-    void SaveFile(const std::filesystem::path& path) override {
-        const std::string rtf = StreamOut(SF_RTF);
-        std::ofstream out(path, std::ios::binary | std::ios::trunc);
-        if (!out) throw VbError(kErrPathAccess, "Path/File access error");
-        out.write(rtf.data(), static_cast<std::streamsize>(rtf.size()));
-        out.close();
-        if (!out) throw VbError(kErrPathAccess, "Path/File access error");
-    }
-
     // The document names the faces the program chose, not the ones standing in for them.
     PrintableText Content() const override {
         PrintableText t = ReadRtf(StreamOut(SF_RTF));
@@ -240,6 +223,8 @@ private:
         if (!hwnd_) return WriteRtf(PrintableText{});
         EDITSTREAM es{reinterpret_cast<DWORD_PTR>(&sb), 0, StreamOutProc};
         SendMessageA(hwnd_, EM_STREAMOUT, format, reinterpret_cast<LPARAM>(&es));
+        // A stream that broke off would pass for the whole content.
+        if (es.dwError != 0) throw VbError(kErrPathAccess, "Path/File access error");
         // Some versions end the stream with a NUL byte, which does not belong in a file.
         while (!sb.data.empty() && sb.data.back() == '\0') sb.data.pop_back();
         return sb.data;

@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <string>
 
+#include "platform/colour.h"
+
 namespace ostrevan {
 
 // The scanning page's coloured legend lines, one per class (codes 3 and 4 share one).
@@ -20,11 +22,6 @@ enum class StatusRule {
     Text,               // the text alone
     VendorThenText,     // the vendor name, then the text
     TextThenVendor,     // the text, then the vendor name
-};
-
-struct Rgb {
-    uint8_t r = 0, g = 0, b = 0;
-    constexpr bool operator==(const Rgb&) const = default;
 };
 
 struct ReadinessClass {

@@ -5,8 +5,6 @@
 // that need a text as it was keep their own copy.
 #include <string>
 
-#include "match/error_report.h"
-
 namespace ostrevan {
 
 // The normalised company name. strVendor is rewritten with the normalised text before its

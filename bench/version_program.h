@@ -1,6 +1,7 @@
 #pragma once
-// Small 64-bit program files with a version resource, written byte by byte: enough for the
-// version reader and the drive scan to read them, and quick to make by the thousand.
+// Small 64-bit program files with a version resource, written byte by byte for the benchmarks:
+// enough for the version reader and the drive scan to read them, and quick to make by the
+// thousand.
 #include <cstdint>
 #include <string>
 #include <utility>

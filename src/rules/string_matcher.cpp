@@ -1,0 +1,147 @@
+#include "rules/string_matcher.h"
+
+#include <array>
+#include <string_view>
+
+#include "platform/text.h"
+
+namespace ostrevan {
+
+using text::RemoveEvery;
+using text::ReplaceEvery;
+using text::Trim;
+
+namespace {
+
+// Company-form words, tried top to bottom; the order matters (" Corp." before " Corp").
+constexpr std::array<std::string_view, 27> kCompanyForms{
+    " Computer", " Information (CIS)", " Information Reasearch Australia", " Communications",
+    " Multimedia", " Development", " Computing", " Corporation", " Corp.", " Corp",
+    " Systems", " Sys", " Software", " Services", " Incorporated", " ,Inc.", ", Inc.",
+    " Inc.", " ,Inc", ", Inc", " Inc", " International", " Associates", " LTD.", " LTD",
+    " Technology", " Technologies"};
+
+constexpr std::string_view kTrade{"\x99"};      // ™
+constexpr std::string_view kCopyright{"\xA9"};  // ©
+constexpr std::string_view kRegistered{"\xAE"}; // ®
+constexpr std::string_view kOSlash{"\xF8"};     // ø
+
+void CollapseBlanks(std::string& s) { ReplaceEvery(s, "  ", " "); }
+
+}  // namespace
+
+std::string StripVendor(std::string& strVendor) {
+    std::string& s = strVendor;
+    for (std::string_view form : kCompanyForms) text::ReplaceFirst(s, form, "");
+    s = Trim(s);
+    ReplaceEvery(s, "\"", " ");
+    s = Trim(s);
+    ReplaceEvery(s, kTrade, " ");
+    RemoveEvery(s, "\n");
+    s = Trim(s);
+    ReplaceEvery(s, "\r", " ");
+    s = Trim(s);
+    RemoveEvery(s, kCopyright);
+    RemoveEvery(s, kRegistered);
+    RemoveEvery(s, "(R)");
+    RemoveEvery(s, "(C)");
+    RemoveEvery(s, "(TM)");
+    ReplaceEvery(s, "'", " ");
+    ReplaceEvery(s, ".", " ");
+    ReplaceEvery(s, kOSlash, "o");
+    text::ReplaceFirst(s, "Corporation", "");
+    CollapseBlanks(s);
+    return Trim(s);
+}
+
+std::string StripName(const std::string& strName, std::string& strCompany) {
+    const std::string vend = StripVendor(strCompany);
+    if (strName.empty() || Trim(strName) == Trim(strCompany)) return strName;
+    std::string s = strName;
+    if (s.back() == '*') s.pop_back();
+    if (!strCompany.empty()) {
+        size_t p;
+        while (!vend.empty() && (p = text::IFind(s, vend)) != std::string::npos) {
+            s = Trim(Trim(s.substr(0, p)) + " " + Trim(s.substr(p + vend.size())));
+        }
+    }
+    s = Trim(s);
+    ReplaceEvery(s, "'", " ");
+    s = Trim(s);
+    ReplaceEvery(s, "!", " ");
+    s = Trim(s);
+    ReplaceEvery(s, "\"", " ");
+    s = Trim(s);
+    ReplaceEvery(s, "\n", " ");
+    s = Trim(s);
+    ReplaceEvery(s, "\r", " ");
+    s = Trim(s);
+    ReplaceEvery(s, kTrade, " ");
+    RemoveEvery(s, kCopyright);
+    RemoveEvery(s, kRegistered);
+    ReplaceEvery(s, kOSlash, "o");
+    RemoveEvery(s, "(R)");
+    RemoveEvery(s, "(TM)");
+    CollapseBlanks(s);
+    return Trim(s);
+}
+
+namespace {
+
+void CleanVersion(std::string& v) {
+    ReplaceEvery(v, "Version", " ");
+    RemoveEvery(v, " ");
+    for (char& c : v)
+        if (c == ',') c = '.';
+}
+
+// Cuts the text before the first full stop off v; the whole of v when it has none.
+std::string_view NextComponent(std::string_view& v) {
+    const size_t dot = v.find('.');
+    std::string_view part = v.substr(0, dot);
+    v = dot == std::string_view::npos ? std::string_view{} : v.substr(dot + 1);
+    return part;
+}
+
+}  // namespace
+
+std::string VersionNumberCompare(std::string& strA, std::string& strB) {
+    std::string result = "INDETERMINATE";
+    CleanVersion(strA);
+    CleanVersion(strB);
+    std::string_view a = strA, b = strB;
+    do {
+        const std::string_view partA = NextComponent(a);
+        const std::string_view partB = NextComponent(b);
+        if (partA != partB) {
+            const auto va = text::NumericValue(partA);
+            const auto vb = text::NumericValue(partB);
+            if (!va || !vb) return "INDETERMINATE";
+            if (*va < *vb) return "LESS";
+            if (*va > *vb) return "GREATER";
+        }
+        result = "EQUAL";
+    } while (!a.empty() && !b.empty());
+    return result;
+}
+
+bool MatchingVersion(std::string& strVersion, std::string& strVersBegin, std::string& strVersEnd) {
+    if (strVersEnd == "NOLIMITS" && strVersBegin == "NOLIMITS") return true;
+    if (strVersBegin == strVersEnd) return VersionNumberCompare(strVersion, strVersEnd) == "EQUAL";
+    if (strVersEnd == "NOLIMITS") {
+        if (VersionNumberCompare(strVersion, strVersBegin) == "EQUAL") return true;
+        return VersionNumberCompare(strVersion, strVersBegin) == "GREATER";
+    }
+    if (strVersBegin == "NOLIMITS") {
+        if (VersionNumberCompare(strVersion, strVersEnd) == "EQUAL") return true;
+        return VersionNumberCompare(strVersion, strVersEnd) == "LESS";
+    }
+    // All four comparisons are made: each one cleans its arguments again.
+    const bool above = VersionNumberCompare(strVersion, strVersBegin) == "GREATER";
+    const bool atBegin = VersionNumberCompare(strVersion, strVersBegin) == "EQUAL";
+    const bool below = VersionNumberCompare(strVersion, strVersEnd) == "LESS";
+    const bool atEnd = VersionNumberCompare(strVersion, strVersEnd) == "EQUAL";
+    return (above || atBegin) && (below || atEnd);
+}
+
+}  // namespace ostrevan

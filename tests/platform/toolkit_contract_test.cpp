@@ -1,0 +1,205 @@
+// What every backend of the toolkit must do alike, run on each backend the build has: the
+// headless one everywhere, the native one as well in the Windows build (real controls).
+#include <gtest/gtest.h>
+
+#include "platform/ui/headless/headless_toolkit.h"
+#include "platform/ui/rtf.h"
+#include "platform/vb_error.h"
+#include "support/test_support.h"
+#ifdef _WIN32
+#include "platform/ui/win32/win32_toolkit.h"
+#endif
+
+namespace ostrevan::ui {
+namespace {
+
+using testing::ErrorOf;
+
+const Color kGreen{0, 192, 0}, kRed{255, 0, 0}, kBlue{0, 0, 255};
+
+void OnModal(headless::HeadlessToolkit& tk, std::function<void(Window&)> f) {
+    tk.onModal = [f](headless::HeadlessWindow& w) { f(w); };
+}
+#ifdef _WIN32
+void OnModal(win32::Win32Toolkit& tk, std::function<void(Window&)> f) { tk.onModal = f; }
+#endif
+
+template <class TK>
+class Contract : public ::testing::Test {
+protected:
+    TK tk;
+    Window& w = tk.NewWindow({"frmTest", "Ostrevan", 8250, 5040});
+
+    RichText& Rich() { return w.AddRichText({"rtxtSummary", {120, 600, 7935, 3135}}); }
+    static void Append(RichText& r, const std::string& s, Color c) {
+        r.SetSelection(r.TextLength(), 0);
+        r.SetSelColor(c);
+        r.ReplaceSelection(s);
+    }
+};
+
+#ifdef _WIN32
+using Backends = ::testing::Types<headless::HeadlessToolkit, win32::Win32Toolkit>;
+#else
+using Backends = ::testing::Types<headless::HeadlessToolkit>;
+#endif
+TYPED_TEST_SUITE(Contract, Backends);
+
+TYPED_TEST(Contract, ButtonsRunTheirHandlerOnlyWhenTheUserCouldPressThem) {
+    Frame& page = this->w.AddFrame({"FraPage", {0, 0, 8000, 4000}});
+    Button& b = page.AddButton({"btnGo", {120, 120, 1095, 375}, "Go"});
+    this->w.Show();
+    int clicks = 0;
+    b.onClick = [&] { ++clicks; };
+    struct Case { bool pageVisible, pageEnabled, visible, enabled; int expected; };
+    const Case cases[] = {{true, true, true, true, 1}, {true, true, true, false, 0},
+                          {true, true, false, true, 0}, {false, true, true, true, 0},
+                          {true, false, true, true, 0}};
+    for (const Case& c : cases) {
+        clicks = 0;
+        page.SetVisible(c.pageVisible);
+        page.SetEnabled(c.pageEnabled);
+        b.SetVisible(c.visible);
+        b.SetEnabled(c.enabled);
+        b.Click();
+        EXPECT_EQ(clicks, c.expected) << c.pageVisible << c.pageEnabled << c.visible << c.enabled;
+    }
+    b.SetCaption("Finish");
+    b.SetTop(1000);
+    EXPECT_EQ(b.Caption(), "Finish");
+    EXPECT_EQ(b.Bounds(), (Rect{120, 1000, 1095, 375}));
+}
+
+TYPED_TEST(Contract, OptionButtonsOfOneContainerFormOneGroup) {
+    OptionButton& a = this->w.AddOption({"optA", {120, 0, 1215, 255}, "A"});
+    OptionButton& b = this->w.AddOption({"optB", {120, 240, 1215, 255}, "B"});
+    Frame& f = this->w.AddFrame({"fra", {0, 600, 4000, 2000}});
+    OptionButton& c = f.AddOption({"optC", {120, 240, 1215, 255}, "C"});
+    this->w.Show();
+    int bClicks = 0;
+    b.onClick = [&] { ++bClicks; };
+    a.SetValue(true);
+    c.SetValue(true);
+    EXPECT_TRUE(a.Value());
+    EXPECT_EQ(bClicks, 0) << "setting a value runs no event";
+    b.Click();
+    EXPECT_FALSE(a.Value());
+    EXPECT_TRUE(b.Value());
+    EXPECT_TRUE(c.Value()) << "another container, another group";
+    EXPECT_EQ(bClicks, 1);
+}
+
+TYPED_TEST(Contract, WindowSizesAreTwipsOfTheClientArea) {
+    Window& w = this->w;
+    EXPECT_EQ(w.ClientWidth(), 8250);
+    EXPECT_EQ(w.ClientHeight(), 5040);
+    int resizes = 0;
+    w.onResize = [&] { ++resizes; };
+    w.Resize(w.Bounds().width, w.Bounds().height);
+    EXPECT_EQ(resizes, 0) << "no resize event before the window first appears";
+    w.Show();
+    EXPECT_EQ(resizes, 1) << "the first show lays the window out";
+    w.Resize(w.Bounds().width + 1500, w.Bounds().height + 600);
+    EXPECT_EQ(w.ClientWidth(), 8250 + 1500);
+    EXPECT_EQ(w.ClientHeight(), 5040 + 600);
+    w.SetState(WindowState::Minimized);
+    EXPECT_EQ(w.ClientWidth(), 0);
+    w.SetState(WindowState::Normal);
+    EXPECT_EQ(w.ClientWidth(), 8250 + 1500);
+}
+
+TYPED_TEST(Contract, HidingAModalWindowEndsItsDisplay) {
+    Window& dlg = this->tk.NewWindow({"frmDetail", "Detailed Report", 6510, 4530, WindowStyle::FixedDialog});
+    Button& ok = dlg.AddButton({"btnOK", {4440, 3840, 1935, 615}, "Close"});
+    ok.onClick = [&] { dlg.Hide(); };
+    int shown = 0;
+    OnModal(this->tk, [&](Window& m) {
+        shown += m.Visible();
+        ok.Click();
+    });
+    dlg.ShowModal();
+    EXPECT_EQ(shown, 1);
+    EXPECT_FALSE(dlg.Visible());
+}
+
+TYPED_TEST(Contract, TextBoxesKeepLineBreaks) {
+    TextBox& t = this->w.AddTextBox({"txtComments", {1560, 2880, 4815, 855}, "Text1"}, true);
+    EXPECT_EQ(t.Text(), "Text1");
+    t.SetText("first\nsecond");
+    EXPECT_EQ(t.Text(), "first\nsecond");
+}
+
+TYPED_TEST(Contract, RichTextAppendsInColoursAsTheReportDoes) {
+    RichText& r = this->Rich();
+    r.SetText("old text");
+    r.SetText("");
+    r.SetFontName("Courier");
+    const std::string entry = "Acme Writer\n\tVersion(s): 3.1\n";
+    this->Append(r, entry, kGreen);
+    this->Append(r, "{\\rtf1 not rtf}\n", kRed);
+    EXPECT_EQ(r.Text(), entry + "{\\rtf1 not rtf}\n");
+    EXPECT_EQ(r.TextLength(), static_cast<int>(entry.size()) + 16);
+    EXPECT_EQ(r.LineFromChar(r.TextLength()), 3);
+    EXPECT_EQ(r.LineFromChar(12), 1);
+    const PrintableText t = r.Content();
+    ASSERT_GE(t.runs.size(), 2u);
+    EXPECT_EQ(t.runs[0].format.color, kGreen);
+    EXPECT_EQ(t.runs[0].format.face, "Courier");
+    EXPECT_EQ(t.runs.back().format.color, kRed);
+
+    r.SetSelection(3, 100);
+    EXPECT_EQ(r.SelStart(), 3);
+    EXPECT_EQ(r.SelText(), r.Text().substr(3)) << "a selection past the end stops at the end";
+    r.ReplaceSelection("X");
+    EXPECT_EQ(r.Text(), "AcmX");
+    EXPECT_EQ(r.SelStart(), 4);
+    EXPECT_EQ(r.SelLength(), 0);
+}
+
+TYPED_TEST(Contract, RichTextLoadsRtfWithColoursAndKeepsItsContentOnFailure) {
+    testing::TempDir dir;
+    RichText& r = this->Rich();
+    PrintableText doc{{TextRun{"blue ", CharFormat{"Courier", 165, false, false, kBlue}},
+                       TextRun{"\nred", CharFormat{"Courier", 165, true, false, kRed}}},
+                      {}};
+    testing::WriteFileBytes(dir / "doc.rtf", WriteRtf(doc));
+    r.LoadFile((dir / "doc.rtf").string());
+    EXPECT_EQ(r.Text(), "blue \nred");
+    const PrintableText t = r.Content();
+    ASSERT_GE(t.runs.size(), 2u);
+    EXPECT_EQ(t.runs[0].format.color, kBlue);
+    EXPECT_EQ(t.runs.back().format.color, kRed);
+    EXPECT_TRUE(t.runs.back().format.bold);
+
+    EXPECT_EQ(ErrorOf([&] { r.LoadFile((dir / "missing.rtf").string()); }), kErrFileNotFound);
+    EXPECT_EQ(r.Text(), "blue \nred");
+    testing::WriteFileBytes(dir / "plain.txt", "line 1\r\nline 2");
+    r.LoadFile((dir / "plain.txt").string());
+    EXPECT_EQ(r.Text(), "line 1\nline 2") << "a file not in RTF is shown as plain text";
+}
+
+TYPED_TEST(Contract, PrintedSelectionCarriesIndentsAndColours) {
+    struct Recorder : Printer {
+        void SetFontSize(double) override {}
+        double FontSize() const override { return 10; }
+        void PrintLine(const std::string&) override {}
+        void PrintText(const PrintableText& t) override { got = t; }
+        void EndDoc() override {}
+        PrintableText got;
+    } printer;
+    RichText& r = this->Rich();
+    this->Append(r, "one\n", kGreen);
+    this->Append(r, "two", kRed);
+    r.SetSelection(0, r.TextLength());
+    r.SetSelIndents(100, 100);
+    r.PrintSelection(printer);
+    std::string all;
+    for (const auto& run : printer.got.runs) all += run.text;
+    EXPECT_EQ(all.substr(0, 7), "one\ntwo");
+    EXPECT_EQ(printer.got.runs.at(0).format.color, kGreen);
+    ASSERT_FALSE(printer.got.paragraphs.empty());
+    EXPECT_EQ(printer.got.paragraphs[0], (ParaFormat{100, 100}));
+}
+
+}  // namespace
+}  // namespace ostrevan::ui
