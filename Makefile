@@ -39,6 +39,7 @@ bench: deps
 	$(CMAKE) -S . -B build/bench -DCMAKE_BUILD_TYPE=Release -DOSTREVAN_BENCHMARKS=ON -DOSTREVAN_TESTS=OFF >/dev/null
 	$(CMAKE) --build build/bench -j $(JOBS)
 	@for b in build/bench/bench/ostrevan_*_bench; do [ -x $$b ] && $$b; done; true
+	python3 bench/scan_floor.py --build build/bench
 
 # dist/Ostrevan/: the Windows programs of the cross build with the knowledge base and the help
 # topics beside them, ready to copy to a PC, and dist/Ostrevan.zip of that folder. Run

@@ -1,9 +1,13 @@
 #include "platform/byte_reader.h"
 
 #include <sys/stat.h>
+
+#include <algorithm>
 #if !defined(_WIN32)
 #include <fcntl.h>
 #include <unistd.h>
+
+#include <cerrno>
 #endif
 
 namespace ostrevan {
@@ -60,25 +64,42 @@ std::optional<FileBytes> FileBytes::Open(const std::string& path) {
     if (_fseeki64(raw, 0, SEEK_END) != 0) return std::nullopt;
     const long long end = _ftelli64(raw);
 #else
-    if (fseeko(raw, 0, SEEK_END) != 0) return std::nullopt;
-    const long long end = ftello(raw);
+    // The size is the one fstat told; pieces are read with pread on the descriptor, one system
+    // call each, with no seek and no buffer filled beyond the piece.
+    const long long end = st.st_size;
 #endif
     if (end < 0) return std::nullopt;
     f.size_ = static_cast<uint64_t>(end);
+#if !defined(_WIN32)
+    constexpr uint64_t kHead = 4096;
+    auto head = f.Read(0, std::min(f.size_, kHead));
+    if (!head) return std::nullopt;
+    f.head_ = std::make_shared<const std::vector<uint8_t>>(std::move(*head));
+#endif
     return f;
 }
 
 std::optional<std::vector<uint8_t>> FileBytes::Read(uint64_t offset, uint64_t length) const {
     if (!file_ || !FitsWithin(offset, length, size_) || length > kMaxRead) return std::nullopt;
     if (offset > static_cast<uint64_t>(INT64_MAX)) return std::nullopt;
+    if (head_ && FitsWithin(offset, length, head_->size())) {
+        const auto from = head_->begin() + static_cast<std::ptrdiff_t>(offset);
+        return std::vector<uint8_t>(from, from + static_cast<std::ptrdiff_t>(length));
+    }
     std::FILE* f = file_.get();
+    std::vector<uint8_t> out(static_cast<size_t>(length));
 #if defined(_WIN32)
     if (_fseeki64(f, static_cast<long long>(offset), SEEK_SET) != 0) return std::nullopt;
-#else
-    if (fseeko(f, static_cast<off_t>(offset), SEEK_SET) != 0) return std::nullopt;
-#endif
-    std::vector<uint8_t> out(static_cast<size_t>(length));
     if (length != 0 && std::fread(out.data(), 1, out.size(), f) != out.size()) return std::nullopt;
+#else
+    const int fd = fileno(f);
+    for (size_t done = 0; done < out.size();) {
+        const ssize_t n = pread(fd, out.data() + done, out.size() - done, static_cast<off_t>(offset + done));
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) return std::nullopt;
+        done += static_cast<size_t>(n);
+    }
+#endif
     return out;
 }
 

@@ -69,6 +69,9 @@ private:
     };
     std::shared_ptr<std::FILE> file_;
     uint64_t size_ = 0;
+    // The first bytes of the file, read at once: the headers, and in small programs more, are
+    // read from here without another system call.
+    std::shared_ptr<const std::vector<uint8_t>> head_;
 };
 
 }  // namespace ostrevan

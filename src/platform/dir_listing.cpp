@@ -1,6 +1,32 @@
 #include "platform/dir_listing.h"
 
+#include "platform/vb_error.h"
+
 namespace ostrevan::platform {
+namespace {
+
+std::vector<DirEntry> ListOrNothing(const HostPath& dir, ListPattern pattern) {
+    try {
+        return ListDirectory(dir, pattern);
+    } catch (const VbError&) {
+        return {};
+    }
+}
+
+}  // namespace
+
+ProgramsAndAll ListProgramsAndAll(const HostPath& dir) {
+    ProgramsAndAll out;
+#if defined(_WIN32)
+    out.programs = ListOrNothing(dir, ListPattern::kPrograms);
+    out.all = ListOrNothing(dir, ListPattern::kAll);
+#else
+    out.all = ListOrNothing(dir, ListPattern::kAll);
+    for (const DirEntry& e : out.all)
+        if (e.kind == EntryKind::kFile && HasProgramExtension(e.host.filename().native())) out.programs.push_back(e);
+#endif
+    return out;
+}
 
 bool HasProgramExtension(const HostPath::string_type& host_name) {
     if (host_name.size() < 4) return false;

@@ -28,6 +28,15 @@ enum class ListPattern {
 // directory cannot be listed (missing, not a directory, no permission).
 std::vector<DirEntry> ListDirectory(const HostPath& dir, ListPattern pattern);
 
+// One directory as a walk needs it: what kPrograms lists and what kAll lists, each in the
+// file system's order and each empty when it cannot be listed. Where the system's own "*.exe"
+// match is not a plain suffix test (it also tries short names) the directory is listed twice;
+// elsewhere once.
+struct ProgramsAndAll {
+    std::vector<DirEntry> programs, all;
+};
+ProgramsAndAll ListProgramsAndAll(const HostPath& dir);
+
 // True when `host_name` ends in ".exe" without regard to letter case.
 bool HasProgramExtension(const HostPath::string_type& host_name);
 

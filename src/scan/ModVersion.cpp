@@ -57,6 +57,7 @@ void ModVersion::LoadVersionBlock(const std::string& path) {
     queries_ = 0;
     indexed_ = false;
     fallbackLanguages_.clear();
+    tableKey_.clear();
     // A program the reader cannot find room for is undocumented like one without a block; it
     // never ends the scan.
     bool loaded = false;
@@ -97,22 +98,26 @@ void ModVersion::IndexTables() {
 std::string ModVersion::GetInfoString(const std::string& fieldName) {
     const uint8_t* value = nullptr;
     uint32_t length = 0;
-    uint16_t language = kUsEnglish;
-    uint16_t codePage = 0;
-    if (Query("\\VarFileInfo\\Translation", &value, &length)) {
-        language = 0;
-        const uint32_t entries = length / 4;
-        for (uint32_t i = 0; i < entries; ++i) {
-            std::memcpy(&language, value + 4 * i, 2);
-            std::memcpy(&codePage, value + 4 * i + 2, 2);
-            if (language == kUsEnglish) break;
+    if (tableKey_.empty()) {
+        // The translation list lies inside the block, which the queries never rewrite: one
+        // reading serves every field of the block.
+        uint16_t language = kUsEnglish;
+        uint16_t codePage = 0;
+        if (Query("\\VarFileInfo\\Translation", &value, &length)) {
+            language = 0;
+            const uint32_t entries = length / 4;
+            for (uint32_t i = 0; i < entries; ++i) {
+                std::memcpy(&language, value + 4 * i, 2);
+                std::memcpy(&codePage, value + 4 * i + 2, 2);
+                if (language == kUsEnglish) break;
+            }
         }
+        tableKey_ = TableKey(language, codePage);
+        if (tableKey_ == "00000000") tableKey_ = "04090000";
+        if (tableKey_ == "000004E4") tableKey_ = "040904E4";
     }
-    std::string key = TableKey(language, codePage);
-    if (key == "00000000") key = "04090000";
-    if (key == "000004E4") key = "040904E4";
 
-    bool found = Query("\\StringFileInfo\\" + key + "\\" + fieldName, &value, &length);
+    bool found = Query("\\StringFileInfo\\" + tableKey_ + "\\" + fieldName, &value, &length);
     if (!found) {
         if (!indexed_) IndexTables();
         for (uint16_t fallback : fallbackLanguages_) {

@@ -45,6 +45,8 @@ private:
     // loaded block: the only keys the fallback walk can find a field under.
     std::vector<uint16_t> fallbackLanguages_;
     bool indexed_ = false;
+    // The key of the string table the translation list names; empty until a field is asked.
+    std::string tableKey_;
     uint64_t queries_ = 0;
 };
 

@@ -15,21 +15,10 @@ namespace {
 
 using platform::DirEntry;
 using platform::EntryKind;
-using platform::ListDirectory;
-using platform::ListPattern;
+using platform::ListProgramsAndAll;
 
 constexpr const char* kOsFileStatus = "Operating System File Found, Already Checked";
 constexpr const char* kOsCompany = "Microsoft Corporation";
-
-// A listing that fails (a directory that cannot be read, a drive without a medium) lists
-// nothing: the walk goes on with the next step.
-std::vector<DirEntry> ListOrNothing(const platform::HostPath& dir, ListPattern pattern) {
-    try {
-        return ListDirectory(dir, pattern);
-    } catch (const VbError&) {
-        return {};
-    }
-}
 
 bool IsOsProductName(const std::string& product_name) {
     std::string no_company;
@@ -116,12 +105,17 @@ void DriveScan::CheckOperatingSystem(const platform::OsIdentity& id) {
 // The walk keeps the directories still to visit in a list of its own instead of recursing, so a
 // tree thousands of levels deep cannot exhaust the stack; the order is that of a depth-first
 // walk, each directory's own files before its subdirectories.
-void DriveScan::WalkTree(const ScanDirectory& top, const std::function<void(const ScanDirectory&)>& visit) {
+// Each directory is read once per walk: its programs and its subdirectories come from the same
+// reading. A listing that fails (a directory that cannot be read, a drive without a medium)
+// lists nothing: the walk goes on with the next step.
+void DriveScan::WalkTree(const ScanDirectory& top,
+                         const std::function<void(const ScanDirectory&, const std::vector<DirEntry>&)>& visit) {
     std::vector<std::vector<ScanDirectory>> pending;  // per level, the subdirectories left, last first
     auto enter = [&](const ScanDirectory& dir) {
-        visit(dir);
+        const auto listing = ListProgramsAndAll(dir.host);
+        visit(dir, listing.programs);
         std::vector<ScanDirectory> subdirs;
-        for (const DirEntry& e : ListOrNothing(dir.host, ListPattern::kAll)) {
+        for (const DirEntry& e : listing.all) {
             if (st_.IsAborting) return;
             if (e.name != "." && e.name != ".." && e.kind == EntryKind::kDirectory)
                 subdirs.push_back({dir.path + "\\" + e.name, e.host});
@@ -144,14 +138,14 @@ void DriveScan::WalkTree(const ScanDirectory& top, const std::function<void(cons
 }
 
 void DriveScan::GetNumFiles(const ScanDirectory& top) {
-    WalkTree(top, [&](const ScanDirectory& dir) {
-        st_.lngNumFiles += static_cast<int32_t>(ListOrNothing(dir.host, ListPattern::kPrograms).size());
+    WalkTree(top, [&](const ScanDirectory&, const std::vector<DirEntry>& programs) {
+        st_.lngNumFiles += static_cast<int32_t>(programs.size());
     });
 }
 
 void DriveScan::CheckDirectory(const ScanDirectory& top) {
-    WalkTree(top, [&](const ScanDirectory& dir) {
-        for (const DirEntry& e : ListOrNothing(dir.host, ListPattern::kPrograms)) {
+    WalkTree(top, [&](const ScanDirectory& dir, const std::vector<DirEntry>& programs) {
+        for (const DirEntry& e : programs) {
             if (st_.IsAborting) return;
             ResetAnimation();
             if (e.name.size() < 3) continue;

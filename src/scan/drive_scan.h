@@ -11,6 +11,7 @@
 
 #include "match/compliance.h"
 #include "match/run_state.h"
+#include "platform/dir_listing.h"
 #include "platform/host_path.h"
 #include "platform/os_identity.h"
 #include "scan/merge_index.h"
@@ -57,7 +58,8 @@ public:
 
 private:
     struct Program;
-    void WalkTree(const ScanDirectory& top, const std::function<void(const ScanDirectory&)>& visit);
+    void WalkTree(const ScanDirectory& top,
+                  const std::function<void(const ScanDirectory&, const std::vector<platform::DirEntry>&)>& visit);
     void ExamineProgram(const ScanDirectory& dir, const std::string& name, const platform::HostPath& host);
     void OperatingSystemFile(const std::string& path, const platform::HostPath& host);
     void MainStore(Program& p);

@@ -36,8 +36,15 @@ TEST(DirListingPosix, ProgramPatternTakesPlainFilesEndingInExeOfAnyCase) {
     fs::create_directory(t / "dir.exe");
     fs::create_symlink(t / "a.exe", t / "link.exe");
     mkfifo((t / "pipe.exe").c_str(), 0600);
-    EXPECT_EQ(Names(ListDirectory(t.path(), ListPattern::kPrograms)),
-              (std::vector<std::string>{"B.EXE", "a.exe", "c.Exe"}));
+    const std::vector<std::string> programs{"B.EXE", "a.exe", "c.Exe"};
+    EXPECT_EQ(Names(ListDirectory(t.path(), ListPattern::kPrograms)), programs);
+    // One reading of the directory gives both listings, in the same order as two would.
+    const auto both = ListProgramsAndAll(t.path());
+    EXPECT_EQ(Names(both.programs), programs);
+    std::vector<std::string> all, listed;
+    for (const auto& e : ListDirectory(t.path(), ListPattern::kAll)) all.push_back(e.name);
+    for (const auto& e : both.all) listed.push_back(e.name);
+    EXPECT_EQ(listed, all);
 }
 
 TEST(DirListingPosix, AllPatternGivesKindsAndHidesDotNames) {
@@ -85,6 +92,8 @@ TEST(DirListingPosix, DirectoriesThatCannotBeListedFailWithPathNotFound) {
         } catch (const VbError& e) {
             EXPECT_EQ(e.number(), kErrPathNotFound);
         }
+        const auto both = ListProgramsAndAll(p);
+        EXPECT_TRUE(both.programs.empty() && both.all.empty()) << p;
     }
     if (geteuid() != 0) {
         fs::create_directory(t / "locked");

@@ -49,20 +49,43 @@ Outcome ReadAll(const TempDir& dir, const Bytes& bytes) {
     WriteFileBytes(path, std::string(bytes.begin(), bytes.end()));
     Outcome o;
     o.versionSize = pv::GetFileVersionInfoSizeA(path);
-    if (o.versionSize) {
-        std::vector<uint8_t> block(o.versionSize + 2u, 0);
-        if (pv::GetFileVersionInfoA(path, o.versionSize, block)) {
-            const uint8_t* p = nullptr;
-            uint32_t len = 0;
-            pv::VerQueryValueA(block, "\\StringFileInfo\\040904E4\\ProductName", &p, &len);
-            pv::VerQueryValueA(block, "\\VarFileInfo\\Translation", &p, &len);
-        }
+    std::vector<uint8_t> block(o.versionSize + 2u, 0);
+    if (!pv::GetFileVersionInfoA(path, o.versionSize, block)) block.assign(2, 0);
+    // Reading the file once gives the block the two calls give.
+    std::vector<uint8_t> once;
+    if (!pv::LoadVersionInfo(path, once)) once.assign(2, 0);
+    EXPECT_EQ(once, block);
+    if (o.versionSize && block.size() > 2) {
+        const uint8_t* p = nullptr;
+        uint32_t len = 0;
+        pv::VerQueryValueA(block, "\\StringFileInfo\\040904E4\\ProductName", &p, &len);
+        pv::VerQueryValueA(block, "\\VarFileInfo\\Translation", &p, &len);
     }
     if (auto f = ProgramFile::Open(path)) o.groups = f->Resources(kResGroupIcon).size();
     return o;
 }
 
 }  // namespace
+
+TEST(FileBytes, PiecesReadAlikeWithinAcrossAndBeyondTheFirstBytes) {
+    TempDir dir;
+    std::string bytes(10000, '\0');
+    for (size_t i = 0; i < bytes.size(); ++i) bytes[i] = static_cast<char>(i * 7 % 251);
+    WriteFileBytes(dir / "f", bytes);
+    auto f = FileBytes::Open((dir / "f").string());
+    ASSERT_TRUE(f);
+    EXPECT_EQ(f->size(), bytes.size());
+    for (auto [off, len] : std::vector<std::pair<uint64_t, uint64_t>>{
+             {0, 64}, {4090, 12}, {4096, 100}, {0, 10000}, {9990, 10}, {10000, 0}, {9990, 11}, {10001, 0}}) {
+        auto got = f->Read(off, len);
+        if (off + len > bytes.size()) {
+            EXPECT_FALSE(got) << off;
+            continue;
+        }
+        ASSERT_TRUE(got) << off;
+        EXPECT_EQ(std::string(got->begin(), got->end()), bytes.substr(off, len)) << off;
+    }
+}
 
 TEST(ProgramFile, ReadsBothExecutableWidths) {
     TempDir dir;
