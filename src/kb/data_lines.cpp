@@ -1,7 +1,6 @@
 #include "kb/data_lines.h"
 
-#include <system_error>
-
+#include "platform/file_access.h"
 #include "platform/vb_error.h"
 
 namespace ostrevan {
@@ -9,10 +8,9 @@ namespace ostrevan {
 namespace fs = std::filesystem;
 
 DataLineReader::DataLineReader(const fs::path& file) {
-    std::error_code ec;
-    if (!fs::exists(file, ec) || fs::is_directory(file, ec))
+    if (!platform::PathExists(file) || platform::IsDirectory(file))
         throw VbError(kErrFileNotFound, "File not found");
-    in_.open(file, std::ios::binary);
+    platform::OpenStream(in_, file);
     if (!in_) throw VbError(kErrPathAccess, "Path/File access error");
 }
 
@@ -63,15 +61,15 @@ std::string DataLine(const std::vector<std::string>& fields) {
 }
 
 void WriteDataFile(const fs::path& file, const std::string& bytes) {
-    std::error_code ec;
     const fs::path dir = file.has_parent_path() ? file.parent_path() : fs::path(".");
-    if (!fs::is_directory(dir, ec)) throw VbError(kErrPathNotFound, "Path not found");
-    if (fs::is_directory(file, ec)) throw VbError(kErrPathAccess, "Path/File access error");
+    if (!platform::IsDirectory(dir)) throw VbError(kErrPathNotFound, "Path not found");
+    if (platform::IsDirectory(file)) throw VbError(kErrPathAccess, "Path/File access error");
     fs::path temp = file;
     temp += ".tmp";
     bool written = false;
     {
-        std::ofstream out(temp, std::ios::binary | std::ios::trunc);
+        std::ofstream out;
+        platform::OpenStream(out, temp);
         if (out) {
             out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
             out.flush();
@@ -80,11 +78,8 @@ void WriteDataFile(const fs::path& file, const std::string& bytes) {
             written = written && !out.fail();
         }
     }
-    if (written) {
-        fs::rename(temp, file, ec);
-        if (!ec) return;
-    }
-    fs::remove(temp, ec);
+    if (written && platform::MoveFileOver(temp, file)) return;
+    platform::RemoveFile(temp);
     throw VbError(kErrPathAccess, "Path/File access error");
 }
 

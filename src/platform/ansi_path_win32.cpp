@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "platform/ansi_path.h"
+#include "platform/host_api_win32.h"
 
 namespace ostrevan::platform {
 namespace {
@@ -27,7 +28,9 @@ std::string AnsiOpenablePath(const HostPath& path) {
     const std::wstring w = path.wstring();
     bool exact = false;
     std::string ansi = ToAnsi(w, exact);
-    if (exact) return ansi;
+    // Windows 95/98/ME name every file in the code page (their listing is ANSI) and have no
+    // wide short-name look-up.
+    if (exact || host::AnsiOnly()) return ansi;
     const DWORD n = GetShortPathNameW(w.c_str(), nullptr, 0);
     if (n == 0) return ansi;
     std::vector<wchar_t> buf(n);

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "platform/file_write.h"
+#include "platform/host_api_win32.h"
 
 namespace ostrevan::platform {
 namespace {
@@ -42,8 +43,7 @@ std::string Reason(DWORD err) {
 std::string WriteWholeFile(const HostPath& path, std::string_view bytes) {
     if (path.empty()) return Reason(ERROR_PATH_NOT_FOUND);
     const UINT oldMode = SetErrorMode(SEM_FAILCRITICALERRORS);
-    HANDLE h = CreateFileW(path.wstring().c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                           FILE_ATTRIBUTE_NORMAL, nullptr);
+    HANDLE h = host::Open(path, GENERIC_WRITE, 0, CREATE_ALWAYS);
     if (h == INVALID_HANDLE_VALUE) {
         const DWORD err = GetLastError();
         SetErrorMode(oldMode);
@@ -63,7 +63,7 @@ std::string WriteWholeFile(const HostPath& path, std::string_view bytes) {
         n -= written;
     }
     if (!CloseHandle(h) && err == 0) err = GetLastError();
-    if (err != 0) DeleteFileW(path.wstring().c_str());
+    if (err != 0) host::Remove(path);
     SetErrorMode(oldMode);
     return err != 0 ? Reason(err) : std::string();
 }
