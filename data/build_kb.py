@@ -1,5 +1,6 @@
 #!/usr/bin/env python3
-"""Writes Vendors.y2k and APPS.y2k from the tables in kb_vendors.py and kb_products.py.
+"""Writes Vendors.y2k, APPS.y2k and SOURCES.md from the tables in kb_vendors.py,
+kb_products.py and kb_sources.py.
 
 Usage: data/build_kb.py [output directory]   (default: the directory of this script)
        data/build_kb.py --check [directory]  (fails when the files there are out of date)
@@ -9,16 +10,25 @@ quote, the fields joined by TAB, and a double quote. Vendor IDs are the rows' po
 kb_vendors.py; product IDs number APPS.y2k from 1 in file order. Products are written grouped
 by vendor in vendor order, each vendor's specific records first in table order, then one
 ALLPRODUCTS record per vendor that points the user to the vendor for products not listed.
+SOURCES.md lists every source and, for every vendor and product record, where its facts come
+from; the shipped-data test reads it beside the data files.
+
+The generator refuses a fact without a source: an address, telephone or web address without
+one, a record with a code other than 2 without a statement source, and a source key that
+kb_sources.py does not define. It also refuses a vendor or a product record named twice.
 """
 import os
 import sys
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+from kb_sources import SOURCES  # noqa: E402
 from kb_vendors import VENDORS  # noqa: E402
 from kb_products import PRODUCTS  # noqa: E402
 
 ALL = "ALLPRODUCTS"
 NOLIMITS = "NOLIMITS"
+NO_SOURCE = "-"
+OUTPUTS = ["Vendors.y2k", "APPS.y2k", "SOURCES.md"]
 
 
 def fail(msg):
@@ -36,55 +46,163 @@ def line(fields):
         fail("not Windows-1252 text: %r (%s)" % (text, e))
 
 
-def allproducts_text(name, url):
-    where = ("its web site " + url) if url else "its Year 2000 statement"
-    return ("This product is not in the knowledge base yet. %s has published Year 2000 "
-            "statements for its products: check %s, or print the readiness request letter "
-            "from this window and send it." % (name, where))
+def allproducts_text(v):
+    ask = ("check its web site %s or print" % v["web"]) if v["web"] else "print"
+    return ("This product is not in the knowledge base: no Year 2000 statement for it was "
+            "found. Ask %s whether it is ready: %s the readiness request letter from this "
+            "window and send it." % (v["name"], ask))
+
+
+def need_source(key, what):
+    if key not in SOURCES:
+        fail("%s names the source %r, which kb_sources.py does not define" % (what, key))
+
+
+def check_vendors():
+    names = set()
+    for v in VENDORS:
+        what = "vendor %r" % v["key"]
+        upper = v["name"].upper()
+        if upper in names:
+            fail("%s: the name %r is in the directory twice" % (what, v["name"]))
+        names.add(upper)
+        for fields, src in (((v["address1"], v["address2"]), v["source"]),
+                            ((v["phone"],), v["phone_source"]),
+                            ((v["web"],), v["web_source"]),
+                            ((v["note"],), v["note_source"])):
+            if any(fields):
+                if not src:
+                    fail("%s: %r has no source; leave it empty" % (what, fields))
+                need_source(src, what)
+    keys = [v["key"] for v in VENDORS]
+    if len(set(keys)) != len(keys):
+        fail("duplicate vendor key")
+
+
+def check_products(ids):
+    seen = set()
+    for p in PRODUCTS:
+        what = "product %r of %r" % (p["name"], p["vendor"])
+        if p["vendor"] not in ids:
+            fail("%s names an unknown vendor" % what)
+        if p["vendor"] == "none":
+            fail("%s is filed under 'no manufacturer' and can never match" % what)
+        if p["name"] == ALL:
+            fail("write ALLPRODUCTS records through build_kb.py, not the table")
+        if not 1 <= p["code"] <= 6:
+            fail("%s has code %r" % (what, p["code"]))
+        if not p["text"].strip():
+            fail("%s has no instructions" % what)
+        if p["source"]:
+            need_source(p["source"], what)
+            if not p["as_of"]:
+                fail("%s: say as of when its status holds (as_of)" % what)
+        elif p["code"] != 2:
+            fail("%s: code %d states a fact without a source; use NS(...) instead"
+                 % (what, p["code"]))
+        ident = (p["vendor"], p["name"].upper(), p["vb"], p["ve"])
+        if ident in seen:
+            fail("%s %s-%s is in the table twice" % (what, p["vb"], p["ve"]))
+        seen.add(ident)
+
+
+def cell(text):
+    return (str(text) if str(text) else NO_SOURCE).replace("|", "/")
+
+
+def row(cells):
+    return "| " + " | ".join(cell(c) for c in cells) + " |\n"
 
 
 def build(outdir):
-    keys = [v[0] for v in VENDORS]
-    if len(set(keys)) != len(keys):
-        fail("duplicate vendor key")
-    ids = {k: i + 1 for i, k in enumerate(keys)}
+    check_vendors()
+    ids = {v["key"]: i + 1 for i, v in enumerate(VENDORS)}
+    check_products(ids)
 
     vendors = b""
-    for i, (key, name, a1, a2, phone, url) in enumerate(VENDORS, start=1):
-        vendors += line([name, a1, a2, phone, i, url])
+    for i, v in enumerate(VENDORS, start=1):
+        vendors += line([v["name"], v["address1"], v["address2"], v["phone"], i, v["web"]])
 
-    by_vendor = {k: [] for k in keys}
+    by_vendor = {v["key"]: [] for v in VENDORS}
     for p in PRODUCTS:
-        vendor, code, name, exe, vb, ve, text, alt = p
-        if vendor not in ids:
-            fail("product %r names unknown vendor %r" % (name, vendor))
-        if vendor == "none":
-            fail("product %r filed under 'no manufacturer' can never match" % name)
-        if name == ALL:
-            fail("write ALLPRODUCTS records through build_kb.py, not the table")
-        if not 1 <= code <= 6:
-            fail("product %r has code %r" % (name, code))
-        if not text.strip():
-            fail("product %r has no instructions" % name)
-        by_vendor[vendor].append(p)
+        by_vendor[p["vendor"]].append(p)
 
     apps = b""
+    records = []  # (id, vendor id, product record)
     next_id = 1
-    for key, name, a1, a2, phone, url in VENDORS:
-        if key == "none":
+    for v in VENDORS:
+        if v["key"] == "none":
             continue
-        rows = list(by_vendor[key])
-        rows.append((key, 2, ALL, "", NOLIMITS, NOLIMITS, allproducts_text(name, url), ""))
-        for vendor, code, pname, exe, vb, ve, text, alt in rows:
-            apps += line([next_id, ids[vendor], code, pname, exe, vb, ve, text, alt])
+        rows = list(by_vendor[v["key"]])
+        rows.append({"vendor": v["key"], "code": 2, "name": ALL, "exe": "", "vb": NOLIMITS,
+                     "ve": NOLIMITS, "text": allproducts_text(v), "alt": "", "source": "",
+                     "as_of": ""})
+        for p in rows:
+            apps += line([next_id, ids[v["key"]], p["code"], p["name"], p["exe"], p["vb"],
+                          p["ve"], p["text"], p["alt"]])
+            records.append((next_id, ids[v["key"]], p))
             next_id += 1
 
     with open(os.path.join(outdir, "Vendors.y2k"), "wb") as f:
         f.write(vendors)
     with open(os.path.join(outdir, "APPS.y2k"), "wb") as f:
         f.write(apps)
+    with open(os.path.join(outdir, "SOURCES.md"), "w", encoding="utf-8", newline="\n") as f:
+        f.write(sources_md(records))
     print("build_kb: %d vendors, %d products (%d specific)"
           % (len(VENDORS), next_id - 1, len(PRODUCTS)))
+
+
+def sources_md(records):
+    used = {}
+    for v in VENDORS[1:]:
+        for fact, key in (("address", v["source"]), ("telephone", v["phone_source"]),
+                          ("web address", v["web_source"]), ("note", v["note_source"])):
+            if key and (fact == "address" and v["address1"] or fact == "telephone" and v["phone"]
+                        or fact == "web address" and v["web"] or fact == "note" and v["note"]):
+                used.setdefault(key, set()).add(fact)
+    for _, _, p in records:
+        if p["source"]:
+            used.setdefault(p["source"], set()).add("statement")
+    codes = {}
+    for _, _, p in records:
+        codes[p["code"]] = codes.get(p["code"], 0) + 1
+    out = ["# Sources of the knowledge base\n\n",
+           "Generated by `data/build_kb.py` from `kb_sources.py`, `kb_vendors.py` and "
+           "`kb_products.py`; edit those and run it again. The shipped-data test reads the "
+           "tables below beside `Vendors.y2k` and `APPS.y2k`.\n\n",
+           "Statuses and addresses are as of late 1999 unless the row says otherwise. A fact "
+           "without a source is not shipped: the address or telephone is left empty, and a "
+           "product without a statement gets code 2 with the words \"no Year 2000 statement\".\n\n",
+           "%d vendors, %d product records (%s).\n\n" % (
+               len(VENDORS), len(records),
+               ", ".join("code %d: %d" % (c, n) for c, n in sorted(codes.items())))]
+    out.append("## Sources\n\n")
+    out.append(row(["Key", "Kind", "Publisher", "Title", "Date", "Address", "Used for"]))
+    out.append("|---|---|---|---|---|---|---|\n")
+    for key in sorted(SOURCES):
+        s = SOURCES[key]
+        if key not in used:
+            fail("source %r is used by no fact; remove it" % key)
+        out.append(row([key, s["kind"], s["publisher"], s["title"], s["date"], s["address"],
+                        ", ".join(sorted(used[key]))]))
+    out.append("\n## Vendors\n\n")
+    out.append(row(["ID", "Vendor", "Address from", "Telephone from", "Web address from",
+                    "As of", "Note"]))
+    out.append("|---|---|---|---|---|---|---|\n")
+    for i, v in enumerate(VENDORS, start=1):
+        out.append(row([i, v["name"], v["source"] if v["address1"] else "",
+                        v["phone_source"] if v["phone"] else "",
+                        v["web_source"] if v["web"] else "", v["as_of"],
+                        v["note"] + (" (%s)" % v["note_source"] if v["note"] else "")]))
+    out.append("\n## Product records\n\n")
+    out.append(row(["ID", "Vendor ID", "Product", "Versions", "Code", "Statement from",
+                    "As of"]))
+    out.append("|---|---|---|---|---|---|---|\n")
+    for rid, vid, p in records:
+        out.append(row([rid, vid, p["name"], "%s - %s" % (p["vb"], p["ve"]), p["code"],
+                        p["source"], p["as_of"]]))
+    return "".join(out)
 
 
 def check(outdir):
@@ -93,8 +211,9 @@ def check(outdir):
     import tempfile
     with tempfile.TemporaryDirectory() as tmp:
         build(tmp)
-        stale = [n for n in ["Vendors.y2k", "APPS.y2k"]
-                 if not filecmp.cmp(os.path.join(tmp, n), os.path.join(outdir, n), shallow=False)]
+        stale = [n for n in OUTPUTS
+                 if not os.path.exists(os.path.join(outdir, n))
+                 or not filecmp.cmp(os.path.join(tmp, n), os.path.join(outdir, n), shallow=False)]
     if stale:
         sys.exit("%s: out of date with its tables, run %s: %s"
                  % (os.path.basename(__file__), __file__, ", ".join(stale)))

@@ -65,8 +65,8 @@ TOPICS["HelpINTR.rtf"] = [
     ("h", "The readiness classes"),
 ] + CLASSES + [
     ("p", "A program is only as ready as the PC it runs on: check the BIOS clock as well (BIOS "
-          "Check topic). The knowledge base records the makers' statements as published; most "
-          "statuses are those of December 1999."),
+          "Check topic)."),
+    ("p", "Where the statuses come from: each record of the knowledge base follows a published source, mostly the maker's own Year 2000 statement or product guide of 1999, and says as of which month its status holds (most are of autumn 1999). Programs released after 1999 are rated by their release date. Where no statement of the maker was found, the record says so and the program shows \"No Info Supplied\": Ostrevan does not guess. A newer statement from the maker takes precedence."),
 ]
 
 TOPICS["HelpMODE.rtf"] = [
@@ -178,8 +178,9 @@ TOPICS["HelpREP.rtf"] = [
         "Scan again after installing updates: the entries should turn green.",
         "Go on to the BIOS Check page: the PC's clock must be ready as well.",
     ]),
-    ("p", "The statuses are the makers' own statements, most as of December 1999; a newer "
-          "statement from the maker takes precedence."),
+    ("p", "Each status follows a published source, mostly the maker's Year 2000 statement of "
+          "1999, and the instructions say as of when it holds; where no statement was found the "
+          "entry says so. A newer statement from the maker takes precedence."),
 ]
 
 TOPICS["HelpBIOS.rtf"] = [
@@ -200,7 +201,8 @@ TOPICS["HelpBIOS.rtf"] = [
         "switched off, replace the battery first.",
     ]),
     ("h", "The test utility 2000.exe"),
-    ("p", "The BIOS Check page copies the test utility [mono]2000.exe[/mono] to the root of a "
+    ("p", "[mono]2000.exe[/mono] is Ostrevan's own clock test, a small DOS program that ships "
+          "beside [mono]Ostrevan.exe[/mono]. The BIOS Check page copies it to the root of a "
           "drive you choose. Run it from DOS, never inside Windows: it sets the real clock to "
           "dates around 2000 for about half a minute, then sets it back. (Started while Windows "
           "runs, it refuses and says so.)"),
@@ -216,16 +218,25 @@ TOPICS["HelpBIOS.rtf"] = [
         "Read the result lines: each test says [b]passed[/b] or [b]FAILED[/b] with the reason, "
         "and the last line, [b]Result:[/b], gives the verdict with its exit code and the next "
         "step.",
-        "When all tests passed, the utility leaves one test to you: the rollover while the PC "
-        "is switched off (step 2 of the check by hand below).",
+        "When all tests passed, the utility leaves one test to you, the restart test, and "
+        "ends with exit code 16. Set the date to 31 December 1999 and the time to 23:55, "
+        "switch the PC off for at least five minutes, switch it on, start from the floppy "
+        "again and type [mono]2000 /R[/mono].",
     ]),
+    ("p", "[mono]2000 /R[/mono] first checks that the clock chip, the BIOS and DOS all show "
+          "1 January 2000, so that the clock rolled over while the PC was off; if not, that "
+          "counts as a failed rollover (exit code 2, unless a more basic fault is found as "
+          "well). Then it runs all the other tests again. Only this run can end with "
+          "exit code 0: without [mono]/R[/mono] the best result is 16."),
     ("p", "Its exit code, for batch files ([mono]IF ERRORLEVEL[/mono]):"),
     ("bullets", [
-        "[green]0[/c]: the clock is Year 2000 ready.",
+        "[green]0[/c]: the clock is Year 2000 ready, also across a restart (only after "
+        "[mono]2000 /R[/mono]).",
         "[red]1[/c]: the clock chip is not compatible with the standard PC clock chip "
         "(MC146818); the clock could not be tested and was left as it was. A new CMOS battery "
         "may help; otherwise ask the PC's maker.",
-        "[red]2[/c]: the clock does not roll over to the next century.",
+        "[red]2[/c]: the clock does not roll over to the next century (with "
+        "[mono]/R[/mono]: the date after the restart is not 1 January 2000).",
         "[red]6[/c]: the BIOS does not support the year 2000.",
         "[red]8[/c]: the BIOS does not know the leap day 29 February 2000.",
         "[orange]16[/c]: the tests passed; the restart test (rollover while switched off) is "
@@ -298,8 +309,9 @@ TOPICS["HelpTS.rtf"] = [
     ("h", "A program I know is ready shows another class"),
     ("p", "The status belongs to the version range shown in the details (More Info...). A "
           "program whose version lies outside every known range of its maker shows \"No Info "
-          "Supplied\"; check the maker's web site for that version. Statuses are the makers' "
-          "own, most as of December 1999; a newer statement takes precedence."),
+          "Supplied\"; check the maker's web site for that version. Each status follows a "
+          "published source, mostly the maker's statement of 1999, as of the date the "
+          "instructions give; a newer statement takes precedence."),
     ("h", "Messages"),
     ("bullets", [
         "[b]Unable to Print Help[/b] or [b]Print Error!![/b]: no default printer is set up, or "
@@ -316,4 +328,39 @@ TOPICS["HelpTS.rtf"] = [
     ("p", "The BIOS test changes the PC's clock. Set the correct date and time again in the "
           "Date/Time control panel or with the DOS [mono]DATE[/mono] and [mono]TIME[/mono] "
           "commands."),
+]
+
+# ---- Checking other PCs (ostrevan-scan --os drive and --fleet) --------------------------------
+# Kept as one block of its own, appended to the report topic.
+# Sources of the facts below:
+# - MSDOS.SYS of Windows 95/98 is a text file in the root of the boot drive whose [Paths]
+#   section holds WinDir=, the Windows folder chosen during Setup: Microsoft Knowledge Base
+#   Q118579, "Contents of the Windows Msdos.sys File"
+#   (https://helparchive.huntertur.net/document/105254).
+# - BOOT.INI of Windows NT/2000 lies in the root of the system partition; the default= line
+#   of its [boot loader] section names the system started by default, a path such as
+#   multi(0)disk(0)rdisk(0)partition(1)\WINNT, while "C:\" names the previous (MS-DOS based)
+#   system: Microsoft Knowledge Base 99743, "Purpose of the BOOT.INI File in Windows 2000 or
+#   Windows NT" (http://support.microsoft.com/kb/99743/EN-US/).
+# - The version numbers of the releases: see the table in src/scan/drive_windows.cpp.
+TOPICS["HelpREP.rtf"] += [
+    ("h", "Checking other PCs"),
+    ("p", "The command-line scanner [mono]ostrevan-scan[/mono] can check the disk of another "
+          "PC and gather the results of a whole office."),
+    ("p", "[b]A disk of another PC.[/b] Attach or mount the disk and scan it with "
+          "[mono]--os drive[/mono]: the operating system is then judged by the Windows "
+          "installed on that disk, recognised from the version of its own kernel file, not "
+          "by the system that runs the scan. When the disk holds several Windows folders, the "
+          "default entry of [mono]BOOT.INI[/mono] or the [mono]WinDir=[/mono] line of "
+          "[mono]MSDOS.SYS[/mono] says which one starts. When no Windows is found, the scanner "
+          "says so and checks the programs only."),
+    ("mono", ["ostrevan-scan --map C:=/mnt/disk --os drive C:"]),
+    ("p", "[b]A whole office.[/b] Copy each PC's [mono]Files.y2k[/mono] and "
+          "[mono]JFiles.y2k[/mono] into a folder named after the PC, then run "
+          "[mono]--fleet[/mono] with a name for the output and the folders. "
+          "[mono]office.rtf[/mono] lists every product, worst class first in the class "
+          "colours, with the PCs that carry it, and a table of the PCs; "
+          "[mono]office.csv[/mono] has one line per product and PC for a spreadsheet. A "
+          "folder with missing or damaged result files is named in a warning and left out."),
+    ("mono", ["ostrevan-scan --fleet office PC-01 PC-02 PC-03"]),
 ]

@@ -184,6 +184,7 @@ void FrmY2KMain::ScanDrive() {
     for (ui::Frame* f : c_->Pages()) f->SetVisible(f == c_->FraAnimation);
     SelectHelp(HelpTopic::DiskScan);
     tk_.DoEvents();
+    if (w_.Unloaded()) return;  // Exit or the close box ended the program: no scan
 
     ui::Button* row[] = {c_->btnHelp, c_->BtnNext, c_->btnBack, c_->btnExit};
     for (ui::Button* b : row) b->SetEnabled(false);
@@ -196,13 +197,20 @@ void FrmY2KMain::ScanDrive() {
         l->SetVisible(false);
     c_->ShapeFlash->SetFillColor(c_->FraAnimation->BackColor());
     tk_.DoEvents();
+    if (w_.Unloaded()) return;
 
     scanning_ = true;
     tk_.SetMousePointer(ui::MousePointer::Hourglass);
-    Skipping([&] { RunScan(c_->DriveReport->Drive()); });
+    ScanResult result;
+    try {
+        result = RunScan(c_->DriveReport->Drive());
+    } catch (const std::exception& e) {
+        result.walk_error = e.what();
+    }
     scanning_ = false;
     if (endAfterScan_) {
         tk_.SetMousePointer(ui::MousePointer::Default);
+        if (!result.ok()) TellScanProblems(result);
         EndProgram();
         return;
     }
@@ -211,9 +219,23 @@ void FrmY2KMain::ScanDrive() {
     for (ui::Button* b : row) b->SetEnabled(true);
     ShowRightFrame();
     tk_.DoEvents();
+    TellScanProblems(result);
 }
 
-void FrmY2KMain::RunScan(const std::string& entry) {
+void FrmY2KMain::TellScanProblems(const ScanResult& r) {
+    std::string text;
+    if (!r.walk_error.empty())
+        text = "The scan ended early: " + r.walk_error + "\nThe report shows what was found until then.\n\n";
+    if (!r.files_error.empty() || !r.junk_files_error.empty()) text += "The results of this scan could not be saved.\n";
+    for (const auto& [name, why] : {std::pair{kFilesFileName, &r.files_error},
+                                    std::pair{kJunkFilesFileName, &r.junk_files_error}}) {
+        if (why->empty()) continue;
+        text += "\nFile: " + platform::StoredName((services_.programDir / name).native()) + "\nReason: " + *why + "\n";
+    }
+    if (!text.empty()) tk_.ShowMessage(text);
+}
+
+ScanResult FrmY2KMain::RunScan(const std::string& entry) {
     const std::string drive = entry.substr(0, 2);
     ScanningPageControls pc;
     pc.page = c_->FraAnimation;
@@ -231,10 +253,8 @@ void FrmY2KMain::RunScan(const std::string& entry) {
     DriveScan scan(st_, page, versions, [this] { tk_.DoEvents(); });
     const platform::OsIdentity os = services_.osIdentity ? services_.osIdentity() : platform::OsIdentity{};
 
-    if (const auto root = services_.drives.Root(drive)) {
-        RunScanSequence(st_, scan, page, drive, *root, os, services_.programDir);
-        return;
-    }
+    if (const auto root = services_.drives.Root(drive))
+        return RunScanSequence(st_, scan, page, drive, *root, os, services_.programDir);
     // A letter that is no drive of the machine: nothing to walk, but the operating system is
     // still checked and both result files are written, as for a drive without a medium.
     st_.cFiles.Clear();
@@ -243,8 +263,7 @@ void FrmY2KMain::RunScan(const std::string& entry) {
     st_.lngNumFiles = 0;
     st_.lngFileCounter = 0;
     scan.CheckOperatingSystem(os);
-    Skipping([&] { st_.cFiles.SaveToFile(false, services_.programDir); });
-    Skipping([&] { st_.cJunkFiles.SaveToFile(true, services_.programDir); });
+    return SaveScanResults(st_, services_.programDir);
 }
 
 void FrmY2KMain::FillReport() {

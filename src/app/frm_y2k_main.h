@@ -10,6 +10,7 @@
 #include "match/run_state.h"
 #include "platform/ui/toolkit.h"
 #include "report/help_window.h"
+#include "scan/scan_sequence.h"
 
 namespace ostrevan {
 
@@ -73,7 +74,9 @@ private:
     FrmHelp& EnsureHelp();
     void SelectHelp(HelpTopic topic);
     void ScanDrive();
-    void RunScan(const std::string& drive);
+    ScanResult RunScan(const std::string& drive);
+    // Tells the user why a scan ended early or its results could not be saved.
+    void TellScanProblems(const ScanResult& r);
     void FillReport();
     void EndProgram();
 

@@ -1,5 +1,6 @@
 #include <windows.h>
 
+#include <algorithm>
 #include <vector>
 
 #include "platform/ansi_path.h"
@@ -25,17 +26,24 @@ std::string ToAnsi(const std::wstring& w, bool& exact) {
 }  // namespace
 
 std::string AnsiOpenablePath(const HostPath& path) {
-    const std::wstring w = path.wstring();
+    std::wstring w = path.wstring();
     bool exact = false;
     std::string ansi = ToAnsi(w, exact);
     // Windows 95/98/ME name every file in the code page (their listing is ANSI) and have no
     // wide short-name look-up.
-    if (exact || host::AnsiOnly()) return ansi;
+    if (host::AnsiOnly() || (exact && ansi.size() < MAX_PATH)) return ansi;
+    // The 8-bit functions stop at MAX_PATH characters; the short form of a deep path is
+    // asked for through the "\\?\" form, which has no such limit.
+    std::replace(w.begin(), w.end(), L'/', L'\\');
+    const bool deep = w.size() >= MAX_PATH && w.size() > 2 && w[1] == L':';
+    if (deep) w = L"\\\\?\\" + w;
     const DWORD n = GetShortPathNameW(w.c_str(), nullptr, 0);
     if (n == 0) return ansi;
     std::vector<wchar_t> buf(n);
     if (GetShortPathNameW(w.c_str(), buf.data(), n) == 0) return ansi;
-    std::string shortened = ToAnsi(std::wstring(buf.data()), exact);
+    std::wstring shortPath(buf.data());
+    if (deep && shortPath.rfind(L"\\\\?\\", 0) == 0) shortPath.erase(0, 4);
+    std::string shortened = ToAnsi(shortPath, exact);
     return exact ? shortened : ansi;
 }
 

@@ -19,5 +19,7 @@ std::string Utf8ToWindows1252(std::string_view text);
 // The other way: every byte has a character (0x81, 0x8D, 0x8F, 0x90 and 0x9D keep their value).
 char16_t Windows1252ToUtf16Unit(unsigned char byte);
 std::u16string Windows1252ToUtf16(std::string_view text);
+// Windows-1252 text as UTF-8, every byte its own character.
+std::string Windows1252ToUtf8(std::string_view text);
 
 }  // namespace ostrevan::codepage

@@ -43,6 +43,8 @@ struct Found {
 // an empty match.
 bool Search(const std::wstring& search, std::vector<Found>& out) {
     DWORD err = ERROR_SUCCESS;
+    // A removable drive without a medium fails here instead of asking the user for a disk.
+    const UINT old = SetErrorMode(SEM_FAILCRITICALERRORS);
     if (host::AnsiOnly()) {
         WIN32_FIND_DATAA fd;
         FindHandle h(FindFirstFileA(host::Ansi(HostPath(search)).c_str(), &fd));
@@ -62,6 +64,7 @@ bool Search(const std::wstring& search, std::vector<Found>& out) {
             while (FindNextFileW(h.get(), &fd));
         }
     }
+    SetErrorMode(old);
     // An empty match is no failure; a directory that cannot be read is.
     return err == ERROR_SUCCESS || err == ERROR_FILE_NOT_FOUND || err == ERROR_NO_MORE_FILES;
 }

@@ -26,9 +26,11 @@ std::wstring RootText(const HostPath& root) {
     std::wstring s = root.wstring();
     if (!s.empty() && s.back() != L'\\') s += L'\\';
     wchar_t volume[MAX_PATH + 1] = {0};
-    if (!host::AnsiOnly() && VolumePathName() && VolumePathName()(s.c_str(), volume, MAX_PATH))
-        return volume;
-    return s;
+    if (host::AnsiOnly() || !VolumePathName()) return s;
+    const UINT old = SetErrorMode(SEM_FAILCRITICALERRORS);  // no "insert a disk" box
+    const BOOL ok = VolumePathName()(s.c_str(), volume, MAX_PATH);
+    SetErrorMode(old);
+    return ok ? std::wstring(volume) : s;
 }
 
 }  // namespace

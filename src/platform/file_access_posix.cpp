@@ -16,6 +16,19 @@ bool IsDirectory(const HostPath& path) {
     return fs::is_directory(path, ec);
 }
 
+bool IsFile(const HostPath& path) {
+    std::error_code ec;
+    return fs::is_regular_file(path, ec);
+}
+
+std::vector<HostPath> DirectoryEntries(const HostPath& dir) {
+    std::vector<HostPath> out;
+    std::error_code ec;
+    for (fs::directory_iterator it(dir, ec), end; !ec && it != end; it.increment(ec))
+        out.push_back(it->path());
+    return out;
+}
+
 void OpenStream(std::ifstream& in, const HostPath& path) { in.open(path, std::ios::binary); }
 
 void OpenStream(std::ofstream& out, const HostPath& path) {

@@ -43,6 +43,11 @@ DWORD Attributes(const HostPath& path) {
     return AnsiOnly() ? GetFileAttributesA(Ansi(path).c_str()) : GetFileAttributesW(path.c_str());
 }
 
+bool SetAttributes(const HostPath& path, DWORD attributes) {
+    return (AnsiOnly() ? SetFileAttributesA(Ansi(path).c_str(), attributes)
+                       : SetFileAttributesW(path.c_str(), attributes)) != 0;
+}
+
 HANDLE Open(const HostPath& path, DWORD access, DWORD share, DWORD disposition) {
     return AnsiOnly() ? CreateFileA(Ansi(path).c_str(), access, share, nullptr, disposition,
                                     FILE_ATTRIBUTE_NORMAL, nullptr)

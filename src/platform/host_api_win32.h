@@ -22,6 +22,7 @@ HostPath FromAnsi(const char* ansi);
 // Whole-file services in the chosen family. Attributes are INVALID_FILE_ATTRIBUTES when the
 // path does not exist.
 DWORD Attributes(const HostPath& path);
+bool SetAttributes(const HostPath& path, DWORD attributes);
 HANDLE Open(const HostPath& path, DWORD access, DWORD share, DWORD disposition);
 bool Remove(const HostPath& path);
 // Replaces `to` with `from` (MoveFileEx on NT; on Windows 95/98/ME, which lack it, a delete and a

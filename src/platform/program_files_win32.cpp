@@ -20,6 +20,14 @@ std::basic_string<Char> ModulePath(Fn getModuleFileName) {
     }
 }
 
+// The copy takes the source's attributes, and a read-only file is never replaced: a read-only
+// source (a CD) must not make the next copy to the same place fail.
+void ClearReadOnly(const HostPath& path) {
+    const DWORD a = host::Attributes(path);
+    if (a != INVALID_FILE_ATTRIBUTES && (a & FILE_ATTRIBUTE_READONLY))
+        host::SetAttributes(path, a & ~FILE_ATTRIBUTE_READONLY);
+}
+
 }  // namespace
 
 HostPath ProgramDirectory() {
@@ -33,9 +41,11 @@ HostPath ProgramDirectory() {
 
 bool CopyWholeFile(const HostPath& from, const HostPath& to) {
     const UINT old = SetErrorMode(SEM_FAILCRITICALERRORS);
+    ClearReadOnly(to);
     const BOOL ok = host::AnsiOnly()
                         ? CopyFileA(host::Ansi(from).c_str(), host::Ansi(to).c_str(), FALSE)
                         : CopyFileW(from.c_str(), to.c_str(), FALSE);
+    if (ok) ClearReadOnly(to);
     SetErrorMode(old);
     return ok != 0;
 }

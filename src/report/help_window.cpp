@@ -42,7 +42,7 @@ void FrmHelp::LoadHelp() {
     for (size_t i = 0; i < 7; ++i) {
         bool selected = true;  // a test that fails runs its branch
         TryStep([&] { selected = options[i]->Value(); });
-        if (selected) TryStep([&] { rtxtHelp.LoadFile((dir_ / kTopicFiles[i]).string()); });
+        if (selected) TryStep([&] { rtxtHelp.LoadFile(dir_ / kTopicFiles[i]); });
     }
 }
 

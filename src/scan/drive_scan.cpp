@@ -112,9 +112,11 @@ void DriveScan::CheckOperatingSystem(const platform::OsIdentity& id) {
 }
 
 void DriveScan::GetNumFiles(const ScanDirectory& dir) {
+    if (st_.IsAborting) return;
     st_.lngNumFiles += static_cast<int32_t>(ListOrNothing(dir.host, ListPattern::kPrograms).size());
     std::vector<ScanDirectory> subdirs;
     for (const DirEntry& e : ListOrNothing(dir.host, ListPattern::kAll)) {
+        if (st_.IsAborting) return;
         if (e.name != "." && e.name != ".." && e.kind == EntryKind::kDirectory)
             subdirs.push_back({dir.path + "\\" + e.name, e.host});
         Yield();

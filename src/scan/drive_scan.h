@@ -44,7 +44,8 @@ public:
     // Decides the operating system's readiness, records it first in cFiles and remembers the
     // outcome for the operating-system files of the walk.
     void CheckOperatingSystem(const platform::OsIdentity& id);
-    // Adds to lngNumFiles the number of program files in the tree below dir.
+    // Adds to lngNumFiles the number of program files in the tree below dir. Stops counting
+    // once IsAborting is set.
     void GetNumFiles(const ScanDirectory& dir);
     // Examines every program file in the tree below dir. Returns early once IsAborting is set.
     void CheckDirectory(const ScanDirectory& dir);

@@ -10,6 +10,7 @@
 #include "platform/command_line.h"
 #include "platform/text.h"
 #include "scan/drive_scan.h"
+#include "scan/drive_windows.h"
 #include "scan/headless_scan_page.h"
 #include "scan/scan_sequence.h"
 
@@ -78,6 +79,7 @@ std::string ScanUsage() {
     return "usage: ostrevan-scan [--data DIR] [--results DIR] [--map X:=DIR]... [--os SPEC] [--report FILE]\n"
            "                     [--quiet] DRIVE\n"
            "       ostrevan-scan --version-info FILE...\n"
+           "       ostrevan-scan --fleet OUT DIR...\n"
            "\n"
            "Scans every program file of DRIVE for its Year 2000 readiness, exactly as the wizard\n"
            "does, and writes Files.y2k and JFiles.y2k.\n"
@@ -89,7 +91,9 @@ std::string ScanUsage() {
            "  --results DIR    where Files.y2k and JFiles.y2k are written (default: the data\n"
            "                   directory)\n"
            "  --map X:=DIR     the drive letter X: stands for the directory DIR\n"
-           "  --os SPEC        the operating system to judge: \"none\" (unknown), or\n"
+           "  --os SPEC        the operating system to judge: \"none\" (unknown), \"drive\" (the\n"
+           "                   Windows installed on DRIVE, recognised from the version of its\n"
+           "                   kernel file; BOOT.INI or MSDOS.SYS pick one of several), or\n"
            "                   FAMILY,MAJOR,MINOR,WINDIR with family 1 (Windows 95/98) or 2 (NT),\n"
            "                   e.g. 1,4,10,C:\\WINDOWS (default: the running system)\n"
            "  --report FILE    after the scan, also save the summary report as an RTF document\n"
@@ -99,7 +103,9 @@ std::string ScanUsage() {
            "\n"
            "At the end the five readiness classes and the number of undocumented programs are\n"
            "printed. Ctrl-C stops the scan and saves what was found so far.\n"
-           "Exit status: 0 done, 1 the result files could not be written, 2 bad usage.\n";
+           "Exit status: 0 done, 1 the result files could not be written, 2 bad usage.\n"
+           "Example, a disk of another PC judged by its own Windows:\n"
+           "  ostrevan-scan --map C:=/mnt/disk --os drive C:\n";
 }
 
 std::optional<ScanOptions> ParseScanOptions(const std::vector<std::string>& args, std::string& error) {
@@ -137,9 +143,10 @@ std::optional<ScanOptions> ParseScanOptions(const std::vector<std::string>& args
             o.drives.Map((*letter)[0], platform::HostPathFromUtf8(v.substr(3)));
         } else if (a == "--os") {
             if (!value(v)) return std::nullopt;
-            o.os = ParseOsSpec(v);
+            o.os_from_drive = v == "drive";
+            o.os = o.os_from_drive ? platform::OsIdentity{} : ParseOsSpec(v);
             if (!o.os) {
-                error = "--os wants \"none\" or FAMILY,MAJOR,MINOR,WINDIR, not \"" + v + "\"";
+                error = "--os wants \"none\", \"drive\" or FAMILY,MAJOR,MINOR,WINDIR, not \"" + v + "\"";
                 return std::nullopt;
             }
         } else if (a == "--report") {
@@ -176,7 +183,7 @@ std::optional<ScanOptions> ParseScanOptions(const std::vector<std::string>& args
 }
 
 int RunScanCommand(const ScanOptions& options, VersionSource& versions, std::ostream& out,
-                   std::ostream& err, std::ostream* progress) {
+                   std::ostream& err, std::ostream* progress, RunState* state) {
     const platform::HostPath data = options.data_dir.value_or(platform::ProgramDirectory());
     const platform::HostPath results = options.results_dir.value_or(data);
     if (!platform::IsDirectory(results)) {
@@ -188,7 +195,8 @@ int RunScanCommand(const ScanOptions& options, VersionSource& versions, std::ost
             err << "ostrevan-scan: warning: " << platform::Utf8FromHostPath(data / f)
                 << " is missing; programs cannot be matched against it\n";
 
-    RunState st;
+    RunState own;
+    RunState& st = state ? *state : own;
     StartRunState(st, data);
     HeadlessScanPage page;
     std::optional<ProgressLine> line;
@@ -200,9 +208,23 @@ int RunScanCommand(const ScanOptions& options, VersionSource& versions, std::ost
     DriveScan scan(st, page, versions, [&] {
         if (g_stop) st.IsAborting = true;
     });
-    const ScanResult r = RunScanSequence(st, scan, page, options.drive, *options.drives.Root(options.drive),
-                                         options.os.value_or(platform::QueryOsIdentity()), results);
+    const platform::HostPath root = *options.drives.Root(options.drive);
+    platform::OsIdentity os = options.os.value_or(platform::QueryOsIdentity());
+    if (options.os_from_drive) {
+        const DriveWindowsSearch search = FindDriveWindows(options.drive, root);
+        for (const std::string& note : search.notes) err << "ostrevan-scan: " << note << "\n";
+        if (search.found) {
+            os = search.found->identity;
+            err << "ostrevan-scan: judging " << (search.found->release.empty() ? "Windows" : search.found->release)
+                << (search.found->version.empty() ? "" : " " + search.found->version) << " in "
+                << os.windows_directory << "\n";
+        } else {
+            err << "ostrevan-scan: going on without an operating system, as with --os none\n";
+        }
+    }
+    const ScanResult r = RunScanSequence(st, scan, page, options.drive, root, os, results);
     if (line) line->Finish();
+    if (!r.walk_error.empty()) err << "ostrevan-scan: the scan ended early: " << r.walk_error << "\n";
     if (st.IsAborting) err << "ostrevan-scan: stopped; the results so far were saved\n";
     out << "Year 2000 Ready: " << st.lngComp << "\n"
         << "Manufacturer Supplied No Info: " << st.lngCompUnknown << "\n"

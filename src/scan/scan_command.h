@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "match/run_state.h"
 #include "platform/drive_map.h"
 #include "platform/host_path.h"
 #include "platform/os_identity.h"
@@ -19,6 +20,7 @@ struct ScanOptions {
     std::optional<platform::HostPath> results_dir;  // default: the data directory
     platform::DriveMap drives;
     std::optional<platform::OsIdentity> os;         // default: the platform's answer
+    bool os_from_drive = false;                     // --os drive: the Windows on the drive
     std::string drive;                              // "C:"
     bool quiet = false;
     bool help = false;
@@ -36,9 +38,10 @@ std::string ScanUsage();
 
 // Runs the scan; progress goes to `progress` when given. Prints the five class counts and the
 // number of undocumented programs on `out`. Returns the exit status: 0 when both result files
-// were written, 1 when they could not be (with the reason on `err`).
+// were written, 1 when they could not be (with the reason on `err`). With `state`, the scan
+// runs on it and leaves its results there (for the report of that scan).
 int RunScanCommand(const ScanOptions& options, VersionSource& versions, std::ostream& out,
-                   std::ostream& err, std::ostream* progress);
+                   std::ostream& err, std::ostream* progress, RunState* state = nullptr);
 
 // Asks a running scan to stop at its next chance (safe from a signal handler); the results
 // gathered so far are saved.

@@ -18,6 +18,13 @@ std::string SaveList(const colFiles& list, bool junk, const platform::HostPath& 
 
 }  // namespace
 
+ScanResult SaveScanResults(const RunState& st, const platform::HostPath& results_dir) {
+    ScanResult r;
+    r.files_error = SaveList(st.cFiles, false, results_dir);
+    r.junk_files_error = SaveList(st.cJunkFiles, true, results_dir);
+    return r;
+}
+
 ScanResult RunScanSequence(RunState& st, DriveScan& scan, ScanPage& page, const std::string& drive,
                            const platform::HostPath& root, const platform::OsIdentity& os,
                            const platform::HostPath& results_dir) {
@@ -30,13 +37,20 @@ ScanResult RunScanSequence(RunState& st, DriveScan& scan, ScanPage& page, const 
     st.IsAborting = false;
     st.lngNumFiles = 0;
     st.lngFileCounter = 0;
-    scan.CheckOperatingSystem(os);
-    const ScanDirectory top{drive.substr(0, 2), root};
-    scan.GetNumFiles(top);
-    scan.CheckDirectory(top);
     ScanResult r;
-    r.files_error = SaveList(st.cFiles, false, results_dir);
-    r.junk_files_error = SaveList(st.cJunkFiles, true, results_dir);
+    try {
+        scan.CheckOperatingSystem(os);
+        const ScanDirectory top{drive.substr(0, 2), root};
+        scan.GetNumFiles(top);
+        scan.CheckDirectory(top);
+    } catch (const std::exception& e) {
+        r.walk_error = e.what()[0] ? e.what() : "unexpected error";
+    } catch (...) {
+        r.walk_error = "unexpected error";
+    }
+    const ScanResult saved = SaveScanResults(st, results_dir);
+    r.files_error = saved.files_error;
+    r.junk_files_error = saved.junk_files_error;
     return r;
 }
 

@@ -14,13 +14,19 @@ struct ScanResult {
     // Why a result file could not be written; empty when both were.
     std::string files_error;
     std::string junk_files_error;
+    // Why the walk ended before its end (an unexpected failure), empty when it did not; the
+    // results gathered until then are saved all the same.
+    std::string walk_error;
     bool ok() const { return files_error.empty() && junk_files_error.empty(); }
 };
+
+// Writes Files.y2k and JFiles.y2k of the run into results_dir; the result names what failed.
+ScanResult SaveScanResults(const RunState& st, const platform::HostPath& results_dir);
 
 // Resets counters, counter labels, indicator lines, flash colour, both lists and the abort
 // flag; runs the operating-system check, counts the program files below `drive` ("C:", read
 // through `root`) and examines them; then writes Files.y2k and JFiles.y2k into results_dir,
-// also after an abort.
+// also after an abort or a failure that ended the walk.
 ScanResult RunScanSequence(RunState& st, DriveScan& scan, ScanPage& page, const std::string& drive,
                            const platform::HostPath& root, const platform::OsIdentity& os,
                            const platform::HostPath& results_dir);

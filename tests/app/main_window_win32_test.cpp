@@ -188,6 +188,23 @@ TEST_F(MainWindowWin32, WalksThroughAScanToTheColouredReportAndFinishes) {
     EXPECT_FALSE(IsWindow(help));
 }
 
+// The report answers Escape by asking its page to close and Tab by asking it for the next
+// control: the page stays, and the focus moves on.
+TEST_F(MainWindowWin32, EscapeAndTabInTheReportKeepThePageAndMoveOn) {
+    for (ui::Frame* f : c().Pages()) f->SetVisible(f == c().FraReport);
+    HWND report = H(*c().rtxtSummary);
+    SetFocus(report);
+    ASSERT_EQ(GetFocus(), report);
+    for (WPARAM key : {VK_ESCAPE, VK_TAB}) {
+        PostMessageA(report, WM_KEYDOWN, key, 1);
+        tk.DoEvents();
+    }
+    EXPECT_TRUE(IsWindow(H(*c().FraReport)));
+    EXPECT_TRUE(IsWindowVisible(report));
+    EXPECT_NE(GetFocus(), report);
+    EXPECT_TRUE(IsChild(H(main->Window()), GetFocus()));
+}
+
 TEST_F(MainWindowWin32, ResizingTheFrameMovesThePagesAndButtons) {
     HWND w = H(main->Window());
     RECT outer;

@@ -2,6 +2,9 @@
 // pointer, Abort, the saved results and the report that follows.
 #include <gtest/gtest.h>
 
+#include <stdexcept>
+#include <utility>
+
 #include "wizard_fixture.h"
 
 namespace ostrevan::apptest {
@@ -167,6 +170,57 @@ TEST(Scan, ClosingTheWindowDuringAScanAbortsItSavesAndEndsTheProgram) {
     EXPECT_TRUE(w.main->Help()->Form().Unloaded());
     EXPECT_LT(w.State().lngFileCounter, 5);
     EXPECT_TRUE(std::filesystem::exists(w.dir() / "Files.y2k"));
+}
+
+TEST(Scan, ExitOrTheCloseBoxBeforeTheWalkEndsAtOnceAndKeepsTheOldResults) {
+    // Yield 1 comes before the buttons are disabled (Exit still works), yield 2 after.
+    for (int at : {1, 2}) {
+        for (bool exit : {true, false}) {
+            if (exit && at == 2) continue;
+            SCOPED_TRACE((exit ? "exit at yield " : "close box at yield ") + std::to_string(at));
+            Wizard w;
+            FillDrive(w);
+            ToDrivePage(w);
+            testing::WriteFileBytes(w.dir() / "Files.y2k", "old");
+            int yields = 0;
+            w.tk.onYield = [&] {
+                if (++yields != at) return;
+                if (exit) w.Button("btnExit").Click();
+                else w.Window().CloseBox();
+            };
+            w.Next();
+            EXPECT_TRUE(w.tk.ended);
+            EXPECT_EQ(w.State().lngNumFiles, 0);
+            EXPECT_EQ(testing::ReadFileBytes(w.dir() / "Files.y2k"), "old");
+        }
+    }
+}
+
+// A scan whose results cannot be saved, or which a failure ends early, says so over its report.
+TEST(Scan, UnsavedResultsAndAnEarlyEndAreToldWithTheReportShown) {
+    for (bool unsaved : {true, false}) {
+        Wizard w;
+        FillDrive(w);
+        ToDrivePage(w);
+        if (unsaved) std::filesystem::create_directory(w.dir() / "Files.y2k");  // cannot be written
+        bool failed = false;  // once, in the walk
+        if (!unsaved) w.tk.onYield = [&] {
+            if (w.State().lngFileCounter == 4 && !std::exchange(failed, true)) throw std::runtime_error("out of memory");
+        };
+        w.Next();
+        EXPECT_EQ(w.Page(), "FraReport");
+        EXPECT_NE(w.Report().find("Writer\n"), std::string::npos);
+        ASSERT_EQ(w.tk.messages.size(), 1u);
+        const std::string& text = w.tk.messages[0].text;
+        if (unsaved) {
+            EXPECT_NE(text.find("File: " + platform::StoredName((w.dir() / "Files.y2k").native()) + "\nReason: "),
+                      std::string::npos) << text;
+            EXPECT_EQ(text.find("JFiles.y2k"), std::string::npos) << "that one was saved";
+        } else {
+            EXPECT_NE(text.find("ended early: out of memory"), std::string::npos) << text;
+            EXPECT_NE(testing::ReadFileBytes(w.dir() / "Files.y2k").find("Writer"), std::string::npos);
+        }
+    }
 }
 
 TEST(Scan, ADriveThatCannotBeReadStillChecksTheSystemAndReports) {

@@ -221,7 +221,19 @@ TEST_F(Win32Rich, AppendedEntriesKeepTheirColoursInTheNativeControl) {
     CHARFORMAT2W cf = FormatAt(0);
     EXPECT_EQ(cf.crTextColor, RGB(0, 192, 0));
     EXPECT_FALSE(cf.dwEffects & CFE_AUTOCOLOR);
-    EXPECT_EQ(std::wstring(cf.szFaceName), L"Courier");
+    // Shown in an installed fixed-pitch face, while the document still names Courier.
+    bool fixed = false;
+    LOGFONTW lf{};
+    lf.lfCharSet = DEFAULT_CHARSET;
+    lstrcpynW(lf.lfFaceName, cf.szFaceName, LF_FACESIZE);
+    HDC dc = GetDC(nullptr);
+    EnumFontFamiliesExW(dc, &lf, [](const LOGFONTW* f, const TEXTMETRICW*, DWORD, LPARAM found) {
+        *reinterpret_cast<bool*>(found) = (f->lfPitchAndFamily & 3) == FIXED_PITCH;
+        return 0;
+    }, reinterpret_cast<LPARAM>(&fixed), 0);
+    ReleaseDC(nullptr, dc);
+    EXPECT_TRUE(fixed) << "face " << Narrow(cf.szFaceName);
+    EXPECT_EQ(r.Content().runs[0].format.face, "Courier");
     cf = FormatAt(static_cast<int>(entry.size()) + 2);
     EXPECT_EQ(cf.crTextColor, RGB(255, 0, 0));
 

@@ -8,9 +8,11 @@
 #include <cstring>
 #include <filesystem>
 
+#include "platform/ansi_path.h"
 #include "platform/byte_reader.h"
 #include "platform/version_api.h"
 #include "platform/version_block.h"
+#include "scan/ModVersion.h"
 #include "support/program_builder.h"
 #include "support/test_support.h"
 
@@ -106,6 +108,19 @@ TEST(VersionApiOnWindows, FixtureProgramsAgree) {
     int agreed = 0;
     for (const auto& f : files) agreed += Compare(f);
     EXPECT_GT(agreed, 40);
+}
+
+// A program the walk reaches below MAX_PATH characters is read like any other.
+TEST(VersionApiOnWindows, ProgramsInFoldersDeeperThanMaxPathAreRead) {
+    TempDir dir;
+    std::filesystem::path deep = dir.path();
+    while (deep.native().size() < MAX_PATH) deep /= "a folder with a rather long name";
+    std::filesystem::create_directories(deep);
+    std::filesystem::copy_file(FixturePath("basic"), deep / "p.exe");
+    EXPECT_LT(ostrevan::platform::AnsiOpenablePath(deep / "p.exe").size(), size_t{MAX_PATH});
+    ModVersion v;
+    v.LoadVersionBlock(ostrevan::platform::HostPath(deep / "p.exe"));
+    EXPECT_EQ(v.GetInfoString("ProductName"), "Acme Writer 2000");
 }
 
 TEST(VersionApiOnWindows, BuiltProgramsAgree) {

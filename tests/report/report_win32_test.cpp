@@ -206,14 +206,22 @@ TEST(ReportOnRichEdit, AdvancedListingInItsOwnModalWindow) {
 
 TEST(ReportOnRichEdit, ShippedHelpTopicsLoadIntoTheControl) {
     Win32Toolkit tk;
-    FrmHelp help(tk, std::filesystem::path(OSTREVAN_SOURCE_DIR) / "data");
-    for (ui::OptionButton* o : {&help.optGeneral, &help.optReport, &help.OptVend}) {
-        help.rtxtHelp.SetText("");
-        o->SetValue(true);
-        help.LoadHelp();
-        const std::string t = help.rtxtHelp.Text();
-        EXPECT_GT(t.size(), 200u) << o->Caption();
-        EXPECT_EQ(t.find("\\rtf"), std::string::npos) << "read as rich text, not shown raw";
+    const std::filesystem::path shipped = std::filesystem::path(OSTREVAN_SOURCE_DIR) / "data";
+    // Also from a program folder whose name lies outside ASCII.
+    TempDir dir;
+    const std::filesystem::path jose = dir.path() / L"Jos\u00e9";
+    std::filesystem::create_directory(jose);
+    for (const char* f : FrmHelp::kTopicFiles) std::filesystem::copy_file(shipped / f, jose / f);
+    for (const auto& folder : {shipped, jose}) {
+        FrmHelp help(tk, folder);
+        for (ui::OptionButton* o : {&help.optGeneral, &help.optReport, &help.OptVend}) {
+            help.rtxtHelp.SetText("");
+            o->SetValue(true);
+            help.LoadHelp();
+            const std::string t = help.rtxtHelp.Text();
+            EXPECT_GT(t.size(), 200u) << o->Caption() << " in " << folder.string();
+            EXPECT_EQ(t.find("\\rtf"), std::string::npos) << "read as rich text, not shown raw";
+        }
     }
 }
 

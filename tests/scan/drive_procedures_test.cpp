@@ -38,11 +38,16 @@ protected:
 
 TEST_F(UtilityCopy, CopiesToTheRootWhateverFollowsTheLetterAndReplaces) {
     WriteFileBytes(program_ / "d" / "2000.exe", "an older copy, longer than the new one");
+    // A read-only utility (from a CD) can still be copied twice, and its copy stays writable.
+    fs::permissions(program_ / "prog" / "2000.exe", fs::perms::owner_write | fs::perms::group_write |
+                    fs::perms::others_write, fs::perm_options::remove);
     EXPECT_TRUE(CopyUtilityToDrive(drives_, program_ / "prog", "d: [DATA]", shown_.fn()));
     EXPECT_EQ(ReadFileBytes(program_ / "d" / "2000.exe"), "MZ the clock test");
+    EXPECT_NE(fs::status(program_ / "d" / "2000.exe").permissions() & fs::perms::owner_write, fs::perms::none);
     EXPECT_TRUE(CopyUtilityToDrive(drives_, program_ / "prog", "D:\\SOME\\DIR", shown_.fn()));
     EXPECT_EQ(shown_.boxes, (decltype(shown_.boxes){kDone, kDone}));
     EXPECT_FALSE(fs::exists(program_ / "d" / "SOME"));
+    fs::permissions(program_ / "prog" / "2000.exe", fs::perms::owner_write, fs::perm_options::add);
 }
 
 TEST_F(UtilityCopy, EveryFailureShowsOnlyTheCopyError) {

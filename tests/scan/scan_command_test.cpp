@@ -6,6 +6,7 @@
 #include "platform/command_line.h"
 #include "scan/scan_command.h"
 #include "scan_fixture.h"
+#include "support/program_builder.h"
 
 namespace ostrevan::scantest {
 namespace {
@@ -85,6 +86,32 @@ TEST(ScanCommand, ScansWritesAndSummarises) {
     EXPECT_EQ(testing::ReadFileBytes(results / "JFiles.y2k"), Line({"JUNK.EXE", "None", "None", "None", "None", "None", "C:\\B", "1"}));
     EXPECT_NE(testing::ReadFileBytes(results / "Files.y2k").find("Acme Writer\tAcme\t4.0"), std::string::npos);
     EXPECT_FALSE(fs::exists(f.data() / "Files.y2k"));  // written to the results directory only
+}
+
+TEST(ScanCommand, OsDriveJudgesTheWindowsOfTheDrive) {
+    ScanFixture f;
+    f.Put("WINDOWS/WIN.COM", "");
+    std::filesystem::create_directories(f.drive() / "WINDOWS" / "SYSTEM");
+    fs::copy_file(testing::FixturePath("kernel_98se"), f.drive() / "WINDOWS" / "SYSTEM" / "KERNEL32.DLL");
+    std::string error;
+    const std::vector<std::string> args = {"--data", platform::Utf8FromHostPath(f.data()), "--quiet", "--os", "drive",
+                                           "--map", "C:=" + platform::Utf8FromHostPath(f.drive()), "C:"};
+    auto o = ParseScanOptions(args, error);
+    ASSERT_TRUE(o) << error;
+    std::ostringstream out, err;
+    EXPECT_EQ(RunScanCommand(*o, f.source, out, err, nullptr), 0);
+    EXPECT_EQ(err.str(), "ostrevan-scan: judging Windows 98 Second Edition 4.10.2222 in C:\\WINDOWS\n");
+    EXPECT_EQ(testing::ReadFileBytes(f.data() / "Files.y2k"),
+              Line({"Microsoft Windows Operating System", "Microsoft Corporation", "4.10", "4.10", "Operating System",
+                    "Nothing to do", "C:\\WINDOWS", "1"}));
+
+    fs::remove_all(f.drive() / "WINDOWS");  // nothing to recognise: as with --os none
+    std::ostringstream out2, err2;
+    EXPECT_EQ(RunScanCommand(*o, f.source, out2, err2, nullptr), 0);
+    EXPECT_NE(err2.str().find("no Windows folder found on C:"), std::string::npos) << err2.str();
+    EXPECT_NE(err2.str().find("as with --os none"), std::string::npos) << err2.str();
+    EXPECT_EQ(testing::ReadFileBytes(f.data() / "Files.y2k"),
+              Line({"", "Microsoft Corporation", "", "", "Operating System", "", "", "2"}));
 }
 
 TEST(ScanCommand, UnwritableResultsFailClearly) {

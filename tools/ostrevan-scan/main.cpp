@@ -2,6 +2,7 @@
 // its own:
 //   ostrevan-scan --version-info FILE...   the version fields of each FILE
 //   ostrevan-scan [options] DRIVE          one scan of DRIVE, as the wizard runs it
+//   ostrevan-scan --fleet OUT DIR...       one report of the results of many PCs
 //   ostrevan-scan --help                   usage
 #include <csignal>
 #include <iostream>
@@ -17,12 +18,13 @@
 #include "platform/program_files.h"
 #include "scan/ModVersion.h"
 #include "scan/scan_command.h"
+#include "fleet_mode.h"
 #include "report_mode.h"
 #include "version_info_mode.h"
 
 namespace {
 
-enum class Mode { kHelp, kVersionInfo, kScan, kUsageError };
+enum class Mode { kHelp, kVersionInfo, kFleet, kScan, kUsageError };
 
 struct Command {
     Mode mode = Mode::kUsageError;
@@ -36,6 +38,7 @@ Command ParseCommand(const std::vector<std::string>& args) {
         std::vector<std::string> files(args.begin() + 1, args.end());
         return {files.empty() ? Mode::kUsageError : Mode::kVersionInfo, files};
     }
+    if (args[0] == "--fleet") return {Mode::kFleet, std::vector<std::string>(args.begin() + 1, args.end())};
     return {Mode::kScan, args};
 }
 
@@ -58,13 +61,11 @@ int RunScan(std::vector<std::string> args) {
     std::signal(SIGINT, [](int) { ostrevan::RequestScanStop(); });
     ostrevan::ModVersion versions;
     const bool showProgress = !options->quiet && ostrevan::platform::StandardErrorIsTerminal();
-    const int status =
-        ostrevan::RunScanCommand(*options, versions, std::cout, std::cerr, showProgress ? &std::cerr : nullptr);
+    ostrevan::RunState st;
+    const int status = ostrevan::RunScanCommand(*options, versions, std::cout, std::cerr,
+                                                showProgress ? &std::cerr : nullptr, &st);
     if (status != 0 || !report) return status;
-    const ostrevan::platform::HostPath results =
-        options->results_dir.value_or(options->data_dir.value_or(ostrevan::platform::ProgramDirectory()));
-    const std::string why =
-        ostrevan::WriteReportFromResults(results, ostrevan::platform::HostPathFromUtf8(*report));
+    const std::string why = ostrevan::WriteScanReport(st, ostrevan::platform::HostPathFromUtf8(*report));
     if (why.empty()) return 0;
     std::cerr << "ostrevan-scan: cannot write the report " << *report << ": " << why << "\n";
     return 1;
@@ -79,10 +80,12 @@ int main(int argc, char** argv) {
     const Command command = ParseCommand(ostrevan::platform::CommandLineArguments(argc, argv));
     switch (command.mode) {
         case Mode::kHelp:
-            std::cout << ostrevan::ScanUsage() << ostrevan::VersionInfoHelp();
+            std::cout << ostrevan::ScanUsage() << ostrevan::VersionInfoHelp() << ostrevan::FleetHelp();
             return 0;
         case Mode::kVersionInfo:
             return ostrevan::RunVersionInfo(command.args, std::cout);
+        case Mode::kFleet:
+            return ostrevan::RunFleet(command.args, std::cout, std::cerr);
         case Mode::kScan:
             return RunScan(command.args);
         case Mode::kUsageError:

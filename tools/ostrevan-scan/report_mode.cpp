@@ -1,6 +1,5 @@
 #include "report_mode.h"
 
-#include "match/run_state.h"
 #include "platform/file_write.h"
 #include "platform/ui/headless/headless_toolkit.h"
 #include "platform/ui/rtf.h"
@@ -24,15 +23,7 @@ bool TakeReportOption(std::vector<std::string>& args, std::optional<std::string>
     return true;
 }
 
-std::string WriteReportFromResults(const platform::HostPath& resultsDir,
-                                   const platform::HostPath& file) {
-    RunState st;
-    FillCompMessages(st);
-    try {
-        st.cFiles.LoadFromFile(false, resultsDir);
-    } catch (const std::exception& e) {
-        return std::string("the results could not be read: ") + e.what();
-    }
+std::string WriteScanReport(RunState& st, const platform::HostPath& file) {
     ui::headless::HeadlessToolkit tk;
     ui::Window& w = tk.NewWindow({"FrmY2KMain", "Ostrevan"});
     ui::RichText& rtxtSummary = w.AddRichText({"rtxtSummary", {}, ""});

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "match/run_state.h"
 #include "platform/host_path.h"
 
 namespace ostrevan {
@@ -14,9 +15,8 @@ namespace ostrevan {
 bool TakeReportOption(std::vector<std::string>& args, std::optional<std::string>& file,
                       std::string& error);
 
-// Builds the report from the Files.y2k in resultsDir, as the wizard's view mode shows it, and
-// writes it to file as RTF. The empty text when written, otherwise the reason.
-std::string WriteReportFromResults(const platform::HostPath& resultsDir,
-                                   const platform::HostPath& file);
+// Builds the report of the scan just run on `st`, as the wizard's report page shows it after
+// that scan, and writes it to file as RTF. The empty text when written, otherwise the reason.
+std::string WriteScanReport(RunState& st, const platform::HostPath& file);
 
 }  // namespace ostrevan

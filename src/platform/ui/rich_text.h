@@ -2,6 +2,7 @@
 // The rich-text view: coloured text in one face, addressed by 0-based character positions.
 // A line feed (character 10) in the text is one character and starts a new line; Text()
 // gives line feeds back the same way on every backend (never CR LF).
+#include <filesystem>
 #include <functional>
 #include <string>
 
@@ -46,11 +47,12 @@ public:
     // document, from its current line on. Throws VbError when the printer fails.
     virtual void PrintSelection(Printer& printer) = 0;
     // Replaces the content by the RTF document in the file (a file not in RTF is read as plain
-    // text). Throws VbError 53 when it cannot be read; the content then stays as it was.
-    virtual void LoadFile(const std::string& path) = 0;
+    // text). Throws VbError 53 when it cannot be read; the content then stays as it was. The
+    // path is the host's, so a folder name outside the code page still opens.
+    virtual void LoadFile(const std::filesystem::path& path) = 0;
     // Writes the whole content as an RTF document, replacing an existing file. Throws VbError
     // 75 when it cannot be written.
-    virtual void SaveFile(const std::string& path) = 0;
+    virtual void SaveFile(const std::filesystem::path& path) = 0;
 
     // The content as runs (for saving, printing and tests).
     virtual PrintableText Content() const = 0;

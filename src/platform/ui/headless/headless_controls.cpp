@@ -193,7 +193,7 @@ void HeadlessRichText::PrintSelection(Printer& printer) {
     printer.PrintText(doc_.Slice(selStart_, selLength_));
 }
 
-void HeadlessRichText::LoadFile(const std::string& path) {
+void HeadlessRichText::LoadFile(const std::filesystem::path& path) {
     std::ifstream in(path, std::ios::binary);
     if (!in) throw VbError(kErrFileNotFound, "File not found");
     const std::string data{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
@@ -217,7 +217,7 @@ void HeadlessRichText::LoadFile(const std::string& path) {
     SetSelection(0, 0);
 }
 
-void HeadlessRichText::SaveFile(const std::string& path) {
+void HeadlessRichText::SaveFile(const std::filesystem::path& path) {
     const std::string rtf = WriteRtf(doc_.All());
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
     if (!out) throw VbError(kErrPathAccess, "Path/File access error");

@@ -200,8 +200,8 @@ public:
     int LineFromChar(int pos) const override { return doc_.ParagraphOf(pos); }
     void SetSelIndents(int leftTwips, int rightTwips) override;
     void PrintSelection(Printer& printer) override;
-    void LoadFile(const std::string& path) override;
-    void SaveFile(const std::string& path) override;
+    void LoadFile(const std::filesystem::path& path) override;
+    void SaveFile(const std::filesystem::path& path) override;
     PrintableText Content() const override { return doc_.All(); }
 
     // A double click by the user at character position pos.

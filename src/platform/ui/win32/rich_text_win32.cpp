@@ -43,7 +43,7 @@ public:
         SendMessageA(hwnd_, EM_EXLIMITTEXT, 0, 0x7FFFFFFE);
         SendMessageA(hwnd_, EM_SETEVENTMASK, 0, ENM_MOUSEEVENTS);
         CHARFORMAT2W cf = Format(CFM_FACE | CFM_SIZE | CFM_COLOR);
-        SetFace(cf, L"MS Sans Serif");
+        SetFace(cf, Widen(Shown("MS Sans Serif")));
         cf.yHeight = 165;
         cf.dwEffects = CFE_AUTOCOLOR;
         Apply(cf, SCF_ALL | SCF_DEFAULT);
@@ -94,7 +94,7 @@ public:
 
     void SetFontName(const std::string& face) override {
         CHARFORMAT2W cf = Format(CFM_FACE);
-        SetFace(cf, Widen(face));
+        SetFace(cf, Widen(Shown(face)));
         Apply(cf, SCF_ALL | SCF_DEFAULT);
         Apply(cf, SCF_SELECTION);
     }
@@ -180,7 +180,7 @@ public:
         printer.PrintText(ReadRtf(StreamOut(SF_RTF | SFF_SELECTION)));
     }
 
-    void LoadFile(const std::string& path) override {
+    void LoadFile(const std::filesystem::path& path) override {
         std::ifstream in(path, std::ios::binary);
         if (!in) throw VbError(kErrFileNotFound, "File not found");
         StreamBuffer sb;
@@ -194,7 +194,7 @@ public:
         SetSelection(0, 0);
     }
 
-    void SaveFile(const std::string& path) override {
+    void SaveFile(const std::filesystem::path& path) override {
         const std::string rtf = StreamOut(SF_RTF);
         std::ofstream out(path, std::ios::binary | std::ios::trunc);
         if (!out) throw VbError(kErrPathAccess, "Path/File access error");
@@ -203,7 +203,14 @@ public:
         if (!out) throw VbError(kErrPathAccess, "Path/File access error");
     }
 
-    PrintableText Content() const override { return ReadRtf(StreamOut(SF_RTF)); }
+    // The document names the faces the program chose, not the ones standing in for them.
+    PrintableText Content() const override {
+        PrintableText t = ReadRtf(StreamOut(SF_RTF));
+        for (TextRun& run : t.runs) {
+            if (auto it = chosen_.find(run.format.face); it != chosen_.end()) run.format.face = it->second;
+        }
+        return t;
+    }
 
     bool OnNotify(NMHDR* nm, LRESULT& result) override {
         if (nm->code != EN_MSGFILTER) return false;
@@ -246,7 +253,16 @@ private:
         return sb.data;
     }
 
+    // A face the system lacks is shown in the nearest installed one (the control itself does
+    // not substitute: a missing "Courier" would come out proportional).
+    std::string Shown(const std::string& face) {
+        std::string use = Kit().fonts.Resolve(face);
+        chosen_[use] = face;
+        return use;
+    }
+
     Color back_ = kWhite;
+    std::map<std::string, std::string> chosen_;  // face shown -> face chosen
 };
 
 }  // namespace

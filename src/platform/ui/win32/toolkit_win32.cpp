@@ -50,7 +50,7 @@ std::string FontCache::Resolve(const std::string& face) {
         // Display faces that not every system has: the nearest common ones.
         static const std::vector<std::pair<std::string, std::vector<std::string>>> kFallbacks = {
             {"Impact", {"Arial Black", "Arial"}},
-            {"Courier", {"Courier New"}},
+            {"Courier", {"Courier New", "Lucida Console", "Liberation Mono", "DejaVu Sans Mono"}},
             {"MS Sans Serif", {"Microsoft Sans Serif", "Tahoma", "Arial"}},
         };
         for (const auto& [name, alternatives] : kFallbacks) {
@@ -128,9 +128,7 @@ bool IsOurForm(HWND h) {
 }  // namespace
 
 void Win32Toolkit::State::Dispatch(MSG& m) {
-    // The top-level window of the message's window (GetAncestor is missing on Windows 95).
-    HWND root = m.hwnd;
-    while (root && (GetWindowLongA(root, GWL_STYLE) & WS_CHILD) && GetParent(root)) root = GetParent(root);
+    HWND root = TopLevelOf(m.hwnd);
     // Tab, Enter and Escape as in dialogs.
     if (root && IsOurForm(root) && IsDialogMessageA(root, &m)) return;
     TranslateMessage(&m);

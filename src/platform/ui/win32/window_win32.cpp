@@ -168,6 +168,14 @@ LRESULT W32Container::Handle(UINT msg, WPARAM wp, LPARAM lp) {
             SetBkColor(dc, ToRef(back_));
             return reinterpret_cast<LRESULT>(BackBrush());
         }
+        case WM_NEXTDLGCTL: {
+            // A control that handles Tab itself (RichEdit) asks its parent to move the focus
+            // on; our containers are no dialogs, so the window's tab order is followed here.
+            HWND next = reinterpret_cast<HWND>(wp);
+            if (!LOWORD(lp)) next = GetNextDlgTabItem(TopLevelOf(hwnd_), GetFocus(), wp != 0);
+            if (next) SetFocus(next);
+            return 0;
+        }
         case WM_ERASEBKGND:
             return 1;
         case WM_PRINTCLIENT: {
@@ -232,6 +240,8 @@ void W32Frame::SetCaption(const std::string& t) {
 }
 
 LRESULT W32Frame::Handle(UINT msg, WPARAM wp, LPARAM lp) {
+    // A page never closes: a RichEdit on it answers Escape by asking its parent to close.
+    if (msg == WM_CLOSE) return 0;
     return W32Container::Handle(msg, wp, lp);
 }
 

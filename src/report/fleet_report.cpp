@@ -1,0 +1,194 @@
+#include "report/fleet_report.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <unordered_map>
+
+#include "kb/file_collection.h"
+#include "match/readiness.h"
+#include "match/string_matcher.h"
+#include "platform/file_access.h"
+#include "platform/codepage.h"
+#include "platform/text.h"
+#include "platform/ui/rich_document.h"
+#include "platform/vb_error.h"
+#include "report/report_format.h"
+
+namespace ostrevan {
+namespace {
+
+namespace fs = std::filesystem;
+
+// The normalised name and vendor of a record, upper-cased, as one key with its class. The
+// normalisations rewrite their company argument, so they work on copies.
+std::string EntryKey(const clsFile& r) {
+    std::string company = r.Vendor, vendor = r.Vendor, name;
+    try {
+        name = StripName(r.Name, company);
+        vendor = StripVendor(vendor);
+    } catch (const std::exception&) {
+        name = r.Name;  // a name the normaliser fails on is compared as it is
+    }
+    name = text::Upper(name);
+    vendor = text::Upper(vendor);
+    return std::to_string(name.size()) + ':' + name + std::to_string(vendor.size()) + ':' + vendor +
+           std::to_string(r.CompliantCode);
+}
+
+bool SameVersion(std::string a, std::string b) {
+    if (a == b) return true;
+    try {
+        return VersionNumberCompare(a, b) == "EQUAL";
+    } catch (const std::exception&) {
+        return false;
+    }
+}
+
+std::string Versions(const clsFile& r) { return r.VersBegin == r.VersEnd ? r.VersBegin : r.VersBegin + " - " + r.VersEnd; }
+
+std::string PcList(const std::vector<FleetPc>& fleet, const FleetEntry& e) {
+    std::string list;
+    for (size_t p : e.pcs) list += (list.empty() ? "" : ", ") + fleet[p].name;
+    return list;
+}
+
+// Short column titles of the classes in the table of PCs, in report order.
+constexpr const char* kColumnTitles[] = {"Upgrade", "Fix", "Issues", "No info", "No test", "Ready", "Not listed"};
+
+std::string Pad(std::string s, size_t width) {
+    if (s.size() < width) s.append(width - s.size(), ' ');
+    return s;
+}
+
+}  // namespace
+
+std::optional<FleetPc> LoadFleetPc(const platform::HostPath& dir, std::string& why) {
+    FleetPc pc;
+    fs::path folder = dir.lexically_normal();
+    if (!folder.has_filename()) folder = folder.parent_path();
+    pc.name = platform::StoredName(folder.filename().native());
+    if (!platform::IsDirectory(dir)) {
+        why = "not a folder";
+        return std::nullopt;
+    }
+    colFiles files, junk;
+    for (const bool isJunk : {false, true}) {
+        const char* file = isJunk ? kJunkFilesFileName : kFilesFileName;
+        try {
+            (isJunk ? junk : files).LoadFromFile(isJunk, dir);
+        } catch (const VbError& e) {
+            why = std::string(file) + (e.number() == kErrFileNotFound ? " is missing" : " is damaged (" + std::string(e.what()) + ")");
+            return std::nullopt;
+        } catch (const std::exception& e) {
+            why = std::string(file) + " cannot be read (" + e.what() + ")";
+            return std::nullopt;
+        }
+    }
+    for (const clsFile& f : files.mvarCOL) pc.records.push_back(f);
+    pc.undocumented = junk.Count();
+    return pc;
+}
+
+std::vector<FleetEntry> FleetEntries(const std::vector<FleetPc>& fleet) {
+    std::vector<FleetEntry> entries;
+    std::unordered_map<std::string, std::vector<size_t>> byKey;
+    for (size_t p = 0; p < fleet.size(); ++p) {
+        for (const clsFile& r : fleet[p].records) {
+            if (r.CompliantCode < 0 || r.CompliantCode > 6) continue;
+            std::vector<size_t>& bucket = byKey[EntryKey(r)];
+            auto it = std::find_if(bucket.begin(), bucket.end(), [&](size_t e) {
+                return SameVersion(entries[e].product->VersBegin, r.VersBegin) &&
+                       SameVersion(entries[e].product->VersEnd, r.VersEnd);
+            });
+            if (it == bucket.end()) {
+                bucket.push_back(entries.size());
+                entries.push_back({&r, {}, {}});
+                it = bucket.end() - 1;
+            }
+            FleetEntry& e = entries[*it];
+            if (!e.pcs.empty() && e.pcs.back() == p) continue;
+            e.pcs.push_back(p);
+            e.records.push_back(&r);
+        }
+    }
+    std::stable_sort(entries.begin(), entries.end(), [](const FleetEntry& a, const FleetEntry& b) {
+        return FindReadiness(a.product->CompliantCode)->reportPosition <
+               FindReadiness(b.product->CompliantCode)->reportPosition;
+    });
+    return entries;
+}
+
+ui::PrintableText FleetReportText(const std::vector<FleetPc>& fleet, const std::vector<FleetEntry>& entries) {
+    ui::RichDocument doc;
+    ui::CharFormat plain;
+    plain.face = kReportFace;
+    plain.heightTwips = ui::PointsToTwips(kReportFontSize);
+    ui::CharFormat bold = plain;
+    bold.bold = true;
+    auto add = [&](const std::string& t, const ui::CharFormat& f) { doc.Replace(doc.Length(), 0, t, f); };
+    auto coloured = [&](int code) {
+        ui::CharFormat f = plain;
+        f.color = ClassColor(code);
+        return f;
+    };
+
+    add("Year 2000 readiness of " + std::to_string(fleet.size()) + (fleet.size() == 1 ? " PC" : " PCs") + ", " +
+            std::to_string(entries.size()) + " products\n\n",
+        bold);
+    for (const FleetEntry& e : entries) {
+        const clsFile& r = *e.product;
+        add(r.Name + "\n\tVersion(s): " + Versions(r) + "\n\tManufacturer: " + r.Vendor + "\n\t" +
+                ReadinessMessage(r.CompliantCode) + "\n\tPCs (" + std::to_string(e.pcs.size()) + "): " + PcList(fleet, e) +
+                "\n\n",
+            coloured(r.CompliantCode));
+    }
+
+    size_t nameWidth = 2;
+    for (const FleetPc& pc : fleet) nameWidth = std::max(nameWidth, pc.name.size());
+    nameWidth += 2;
+    add("PCs\n", bold);
+    add(Pad("PC", nameWidth), bold);
+    auto width = [](size_t c) { return std::max<size_t>(std::string_view(kColumnTitles[c]).size(), 5) + 1; };
+    for (size_t c = 0; c < kReportOrder.size(); ++c) add(Pad(kColumnTitles[c], width(c)), coloured(kReportOrder[c]));
+    add("Undocumented\n", bold);
+    for (size_t p = 0; p < fleet.size(); ++p) {
+        std::array<int, 7> counts{};
+        for (const FleetEntry& e : entries)
+            if (std::find(e.pcs.begin(), e.pcs.end(), p) != e.pcs.end())
+                ++counts[static_cast<size_t>(FindReadiness(e.product->CompliantCode)->reportPosition)];
+        std::string row = Pad(fleet[p].name, nameWidth);
+        for (size_t c = 0; c < counts.size(); ++c) row += Pad(std::to_string(counts[c]), width(c));
+        add(row + std::to_string(fleet[p].undocumented) + "\n", plain);
+    }
+    return doc.All();
+}
+
+std::string CsvField(std::string_view text1252) {
+    std::string s = codepage::Windows1252ToUtf8(text1252);
+    if (!s.empty() && std::string_view("=+-@").find(s[0]) != std::string_view::npos) s.insert(0, 1, '\'');
+    if (s.find_first_of(",\"\r\n") == std::string::npos) return s;
+    std::string q = "\"";
+    for (char c : s) {
+        if (c == '"') q += '"';
+        q += c;
+    }
+    return q + '"';
+}
+
+std::string FleetCsv(const std::vector<FleetPc>& fleet, const std::vector<FleetEntry>& entries) {
+    std::string csv = "PC,Product,Version(s),Manufacturer,Readiness code,Readiness,Folder,Instructions\r\n";
+    for (const FleetEntry& e : entries) {
+        for (size_t i = 0; i < e.pcs.size(); ++i) {
+            const clsFile& r = *e.records[i];
+            for (const std::string& field :
+                 {fleet[e.pcs[i]].name, e.product->Name, Versions(*e.product), e.product->Vendor,
+                  std::to_string(r.CompliantCode), ReadinessMessage(r.CompliantCode), r.Directory, r.Comments})
+                csv += CsvField(field) + ',';
+            csv.back() = '\r';
+            csv += '\n';
+        }
+    }
+    return csv;
+}
+
+}  // namespace ostrevan

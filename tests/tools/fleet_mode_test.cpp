@@ -1,0 +1,102 @@
+// The headless scanner's --fleet: one report and one spreadsheet for the results of many PCs.
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "fleet_mode.h"
+#include "platform/command_line.h"
+#include "platform/ui/rtf.h"
+#include "report/fleet_report.h"
+#include "support/test_support.h"
+
+namespace ostrevan::testing {
+namespace {
+
+std::string Lines(std::initializer_list<const char*> lines) {
+    std::string s;
+    for (const char* l : lines) s += std::string("\"") + l + "\"\r\n";
+    return s;
+}
+
+TEST(Fleet, SharedAndDistinctProductsOfSeveralPcsInOneReport) {
+    TempDir t;
+    auto pc = [&](const std::string& name, const std::string& files, const std::string& junk) {
+        std::filesystem::create_directory(t / name);
+        WriteFileBytes(t / name / "Files.y2k", files);
+        WriteFileBytes(t / name / "JFiles.y2k", junk);
+        return platform::Utf8FromHostPath(t / name);
+    };
+    const std::vector<std::string> args = {
+        platform::Utf8FromHostPath(t / "office"),
+        pc("PC-01",
+           Lines({"Acme Writer\tAcme\t4.0\t4.0\tWriter\tUpgrade to Writer 5\tC:\\ACME\t4",
+                  "Paint, Pro\tBrush \"Co\"\t1.0\t1.0\tPaint\tNothing to do\tC:\\PAINT\t1"}),
+           Lines({"JUNK.EXE\tNone\tNone\tNone\tNone\tNone\tC:\t1"})),
+        pc("PC-02",
+           Lines({"ACME WRITER\tAcme Inc.\t4.00\t4.00\tWriter\tUpgrade to Writer 5\tD:\\APPS\t4",
+                  "Calc\tNumbers Ltd\t2.0\t2.0\tCalc\t\tC:\\CALC\t0"}),
+           ""),
+        pc("BROKEN", "not a result line\r\n", ""),
+        platform::Utf8FromHostPath(t / "EMPTY"),
+        pc("PC-03", Lines({"Acme Writer\tAcme\t5.0\t5.0\tWriter\tNothing to do\tC:\\ACME\t1"}), ""),
+    };
+    std::filesystem::create_directory(t / "EMPTY");
+    std::ostringstream out, err;
+    ASSERT_EQ(RunFleet(args, out, err), 0) << err.str();
+    EXPECT_EQ(out.str(), "Wrote " + args[0] + ".rtf and " + args[0] + ".csv: 3 PCs, 4 products\n");
+    EXPECT_NE(err.str().find(args[3] + " is left out: Files.y2k is damaged"), std::string::npos) << err.str();
+    EXPECT_NE(err.str().find(args[4] + " is left out: Files.y2k is missing"), std::string::npos) << err.str();
+
+    EXPECT_EQ(ReadFileBytes(t / "office.csv"),
+              "PC,Product,Version(s),Manufacturer,Readiness code,Readiness,Folder,Instructions\r\n"
+              "PC-01,Acme Writer,4.0,Acme,4,Not Year 2000 Ready - Upgrade or Discontinue Use,C:\\ACME,Upgrade to Writer 5\r\n"
+              "PC-02,Acme Writer,4.0,Acme,4,Not Year 2000 Ready - Upgrade or Discontinue Use,D:\\APPS,Upgrade to Writer 5\r\n"
+              "PC-01,\"Paint, Pro\",1.0,\"Brush \"\"Co\"\"\",1,Year 2000 Ready - No Action Required,C:\\PAINT,Nothing to do\r\n"
+              "PC-03,Acme Writer,5.0,Acme,1,Year 2000 Ready - No Action Required,C:\\ACME,Nothing to do\r\n"
+              "PC-02,Calc,2.0,Numbers Ltd,0,\"Not in Ostrevan Database, Send Readiness Request Letter\",C:\\CALC,\r\n");
+
+    const ui::PrintableText rtf = ui::ReadRtf(ReadFileBytes(t / "office.rtf"));
+    std::string text;
+    bool sharedEntryInRed = false;
+    for (const ui::TextRun& r : rtf.runs) {
+        text += r.text;
+        if (r.text.find("Acme Writer\n\tVersion(s): 4.0\n\tManufacturer: Acme\n\tNot Year 2000 Ready - Upgrade or "
+                        "Discontinue Use\n\tPCs (2): PC-01, PC-02\n") != std::string::npos)
+            sharedEntryInRed = r.format.color == ui::Color{255, 0, 0};
+    }
+    EXPECT_TRUE(sharedEntryInRed) << text;
+    // One row per PC: the counts in report order, undocumented last.
+    EXPECT_NE(text.find("\nPC-01  1       0     0      0       0       1     0          1\n"
+                        "PC-02  1       0     0      0       0       0     1          0\n"),
+              std::string::npos)
+        << text;
+}
+
+TEST(Fleet, CsvFieldsAreQuotedAndConvertedToUtf8) {
+    struct Case {
+        const char* in;
+        const char* out;
+    } cases[] = {
+        {"plain text", "plain text"},
+        {"", ""},
+        {"a,b", "\"a,b\""},
+        {"say \"hi\"", "\"say \"\"hi\"\"\""},
+        {"two\r\nlines", "\"two\r\nlines\""},
+        {"one\nline feed", "\"one\nline feed\""},
+        {"Caf\xE9 \x80", "Caf\xC3\xA9 \xE2\x82\xAC"},
+        {"=HYPERLINK(1)", "'=HYPERLINK(1)"},
+        {"-1, +2", "\"'-1, +2\""},
+        {"@SUM", "'@SUM"},
+    };
+    for (const Case& c : cases) EXPECT_EQ(CsvField(c.in), c.out) << c.in;
+}
+
+TEST(Fleet, UnwritableOutputFails) {
+    TempDir t;
+    std::ostringstream out, err;
+    EXPECT_EQ(RunFleet({platform::Utf8FromHostPath(t / "no" / "office"), platform::Utf8FromHostPath(t.path())}, out, err), 1);
+    EXPECT_NE(err.str().find("cannot write"), std::string::npos) << err.str();
+}
+
+}  // namespace
+}  // namespace ostrevan::testing
