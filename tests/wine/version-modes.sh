@@ -28,15 +28,16 @@ checks=(
   "app:MainWindowWin32.*"
   "report:*"
 )
-# Which family of file functions the drive facts and the listing call, from Wine's relay trace:
-# the ANSI ones when Wine plays Windows 95/98/ME, the wide ones on the NT family.
+# Which family of file functions the drive facts call, from Wine's relay trace of the program's
+# calls into KERNEL32 (Wine's own processes call kernelbase): the ANSI ones when Wine plays
+# Windows 95/98/ME, the wide ones on the NT family.
 family() {
   local mode=$1 want=$2 trace="$build/version-$1-relay.log"
   (cd "$tests" && WINEDEBUG=+relay "$here/wine-run.sh" "$tests/ostrevan_platform_tests.exe" \
      --gtest_filter='DriveServicesWin32.*' >/dev/null 2>"$trace") || true
   local a w
-  a=$(grep -cE 'Call [A-Za-z0-9]+\.(GetVolumeInformation|GetDiskFreeSpace|GetDriveType|FindFirstFile)A\(' "$trace" || true)
-  w=$(grep -cE 'Call [A-Za-z0-9]+\.(GetVolumeInformation|GetDiskFreeSpace|GetDriveType|FindFirstFile)W\(' "$trace" || true)
+  a=$(grep -cE 'Call KERNEL32\.(GetVolumeInformation|GetDiskFreeSpace|GetDriveType|FindFirstFile)A\(' "$trace" || true)
+  w=$(grep -cE 'Call KERNEL32\.(GetVolumeInformation|GetDiskFreeSpace|GetDriveType|FindFirstFile)W\(' "$trace" || true)
   rm -f "$trace"
   echo "version-modes: $mode drive facts: $a ANSI calls, $w wide calls"
   if [ "$want" = ansi ]; then [ "$a" -gt 0 ] && [ "$w" -eq 0 ]; else [ "$w" -gt 0 ] && [ "$a" -eq 0 ]; fi
@@ -56,7 +57,7 @@ for mode in "${modes[@]}"; do
     [ -f "$exe" ] || continue
     if (cd "$tests" && OSTREVAN_WINE_VERSION=$mode "$here/wine-run.sh" "$exe" --gtest_filter="$filter" \
           --gtest_brief=1 >"$build/version-$mode-$suite.log" 2>&1); then
-      echo "version-modes: $mode $suite passed ($(grep -c '^\[       OK' "$build/version-$mode-$suite.log" || true) tests, $(grep -o 'PASSED.*' "$build/version-$mode-$suite.log" | head -n 1))"
+      echo "version-modes: $mode $suite: $(grep -o 'PASSED.*' "$build/version-$mode-$suite.log" | head -n 1)"
     else
       echo "version-modes: $mode $suite FAILED (log: $build/version-$mode-$suite.log)"
       tail -n 30 "$build/version-$mode-$suite.log"
