@@ -2,6 +2,7 @@
 
 #include <system_error>
 
+#include "platform/file_access.h"
 #include "platform/file_write.h"
 #include "platform/text.h"
 #include "platform/vb_error.h"
@@ -11,12 +12,14 @@ namespace ostrevan {
 namespace fs = std::filesystem;
 
 DataLineReader::DataLineReader(const fs::path& file) : file_(file) {
-    std::error_code ec;
-    if (!fs::exists(file, ec) || fs::is_directory(file, ec))
+    if (!platform::PathExists(file) || platform::IsDirectory(file))
         throw VbError(kErrFileNotFound, "File not found");
-    if (!fs::is_regular_file(file, ec) || fs::file_size(file, ec) > kMaxDataFileBytes || ec)
+    if (!platform::IsFile(file)) throw VbError(kErrPathAccess, "Path/File access error");
+    platform::OpenStream(in_, file);
+    // Only a plain file of bounded size is read (its end is where the stream can seek to).
+    if (in_ && (!in_.seekg(0, std::ios::end) || static_cast<uint64_t>(in_.tellg()) > kMaxDataFileBytes ||
+                !in_.seekg(0, std::ios::beg)))
         throw VbError(kErrPathAccess, "Path/File access error");
-    in_.open(file, std::ios::binary);
     if (!in_) throw VbError(kErrPathAccess, "Path/File access error");
 }
 
@@ -96,9 +99,8 @@ std::string DataLine(const std::vector<std::string>& fields) {
 }
 
 void WriteDataFile(const fs::path& file, const std::string& bytes) {
-    std::error_code ec;
     const fs::path dir = file.has_parent_path() ? file.parent_path() : fs::path(".");
-    if (!fs::is_directory(dir, ec)) throw VbError(kErrPathNotFound, "Path not found");
+    if (!platform::IsDirectory(dir)) throw VbError(kErrPathNotFound, "Path not found");
     const std::string why = platform::WriteWholeFile(file, bytes);
     if (!why.empty()) throw VbError(kErrPathAccess, why);
 }
