@@ -41,7 +41,11 @@ bool DataLineReader::Next(std::string& line) {
         line.push_back(static_cast<char>(c));
         c = next();
     }
-    if (line_ == 1) firstHasMark_ = line.rfind("\xEF\xBB\xBF", 0) == 0;
+    // A byte-order mark would become part of the first field: the line is not taken.
+    if (line_ == 1 && line.rfind("\xEF\xBB\xBF", 0) == 0) {
+        firstHasMark_ = true;
+        Fail(VbError(kErrInvalidCall, ""));
+    }
     return true;
 }
 
@@ -51,13 +55,11 @@ void DataLineReader::Fail(const VbError& e) {
     long unread = 0;
     while (Next(rest)) ++unread;
     std::string why = e.what();
-    switch (e.number()) {
-        case kErrInvalidCall: why = "the line does not hold the fields of a record"; break;
-        case kErrTypeMismatch: why = "a number field holds no number"; break;
-        case kErrOverflow: why = "a number lies outside its range"; break;
-        case kErrKeyExists: why = "its ID was used by an earlier line"; break;
-        default: break;
-    }
+    // The run-time's own texts say little here; a loader's own text is kept.
+    if (why == "Invalid procedure call or argument") why = "the line does not hold the fields of a record";
+    else if (why == "Type mismatch") why = "a number field holds no number";
+    else if (why == "Overflow") why = "a number lies outside its range";
+    else if (e.number() == kErrKeyExists) why = "its ID was used by an earlier line";
     if (at == 1 && firstHasMark_) why = "the file begins with a UTF-8 byte-order mark";
     throw VbError(e.number(), file_.filename().string() + ", line " + std::to_string(at) + ": " + why +
                                   "; that line and the " + std::to_string(unread) +
