@@ -66,7 +66,9 @@ std::vector<std::string> LoadKnowledgeBase(RunState& st, const std::filesystem::
     };
     load(kVendorsFileName, [&] { st.cVendors.LoadFromFile(dir); });
     st.lngNumVends = st.cVendors.Count();
-    load(kAppsFileName, [&] { LoadVendorAppsFromFile(st, dir); });
+    // Products are filed under their vendors: without a vendor directory none can be filed, and
+    // the missing or damaged directory is all there is to say.
+    if (st.cVendors.Count() > 0) load(kAppsFileName, [&] { LoadVendorAppsFromFile(st, dir); });
     return problems;
 }
 

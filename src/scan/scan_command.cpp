@@ -226,6 +226,10 @@ int RunScanCommand(const ScanOptions& options, VersionSource& versions, std::ost
 
     RunState own;
     RunState& st = state ? *state : own;
+    // A Ctrl-C that comes while the knowledge base loads stops this run; it does not outlive it.
+    struct ForgetStop {
+        ~ForgetStop() { g_stop = false; }
+    } forget;
     for (const std::string& problem : StartRunState(st, data))
         err << "ostrevan-scan: warning: " << problem << "\n";
     HeadlessScanPage page;
@@ -234,7 +238,6 @@ int RunScanCommand(const ScanOptions& options, VersionSource& versions, std::ost
         line.emplace(*progress);
         page.on_change = [&](const HeadlessScanPage::View& v) { line->Show(v); };
     }
-    g_stop = false;
     DriveScan scan(st, page, versions, [&] {
         if (g_stop) st.IsAborting = true;
     });
