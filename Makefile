@@ -1,11 +1,13 @@
 # Ostrevan: `make run` starts the program, `make test` runs every test. Both install what a
 # fresh Debian 12 machine lacks first (apt-get, needs root).
 JOBS    ?= $(shell nproc)
-NATIVE  := build/native
-CROSS   := build/win
-CMAKE   := cmake
+NATIVE   := build/native
+NATIVE32 := build/native32
+CROSS    := build/win
+CROSS32  := build/win32
+CMAKE    := cmake
 
-.PHONY: all deps native cross test test-native test-cross run screenshots bench fuzz fuzz-ci dist clean bios bios-demo bios-demo-sound
+.PHONY: all deps native native32 cross cross32 test test-native test-native32 test-cross run screenshots bench fuzz fuzz-ci dist clean bios bios-demo bios-demo-sound
 
 all: native
 
@@ -16,17 +18,38 @@ native: deps
 	$(CMAKE) -S . -B $(NATIVE) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DOSTREVAN_SANITIZE=ON >/dev/null
 	$(CMAKE) --build $(NATIVE) -j $(JOBS)
 
+# The core's tests again as 32-bit code (4-byte sizes and pointers, as in the shipped program),
+# run through qemu-i386-static, without sanitizers. To keep CI short only the core's suites run
+# so: the file and program readers, records, matching and the scan (not the windows' suites).
+CORE32 := platform kb match scan
+native32: deps
+	$(CMAKE) -S . -B $(NATIVE32) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_TOOLCHAIN_FILE=cmake/linux-i386.cmake >/dev/null
+	$(CMAKE) --build $(NATIVE32) -j $(JOBS) --target $(addprefix ostrevan_,$(addsuffix _tests,$(CORE32)))
+
+# build/win: the same sources for 64-bit Windows, whose tests run under 64-bit Wine.
 cross: deps
 	$(CMAKE) -S . -B $(CROSS) -DCMAKE_BUILD_TYPE=Release -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake >/dev/null
 	$(CMAKE) --build $(CROSS) -j $(JOBS)
 
+# build/win32: the shipped 32-bit programs, and the Windows-side tests compiled for them.
+cross32: deps
+	$(CMAKE) -S . -B $(CROSS32) -DCMAKE_BUILD_TYPE=Release -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-i686.cmake >/dev/null
+	$(CMAKE) --build $(CROSS32) -j $(JOBS)
+
 test-native: native
 	cd $(NATIVE) && ctest --output-on-failure -j $(JOBS)
 
-test-cross: cross
-	cd $(CROSS) && ctest --output-on-failure
+test-native32: native32
+	cd $(NATIVE32) && ctest --output-on-failure -j $(JOBS) -R '^($(subst $() ,|,$(CORE32)))$$'
 
-test: test-native test-cross fuzz-ci
+# The Windows-side tests under 64-bit Wine, then the end-to-end checks again with Wine playing
+# Windows 98, 2000 and XP; the 32-bit programs' import table.
+test-cross: cross cross32
+	cd $(CROSS) && ctest --output-on-failure
+	tests/wine/version-modes.sh $(CROSS)
+	cd $(CROSS32) && ctest --output-on-failure
+
+test: test-native test-native32 test-cross fuzz-ci
 
 run: cross
 	scripts/run-ostrevan.sh $(CROSS)
@@ -34,6 +57,7 @@ run: cross
 # docs/screenshots/: every page of the wizard, taken under Wine on a virtual screen.
 screenshots: cross
 	scripts/screenshots.sh $(CROSS) docs/screenshots
+	OSTREVAN_SHOTS_WINVER=win98 scripts/screenshots.sh $(CROSS) docs/screenshots/win98
 
 bench: deps
 	$(CMAKE) -S . -B build/bench -DCMAKE_BUILD_TYPE=Release -DOSTREVAN_BENCHMARKS=ON -DOSTREVAN_TESTS=OFF >/dev/null
@@ -41,18 +65,19 @@ bench: deps
 	@for b in build/bench/bench/ostrevan_*_bench; do [ -x $$b ] && $$b; done; true
 	python3 bench/scan_floor.py --build build/bench
 
-# dist/Ostrevan/: the Windows programs of the cross build with the knowledge base and the help
-# topics beside them, ready to copy to a PC, and dist/Ostrevan.zip of that folder. Run
-# `make cross` first; 2000.exe ships when it has been built.
+# dist/Ostrevan/: the 32-bit Windows programs (they run on 64-bit Windows too) with the knowledge
+# base and the help topics beside them, ready to copy to a PC, and dist/Ostrevan.zip of that
+# folder. Run `make cross32` first; 2000.exe ships when it has been built.
 DIST := dist/Ostrevan
 dist:
-	@exe=$$(find $(CROSS) -path '*/tests/*' -prune -o -type f -name Ostrevan.exe -print 2>/dev/null | head -n 1); \
-	scan=$$(find $(CROSS) -path '*/tests/*' -prune -o -type f -name ostrevan-scan.exe -print 2>/dev/null | head -n 1); \
+	@exe=$$(find $(CROSS32) -path '*/tests/*' -prune -o -type f -name Ostrevan.exe -print 2>/dev/null | head -n 1); \
+	scan=$$(find $(CROSS32) -path '*/tests/*' -prune -o -type f -name ostrevan-scan.exe -print 2>/dev/null | head -n 1); \
 	if [ -z "$$exe" ] || [ -z "$$scan" ]; then \
-	  echo "make dist: Ostrevan.exe and ostrevan-scan.exe not found in $(CROSS); run 'make cross' first" >&2; exit 1; fi; \
+	  echo "make dist: Ostrevan.exe and ostrevan-scan.exe not found in $(CROSS32); run 'make cross32' first" >&2; exit 1; fi; \
 	python3 data/build_kb.py --check && python3 data/build_help.py --check || exit 1; \
 	rm -rf $(DIST) dist/Ostrevan.zip && mkdir -p $(DIST) && \
 	cp "$$exe" $(DIST)/Ostrevan.exe && cp "$$scan" $(DIST)/ostrevan-scan.exe && \
+	i686-w64-mingw32-strip $(DIST)/Ostrevan.exe $(DIST)/ostrevan-scan.exe && \
 	cp data/Vendors.y2k data/APPS.y2k data/HelpINTR.rtf data/HelpMODE.rtf data/HelpDISK.rtf \
 	   data/HelpSCAN.rtf data/HelpREP.rtf data/HelpBIOS.rtf data/HelpTS.rtf $(DIST)/ && \
 	bios=$$(find build -type f -name 2000.exe 2>/dev/null | head -n 1); \

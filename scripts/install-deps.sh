@@ -6,6 +6,7 @@ have_cmd() { command -v "$1" >/dev/null 2>&1; }
 have_pkg() { dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q 'install ok installed'; }
 pkgs=(cmake make g++ googletest libgtest-dev libgmock-dev libbenchmark-dev
       g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64 wine wine64
+      g++-mingw-w64-i686 binutils-mingw-w64-i686 g++-multilib qemu-user-static
       nasm qemu-system-x86 clang-14 libclang-rt-14-dev
       xvfb xdotool imagemagick fonts-liberation zip unrtf python3-pefile util-linux
       libreoffice-writer-nogui nsis)

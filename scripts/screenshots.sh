@@ -20,7 +20,9 @@ mkdir -p "$out"
 for f in "$top"/data/*.y2k "$top"/data/Help*.rtf; do cp -f "$f" "$build/"; done
 rm -f "$build/Files.y2k" "$build/JFiles.y2k"
 
-export WINEPREFIX=${OSTREVAN_SHOTS_PREFIX:-$top/build/wineprefix-shots}
+# OSTREVAN_SHOTS_WINVER=win98 (or win2k, winxp) has Wine play that system, in a prefix of its own.
+winver=${OSTREVAN_SHOTS_WINVER:-}
+export WINEPREFIX=${OSTREVAN_SHOTS_PREFIX:-$top/build/wineprefix-shots${winver:+-$winver}}
 export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" LANG=en_US.UTF-8 LC_ALL=en_US.UTF-8
 screen=:${OSTREVAN_SHOTS_DISPLAY:-87}
 Xvfb "$screen" -screen 0 1024x768x24 -dpi 96 -nolisten tcp >/dev/null 2>&1 &
@@ -40,6 +42,8 @@ if [ ! -f "$WINEPREFIX/.ostrevan-shots" ]; then
   for f in "Arial" "MS Sans Serif"; do reg 'HKCU\Software\Wine\Fonts\Replacements' /v "$f" /d "Liberation Sans"; done
   reg 'HKCU\Software\Wine\Fonts\Replacements' /v "Impact" /d "Liberation Sans Narrow"
   reg 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 96
+  wineserver -w || true
+  [ -z "$winver" ] || reg 'HKCU\Software\Wine' /v Version /d "$winver"
   wineserver -w || true
   touch "$WINEPREFIX/.ostrevan-shots"
 fi

@@ -2,6 +2,7 @@
 
 #include <system_error>
 
+#include "platform/file_access.h"
 #include "platform/file_write.h"
 #include "platform/text.h"
 #include "platform/vb_error.h"
@@ -11,12 +12,14 @@ namespace ostrevan {
 namespace fs = std::filesystem;
 
 DataLineReader::DataLineReader(const fs::path& file) : file_(file) {
-    std::error_code ec;
-    if (!fs::exists(file, ec) || fs::is_directory(file, ec))
+    if (!platform::PathExists(file) || platform::IsDirectory(file))
         throw VbError(kErrFileNotFound, "File not found");
-    if (!fs::is_regular_file(file, ec) || fs::file_size(file, ec) > kMaxDataFileBytes || ec)
+    if (!platform::IsFile(file)) throw VbError(kErrPathAccess, "Path/File access error");
+    platform::OpenStream(in_, file);
+    // Only a plain file of bounded size is read (its end is where the stream can seek to).
+    if (in_ && (!in_.seekg(0, std::ios::end) || static_cast<uint64_t>(in_.tellg()) > kMaxDataFileBytes ||
+                !in_.seekg(0, std::ios::beg)))
         throw VbError(kErrPathAccess, "Path/File access error");
-    in_.open(file, std::ios::binary);
     if (!in_) throw VbError(kErrPathAccess, "Path/File access error");
 }
 
@@ -38,7 +41,11 @@ bool DataLineReader::Next(std::string& line) {
         line.push_back(static_cast<char>(c));
         c = next();
     }
-    if (line_ == 1) firstHasMark_ = line.rfind("\xEF\xBB\xBF", 0) == 0;
+    // A byte-order mark would become part of the first field: the line is not taken.
+    if (line_ == 1 && line.rfind("\xEF\xBB\xBF", 0) == 0) {
+        firstHasMark_ = true;
+        Fail(VbError(kErrInvalidCall, ""));
+    }
     return true;
 }
 
@@ -48,13 +55,11 @@ void DataLineReader::Fail(const VbError& e) {
     long unread = 0;
     while (Next(rest)) ++unread;
     std::string why = e.what();
-    switch (e.number()) {
-        case kErrInvalidCall: why = "the line does not hold the fields of a record"; break;
-        case kErrTypeMismatch: why = "a number field holds no number"; break;
-        case kErrOverflow: why = "a number lies outside its range"; break;
-        case kErrKeyExists: why = "its ID was used by an earlier line"; break;
-        default: break;
-    }
+    // The run-time's own texts say little here; a loader's own text is kept.
+    if (why == "Invalid procedure call or argument") why = "the line does not hold the fields of a record";
+    else if (why == "Type mismatch") why = "a number field holds no number";
+    else if (why == "Overflow") why = "a number lies outside its range";
+    else if (e.number() == kErrKeyExists) why = "its ID was used by an earlier line";
     if (at == 1 && firstHasMark_) why = "the file begins with a UTF-8 byte-order mark";
     throw VbError(e.number(), file_.filename().string() + ", line " + std::to_string(at) + ": " + why +
                                   "; that line and the " + std::to_string(unread) +
@@ -96,9 +101,8 @@ std::string DataLine(const std::vector<std::string>& fields) {
 }
 
 void WriteDataFile(const fs::path& file, const std::string& bytes) {
-    std::error_code ec;
     const fs::path dir = file.has_parent_path() ? file.parent_path() : fs::path(".");
-    if (!fs::is_directory(dir, ec)) throw VbError(kErrPathNotFound, "Path not found");
+    if (!platform::IsDirectory(dir)) throw VbError(kErrPathNotFound, "Path not found");
     const std::string why = platform::WriteWholeFile(file, bytes);
     if (!why.empty()) throw VbError(kErrPathAccess, why);
 }

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "platform/ansi_path.h"
+#include "platform/host_api_win32.h"
 
 namespace ostrevan::platform {
 namespace {
@@ -28,7 +29,9 @@ std::string AnsiOpenablePath(const HostPath& path) {
     std::wstring w = path.wstring();
     bool exact = false;
     std::string ansi = ToAnsi(w, exact);
-    if (exact && ansi.size() < MAX_PATH) return ansi;
+    // Windows 95/98/ME name every file in the code page (their listing is ANSI) and have no
+    // wide short-name look-up.
+    if (host::AnsiOnly() || (exact && ansi.size() < MAX_PATH)) return ansi;
     // The 8-bit functions stop at MAX_PATH characters; the short form of a deep path is
     // asked for through the "\\?\" form, which has no such limit.
     std::replace(w.begin(), w.end(), L'/', L'\\');

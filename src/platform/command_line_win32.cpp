@@ -3,15 +3,26 @@
 #include <io.h>
 
 #include "platform/command_line.h"
+#include "platform/host_api_win32.h"
 
 namespace ostrevan::platform {
 namespace {
 
+// UTF-8 from UTF-16, encoded here: Windows 95 converts only to its code pages.
 std::string ToUtf8(const wchar_t* w) {
-    const int n = WideCharToMultiByte(CP_UTF8, 0, w, -1, nullptr, 0, nullptr, nullptr);
-    if (n <= 1) return "";
-    std::string s(static_cast<size_t>(n - 1), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, w, -1, s.data(), n, nullptr, nullptr);
+    std::string s;
+    for (; *w; ++w) {
+        uint32_t c = static_cast<uint16_t>(*w);
+        if (c >= 0xD800 && c < 0xDC00 && w[1] >= 0xDC00 && w[1] < 0xE000)
+            c = 0x10000 + ((c - 0xD800) << 10) + (static_cast<uint16_t>(*++w) - 0xDC00);
+        if (c < 0x80) {
+            s += static_cast<char>(c);
+        } else {
+            const int extra = c < 0x800 ? 1 : c < 0x10000 ? 2 : 3;
+            s += static_cast<char>(((0xFF00 >> (extra + 1)) & 0xFF) | (c >> (6 * extra)));
+            for (int i = extra - 1; i >= 0; --i) s += static_cast<char>(0x80 | ((c >> (6 * i)) & 0x3F));
+        }
+    }
     return s;
 }
 
@@ -19,8 +30,19 @@ std::string ToUtf8(const wchar_t* w) {
 
 std::vector<std::string> CommandLineArguments(int argc, char** argv) {
     int n = 0;
-    wchar_t** wargv = CommandLineToArgvW(GetCommandLineW(), &n);
-    if (!wargv) return std::vector<std::string>(argv + (argc > 0 ? 1 : 0), argv + argc);
+    // Windows 95/98/ME have no wide command line: their arguments are in the code page. On NT
+    // the shell's splitter is looked up, so that the program needs no more of the shell.
+    using SplitFn = LPWSTR*(WINAPI*)(LPCWSTR, int*);
+    HMODULE shell = host::AnsiOnly() ? nullptr : LoadLibraryA("shell32.dll");
+    const auto split = shell ? reinterpret_cast<SplitFn>(reinterpret_cast<void*>(
+                                   GetProcAddress(shell, "CommandLineToArgvW")))
+                             : nullptr;
+    wchar_t** wargv = split ? split(GetCommandLineW(), &n) : nullptr;
+    if (!wargv) {
+        std::vector<std::string> out;
+        for (int i = 1; i < argc; ++i) out.push_back(ToUtf8(host::FromAnsi(argv[i]).c_str()));
+        return out;
+    }
     std::vector<std::string> out;
     for (int i = 1; i < n; ++i) out.push_back(ToUtf8(wargv[i]));
     LocalFree(wargv);

@@ -1,6 +1,7 @@
 #include <windows.h>
 
 #include "platform/dir_listing.h"
+#include "platform/host_api_win32.h"
 #include "platform/vb_error.h"
 
 namespace ostrevan::platform {
@@ -20,36 +21,66 @@ private:
     HANDLE h_;
 };
 
-// The search text for `dir`: long absolute paths take the "\\?\" form, which lifts the
-// 260-character limit.
+// The search text for `dir`: on NT, long absolute paths take the "\\?\" form, which lifts the
+// 260-character limit (Windows 95/98/ME know no such form).
 std::wstring SearchText(const HostPath& dir, const wchar_t* pattern) {
     std::wstring s = dir.wstring();
     if (!s.empty() && s.back() != L'\\' && s.back() != L'/') s += L'\\';
     s += pattern;
-    if (s.size() >= MAX_PATH - 12 && s.size() > 2 && s[1] == L':') s = L"\\\\?\\" + s;
+    if (!host::AnsiOnly() && s.size() >= MAX_PATH - 12 && s.size() > 2 && s[1] == L':')
+        s = L"\\\\?\\" + s;
     return s;
+}
+
+// One entry as either family reports it.
+struct Found {
+    std::wstring name;
+    DWORD attributes;
+};
+
+// Every entry that matches `search`, through FindFirstFileA on Windows 95/98/ME and
+// FindFirstFileW elsewhere. False when the search could not start for another reason than
+// an empty match.
+bool Search(const std::wstring& search, std::vector<Found>& out) {
+    DWORD err = ERROR_SUCCESS;
+    // A removable drive without a medium fails here instead of asking the user for a disk.
+    const UINT old = SetErrorMode(SEM_FAILCRITICALERRORS);
+    if (host::AnsiOnly()) {
+        WIN32_FIND_DATAA fd;
+        FindHandle h(FindFirstFileA(host::Ansi(HostPath(search)).c_str(), &fd));
+        if (h.get() == INVALID_HANDLE_VALUE) {
+            err = GetLastError();
+        } else {
+            do out.push_back(Found{host::FromAnsi(fd.cFileName).native(), fd.dwFileAttributes});
+            while (FindNextFileA(h.get(), &fd));
+        }
+    } else {
+        WIN32_FIND_DATAW fd;
+        FindHandle h(FindFirstFileW(search.c_str(), &fd));
+        if (h.get() == INVALID_HANDLE_VALUE) {
+            err = GetLastError();
+        } else {
+            do out.push_back(Found{fd.cFileName, fd.dwFileAttributes});
+            while (FindNextFileW(h.get(), &fd));
+        }
+    }
+    SetErrorMode(old);
+    // An empty match is no failure; a directory that cannot be read is.
+    return err == ERROR_SUCCESS || err == ERROR_FILE_NOT_FOUND || err == ERROR_NO_MORE_FILES;
 }
 
 }  // namespace
 
 std::vector<DirEntry> ListDirectory(const HostPath& dir, ListPattern pattern) {
     const bool programs = pattern == ListPattern::kPrograms;
-    WIN32_FIND_DATAW fd;
-    // A removable drive without a medium fails here instead of asking the user for a disk.
-    const UINT old = SetErrorMode(SEM_FAILCRITICALERRORS);
-    FindHandle h(FindFirstFileW(SearchText(dir, programs ? L"*.exe" : L"*").c_str(), &fd));
-    const DWORD error = GetLastError();
-    SetErrorMode(old);
-    std::vector<DirEntry> out;
-    if (h.get() == INVALID_HANDLE_VALUE) {
-        // An empty match is no failure; a directory that cannot be read is.
-        if (error == ERROR_FILE_NOT_FOUND) return out;
+    std::vector<Found> found;
+    if (!Search(SearchText(dir, programs ? L"*.exe" : L"*"), found))
         throw VbError(kErrPathNotFound, "Path not found");
-    }
-    do {
-        std::wstring name = fd.cFileName;
+    std::vector<DirEntry> out;
+    for (const Found& f : found) {
+        const std::wstring& name = f.name;
         if (name == L"." || name == L"..") continue;
-        const DWORD a = fd.dwFileAttributes;
+        const DWORD a = f.attributes;
         if (a & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM)) continue;
         EntryKind kind = (a & FILE_ATTRIBUTE_REPARSE_POINT) ? EntryKind::kLink
                          : (a & FILE_ATTRIBUTE_DIRECTORY)   ? EntryKind::kDirectory
@@ -57,7 +88,7 @@ std::vector<DirEntry> ListDirectory(const HostPath& dir, ListPattern pattern) {
                                                             : EntryKind::kFile;
         if (programs && kind != EntryKind::kFile) continue;
         out.push_back(DirEntry{StoredName(name), dir / name, kind});
-    } while (FindNextFileW(h.get(), &fd));
+    }
     return out;
 }
 

@@ -1,18 +1,34 @@
 #include <windows.h>
 
 #include "platform/drive_info.h"
+#include "platform/host_api_win32.h"
 
 namespace ostrevan::platform {
 namespace {
 
-// The root of the volume that holds `root`: the drive itself, or, for a drive letter mapped
-// to a directory, the volume of that directory (the volume functions want a root).
+// GetVolumePathNameW came with Windows 2000; it is looked up when first needed.
+using VolumePathNameFn = BOOL(WINAPI*)(LPCWSTR, LPWSTR, DWORD);
+
+VolumePathNameFn VolumePathName() {
+    static const VolumePathNameFn fn = [] {
+        HMODULE kernel = GetModuleHandleA("kernel32.dll");
+        return kernel ? reinterpret_cast<VolumePathNameFn>(
+                            reinterpret_cast<void*>(GetProcAddress(kernel, "GetVolumePathNameW")))
+                      : nullptr;
+    }();
+    return fn;
+}
+
+// The root of the volume that holds `root`: the drive itself, or, where the system can tell
+// (Windows 2000 and later), for a drive letter mapped to a directory, the volume of that
+// directory (the volume functions want a root).
 std::wstring RootText(const HostPath& root) {
     std::wstring s = root.wstring();
     if (!s.empty() && s.back() != L'\\') s += L'\\';
     wchar_t volume[MAX_PATH + 1] = {0};
+    if (host::AnsiOnly() || !VolumePathName()) return s;
     const UINT old = SetErrorMode(SEM_FAILCRITICALERRORS);  // no "insert a disk" box
-    const BOOL ok = GetVolumePathNameW(s.c_str(), volume, MAX_PATH);
+    const BOOL ok = VolumePathName()(s.c_str(), volume, MAX_PATH);
     SetErrorMode(old);
     return ok ? std::wstring(volume) : s;
 }
@@ -20,24 +36,39 @@ std::wstring RootText(const HostPath& root) {
 }  // namespace
 
 std::optional<VolumeNames> QueryVolumeNames(const HostPath& root) {
-    wchar_t label[256] = {0};
-    wchar_t fs[256] = {0};
+    const std::wstring r = RootText(root);
     const UINT old = SetErrorMode(SEM_FAILCRITICALERRORS);
-    const BOOL ok = GetVolumeInformationW(RootText(root).c_str(), label, 256, nullptr, nullptr,
-                                          nullptr, fs, 256);
+    std::optional<VolumeNames> names;
+    if (host::AnsiOnly()) {
+        char label[256] = {0};
+        char fs[256] = {0};
+        if (GetVolumeInformationA(host::Ansi(HostPath(r)).c_str(), label, 256, nullptr, nullptr,
+                                  nullptr, fs, 256))
+            names = VolumeNames{StoredName(host::FromAnsi(label).native()),
+                                StoredName(host::FromAnsi(fs).native())};
+    } else {
+        wchar_t label[256] = {0};
+        wchar_t fs[256] = {0};
+        if (GetVolumeInformationW(r.c_str(), label, 256, nullptr, nullptr, nullptr, fs, 256))
+            names = VolumeNames{StoredName(label), StoredName(fs)};
+    }
     SetErrorMode(old);
-    if (!ok) return std::nullopt;
-    return VolumeNames{StoredName(label), StoredName(fs)};
+    return names;
 }
 
 std::optional<ClusterCounts> QueryClusterCounts(const HostPath& root) {
     const std::wstring r = RootText(root);
+    const std::string a = host::Ansi(HostPath(r));
+    const bool ansi = host::AnsiOnly();
     DWORD spc = 0, bps = 0, free_c = 0, total_c = 0;
     const UINT old = SetErrorMode(SEM_FAILCRITICALERRORS);
-    BOOL ok = GetDiskFreeSpaceW(r.c_str(), &spc, &bps, &free_c, &total_c);
+    BOOL ok = ansi ? GetDiskFreeSpaceA(a.c_str(), &spc, &bps, &free_c, &total_c)
+                   : GetDiskFreeSpaceW(r.c_str(), &spc, &bps, &free_c, &total_c);
     ULARGE_INTEGER avail, total, free_bytes;
-    // The 32-bit counts saturate on large volumes; the byte totals do not.
-    const BOOL ex = ok && GetDiskFreeSpaceExW(r.c_str(), &avail, &total, &free_bytes);
+    // The 32-bit counts saturate at 2 GB on Windows 95/98/ME and on large volumes; the byte
+    // totals do not. Where they cannot be had, the counts stand as they are.
+    const BOOL ex = ok && (ansi ? GetDiskFreeSpaceExA(a.c_str(), &avail, &total, &free_bytes)
+                                : GetDiskFreeSpaceExW(r.c_str(), &avail, &total, &free_bytes));
     SetErrorMode(old);
     if (!ok) return std::nullopt;
     ClusterCounts c{spc, bps, free_c, total_c};
@@ -50,7 +81,9 @@ std::optional<ClusterCounts> QueryClusterCounts(const HostPath& root) {
 }
 
 int QueryDriveType(const HostPath& root) {
-    return static_cast<int>(GetDriveTypeW(RootText(root).c_str()));
+    const std::wstring r = RootText(root);
+    return static_cast<int>(host::AnsiOnly() ? GetDriveTypeA(host::Ansi(HostPath(r)).c_str())
+                                             : GetDriveTypeW(r.c_str()));
 }
 
 }  // namespace ostrevan::platform

@@ -6,6 +6,7 @@
 #include "platform/ansi_path.h"
 
 #include "platform/file_write.h"
+#include "platform/host_api_win32.h"
 
 namespace ostrevan::platform {
 namespace {

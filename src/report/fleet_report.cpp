@@ -7,6 +7,7 @@
 #include "kb/file_collection.h"
 #include "rules/readiness.h"
 #include "rules/string_matcher.h"
+#include "platform/file_access.h"
 #include "platform/codepage.h"
 #include "platform/text.h"
 #include "platform/ui/rich_document.h"
@@ -66,8 +67,7 @@ std::optional<FleetPc> LoadFleetPc(const platform::HostPath& dir, std::string& w
     fs::path folder = dir.lexically_normal();
     if (!folder.has_filename()) folder = folder.parent_path();
     pc.name = platform::StoredName(folder.filename().native());
-    std::error_code ec;
-    if (!fs::is_directory(dir, ec)) {
+    if (!platform::IsDirectory(dir)) {
         why = "not a folder";
         return std::nullopt;
     }

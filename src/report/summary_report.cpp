@@ -63,7 +63,7 @@ void FillReport(RunState& st, ui::Toolkit& tk, ui::RichText& rtxtSummary) {
     // Programs the full result lists could not take are not left out without a word.
     if (st.lngNotRecorded > 0) {
         TryStep([&] { rtxtSummary.SetSelection(rtxtSummary.TextLength(), 0); });
-        TryStep([&] { rtxtSummary.SetSelColor(kBlack); });
+        TryStep([&] { rtxtSummary.SetSelColor(ui::Rgb(0, 0, 0)); });
         TryStep([&] { rtxtSummary.ReplaceSelection(NotRecordedMessage(st.lngNotRecorded) + "\n\n"); });
     }
 }

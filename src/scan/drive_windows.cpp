@@ -6,6 +6,7 @@
 #include <iterator>
 
 #include "platform/byte_reader.h"
+#include "platform/file_access.h"
 #include "platform/text.h"
 #include "platform/version_block.h"
 #include "scan/ModVersion.h"
@@ -57,9 +58,8 @@ constexpr size_t kBootFileLimit = 64 * 1024;  // boot files are a few hundred by
 
 // The entry of `dir` called `name` (without regard to case), when there is one.
 std::optional<fs::path> Child(const fs::path& dir, const std::string& name) {
-    std::error_code ec;
-    for (fs::directory_iterator it(dir, ec), end; !ec && it != end; it.increment(ec))
-        if (text::IEquals(platform::StoredName(it->path().filename().native()), name)) return it->path();
+    for (const fs::path& p : platform::DirectoryEntries(dir))
+        if (text::IEquals(platform::StoredName(p.filename().native()), name)) return p;
     return std::nullopt;
 }
 
@@ -67,15 +67,15 @@ std::optional<fs::path> FileAt(const fs::path& dir, std::initializer_list<const 
     std::optional<fs::path> p = dir;
     for (const char* part : parts)
         if (!(p = Child(*p, part))) return std::nullopt;
-    std::error_code ec;
-    return fs::is_regular_file(*p, ec) ? p : std::nullopt;
+    return platform::IsFile(*p) ? p : std::nullopt;
 }
 
 // The value of `key` in section `section` of an INI-style text file in the root, or "".
 std::string IniValue(const fs::path& root, const char* file, const char* section, const char* key) {
     const auto path = FileAt(root, {file});
     if (!path) return "";
-    std::ifstream in(*path, std::ios::binary);
+    std::ifstream in;
+    platform::OpenStream(in, *path);
     std::string content(kBootFileLimit, '\0');
     in.read(content.data(), static_cast<std::streamsize>(content.size()));
     content.resize(static_cast<size_t>(in.gcount()));
@@ -124,14 +124,12 @@ struct Candidate {
 
 std::vector<Candidate> Candidates(const fs::path& root) {
     std::vector<Candidate> found;
-    std::error_code ec;
-    for (fs::directory_iterator it(root, ec), end; !ec && it != end; it.increment(ec)) {
-        std::error_code dec;
-        if (!it->is_directory(dec)) continue;
-        const std::string name = platform::StoredName(it->path().filename().native());
-        if (auto k = FileAt(it->path(), {"SYSTEM32", "NTOSKRNL.EXE"}))
+    for (const fs::path& dir : platform::DirectoryEntries(root)) {
+        if (!platform::IsDirectory(dir)) continue;
+        const std::string name = platform::StoredName(dir.filename().native());
+        if (auto k = FileAt(dir, {"SYSTEM32", "NTOSKRNL.EXE"}))
             found.push_back({name, 2, *k});
-        else if (auto k9 = FileAt(it->path(), {"SYSTEM", "KERNEL32.DLL"}); k9 && FileAt(it->path(), {"WIN.COM"}))
+        else if (auto k9 = FileAt(dir, {"SYSTEM", "KERNEL32.DLL"}); k9 && FileAt(dir, {"WIN.COM"}))
             found.push_back({name, 1, *k9});
     }
     std::sort(found.begin(), found.end(),

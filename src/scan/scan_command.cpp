@@ -5,6 +5,7 @@
 #include <filesystem>
 
 #include "match/run_state.h"
+#include "platform/file_access.h"
 #include "platform/program_files.h"
 #include "platform/command_line.h"
 #include "platform/dir_listing.h"
@@ -194,8 +195,7 @@ std::optional<ScanOptions> ParseScanOptions(const std::vector<std::string>& args
         o.drive = "C:";
         o.drives.Map('C', platform::HostPathFromUtf8(drive));
     }
-    std::error_code ec;
-    if (!fs::is_directory(*o.drives.Root(o.drive), ec)) {
+    if (!platform::IsDirectory(*o.drives.Root(o.drive))) {
         error = "drive " + o.drive + " (" + platform::Utf8FromHostPath(*o.drives.Root(o.drive)) + ") is not a directory that can be read";
         return std::nullopt;
     }
@@ -206,13 +206,12 @@ int RunScanCommand(const ScanOptions& options, VersionSource& versions, std::ost
                    std::ostream& err, std::ostream* progress, RunState* state) {
     const platform::HostPath data = options.data_dir.value_or(platform::ProgramDirectory());
     const platform::HostPath results = options.results_dir.value_or(data);
-    std::error_code ec;
-    if (!fs::is_directory(results, ec)) {
+    if (!platform::IsDirectory(results)) {
         err << "ostrevan-scan: the results directory " << platform::Utf8FromHostPath(results) << " does not exist\n";
         return 1;
     }
     for (const char* f : {kVendorsFileName, kAppsFileName})
-        if (!fs::exists(data / f, ec))
+        if (!platform::PathExists(data / f))
             err << "ostrevan-scan: warning: " << platform::Utf8FromHostPath(data / f)
                 << " is missing; programs cannot be matched against it\n";
     // A drive whose root cannot be listed is an error, and the previous results stay.

@@ -1,7 +1,6 @@
 // Listing rules on Windows: attribute filter, names outside the code page, the drive list.
-#include <windows.h>
-
 #include <algorithm>
+#include <cstdlib>
 
 #include <gtest/gtest.h>
 
@@ -9,7 +8,13 @@
 #include "platform/drive_info.h"
 #include "platform/drive_map.h"
 #include "platform/os_identity.h"
+#include "scan/drive_scan.h"
 #include "support/test_support.h"
+
+// After the program's headers: windows.h defines macros (Yield) that clash with their names.
+#include <windows.h>
+
+#include "platform/host_api_win32.h"
 
 using namespace ostrevan::platform;
 using ostrevan::testing::TempDir;
@@ -80,10 +85,33 @@ TEST(DriveServicesWin32, SystemDriveIsListedAndDescribed) {
     EXPECT_FALSE(type.empty());
 }
 
-TEST(OsIdentityWin32, AnswersAFamilyAndTheWindowsDirectory) {
-    OsIdentity id = QueryOsIdentity();
-    EXPECT_TRUE(id.version_known);
-    EXPECT_TRUE(id.platform_id == 1 || id.platform_id == 2);
-    EXPECT_GE(id.major, 4u);
+// tests/wine/version-modes.sh runs this with Wine playing each system (OSTREVAN_WINE_VERSION).
+// The family of file functions follows the platform id: ANSI on Windows 95/98/ME only.
+TEST(OsIdentityWin32, TheSystemIsNamedAndItsFileFunctionsChosenByPlatform) {
+    struct Mode {
+        const char* wine;
+        uint32_t platform, major, minor;
+        const char* name;
+    };
+    const Mode modes[] = {
+        {"win98", 1, 4, 10, "Microsoft Windows Operating System"},
+        {"win2k", 2, 5, 0, "Microsoft Windows NT Operating System"},
+        {"winxp", 2, 5, 1, "Microsoft Windows NT Operating System"},
+    };
+    const OsIdentity id = QueryOsIdentity();
+    ASSERT_TRUE(id.version_known);
     EXPECT_EQ(id.windows_directory.substr(1, 2), ":\\");
+    EXPECT_EQ(host::AnsiOnly(), id.platform_id == 1);
+    const char* wine = std::getenv("OSTREVAN_WINE_VERSION");
+    for (const Mode& m : modes) {
+        if (!wine || std::string(wine) != m.wine) continue;
+        EXPECT_EQ(id.platform_id, m.platform);
+        EXPECT_EQ(id.major, m.major);
+        EXPECT_EQ(id.minor, m.minor);
+        std::string name, version, dir;
+        ostrevan::DescribeOs(id, name, version, dir);
+        EXPECT_EQ(name, m.name);
+        EXPECT_EQ(version, std::to_string(m.major) + "." + std::to_string(m.minor));
+        EXPECT_EQ(host::AnsiOnly(), m.platform == 1) << "the file functions of " << m.wine;
+    }
 }

@@ -225,7 +225,7 @@ TEST(ScanEdges, VersionsMergeWholeAndFullListsAreCounted) {
     ScanFixture f;
     f.Put("A/G1.EXE", Program("Acme Gadget", "Acme Inc.", "1.0"));
     f.Put("A/B/G2.EXE", Program("Acme Gadget", "Acme Inc.", "1"));
-    f.Put("A/B/C/G3.EXE", Program("Acme Gadget", "ACME Inc.", "1.0"));
+    f.Put("A/B/C/G3.EXE", Program("Acme Gadget", "Acme Inc.", "1.0"));
     for (const char* junk : {"A/J1.EXE", "A/J2.EXE", "A/J3.EXE"}) f.Put(junk, "MZ");
     f.Scan();
     ASSERT_EQ(f.st.cFiles.Count(), 2);

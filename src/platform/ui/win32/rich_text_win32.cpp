@@ -44,7 +44,7 @@ public:
         SendMessageA(hwnd_, EM_EXLIMITTEXT, 0, 0x7FFFFFFE);
         SendMessageA(hwnd_, EM_SETEVENTMASK, 0, ENM_MOUSEEVENTS);
         CHARFORMAT2W cf = Format(CFM_FACE | CFM_SIZE | CFM_COLOR);
-        lstrcpynW(cf.szFaceName, Widen(Shown("MS Sans Serif")).c_str(), LF_FACESIZE);
+        SetFace(cf, Widen(Shown("MS Sans Serif")));
         cf.yHeight = 165;
         cf.dwEffects = CFE_AUTOCOLOR;
         Apply(cf, SCF_ALL | SCF_DEFAULT);
@@ -60,14 +60,14 @@ public:
     std::string Text() const override {
         if (!hwnd_) return {};
         GETTEXTLENGTHEX gl{GTL_NUMCHARS | GTL_PRECISE, 1200};
-        const LRESULT n = SendMessageW(hwnd_, EM_GETTEXTLENGTHEX, reinterpret_cast<WPARAM>(&gl), 0);
+        const LRESULT n = SendMessageA(hwnd_, EM_GETTEXTLENGTHEX, reinterpret_cast<WPARAM>(&gl), 0);
         if (n <= 0) return {};
         std::wstring w(static_cast<size_t>(n) + 1, L'\0');
         GETTEXTEX gt{};
         gt.cb = static_cast<DWORD>((n + 1) * sizeof(wchar_t));
         gt.flags = GT_DEFAULT;
         gt.codepage = 1200;
-        const LRESULT got = SendMessageW(hwnd_, EM_GETTEXTEX, reinterpret_cast<WPARAM>(&gt),
+        const LRESULT got = SendMessageA(hwnd_, EM_GETTEXTEX, reinterpret_cast<WPARAM>(&gt),
                                          reinterpret_cast<LPARAM>(w.data()));
         w.resize(static_cast<size_t>(std::max<LRESULT>(0, got)));
         std::string s = Narrow(w);
@@ -81,12 +81,12 @@ public:
         if (!hwnd_) return 0;
         GETTEXTLENGTHEX gl{GTL_NUMCHARS | GTL_PRECISE, 1200};
         return static_cast<int>(std::max<LRESULT>(
-            0, SendMessageW(hwnd_, EM_GETTEXTLENGTHEX, reinterpret_cast<WPARAM>(&gl), 0)));
+            0, SendMessageA(hwnd_, EM_GETTEXTLENGTHEX, reinterpret_cast<WPARAM>(&gl), 0)));
     }
 
     void SetFontName(const std::string& face) override {
         CHARFORMAT2W cf = Format(CFM_FACE);
-        lstrcpynW(cf.szFaceName, Widen(Shown(face)).c_str(), LF_FACESIZE);
+        SetFace(cf, Widen(Shown(face)));
         Apply(cf, SCF_ALL | SCF_DEFAULT);
         Apply(cf, SCF_SELECTION);
     }
@@ -209,6 +209,14 @@ public:
     }
 
 private:
+    // The control takes the wide record through SendMessageA too (it tells the records apart
+    // by their size), and SendMessageW is a stub on Windows 95/98/ME.
+    // The face name, cut to the record's room (lstrcpynW is a stub on Windows 95).
+    static void SetFace(CHARFORMAT2W& cf, const std::wstring& face) {
+        const size_t n = std::min<size_t>(face.size(), LF_FACESIZE - 1);
+        std::copy_n(face.begin(), n, cf.szFaceName);
+        cf.szFaceName[n] = L'\0';
+    }
     static CHARFORMAT2W Format(DWORD mask) {
         CHARFORMAT2W cf{};
         cf.cbSize = sizeof cf;
@@ -216,7 +224,7 @@ private:
         return cf;
     }
     void Apply(CHARFORMAT2W& cf, WPARAM scope) {
-        if (hwnd_) SendMessageW(hwnd_, EM_SETCHARFORMAT, scope, reinterpret_cast<LPARAM>(&cf));
+        if (hwnd_) SendMessageA(hwnd_, EM_SETCHARFORMAT, scope, reinterpret_cast<LPARAM>(&cf));
     }
     std::string StreamOut(WPARAM format) const {
         StreamBuffer sb;

@@ -92,9 +92,12 @@ void MakeDpiAware() {
     }
 }
 
+// The newest RichEdit the system has: 4.1 (XP SP1 and later), else 2.0 or 3.0 (Windows 98,
+// ME, 2000; NT 4.0 and 95 with Internet Explorer), else 1.0.
 std::string LoadRichEdit() {
     if (LoadLibraryA("Msftedit.dll")) return "RICHEDIT50W";
     if (LoadLibraryA("Riched20.dll")) return "RichEdit20A";
+    if (LoadLibraryA("Riched32.dll")) return "RICHEDIT";
     return "";
 }
 
@@ -125,7 +128,7 @@ bool IsOurForm(HWND h) {
 }  // namespace
 
 void Win32Toolkit::State::Dispatch(MSG& m) {
-    HWND root = m.hwnd ? GetAncestor(m.hwnd, GA_ROOT) : nullptr;
+    HWND root = TopLevelOf(m.hwnd);
     if (root && IsOurForm(root)) {
         // A RichEdit keeps Tab for itself (in a dialog it asks its parent, here a frame, to
         // move on): Tab moves on from it in the window's tab order.
@@ -145,7 +148,11 @@ void Win32Toolkit::State::Dispatch(MSG& m) {
 Win32Toolkit::Win32Toolkit() : s_(std::make_unique<State>()) {
     s_->self = this;
     MakeDpiAware();
-    INITCOMMONCONTROLSEX icc{sizeof icc, ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
+    // The classes of Internet Explorer 4's common controls; the standard ones are asked for
+    // apart, since a version that does not know them may refuse the whole request.
+    INITCOMMONCONTROLSEX icc{sizeof icc, ICC_WIN95_CLASSES};
+    InitCommonControlsEx(&icc);
+    icc.dwICC = ICC_STANDARD_CLASSES;
     InitCommonControlsEx(&icc);
     RegisterClasses();
     s_->richClass = LoadRichEdit();

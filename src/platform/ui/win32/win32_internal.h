@@ -23,6 +23,12 @@ class W32Container;
 inline COLORREF ToRef(Color c) { return RGB(c.r, c.g, c.b); }
 inline Color FromRef(COLORREF c) { return Color{GetRValue(c), GetGValue(c), GetBValue(c)}; }
 
+// The top-level window that holds `h` (GetAncestor with GA_ROOT is missing on Windows 95).
+inline HWND TopLevelOf(HWND h) {
+    while (h && (GetWindowLongA(h, GWL_STYLE) & WS_CHILD) && GetParent(h)) h = GetParent(h);
+    return h;
+}
+
 // Text conversions between our Windows-1252 bytes and the wide API of RichEdit.
 std::wstring Widen(const std::string& s);
 std::string Narrow(const std::wstring& s);

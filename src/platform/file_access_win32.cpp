@@ -1,0 +1,65 @@
+#include "platform/file_access.h"
+#include "platform/host_api_win32.h"
+
+namespace ostrevan::platform {
+
+bool PathExists(const HostPath& path) { return host::Attributes(path) != INVALID_FILE_ATTRIBUTES; }
+
+bool IsDirectory(const HostPath& path) {
+    const DWORD a = host::Attributes(path);
+    return a != INVALID_FILE_ATTRIBUTES && (a & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+bool IsFile(const HostPath& path) {
+    const DWORD a = host::Attributes(path);
+    return a != INVALID_FILE_ATTRIBUTES && !(a & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_DEVICE));
+}
+
+std::vector<HostPath> DirectoryEntries(const HostPath& dir) {
+    std::vector<HostPath> out;
+    const auto keep = [&](const std::wstring& name) {
+        if (name != L"." && name != L"..") out.push_back(dir / name);
+    };
+    const UINT old = SetErrorMode(SEM_FAILCRITICALERRORS);
+    if (host::AnsiOnly()) {
+        WIN32_FIND_DATAA fd;
+        HANDLE h = FindFirstFileA(host::Ansi(dir / L"*").c_str(), &fd);
+        if (h != INVALID_HANDLE_VALUE) {
+            do keep(host::FromAnsi(fd.cFileName).native());
+            while (FindNextFileA(h, &fd));
+            FindClose(h);
+        }
+    } else {
+        WIN32_FIND_DATAW fd;
+        HANDLE h = FindFirstFileW((dir / L"*").c_str(), &fd);
+        if (h != INVALID_HANDLE_VALUE) {
+            do keep(fd.cFileName);
+            while (FindNextFileW(h, &fd));
+            FindClose(h);
+        }
+    }
+    SetErrorMode(old);
+    return out;
+}
+
+// The library's wide opening (_wfopen) fails on Windows 95/98/ME; there the ANSI path is opened.
+void OpenStream(std::ifstream& in, const HostPath& path) {
+    if (host::AnsiOnly())
+        in.open(host::Ansi(path), std::ios::binary);
+    else
+        in.open(path, std::ios::binary);
+}
+
+void OpenStream(std::ofstream& out, const HostPath& path) {
+    const auto mode = std::ios::binary | std::ios::trunc;
+    if (host::AnsiOnly())
+        out.open(host::Ansi(path), mode);
+    else
+        out.open(path, mode);
+}
+
+bool MoveFileOver(const HostPath& from, const HostPath& to) { return host::Replace(from, to); }
+
+bool RemoveFile(const HostPath& path) { return host::Remove(path); }
+
+}  // namespace ostrevan::platform
