@@ -26,14 +26,13 @@ using ui::headless::HeadlessToolkit;
 using ui::headless::HeadlessWindow;
 
 struct WizardOptions {
-    bool vendorFile = true;
     bool utility = true;  // 2000.exe in the program's directory
 };
 
 class Wizard {
 public:
     explicit Wizard(WizardOptions o = {}) {
-        if (o.vendorFile) testing::WriteFileBytes(dir_ / "Vendors.y2k", scantest::Vendors());
+        testing::WriteFileBytes(dir_ / "Vendors.y2k", scantest::Vendors());
         testing::WriteFileBytes(dir_ / "APPS.y2k", scantest::Apps());
         if (o.utility) testing::WriteFileBytes(dir_ / "2000.exe", "MZ utility");
         // Each help topic's text is its file's name without the extension ("HelpINTR").

@@ -72,44 +72,6 @@ TEST_F(Headless, ModalWindowsAreHandedToTheTestAndClosedAfterwards) {
     EXPECT_THROW(tk.FindWindow("frmDetail"), std::out_of_range);
 }
 
-TEST_F(Headless, UnloadingTheMainWindowEndsTheProgram) {
-    Window& help = tk.NewWindow({"frmHelp", "Help", 100, 100});
-    tk.SetMainWindow(w);
-    w.Show();
-    help.Show();
-    w.Unload();
-    EXPECT_TRUE(tk.ended);
-    EXPECT_TRUE(help.Unloaded());
-}
-
-TEST_F(Headless, DialogsAreRecordedAndAnsweredFromTheQueue) {
-    tk.ShowMessage("YMARK 2000 Copy Completed!");
-    tk.ShowMessage("Unable to Print", "Print Error!!");
-    ASSERT_EQ(tk.messages.size(), 2u);
-    EXPECT_EQ(tk.messages[0].title, "Ostrevan");
-    EXPECT_EQ(tk.messages[1].title, "Print Error!!");
-
-    tk.inputAnswers = {std::string("D:\\r.rtf"), std::nullopt};
-    EXPECT_EQ(tk.AskInput("Enter Destination of File", "Save", "C:\\Temp.rtf"), "D:\\r.rtf");
-    EXPECT_EQ(tk.AskInput("p", "t", "d"), std::nullopt);
-    EXPECT_EQ(tk.AskInput("p", "t", "d"), "d") << "nothing queued: OK with the default";
-    ASSERT_EQ(tk.inputs.size(), 3u);
-    EXPECT_EQ(tk.inputs[0].defaultText, "C:\\Temp.rtf");
-}
-
-TEST_F(Headless, YieldRunsTheTestHookSoButtonsCanBePressedDuringLongWork) {
-    Button& abort = w.AddButton({"btnAbort", {}, "Abort!"});
-    bool aborting = false;
-    abort.onClick = [&] { aborting = true; };
-    tk.onYield = [&] { if (tk.yields == 3) tk.Find<Button>("frmTest.btnAbort").Click(); };
-    int steps = 0;
-    while (!aborting && steps < 100) {
-        ++steps;
-        tk.DoEvents();
-    }
-    EXPECT_EQ(steps, 3);
-}
-
 TEST_F(Headless, DriveListSelectsByLetterAndReportsChanges) {
     tk.SetDrives({"a:", "c: [SYSTEM]", "z: [/]"}, 1);
     DriveList& d = w.AddDriveList({"DriveReport", {}});
@@ -164,14 +126,6 @@ TEST_F(HeadlessRich, TypingContinuesTheColourBeforeTheCaret) {
     ASSERT_EQ(t.runs.size(), 2u);
     EXPECT_EQ(t.runs[0].text, "grGeen");
     EXPECT_EQ(t.runs[1].text, "rRed");
-}
-
-TEST_F(HeadlessRich, DoubleClickPlacesTheCaretBeforeTheHandlerRuns) {
-    r.SetText("a\nb\nc");
-    int line = -1;
-    r.onDoubleClick = [&] { line = r.LineFromChar(r.SelStart()); };
-    tk.Find<HeadlessRichText>("frmTest.rtxtSummary").DoubleClickAt(4);
-    EXPECT_EQ(line, 2);
 }
 
 }  // namespace

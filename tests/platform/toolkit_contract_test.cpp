@@ -122,13 +122,6 @@ TYPED_TEST(Contract, HidingAModalWindowEndsItsDisplay) {
     EXPECT_FALSE(dlg.Visible());
 }
 
-TYPED_TEST(Contract, TextBoxesKeepLineBreaks) {
-    TextBox& t = this->w.AddTextBox({"txtComments", {1560, 2880, 4815, 855}, "Text1"}, true);
-    EXPECT_EQ(t.Text(), "Text1");
-    t.SetText("first\nsecond");
-    EXPECT_EQ(t.Text(), "first\nsecond");
-}
-
 TYPED_TEST(Contract, RichTextAppendsInColoursAsTheReportDoes) {
     RichText& r = this->Rich();
     r.SetText("old text");

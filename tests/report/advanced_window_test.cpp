@@ -45,20 +45,6 @@ TEST(AdvancedListing, EntriesInListOrder) {
     EXPECT_EQ(tk.yields, 3) << "one yield per entry";
 }
 
-TEST(AdvancedListing, CourierInTheDefaultColour) {
-    HeadlessToolkit tk;
-    OpenListing(tk, Junk({{"SETUP.EXE", "C:\\TEMP"}}), [&](HeadlessWindow& w) {
-        EXPECT_EQ(w.Caption(), "Advanced");
-        EXPECT_TRUE(w.Modal());
-        for (const auto& r : tk.Find<ui::RichText>("frmAdvanced.rtxtAdvanced").Content().runs) {
-            EXPECT_EQ(r.format.face, "Courier");
-            EXPECT_EQ(r.format.color, (ui::Color{0, 0, 0}));
-        }
-        EXPECT_NE(tk.Find<ui::Label>("frmAdvanced.lblTitle").Caption().find("WIthout this"),
-                  std::string::npos);
-    });
-}
-
 TEST(AdvancedListing, FreshWindowEveryTime) {
     HeadlessToolkit tk;
     std::vector<HeadlessWindow*> seen;
@@ -72,36 +58,6 @@ TEST(AdvancedListing, FreshWindowEveryTime) {
     ASSERT_EQ(seen.size(), 2u);
     EXPECT_NE(seen[0], seen[1]);
     EXPECT_TRUE(seen[0]->Unloaded());
-}
-
-TEST(AdvancedListing, ResizeRule) {
-    HeadlessToolkit tk;
-    OpenListing(tk, Junk({}), [&](HeadlessWindow& w) {
-        auto& list = tk.Find<ui::RichText>("frmAdvanced.rtxtAdvanced");
-        struct Case {
-            int w, h;
-            ui::Rect list;
-            int buttonTop;
-        } cases[] = {
-            {8000, 6000, {0, 960, 7910, 4560}, 5625},
-            {6465, 4815, {0, 960, 6375, 3375}, 4440},
-            {60, 1000, {0, 960, 6375, 3375}, 625},  // too small: the listing keeps its size
-        };
-        for (const Case& c : cases) {
-            w.DragTo(c.w + 120, c.h + 405);
-            ASSERT_EQ(w.ClientWidth(), c.w);
-            EXPECT_EQ(list.Bounds(), c.list) << c.w << "x" << c.h;
-            for (const char* b : {"btnSave", "btnLEtter", "btnOK"})
-                EXPECT_EQ(tk.Find<ui::Button>(std::string("frmAdvanced.") + b).Bounds().top,
-                          c.buttonTop);
-        }
-        EXPECT_EQ(tk.Find<ui::Label>("frmAdvanced.lblTitle").Bounds(),
-                  (ui::Rect{120, 0, 6255, 975}));
-        w.DragTo(8000 + 120, 6000 + 405);
-        w.SetState(ui::WindowState::Minimized);
-        w.SetState(ui::WindowState::Normal);
-        EXPECT_EQ(list.Bounds(), (ui::Rect{0, 960, 7910, 4560})) << "restored as it was";
-    });
 }
 
 TEST(AdvancedListing, SaveAndPrintTheListing) {

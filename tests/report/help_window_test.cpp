@@ -100,36 +100,6 @@ TEST(HelpWindow, CloseHidesAndKeepsTheTopic) {
     EXPECT_EQ(f.Shown(), "Topic HelpREP.rtf");
 }
 
-TEST(HelpWindow, ResizeMovesTheTextAndButtons) {
-    HelpFixture f;
-    f.help.Show();
-    auto& w = dynamic_cast<HeadlessWindow&>(f.help.Form());
-    struct Case {
-        int w, h;
-        ui::Rect text;
-        int buttonTop;
-    } cases[] = {
-        {9000, 7000, {120, 600, 8760, 5755}, 6580},
-        {6765, 4620, {120, 600, 6525, 3375}, 4200},
-        // Too small for the text: it keeps its last size, the buttons still follow.
-        {200, 1000, {120, 600, 6525, 3375}, 580},
-    };
-    for (const Case& c : cases) {
-        w.DragTo(c.w + 120, c.h + 405);  // outer size of a client area c.w by c.h
-        ASSERT_EQ(w.ClientWidth(), c.w);
-        ASSERT_EQ(w.ClientHeight(), c.h);
-        EXPECT_EQ(f.help.rtxtHelp.Bounds(), c.text) << c.w << "x" << c.h;
-        EXPECT_EQ(f.help.btnPrint.Bounds().top, c.buttonTop);
-        EXPECT_EQ(f.help.btnClose.Bounds().top, c.buttonTop);
-        EXPECT_EQ(f.help.btnPrint.Bounds().left, 1440);
-        EXPECT_EQ(f.help.btnClose.Bounds().left, 3360);
-    }
-    EXPECT_EQ(f.help.OptVend.Bounds(), (ui::Rect{5040, 0, 1575, 495})) << "options stay";
-    const ui::Rect before = f.help.rtxtHelp.Bounds();
-    w.SetState(ui::WindowState::Minimized);
-    EXPECT_EQ(f.help.rtxtHelp.Bounds(), before) << "minimising changes nothing";
-}
-
 TEST(HelpWindow, PrintsTheTopicIndentedAndEndsTheDocument) {
     HelpFixture f;
     f.help.optStep2.Click();

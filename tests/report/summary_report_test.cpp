@@ -116,19 +116,6 @@ TEST(SummaryReport, WithinAClassRecordsKeepListOrder) {
     EXPECT_EQ(lines[15], "Unknown");
 }
 
-TEST(SummaryReport, WholeReportIsCourierAtTheDesignSizeOnGrey) {
-    ReportPage p;
-    p.Add({"Acme Writer", "Acme", "3.1", "4.0", 3});
-    p.Add({"Acme Draw", "Acme", "1.0", "1.0", 2});
-    p.rtxt->SetFontName("Arial");  // whatever the control had before
-    p.Fill();
-    for (const ui::TextRun& r : p.rtxt->Content().runs) {
-        EXPECT_EQ(r.format.face, "Courier");
-        EXPECT_EQ(r.format.heightTwips, 165) << "8.25 points";
-    }
-    EXPECT_EQ(p.rtxt->BackColor(), (Color{224, 224, 224}));
-}
-
 TEST(SummaryReport, FieldsAreInsertedAsStored) {
     ReportPage p;
     const std::string name = "  Spaced\x93Name\xE9  ";

@@ -44,13 +44,6 @@ std::string FullWalk(std::vector<uint8_t>& block, const std::string& field) {
 
 }  // namespace
 
-TEST(ModVersion, TableKeysAreEightUpperCaseHexDigits) {
-    EXPECT_EQ(ModVersion::TableKey(1033, 1252), "040904E4");
-    EXPECT_EQ(ModVersion::TableKey(0, 0), "00000000");
-    EXPECT_EQ(ModVersion::TableKey(0xFFF, 1200), "0FFF04B0");
-    EXPECT_EQ(ModVersion::TableKey(0xABCD, 0xEF01), "ABCDEF01");
-}
-
 TEST(ModVersion, ChoosesTheTableAsTheTranslationListSays) {
     struct Case {
         const char* fixture;
