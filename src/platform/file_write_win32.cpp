@@ -68,6 +68,12 @@ DWORD ReplaceFile(const std::string& from, const std::string& to) {
     if (moveEx) {
         if (moveEx(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) return 0;
         const DWORD err = GetLastError();
+        if (err == ERROR_ACCESS_DENIED) {
+            // A target that another program holds open is "in use", not protected.
+            HANDLE h = CreateFileA(to.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+            if (h != INVALID_HANDLE_VALUE) CloseHandle(h);
+            else if (GetLastError() == ERROR_SHARING_VIOLATION) return ERROR_SHARING_VIOLATION;
+        }
         if (err != ERROR_CALL_NOT_IMPLEMENTED) return err;
     }
     if (!DeleteFileA(to.c_str()) && GetLastError() != ERROR_FILE_NOT_FOUND) return GetLastError();

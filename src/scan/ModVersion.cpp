@@ -62,7 +62,8 @@ void ModVersion::LoadVersionBlock(const std::string& path) {
     // never ends the scan.
     bool loaded = false;
     try {
-        loaded = version::platform::LoadVersionInfo(path, block_);
+        loaded = ownReader_ ? version::portable::LoadVersionInfo(path, block_)
+                            : version::platform::LoadVersionInfo(path, block_);
     } catch (const std::bad_alloc&) {
         loaded = false;
     }
@@ -75,7 +76,8 @@ void ModVersion::LoadVersionBlock(const platform::HostPath& program) {
 
 bool ModVersion::Query(const std::string& subBlock, const uint8_t** value, uint32_t* length) {
     ++queries_;
-    return version::platform::VerQueryValueA(block_, subBlock, value, length);
+    return ownReader_ ? version::portable::VerQueryValueA(block_, subBlock, value, length)
+                      : version::platform::VerQueryValueA(block_, subBlock, value, length);
 }
 
 // The fallback walk tries the keys 000004E4 .. 0FFF04E4 in order and stops at the first under

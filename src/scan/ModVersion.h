@@ -12,6 +12,12 @@ namespace ostrevan {
 
 class ModVersion : public VersionSource {
 public:
+    ModVersion() = default;
+    // With `ownReader`, blocks are read and searched by the project's own reader also where the
+    // system has version functions (they may answer for a file other than the one named: a
+    // system library's name can be served by the running system's copy).
+    explicit ModVersion(bool ownReader) : ownReader_(ownReader) {}
+
     // Loads the version block of the program at `path` (8-bit text the platform's file
     // functions open), replacing the previous one. A file without a readable version block
     // leaves a block of two zero bytes, on which every field reads "None".
@@ -48,6 +54,7 @@ private:
     // The key of the string table the translation list names; empty until a field is asked.
     std::string tableKey_;
     uint64_t queries_ = 0;
+    bool ownReader_ = false;
 };
 
 }  // namespace ostrevan
