@@ -116,7 +116,7 @@ public:
     explicit Temporary(const Target& target) : target_(target.path) {
         static unsigned counter = 0;
         for (int attempt = 0; attempt < 100; ++attempt) {
-            const std::string name = target.folder + "\\~os" + std::to_string(GetCurrentProcessId() % 100000) + "_" +
+            const std::string name = target.folder + "\\~os" + std::to_string(GetCurrentThreadId() % 100000) + "_" +
                                      std::to_string(++counter) + ".tmp";
             h_ = CreateFileA(name.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
             if (h_ != INVALID_HANDLE_VALUE) {

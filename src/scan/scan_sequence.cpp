@@ -1,7 +1,6 @@
 #include "scan/scan_sequence.h"
 
-#include <filesystem>
-
+#include "platform/file_access.h"
 #include "platform/file_write.h"
 #include "platform/text.h"
 
@@ -10,8 +9,7 @@ namespace {
 
 // Both result files are replaced together: when either cannot be written, both old ones stay.
 std::string SaveResults(const RunState& st, const platform::HostPath& dir) {
-    std::error_code ec;
-    if (!std::filesystem::is_directory(dir, ec)) return "The folder does not exist.";
+    if (!platform::IsDirectory(dir)) return "The folder does not exist.";
     const std::string files = st.cFiles.SavedBytes(), junk = st.cJunkFiles.SavedBytes();
     return platform::WriteFilesTogether({{dir / kFilesFileName, files}, {dir / kJunkFilesFileName, junk}});
 }
