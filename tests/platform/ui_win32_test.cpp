@@ -157,6 +157,12 @@ protected:
     }
 };
 
+// A font enumeration callback is stdcall on 32-bit Windows, which a lambda cannot be.
+int CALLBACK IsFixedPitch(const LOGFONTW* f, const TEXTMETRICW*, DWORD, LPARAM found) {
+    *reinterpret_cast<bool*>(found) = (f->lfPitchAndFamily & 3) == FIXED_PITCH;
+    return 0;
+}
+
 TEST_F(Win32Rich, AppendedEntriesKeepTheirColoursInTheNativeControl) {
     ASSERT_TRUE(H(r)) << "no RichEdit";
     r.SetFontName("Courier");
@@ -171,10 +177,7 @@ TEST_F(Win32Rich, AppendedEntriesKeepTheirColoursInTheNativeControl) {
     lf.lfCharSet = DEFAULT_CHARSET;
     lstrcpynW(lf.lfFaceName, cf.szFaceName, LF_FACESIZE);
     HDC dc = GetDC(nullptr);
-    EnumFontFamiliesExW(dc, &lf, [](const LOGFONTW* f, const TEXTMETRICW*, DWORD, LPARAM found) {
-        *reinterpret_cast<bool*>(found) = (f->lfPitchAndFamily & 3) == FIXED_PITCH;
-        return 0;
-    }, reinterpret_cast<LPARAM>(&fixed), 0);
+    EnumFontFamiliesExW(dc, &lf, IsFixedPitch, reinterpret_cast<LPARAM>(&fixed), 0);
     ReleaseDC(nullptr, dc);
     EXPECT_TRUE(fixed) << "face " << Narrow(cf.szFaceName);
     EXPECT_EQ(r.Content().runs[0].format.face, "Courier");
