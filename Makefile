@@ -7,7 +7,7 @@ CROSS    := build/win
 CROSS32  := build/win32
 CMAKE    := cmake
 
-.PHONY: all deps native native32 cross cross32 cross32-all test test-native test-native32 test-cross run screenshots bench fuzz fuzz-ci dist clean bios bios-demo bios-demo-sound
+.PHONY: all deps native native32 cross cross32 test test-native test-native32 test-cross run screenshots bench fuzz fuzz-ci dist clean bios bios-demo bios-demo-sound
 
 all: native
 
@@ -31,16 +31,9 @@ cross: deps
 	$(CMAKE) -S . -B $(CROSS) -DCMAKE_BUILD_TYPE=Release -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake >/dev/null
 	$(CMAKE) --build $(CROSS) -j $(JOBS)
 
-# build/win32: the shipped 32-bit programs. Their tests run as 64-bit code under Wine (build/win),
-# so the test run builds only the programs here; `make cross32-all` compiles the Windows-side
-# tests for 32-bit Windows as well (callbacks that must be stdcall, 4-byte handles).
-CROSS32_CONFIGURE = $(CMAKE) -S . -B $(CROSS32) -DCMAKE_BUILD_TYPE=Release -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-i686.cmake >/dev/null
+# build/win32: the shipped 32-bit programs, and the Windows-side tests compiled for them.
 cross32: deps
-	$(CROSS32_CONFIGURE)
-	$(CMAKE) --build $(CROSS32) -j $(JOBS) --target Ostrevan ostrevan-scan
-
-cross32-all: deps
-	$(CROSS32_CONFIGURE)
+	$(CMAKE) -S . -B $(CROSS32) -DCMAKE_BUILD_TYPE=Release -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-i686.cmake >/dev/null
 	$(CMAKE) --build $(CROSS32) -j $(JOBS)
 
 test-native: native
