@@ -19,6 +19,17 @@ VolumePathNameFn VolumePathName() {
     return fn;
 }
 
+// "C:\\dir\\" -> "C:\\", "\\\\server\\share\\dir\\" -> "\\\\server\\share\\".
+std::wstring PathRoot(const std::wstring& s) {
+    if (s.size() >= 3 && s[1] == L':' && s[2] == L'\\') return s.substr(0, 3);
+    if (s.rfind(L"\\\\", 0) == 0 && s.rfind(L"\\\\?\\", 0) != 0) {
+        const size_t server = s.find(L'\\', 2);
+        const size_t share = server == std::wstring::npos ? server : s.find(L'\\', server + 1);
+        if (share != std::wstring::npos) return s.substr(0, share + 1);
+    }
+    return s;
+}
+
 // The root of the volume that holds `root`: the drive itself, or, where the system can tell
 // (Windows 2000 and later), for a drive letter mapped to a directory, the volume of that
 // directory (the volume functions want a root).
@@ -26,7 +37,8 @@ std::wstring RootText(const HostPath& root) {
     std::wstring s = root.wstring();
     if (!s.empty() && s.back() != L'\\') s += L'\\';
     wchar_t volume[MAX_PATH + 1] = {0};
-    if (host::AnsiOnly() || !VolumePathName()) return s;
+    // Windows 95/98/ME and NT 4.0 lack GetVolumePathName: the root of the path's drive or share.
+    if (host::AnsiOnly() || !VolumePathName()) return PathRoot(s);
     const UINT old = SetErrorMode(SEM_FAILCRITICALERRORS);  // no "insert a disk" box
     const BOOL ok = VolumePathName()(s.c_str(), volume, MAX_PATH);
     SetErrorMode(old);

@@ -55,23 +55,6 @@ for mode in "${modes[@]}"; do
     filter=${c#*:}
     exe="$tests/ostrevan_${suite}_tests.exe"
     [ -f "$exe" ] || continue
-    # Open fault: with Wine playing Windows 98, the text read back from the report's RichEdit
-    # comes out garbled (its colours and lines too), so the report's suite fails there.
-    if [ "$mode" = win98 ] && [ "$suite" = report ]; then
-      echo "version-modes: win98 report: skipped (open fault: RichEdit text read back garbled)"
-      continue
-    fi
-    # Open faults with Wine playing Windows 98, left out there and named on every run: the
-    # report's text read back from the RichEdit after a scan is garbled (as above), and the file
-    # system name of a mapped folder comes back empty from GetVolumeInformationA.
-    if [ "$mode" = win98 ]; then
-      case $suite in
-        app) filter="$filter-MainWindowWin32.WalksThroughAScanToTheColouredReportAndFinishes"
-             echo "version-modes: win98 app: the scan-to-report walk skipped (open fault: RichEdit text read back garbled)" ;;
-        scan) filter="$filter-DriveFacts.MappedDirectoryShowsItsFileSystemAndSizes"
-              echo "version-modes: win98 scan: the mapped folder's drive facts skipped (open fault: empty file system name)" ;;
-      esac
-    fi
     if (cd "$tests" && OSTREVAN_WINE_VERSION=$mode "$here/wine-run.sh" "$exe" --gtest_filter="$filter" \
           --gtest_brief=1 >"$build/version-$mode-$suite.log" 2>&1); then
       echo "version-modes: $mode $suite: $(grep -o 'PASSED.*' "$build/version-$mode-$suite.log" | head -n 1)"

@@ -1,4 +1,5 @@
 // The win32 toolkit: window classes, fonts, the event loop, dialogs and the screen.
+#include "platform/host_api_win32.h"
 #include "platform/ui/win32/win32_controls.h"
 
 namespace ostrevan::ui::win32 {
@@ -94,8 +95,11 @@ void MakeDpiAware() {
 
 // The newest RichEdit the system has: 4.1 (XP SP1 and later), else 2.0 or 3.0 (Windows 98,
 // ME, 2000; NT 4.0 and 95 with Internet Explorer), else 1.0.
+// On Windows 95/98/ME every window is an ANSI one (IsWindowUnicode answers false), so a
+// wide-class RichEdit there would take the ANSI texts sent to it for wide ones: the ANSI class
+// of RichEdit 2.0/3.0 is the one for that family (Msftedit never shipped for it).
 std::string LoadRichEdit() {
-    if (LoadLibraryA("Msftedit.dll")) return "RICHEDIT50W";
+    if (!platform::host::AnsiOnly() && LoadLibraryA("Msftedit.dll")) return "RICHEDIT50W";
     if (LoadLibraryA("Riched20.dll")) return "RichEdit20A";
     if (LoadLibraryA("Riched32.dll")) return "RICHEDIT";
     return "";
