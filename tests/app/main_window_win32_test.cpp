@@ -171,6 +171,10 @@ TEST_F(MainWindowWin32, EscapeAndTabInTheReportKeepThePage) {
     }
     EXPECT_TRUE(IsWindow(H(*c().FraReport)));
     EXPECT_TRUE(IsWindowVisible(report));
+    // Tab moved on to the next control of the window.
+    HWND next = GetFocus();
+    EXPECT_NE(next, report);
+    EXPECT_TRUE(IsChild(H(main->Window()), next));
 }
 
 TEST_F(MainWindowWin32, ResizingTheFrameMovesThePagesAndButtons) {
