@@ -91,8 +91,10 @@ TEST(DetailWindow, UnlistedRecordsDoNotShiftTheEstimateAndAreNeverOpened) {
     p.Add({"NoCompany1", "None", "1", "1", -1});
     p.Fill();
     EXPECT_EQ(RecordAtCaret(p.st, *p.rtxt), 0) << "a record the report does not list is never opened";
-    for (const char* name : {"Listed A", "NoCompany2", "Listed B", "Odd", "NoCompany3"})
-        p.Add({name, name[0] == 'N' ? "None" : "V", "1", "1", int16_t(name[0] == 'N' ? -1 : name[0] == 'O' ? 7 : 2)});
+    for (const Found& f : {Found{"Listed A", "V", "1", "1", 2}, Found{"NoCompany2", "None", "1", "1", -1},
+                           Found{"Listed B", "V", "1", "1", 2}, Found{"Odd", "V", "1", "1", 7},
+                           Found{"NoCompany3", "None", "1", "1", -1}})
+        p.Add(f);
     p.Fill();
     for (int line = 0; line < 10; ++line)
         EXPECT_EQ(p.OpenAt(p.LineStart(line))["lblProduct"], line < 4 ? "Listed A" : "Listed B") << line;
