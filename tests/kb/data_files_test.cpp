@@ -112,22 +112,6 @@ TEST(AppsFile, WritesByteForByteAndReadsEveryFieldBack) {
     EXPECT_EQ(ReadFileBytes(dir / "APPS.y2k"), kAppsBytes);
 }
 
-TEST(AppsFile, RoundTripWithIdsOneToCount) {
-    TempDir dir;
-    colY2KApps c;
-    for (int i = 0; i < 5; ++i)
-        c.Add(static_cast<int16_t>(i + 2), static_cast<int16_t>(i), "Prod " + std::to_string(i),
-              "P.EXE", "1." + std::to_string(i), "NOLIMITS", "Do \"this\"", i % 2 ? "Alt" : "", 0);
-    c.SaveToFile(dir.path());
-    const std::string first = ReadFileBytes(dir / "APPS.y2k");
-    colY2KApps back;
-    back.LoadFromFile(dir.path());
-    ASSERT_EQ(back.Count(), 5);
-    EXPECT_EQ(back.Item(4).Comments + back.Item(4).AltProductName + back.Item(5).AltProductName, "Do \"this\"Alt");
-    back.SaveToFile(dir.path());
-    EXPECT_EQ(ReadFileBytes(dir / "APPS.y2k"), first);
-}
-
 const std::string kVendorsBytes =
     "\"None\t\t\t\t1\tNone\"\r\n"
     "\"Acme\t1 Main Street\tSpringfield\t555-0100\t2\twww.acme.example\"\r\n"

@@ -58,11 +58,9 @@ TEST(DriveInfo, FactsOfReadyAndNotReadyDrives) {
 }
 
 TEST(DriveMap, DesignatorsAndMappedRoots) {
-    EXPECT_EQ(DriveDesignator("c:"), "C:");
-    EXPECT_EQ(DriveDesignator("D:\\"), "D:");
-    EXPECT_FALSE(DriveDesignator("C:\\x"));
-    EXPECT_FALSE(DriveDesignator("1:"));
-    EXPECT_FALSE(DriveDesignator("/tmp"));
+    EXPECT_EQ((std::vector{DriveDesignator("c:"), DriveDesignator("D:\\"), DriveDesignator("C:\\x"), DriveDesignator("1:"),
+                           DriveDesignator("/tmp")}),
+              (std::vector<decltype(DriveDesignator(""))>{"C:", "D:", std::nullopt, std::nullopt, std::nullopt}));
     DriveMap map;
     map.Map('x', HostPath("/somewhere"));
     EXPECT_TRUE(map.IsMapped('X'));

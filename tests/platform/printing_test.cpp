@@ -40,9 +40,7 @@ TEST(Printer, LinesGoOneBelowTheOtherAndEndDocSendsTheDocument) {
     p.PrintLine("");
     p.PrintLine("Dear Sir / Madam,");
     p.PrintLine("second");
-    EXPECT_TRUE(p.DocumentOpen());
     p.EndDoc();
-    EXPECT_FALSE(p.DocumentOpen());
     ASSERT_EQ(p.Documents().size(), 1u);
     const PrintedDocument& d = p.Documents()[0];
     ASSERT_EQ(d.pages.size(), 1u);

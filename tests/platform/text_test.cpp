@@ -19,11 +19,9 @@ TEST(TextCase, Windows1252LettersFoldWithTheirCapitals) {
 }
 
 TEST(TextFind, IgnoresCaseAndHonoursStart) {
-    EXPECT_EQ(IFind("Acme (r) Tools", "(R)"), 5u);
-    EXPECT_EQ(IFind("Acme Ltd. Ltd.", " LTD.", 5), 9u);
-    EXPECT_EQ(IFind("abc", "abcd"), std::string::npos);
-    EXPECT_EQ(IFind("abc", "", 2), 2u);
-    EXPECT_EQ(IFind("abc", "a", 4), std::string::npos);
+    EXPECT_EQ((std::vector<size_t>{IFind("Acme (r) Tools", "(R)"), IFind("Acme Ltd. Ltd.", " LTD.", 5), IFind("abc", "abcd"),
+                                   IFind("abc", "", 2), IFind("abc", "a", 4)}),
+              (std::vector<size_t>{5, 9, std::string::npos, 2, std::string::npos}));
 }
 
 TEST(TextReplace, FirstOnlyReplacesOneOccurrence) {
@@ -50,11 +48,8 @@ TEST(TextReplace, EverySearchesAgainFromTheStart) {
 }
 
 TEST(TextTrim, BlanksOnlyNotTabs) {
-    EXPECT_EQ(Trim("  a b  "), "a b");
-    EXPECT_EQ(Trim("\ta\t"), "\ta\t");
-    EXPECT_EQ(Trim("   "), "");
-    EXPECT_EQ(TrimLeft("  a "), "a ");
-    EXPECT_EQ(TrimRight("  a "), "  a");
+    EXPECT_EQ((std::vector<std::string>{Trim("  a b  "), Trim("\ta\t"), Trim("   "), TrimLeft("  a "), TrimRight("  a ")}),
+              (std::vector<std::string>{"a b", "\ta\t", "", "a ", "  a"}));
 }
 
 TEST(TextNumbers, NumericTexts) {
@@ -66,24 +61,15 @@ TEST(TextNumbers, NumericTexts) {
 }
 
 TEST(TextNumbers, RoundingHalvesToEven) {
-    EXPECT_EQ(RoundHalfEven(2.5), 2.0);
-    EXPECT_EQ(RoundHalfEven(3.5), 4.0);
-    EXPECT_EQ(RoundHalfEven(-2.5), -2.0);
-    EXPECT_EQ(RoundHalfEven(-3.5), -4.0);
-    EXPECT_EQ(RoundHalfEven(2.4999), 2.0);
-    EXPECT_EQ(RoundHalfEven(2.5001), 3.0);
+    for (auto [in, out] : {std::pair{2.5, 2.0}, {3.5, 4.0}, {-2.5, -2.0}, {-3.5, -4.0}, {2.4999, 2.0}, {2.5001, 3.0}})
+        EXPECT_EQ(RoundHalfEven(in), out) << in;
 }
 
 TEST(TextNumbers, SixteenBitConversionFailsClearly) {
-    EXPECT_EQ(ToInt16("32767"), 32767);
-    EXPECT_EQ(ToInt16("-32768"), -32768);
-    EXPECT_EQ(ToInt16(" 4.5 "), 4);
-    EXPECT_EQ(ToInt16("5.5"), 6);
-    using ostrevan::testing::ErrorOf;
-    EXPECT_EQ(ErrorOf([] { ToInt16("32768"); }), kErrOverflow);
-    EXPECT_EQ(ErrorOf([] { ToInt16("32767.5"); }), kErrOverflow);
-    EXPECT_EQ(ErrorOf([] { ToInt16("abc"); }), kErrTypeMismatch);
-    EXPECT_EQ(ErrorOf([] { ToInt16(""); }), kErrTypeMismatch);
-    EXPECT_EQ(ErrorOf([] { ToInt16(32768LL); }), kErrOverflow);
-    EXPECT_EQ(ToInt16(-5LL), -5);
+    EXPECT_EQ((std::vector<int16_t>{ToInt16("32767"), ToInt16("-32768"), ToInt16(" 4.5 "), ToInt16("5.5"), ToInt16(-5LL)}),
+              (std::vector<int16_t>{32767, -32768, 4, 6, -5}));
+    for (auto [t, error] : {std::pair{"32768", kErrOverflow}, {"32767.5", kErrOverflow}, {"abc", kErrTypeMismatch},
+                            {"", kErrTypeMismatch}})
+        EXPECT_EQ(ostrevan::testing::ErrorOf([&] { ToInt16(t); }), error) << t;
+    EXPECT_EQ(ostrevan::testing::ErrorOf([] { ToInt16(32768LL); }), kErrOverflow);
 }

@@ -86,22 +86,6 @@ TEST(VersionApi, MatchesSubBlockNamesWholeWithoutRegardToCase) {
     }
 }
 
-TEST(VersionApi, ConvertsTextWithTheBestFitAndKeepsItsLength) {
-    auto block = LoadBlock(FixturePath("signs"));
-    struct Case { const char* field; std::string bytes; } cases[] = {
-        {"ProductName", WithZero("Acme\x99 Writer\xAE \xA9 1999")},
-        {"FileDescription", WithZero("Caf\xE9 Ao \x99 ?")}, {"CompanyName", WithZero("None")},
-    };
-    for (const auto& c : cases) {
-        auto a = Query(block, std::string("\\StringFileInfo\\040904E4\\") + c.field);
-        ASSERT_TRUE(a.found) << c.field;
-        EXPECT_EQ(a.bytes, c.bytes) << c.field;
-    }
-    auto empty = Query(block, "\\StringFileInfo\\040904E4\\Comments");
-    EXPECT_TRUE(empty.found);
-    EXPECT_LE(empty.length, 1u);  // at most the terminating zero
-}
-
 TEST(VersionApi, BuiltBlocksAnswerTheirExactLengths) {
     const Bytes block32 = BuildVersionBlock32(VersionRoot({
         Block("StringFileInfo", {Block("040904E4", {Str("Open", u"abc", false), Str("Empty", u"", false),
@@ -169,7 +153,3 @@ TEST(VersionApi, DamagedBlocksAnswerLessButNeverReadOutside) {
     EXPECT_FALSE(Query(two, "\\").found);
 }
 
-TEST(VersionApi, LoadsTheUsEnglishResourceAmongSeveralLanguages) {
-    auto block = LoadBlock(FixturePath("languages"));
-    EXPECT_EQ(Query(block, "\\StringFileInfo\\040904E4\\ProductName"), (Answer{true, 8, WithZero("English")}));
-}

@@ -109,11 +109,6 @@ TEST(DetailWindow, ShowsTheRecordWithItsReadinessInTheClassColour) {
         {{"Acme Draw", "Acme", "1.0", "2.0", 5, "C:\\DRAW", "Patch 2 fixes the dates."},
          "1.0 - 2.0", "Year 2000 Ready With Issues - Check with Manufacturer", {255, 128, 0}},
         {{"Mystery", "Nobody Known", "7", "7", 0}, "7", "Not in Ostrevan Database, Send Readiness Request Letter", {}},
-        {{"Old Tool", "Acme", "1.0", "1.0a", 4}, "1.0 - 1.0a", "Not Year 2000 Ready - Upgrade or Discontinue Use",
-         {255, 0, 0}},
-        {{"Fixable", "Acme", "2", "2", 3}, "2", "Not Year 2000 Ready - Fix or Workaround Available", {255, 0, 0}},
-        {{"Silent", "Acme", "2", "2", 2}, "2", "No Info Supplied, Send Readiness Request Letter", {0, 0, 255}},
-        {{"Untested", "Acme", "2", "2", 6}, "2", "Manufacturer will not Test", {255, 0, 255}},
     };
     for (const Case& c : cases) {
         DetailPage p;

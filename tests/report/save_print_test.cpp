@@ -104,14 +104,6 @@ TEST(SaveReport, SavingTwiceToOnePathKeepsOnlyTheLater) {
     EXPECT_TRUE(p.tk.messages.empty());
 }
 
-TEST(SaveReport, EmptyReportGivesADocumentWithoutText) {
-    ReportPage p;
-    p.Fill();
-    TempDir dir;
-    EXPECT_EQ(SaveRichText(*p.rtxt, (dir / "empty.rtf").string()), "");
-    EXPECT_EQ(PlainText(ui::ReadRtf(ReadFileBytes(dir / "empty.rtf"))), "");
-}
-
 TEST(SaveReport, DefaultAnswerSavesToTheDefaultPathAsGiven) {
 #ifdef _WIN32
     const std::filesystem::path target = "C:\\Temp.rtf";
