@@ -59,27 +59,23 @@ TEST(IconChoice, TakesTheNearestSizeThenTheNearestDepth) {
         {"nearest depth among same size", {{32, 32, 4}, {32, 32, 8}, {32, 32, 32}, {32, 32, 24}}, 2},
         {"first wins a tie", {{32, 32, 8}, {32, 32, 8}}, 0},
         {"48 is nearer than 16? no: both 16 away, the first", {{48, 48, 8}, {16, 16, 8}}, 0},
-        {"0 means 256", {{0, 0, 32}, {64, 64, 4}}, 1},
+        {"256 is far from 32", {{256, 256, 32}, {64, 64, 4}}, 1},
         {"same total, other shape does not compete on depth", {{40, 24, 32}, {32, 16, 32}, {24, 40, 4}}, 0},
     };
-    for (const auto& c : cases) {
-        auto entries = c.entries;
-        for (auto& e : entries)
-            if (e.width == 0 && e.height == 0) e.width = e.height = 256;
-        EXPECT_EQ(ChooseImage(entries, 32, 32, 32), c.expected) << c.what;
-    }
+    for (const auto& c : cases) EXPECT_EQ(ChooseImage(c.entries, 32, 32, 32), c.expected) << c.what;
     EXPECT_FALSE(ChooseImage({}, 32, 32, 32));
 }
 
 TEST(IconGroup, ReadsNoMoreEntriesThanItsBytesHold) {
     std::vector<uint8_t> g = {0, 0, 1, 0, 0xE8, 0x03};  // claims 1000 entries
     for (int i = 0; i < 2; ++i) {
-        const uint8_t e[14] = {32, 32, 0, 0, 1, 0, 8, 0, 0, 1, 0, 0, static_cast<uint8_t>(i + 1), 0};
+        const uint8_t side = i ? 0 : 32;  // 0 means 256
+        const uint8_t e[14] = {side, side, 0, 0, 1, 0, 8, 0, 0, 1, 0, 0, static_cast<uint8_t>(i + 1), 0};
         g.insert(g.end(), e, e + 14);
     }
     auto entries = ParseGroup(ByteView(g));
     ASSERT_EQ(entries.size(), 2u);
-    EXPECT_EQ(entries[1].id, 2);
+    EXPECT_EQ(std::make_tuple(entries[1].id, entries[1].width, entries[1].height), std::make_tuple(2, 256, 256));
     EXPECT_EQ(entries[0].bitCount, 8);
     g[0] = 1;  // reserved word not zero: not a group
     EXPECT_TRUE(ParseGroup(ByteView(g)).empty());

@@ -52,10 +52,6 @@ TEST(Printer, LinesGoOneBelowTheOtherAndEndDocSendsTheDocument) {
     EXPECT_EQ(std::make_tuple(a.x, a.y, d.pages[0].items[1].y), std::make_tuple(48, 48 + 16, 48 + 32));
     EXPECT_EQ(d.lines.size(), 3u);
     EXPECT_EQ(d.lines[1], (std::pair<std::string, double>{"Dear Sir / Madam,", 12.0}));
-    // The next print starts a new document.
-    p.PrintLine("next");
-    p.EndDoc();
-    EXPECT_EQ(p.Documents().size(), 2u);
 }
 
 TEST(Printer, LongDocumentsContinueOnNewPagesWithinTheMargins) {

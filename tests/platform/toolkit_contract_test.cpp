@@ -17,13 +17,6 @@ using testing::ErrorOf;
 
 const Color kGreen{0, 192, 0}, kRed{255, 0, 0}, kBlue{0, 0, 255};
 
-void OnModal(headless::HeadlessToolkit& tk, std::function<void(Window&)> f) {
-    tk.onModal = [f](headless::HeadlessWindow& w) { f(w); };
-}
-#ifdef _WIN32
-void OnModal(win32::Win32Toolkit& tk, std::function<void(Window&)> f) { tk.onModal = f; }
-#endif
-
 template <class TK>
 class Contract : public ::testing::Test {
 protected:
@@ -103,20 +96,6 @@ TYPED_TEST(Contract, WindowSizesAreTwipsOfTheClientArea) {
     EXPECT_EQ(w.ClientWidth(), 0);
     w.SetState(WindowState::Normal);
     EXPECT_EQ(w.ClientWidth(), 8250 + 1500);
-}
-
-TYPED_TEST(Contract, HidingAModalWindowEndsItsDisplay) {
-    Window& dlg = this->tk.NewWindow({"frmDetail", "Detailed Report", 6510, 4530, WindowStyle::FixedDialog});
-    Button& ok = dlg.AddButton({"btnOK", {4440, 3840, 1935, 615}, "Close"});
-    ok.onClick = [&] { dlg.Hide(); };
-    int shown = 0;
-    OnModal(this->tk, [&](Window& m) {
-        shown += m.Visible();
-        ok.Click();
-    });
-    dlg.ShowModal();
-    EXPECT_EQ(shown, 1);
-    EXPECT_FALSE(dlg.Visible());
 }
 
 TYPED_TEST(Contract, RichTextAppendsInColoursAsTheReportDoes) {
