@@ -25,13 +25,9 @@ std::string Topic(const std::string& name) {
     return ReadFileBytes(std::filesystem::path(OSTREVAN_SOURCE_DIR) / "data" / name);
 }
 
-// The document as the help window reads it, and its text.
+// The document as the help window reads it.
 ui::PrintableText Read(const std::string& name) { return ui::ReadRtf(Topic(name)); }
-std::string PlainText(const ui::PrintableText& doc) {
-    std::string out;
-    for (const auto& run : doc.runs) out += run.text;
-    return out;
-}
+using testing::PlainText;
 
 // Whether the braces balance and nothing follows the document's outer group.
 bool BracesBalance(const std::string& rtf) {
