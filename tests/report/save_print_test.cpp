@@ -102,29 +102,6 @@ TEST(SaveReport, SavingTwiceToOnePathKeepsOnlyTheLater) {
     EXPECT_TRUE(p.tk.messages.empty());
 }
 
-TEST(SaveReport, DefaultAnswerSavesToTheDefaultPathAsGiven) {
-#ifdef _WIN32
-    const std::filesystem::path target = "C:\\Temp.rtf";
-    if (std::filesystem::exists(target)) GTEST_SKIP() << "C:\\Temp.rtf already exists";
-#else
-    // Elsewhere the default is an ordinary file name in the current directory.
-    TempDir dir;
-    const std::filesystem::path old = std::filesystem::current_path();
-    std::filesystem::current_path(dir.path());
-    const std::filesystem::path target = dir / "C:\\Temp.rtf";
-#endif
-    ReportPage p;
-    Filled(p);
-    SaveRichTextAs(p.tk, *p.rtxt);  // no answer queued: OK with the default text
-    EXPECT_TRUE(p.tk.messages.empty());
-    EXPECT_EQ(ReadFileBytes(target), ui::WriteRtf(p.rtxt->Content()));
-#ifdef _WIN32
-    std::filesystem::remove(target);
-#else
-    std::filesystem::current_path(old);
-#endif
-}
-
 TEST(PrintReport, WholeTextFormattedOnTheDefaultPrinter) {
     ReportPage p;
     Filled(p);

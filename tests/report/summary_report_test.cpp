@@ -1,4 +1,4 @@
-// The summary report: entry text, class order, colours, face, and rebuilding.
+// The summary report: entry text, class order, colours and face.
 #include <gtest/gtest.h>
 
 #include "report/report_fixture.h"
@@ -97,20 +97,6 @@ TEST(SummaryReport, WithinAClassRecordsKeepListOrderAndFieldsAreInsertedAsStored
     EXPECT_EQ((std::vector<std::string>{lines[0], lines[5], lines[10], lines[15], lines[16], lines[17]}),
               (std::vector<std::string>{"Bad First", "Bad Second", "Ready One", name, "\tVersion(s): None",
                                         "\tManufacturer: \"Quoted\" Vendor\t"}));
-}
-
-TEST(SummaryReport, RebuildingGivesTheSameTextAndColours) {
-    ReportPage p;
-    p.Add({"A", "V", "1", "2", 5});
-    p.Add({"B", "V", "1", "1", 6});
-    p.Fill();
-    const std::string first = p.rtxt->Text();
-    const std::vector<ui::TextRun> runs = p.rtxt->Content().runs;
-    p.rtxt->SetSelection(0, 0);
-    p.rtxt->ReplaceSelection("typed by the user\n");
-    p.Fill();
-    EXPECT_EQ(p.rtxt->Text(), first);
-    EXPECT_EQ(p.rtxt->Content().runs, runs);
 }
 
 }  // namespace
