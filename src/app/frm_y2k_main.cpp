@@ -11,6 +11,7 @@
 #include "scan/drive_procedures.h"
 #include "scan/drive_scan.h"
 #include "scan/scan_sequence.h"
+#include "scan/throttled_scan_page.h"
 
 namespace ostrevan {
 namespace {
@@ -232,13 +233,19 @@ ScanResult FrmY2KMain::RunScan(const std::string& entry, ScanningPage& page) {
     const std::string drive = entry.substr(0, 2);
     NoVersionData noVersions;
     VersionSource& versions = services_.versions ? *services_.versions : noVersions;
-    DriveScan scan(st_, page, versions, [this] { tk_.DoEvents(); });
+    ThrottledScanPage shown(page, services_.scanRepaint);
+    DriveScan scan(st_, shown, versions, [&] {
+        shown.ShowIfDue();
+        tk_.DoEvents();
+    });
     const platform::OsIdentity os = services_.osIdentity ? services_.osIdentity() : platform::OsIdentity{};
 
     // A letter that is no drive of the machine has nothing to walk, but the operating system is
     // still checked and both result files are written, as for a drive without a medium.
     const auto root = services_.drives.Root(drive);
-    return ScanAndSave(st_, scan, drive, root ? &*root : nullptr, os, services_.programDir);
+    ScanResult result = ScanAndSave(st_, scan, drive, root ? &*root : nullptr, os, services_.programDir);
+    shown.Flush();  // the page ends showing the last program
+    return result;
 }
 
 void FrmY2KMain::FillReport() {
