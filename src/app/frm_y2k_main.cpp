@@ -1,6 +1,7 @@
 #include "app/frm_y2k_main.h"
 
 #include <algorithm>
+#include <chrono>
 #include <exception>
 
 #include "app/frm_y2k_main_controls.h"
@@ -234,8 +235,17 @@ ScanResult FrmY2KMain::RunScan(const std::string& entry, ScanningPage& page) {
     NoVersionData noVersions;
     VersionSource& versions = services_.versions ? *services_.versions : noVersions;
     ThrottledScanPage shown(page, services_.scanRepaint);
+    // With the page redrawn at most once an interval, the window's messages (Abort, the paint
+    // of what changed) are also handled five times an interval, not at every step of the walk.
+    const auto eventsEvery = services_.scanRepaint / 5;
+    auto eventsDone = std::chrono::steady_clock::time_point{};
     DriveScan scan(st_, shown, versions, [&] {
         shown.ShowIfDue();
+        if (eventsEvery.count() > 0) {
+            const auto now = std::chrono::steady_clock::now();
+            if (now - eventsDone < eventsEvery) return;
+            eventsDone = now;
+        }
         tk_.DoEvents();
     });
     const platform::OsIdentity os = services_.osIdentity ? services_.osIdentity() : platform::OsIdentity{};

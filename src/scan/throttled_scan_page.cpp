@@ -23,6 +23,10 @@ void ThrottledScanPage::Set(Slot<T>& slot, const T& value) {
     ShowIfDue();
 }
 
+void ThrottledScanPage::SetFileLabel(const std::string& text) { Set(file_, text); }
+void ThrottledScanPage::SetStatus(const std::string& text) { Set(status_, text); }
+void ThrottledScanPage::SetProgress(const std::string& text) { Set(progress_, text); }
+
 void ThrottledScanPage::SetCounter(ReadinessCounter counter, const std::string& text) {
     const size_t i = IndexOf(kPageCounters, counter);
     if (i < counters_.size()) Set(counters_[i], text);

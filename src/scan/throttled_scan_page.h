@@ -20,9 +20,9 @@ public:
     ThrottledScanPage(ScanPage& page, std::chrono::milliseconds interval,
                       Clock clock = std::chrono::steady_clock::now);
 
-    void SetFileLabel(const std::string& text) override { Set(file_, text); }
-    void SetStatus(const std::string& text) override { Set(status_, text); }
-    void SetProgress(const std::string& text) override { Set(progress_, text); }
+    void SetFileLabel(const std::string& text) override;
+    void SetStatus(const std::string& text) override;
+    void SetProgress(const std::string& text) override;
     void SetCounter(ReadinessCounter counter, const std::string& text) override;
     void SetLineVisible(IndicatorLine line, bool visible) override;
     void SetFlashColour(Rgb colour) override;
