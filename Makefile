@@ -23,7 +23,7 @@ native: deps
 # so: the file and program readers, records, matching and the scan (not the windows' suites).
 CORE32 := platform kb match scan
 native32: deps
-	$(CMAKE) -S . -B $(NATIVE32) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_TOOLCHAIN_FILE=cmake/linux-i386.cmake >/dev/null
+	$(CMAKE) -S . -B $(NATIVE32) -DCMAKE_BUILD_TYPE=Release -DCMAKE_TOOLCHAIN_FILE=cmake/linux-i386.cmake >/dev/null
 	$(CMAKE) --build $(NATIVE32) -j $(JOBS) --target $(addprefix ostrevan_,$(addsuffix _tests,$(CORE32)))
 
 # build/win: the same sources for 64-bit Windows, whose tests run under 64-bit Wine.

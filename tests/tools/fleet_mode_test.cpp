@@ -72,6 +72,27 @@ TEST(Fleet, SharedAndDistinctProductsOfSeveralPcsInOneReport) {
         << text;
 }
 
+TEST(Fleet, AFolderGivenTwiceCountsOnceAndPcsOfOneNameAreToldApart) {
+    TempDir t;
+    std::vector<std::string> args = {platform::Utf8FromHostPath(t / "office")};
+    for (const char* dir : {"a/PC-01", "a/PC-01/", "b/PC-01", "c/pc-01", "PC-01 (2)"}) {
+        std::filesystem::create_directories(t / dir);
+        WriteFileBytes(t / dir / "Files.y2k", Lines({"Calc\tNumbers Ltd\t2.0\t2.0\tCalc\t\tC:\\CALC\t0"}));
+        WriteFileBytes(t / dir / "JFiles.y2k", "");
+        args.push_back(platform::Utf8FromHostPath(t / dir));
+    }
+    std::ostringstream out, err;
+    ASSERT_EQ(RunFleet(args, out, err), 0) << err.str();
+    EXPECT_NE(err.str().find(args[2] + " is left out: the same folder as " + args[1]), std::string::npos) << err.str();
+    EXPECT_NE(err.str().find(args[4] + " has the name of an earlier PC's folder: it is listed as pc-01 (3)"),
+              std::string::npos)
+        << err.str();
+    std::string pcs, line;
+    std::istringstream csv(ReadFileBytes(t / "office.csv"));
+    while (std::getline(csv, line)) pcs += line.substr(0, line.find(',')) + ";";
+    EXPECT_EQ(pcs, "PC;PC-01;PC-01 (2);pc-01 (3);PC-01 (2) (2);");
+}
+
 TEST(Fleet, CsvFieldsAreQuotedAndConvertedToUtf8) {
     struct Case {
         const char* in;

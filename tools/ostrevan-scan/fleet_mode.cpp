@@ -1,7 +1,11 @@
 #include "fleet_mode.h"
 
+#include <map>
+#include <set>
+
 #include "platform/command_line.h"
 #include "platform/file_write.h"
+#include "platform/text.h"
 #include "platform/ui/rtf.h"
 #include "report/fleet_report.h"
 
@@ -15,7 +19,8 @@ std::string FleetHelp() {
            "class colours, with the PCs that carry it, then a table of the PCs with their counts\n"
            "per class and of undocumented programs. OUT.csv holds one line per product and PC\n"
            "(UTF-8, comma-separated, quoted where needed). A folder whose result files are\n"
-           "missing or damaged is named in a warning and left out.\n"
+           "missing or damaged is named in a warning and left out, as is a folder given twice;\n"
+           "a second folder of the same name is listed with a number after its name.\n"
            "Example: ostrevan-scan --fleet office results/PC-01 results/PC-02 results/PC-03\n"
            "Exit status: 0 written, 1 a file could not be written, 2 bad usage.\n";
 }
@@ -26,12 +31,34 @@ int RunFleet(const std::vector<std::string>& args, std::ostream& out, std::ostre
         return 2;
     }
     std::vector<FleetPc> fleet;
+    // A PC is known by its folder's name (as Windows compares names, ignoring case): a folder
+    // given twice is counted once, and two folders of one name are told apart by a number.
+    std::map<std::string, std::string> folders;  // folder, spelt as normalised -> as given
+    std::set<std::string> names;                 // the PCs' names, upper-cased
     for (size_t i = 1; i < args.size(); ++i) {
         std::string why;
-        if (auto pc = LoadFleetPc(platform::HostPathFromUtf8(args[i]), why))
-            fleet.push_back(std::move(*pc));
-        else
+        const platform::HostPath dir = platform::HostPathFromUtf8(args[i]);
+        const std::string folder = platform::Utf8FromHostPath((dir / "").lexically_normal());
+        if (const auto seen = folders.find(folder); seen != folders.end()) {
+            err << "ostrevan-scan: warning: " << args[i] << " is left out: the same folder as " << seen->second << "\n";
+            continue;
+        }
+        auto pc = LoadFleetPc(dir, why);
+        if (!pc) {
             err << "ostrevan-scan: warning: " << args[i] << " is left out: " << why << "\n";
+            continue;
+        }
+        folders.emplace(folder, args[i]);
+        if (names.count(text::Upper(pc->name))) {
+            std::string shown;
+            for (int n = 2; names.count(text::Upper(shown = pc->name + " (" + std::to_string(n) + ")")); ++n) {
+            }
+            err << "ostrevan-scan: warning: " << args[i] << " has the name of an earlier PC's folder: it is listed as "
+                << shown << "\n";
+            pc->name = shown;
+        }
+        names.insert(text::Upper(pc->name));
+        fleet.push_back(std::move(*pc));
     }
     const std::vector<FleetEntry> entries = FleetEntries(fleet);
     int status = 0;

@@ -171,6 +171,11 @@ Win32Toolkit::~Win32Toolkit() {
     for (auto& w : s_->windows) {
         if (!w->Unloaded()) DestroyWindow(w->Hwnd());
     }
+    // The quit message EndProgram posted belongs to this toolkit: left in the thread's queue it
+    // would end a later toolkit's event loop at its first look.
+    MSG m;
+    while (PeekMessageA(&m, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
+    }
 }
 
 Window& Win32Toolkit::NewWindow(const WindowArgs& a) {
