@@ -137,7 +137,7 @@ def wine_runs(a, root, scan, data):
             sys.exit("scan_floor: %s is not built (make cross)" % exe)
     drive = os.path.join(root, "wine-drive")
     if os.path.isdir(drive):
-        count = sum(len(f) for _, _, f in os.walk(drive))
+        count = sum(n.upper().endswith(".EXE") for _, _, f in os.walk(drive) for n in f)
     else:
         wroot = os.path.join(root, "wine")
         os.makedirs(wroot, exist_ok=True)

@@ -2,9 +2,8 @@
 
 #include <algorithm>
 #if defined(_WIN32)
-#include <windows.h>
-
-#include "platform/host_api_win32.h"
+#include <io.h>
+#include <sys/stat.h>
 #else
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -38,29 +37,26 @@ std::optional<ByteView> ByteView::Sub(uint64_t offset, uint64_t length) const {
 }
 
 #if defined(_WIN32)
-// Windows: the system's own file functions, with no runtime buffer between them and the
-// reader. On NT a piece is read at its offset by the read itself (one call, like pread);
-// Windows 95/98/ME cannot read a disk file at an offset, so there the file pointer is set first.
+// Windows: the runtime's descriptor under the stream, read without the stream's buffer: one
+// seek and one read per piece, and no piece read twice.
 struct FileBytes::Handle {
-    explicit Handle(HANDLE handle) : h(handle) {}
+    explicit Handle(std::FILE* stream) : f(stream) {}
     Handle(const Handle&) = delete;
     Handle& operator=(const Handle&) = delete;
-    ~Handle() { CloseHandle(h); }
-    HANDLE h;
+    ~Handle() { std::fclose(f); }
+    std::FILE* f;
 };
 
 std::optional<FileBytes> FileBytes::Open(const std::string& path) {
-    const HANDLE h = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                                 OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (h == INVALID_HANDLE_VALUE) return std::nullopt;
+    std::FILE* raw = std::fopen(path.c_str(), "rb");
+    if (!raw) return std::nullopt;
     FileBytes f;
-    f.file_ = std::make_shared<const Handle>(h);
-    // A pipe, a console or another device is no program file.
-    if (GetFileType(h) != FILE_TYPE_DISK) return std::nullopt;
-    DWORD high = 0;
-    const DWORD low = GetFileSize(h, &high);
-    if (low == INVALID_FILE_SIZE && GetLastError() != NO_ERROR) return std::nullopt;
-    f.size_ = (uint64_t{high} << 32) | low;
+    f.file_ = std::make_shared<const Handle>(raw);
+    struct _stat64 st {};
+    if (_fstat64(_fileno(raw), &st) != 0 || (st.st_mode & _S_IFMT) != _S_IFREG) return std::nullopt;
+    const long long end = _filelengthi64(_fileno(raw));
+    if (end < 0) return std::nullopt;
+    f.size_ = static_cast<uint64_t>(end);
 #else
 // Elsewhere: pieces are read with pread on the descriptor, one system call each, with no
 // seek and no buffer filled beyond the piece.
@@ -100,26 +96,12 @@ std::optional<std::vector<uint8_t>> FileBytes::Read(uint64_t offset, uint64_t le
     }
     std::vector<uint8_t> out(static_cast<size_t>(length));
 #if defined(_WIN32)
-    const HANDLE h = file_->h;
+    const int fd = _fileno(file_->f);
+    if (_lseeki64(fd, static_cast<long long>(offset), SEEK_SET) < 0) return std::nullopt;
     for (size_t done = 0; done < out.size();) {
-        const uint64_t at = offset + done;
-        const DWORD want = static_cast<DWORD>(out.size() - done);
-        DWORD got = 0;
-        BOOL ok;
-        if (platform::host::AnsiOnly()) {
-            LONG high = static_cast<LONG>(at >> 32);
-            if (SetFilePointer(h, static_cast<LONG>(at & 0xFFFFFFFFu), &high, FILE_BEGIN) == INVALID_SET_FILE_POINTER &&
-                GetLastError() != NO_ERROR)
-                return std::nullopt;
-            ok = ReadFile(h, out.data() + done, want, &got, nullptr);
-        } else {
-            OVERLAPPED where{};
-            where.Offset = static_cast<DWORD>(at & 0xFFFFFFFFu);
-            where.OffsetHigh = static_cast<DWORD>(at >> 32);
-            ok = ReadFile(h, out.data() + done, want, &got, &where);
-        }
-        if (!ok || got == 0) return std::nullopt;
-        done += got;
+        const int n = _read(fd, out.data() + done, static_cast<unsigned>(out.size() - done));
+        if (n <= 0) return std::nullopt;
+        done += static_cast<size_t>(n);
     }
 #else
     const int fd = file_->fd;

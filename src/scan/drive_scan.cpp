@@ -145,7 +145,6 @@ void DriveScan::GetNumFiles(const ScanDirectory& top) {
 
 void DriveScan::CheckDirectory(const ScanDirectory& top) {
     WalkTree(top, [&](const ScanDirectory& dir, const std::vector<DirEntry>& programs) {
-        version_.ReadAhead(programs);
         for (const DirEntry& e : programs) {
             if (st_.IsAborting) return;
             ResetAnimation();

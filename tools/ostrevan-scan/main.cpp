@@ -19,9 +19,6 @@
 #include "platform/file_write.h"
 #include "platform/program_files.h"
 #include "scan/ModVersion.h"
-#if !defined(_WIN32)
-#include "scan/read_ahead_versions.h"
-#endif
 #include "scan/scan_command.h"
 #include "fleet_mode.h"
 #include "report_mode.h"
@@ -75,11 +72,7 @@ int RunScan(std::vector<std::string> args) {
     std::signal(SIGINT, [](int) {
         if (ostrevan::RequestScanStop()) std::_Exit(ostrevan::kStoppedStatus);
     });
-#if defined(_WIN32)
     ostrevan::ModVersion versions;
-#else
-    ostrevan::ReadAheadVersions versions;  // the second core reads the next programs
-#endif
     const bool showProgress = !options->quiet && ostrevan::platform::StandardErrorIsTerminal();
     ostrevan::RunState st;
     const int status = ostrevan::RunScanCommand(*options, versions, std::cout, std::cerr,
