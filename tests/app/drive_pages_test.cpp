@@ -18,12 +18,10 @@ std::vector<std::string> ShownFacts(Wizard& w) {
 // The facts shown match the drive's: free space may move while the test runs (other
 // programs write to the same disk), so it is compared within a gibibyte.
 void ExpectFacts(Wizard& w, const DriveFacts& f) {
-    const std::vector<std::string> shown = ShownFacts(w);
-    EXPECT_EQ(shown[0], f.volume_label);
-    EXPECT_EQ(shown[1], f.file_system);
-    EXPECT_EQ(shown[2], f.size);
+    std::vector<std::string> shown = ShownFacts(w);
     EXPECT_NEAR(std::stod(shown[3]), std::stod(f.free_space), 1024.0);
-    EXPECT_EQ(shown[4], f.drive_type);
+    shown[3] = f.free_space;
+    EXPECT_EQ(shown, (std::vector<std::string>{f.volume_label, f.file_system, f.size, f.free_space, f.drive_type}));
 }
 
 TEST(DrivePage, ShowsTheFactsOfTheSelectedDriveEachTimeItIsShown) {
@@ -59,8 +57,7 @@ TEST(BiosPage, CopiesTheUtilityToTheRootOfTheChosenDrive) {
     for (int round = 0; round < 2; ++round) {  // a second copy replaces the first
         w.Button("btnCopyTo").Click();
         ASSERT_EQ(w.tk.messages.size(), static_cast<size_t>(round + 1));
-        EXPECT_EQ(w.tk.messages.back().text, "YMARK 2000 Copy Completed!");
-        EXPECT_EQ(w.tk.messages.back().title, "Ostrevan");
+        EXPECT_EQ(w.tk.messages.back().title + ": " + w.tk.messages.back().text, "Ostrevan: YMARK 2000 Copy Completed!");
         EXPECT_EQ(testing::ReadFileBytes(w.drive() / "2000.exe"), "MZ utility");
     }
 }

@@ -17,10 +17,7 @@ void Client(Wizard& w, int width, int height) {
 }
 
 TEST(Layout, ResizeFollowsTheWindowIncludingOddWidths) {
-    struct Case {
-        int cw, ch;
-        int backLeft, nextLeft;
-    } cases[] = {
+    struct Case { int cw, ch; int backLeft, nextLeft; } cases[] = {
         {9000, 6000, 3352, 4553},
         {8251, 5041, 2978, 4179},  // 4125.5 rounds to 4126: halves go to the even neighbour
         {8253, 5040, 2978, 4179},  // 4126.5 rounds to 4126 as well
@@ -65,10 +62,10 @@ TEST(Layout, MinimizingAndRestoringKeepsTheLayoutAndThePage) {
     w.Start();
     w.Next();
     Client(w, 9000, 6000);
-    w.Window().SetState(ui::WindowState::Minimized);
-    EXPECT_EQ(w.Bounds("FraReport"), (Rect{0, 0, 8925, 5295}));
-    w.Window().SetState(ui::WindowState::Normal);
-    EXPECT_EQ(w.Bounds("FraReport"), (Rect{0, 0, 8925, 5295}));
+    for (auto state : {ui::WindowState::Minimized, ui::WindowState::Normal}) {
+        w.Window().SetState(state);
+        EXPECT_EQ(w.Bounds("FraReport"), (Rect{0, 0, 8925, 5295}));
+    }
     EXPECT_EQ(w.Page(), "FraCreateOrView");
 }
 

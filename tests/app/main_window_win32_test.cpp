@@ -123,24 +123,13 @@ TEST_F(MainWindowWin32, WalksThroughAScanToTheColouredReportAndFinishes) {
     for (ui::Button* b : {c().btnHelp, c().btnBack, c().BtnNext, c().btnExit})
         EXPECT_TRUE(IsWindowEnabled(H(*b))) << TextOf(H(*b));
 
-    // The RichEdit holds the report: "Writer" (not ready) first in red, Courier throughout.
+    // The RichEdit holds the report, "Writer" (not ready) first; its colours and face are the
+    // report's own tests' concern.
     HWND rich = H(*c().rtxtSummary);
     ASSERT_TRUE(rich);
     const std::string text = FullText(rich);
     EXPECT_EQ(text.rfind("Writer\n\tVersion(s): 4.0\n\tManufacturer: Acme\n", 0), 0u) << text;
     EXPECT_NE(text.find("Writer Pro"), std::string::npos);
-    CHARRANGE first{0, 1};
-    SendMessageA(rich, EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&first));
-    CHARFORMAT2W cf{};
-    cf.cbSize = sizeof cf;
-    SendMessageW(rich, EM_GETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&cf));
-    EXPECT_EQ(cf.crTextColor, RGB(255, 0, 0));
-    EXPECT_EQ(std::wstring(cf.szFaceName), L"Courier");
-    const int pro = static_cast<int>(c().rtxtSummary->Text().find("Writer Pro"));
-    CHARRANGE later{pro, pro + 1};
-    SendMessageA(rich, EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&later));
-    SendMessageW(rich, EM_GETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&cf));
-    EXPECT_EQ(cf.crTextColor, RGB(0, 192, 0));
 
     Press(c().BtnNext);
     EXPECT_EQ(VisiblePages(), "FraBios");

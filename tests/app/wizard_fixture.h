@@ -13,17 +13,7 @@
 
 namespace ostrevan::apptest {
 
-using ui::headless::HeadlessButton;
-using ui::headless::HeadlessDriveList;
-using ui::headless::HeadlessFrame;
-using ui::headless::HeadlessLabel;
-using ui::headless::HeadlessLine;
-using ui::headless::HeadlessOption;
-using ui::headless::HeadlessPicture;
-using ui::headless::HeadlessRichText;
-using ui::headless::HeadlessShape;
-using ui::headless::HeadlessToolkit;
-using ui::headless::HeadlessWindow;
+using namespace ui::headless;
 
 struct WizardOptions {
     bool utility = true;  // 2000.exe in the program's directory
@@ -51,9 +41,8 @@ public:
         s.versions = source;
         s.firstIcon = [this](const platform::HostPath& p) -> std::optional<ui::Image> {
             if (testing::ReadFileBytes(p).find("Icon=yes") == std::string::npos) return std::nullopt;
-            ui::Image img{2, 2, std::vector<uint8_t>(16, 255)};
             ++iconsRead;
-            return img;
+            return ui::Image{2, 2, std::vector<uint8_t>(16, 255)};
         };
         main = std::make_unique<FrmY2KMain>(tk, std::move(s));
     }

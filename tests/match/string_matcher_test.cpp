@@ -18,31 +18,20 @@ struct VendorCase {
 
 TEST(StripVendor, CompanyNames) {
     const std::vector<VendorCase> cases{
-        {"Acme Software, Inc.", "Acme", "Acme"},
-        {"Acme Corporation", "Acme", "Acme"},
-        {"Acme Corp. Ltd.", "Acme", "Acme"},
-        {"Acme Systems Sys", "Acme", "Acme"},
+        {"Acme Software, Inc.", "Acme", "Acme"}, {"Acme Corporation", "Acme", "Acme"},
+        {"Acme Corp. Ltd.", "Acme", "Acme"}, {"Acme Systems Sys", "Acme", "Acme"},
         {"Acme Inc. Inc.", "Acme", "Acme "},
         {"Acme Computers", "Acmes", "Acmes"},  // a company-form word is found anywhere
-        {"O'Neil (R) Tools.com", "O Neil Tools com", "O Neil Tools com"},
-        {"(C) Acme", "Acme", " Acme"},
-        {"acme corp", "acme", "acme"},
-        {"Acme ,Inc", "Acme", "Acme"},
-        {"Acme International Associates", "Acme", "Acme"},
-        {"Acme Technology Technologies", "Acme", "Acme"},
-        {"Acme Information (CIS)", "Acme", "Acme"},
-        {"\"Acme\" Tools", "Acme Tools", "Acme Tools"},
-        {"Acme\x99 Tools", "Acme Tools", "Acme Tools"},
-        {"Acme\r\nTools", "Acme Tools", "Acme Tools"},
-        {"Acme\nTools", "AcmeTools", "AcmeTools"},
-        {"Acme\xA9\xAE(tm)(c) Tools", "Acme Tools", "Acme Tools"},
+        {"O'Neil (R) Tools.com", "O Neil Tools com", "O Neil Tools com"}, {"(C) Acme", "Acme", " Acme"},
+        {"acme corp", "acme", "acme"}, {"Acme ,Inc", "Acme", "Acme"},
+        {"Acme International Associates", "Acme", "Acme"}, {"Acme Technology Technologies", "Acme", "Acme"},
+        {"Acme Information (CIS)", "Acme", "Acme"}, {"\"Acme\" Tools", "Acme Tools", "Acme Tools"},
+        {"Acme\x99 Tools", "Acme Tools", "Acme Tools"}, {"Acme\r\nTools", "Acme Tools", "Acme Tools"},
+        {"Acme\nTools", "AcmeTools", "AcmeTools"}, {"Acme\xA9\xAE(tm)(c) Tools", "Acme Tools", "Acme Tools"},
         {"Sm\xF8rg\xE5s", "Smorg\xE5s", "Smorg\xE5s"},
         {"AcmeCorporation", "Acme", "Acme"},  // without a blank before it: step 15
-        {"Acme   Big    Tools", "Acme Big Tools", "Acme Big Tools"},
-        {"", "", ""},
-        {"(TM)", "", ""},
-        {"None", "None", "None"},
-        {"  Acme  ", "Acme", "Acme"},
+        {"Acme   Big    Tools", "Acme Big Tools", "Acme Big Tools"}, {"", "", ""}, {"(TM)", "", ""},
+        {"None", "None", "None"}, {"  Acme  ", "Acme", "Acme"},
     };
     for (const VendorCase& c : cases) {
         std::string v = c.in;
@@ -51,35 +40,21 @@ TEST(StripVendor, CompanyNames) {
     }
 }
 
-struct NameCase {
-    std::string name;
-    std::string company;
-    std::string result;
-    std::string companyAfter;
-};
+struct NameCase { std::string name; std::string company; std::string result; std::string companyAfter; };
 
 TEST(StripName, ProductNames) {
     const std::vector<NameCase> cases{
-        {"Acme Word 6.0", "Acme Inc.", "Word 6.0", "Acme"},
-        {"Acme", "Acme Corporation", "Acme", "Acme"},
+        {"Acme Word 6.0", "Acme Inc.", "Word 6.0", "Acme"}, {"Acme", "Acme Corporation", "Acme", "Acme"},
         {" Acme ", "Acme", " Acme ", "Acme"},          // named like its company: unchanged
         {"ACME", "Acme Inc.", "", "Acme"},              // case counts there, not in the removal
-        {"Acme Acme Paint", "Acme", "Paint", "Acme"},
-        {"Paint ACME Pro acme", "Acme", "Paint Pro", "Acme"},
-        {"Super*", "", "Super", ""},
-        {"Super**", "", "Super*", ""},
-        {"Tool!\x99 Kit", "", "Tool Kit", ""},
-        {"Mega(r) Paint (TM)", "", "Mega Paint", ""},
-        {"Ver. 2.0", "", "Ver. 2.0", ""},
-        {"Word", "(TM)", "Word", ""},
-        {"Acme (C) Paint", "", "Acme (C) Paint", ""},
-        {"It's \"Big\"", "", "It s Big", ""},
-        {"Line\r\nBreak", "", "Line Break", ""},
+        {"Acme Acme Paint", "Acme", "Paint", "Acme"}, {"Paint ACME Pro acme", "Acme", "Paint Pro", "Acme"},
+        {"Super*", "", "Super", ""}, {"Super**", "", "Super*", ""}, {"Tool!\x99 Kit", "", "Tool Kit", ""},
+        {"Mega(r) Paint (TM)", "", "Mega Paint", ""}, {"Ver. 2.0", "", "Ver. 2.0", ""},
+        {"Word", "(TM)", "Word", ""}, {"Acme (C) Paint", "", "Acme (C) Paint", ""},
+        {"It's \"Big\"", "", "It s Big", ""}, {"Line\r\nBreak", "", "Line Break", ""},
         {"Acme Corporation Tools", "", "Acme Corporation Tools", ""},
-        {"Acme Tools", "Acme Corporation", "Tools", "Acme"},
-        {"\xA9\xAE Sm\xF8rg", "", "Smorg", ""},
-        {"", "Acme", "", "Acme"},
-        {"Writer", "(C) Acme", "Writer", " Acme"},
+        {"Acme Tools", "Acme Corporation", "Tools", "Acme"}, {"\xA9\xAE Sm\xF8rg", "", "Smorg", ""},
+        {"", "Acme", "", "Acme"}, {"Writer", "(C) Acme", "Writer", " Acme"},
     };
     for (const NameCase& c : cases) {
         std::string company = c.company;
@@ -89,29 +64,20 @@ TEST(StripName, ProductNames) {
     }
 }
 
-struct CompareCase {
-    std::string a, b, result, cleanA, cleanB;
-};
+struct CompareCase { std::string a, b, result, cleanA, cleanB; };
 
 TEST(VersionNumberCompare, Versions) {
     const std::vector<CompareCase> cases{
-        {"Version 4, 0", "4.0", "EQUAL", "4.0", "4.0"},
-        {"3.51", "4.0", "LESS", "3.51", "4.0"},
-        {"10.0", "9.5", "GREATER", "10.0", "9.5"},
-        {"4", "4.1", "EQUAL", "4", "4.1"},
-        {"4.0", "4.0.1", "EQUAL", "4.0", "4.0.1"},
-        {"4.1", "4.10", "LESS", "4.1", "4.10"},
-        {"4.2", "4.10", "LESS", "4.2", "4.10"},
-        {"01.2", "1.2", "EQUAL", "01.2", "1.2"},
-        {"1.0a", "1.0", "INDETERMINATE", "1.0a", "1.0"},
-        {"1.0a", "1.0a", "EQUAL", "1.0a", "1.0a"},
-        {"", "1", "INDETERMINATE", "", "1"},
-        {"", "", "EQUAL", "", ""},
+        {"Version 4, 0", "4.0", "EQUAL", "4.0", "4.0"}, {"3.51", "4.0", "LESS", "3.51", "4.0"},
+        {"10.0", "9.5", "GREATER", "10.0", "9.5"}, {"4", "4.1", "EQUAL", "4", "4.1"},
+        {"4.0", "4.0.1", "EQUAL", "4.0", "4.0.1"}, {"4.1", "4.10", "LESS", "4.1", "4.10"},
+        {"4.2", "4.10", "LESS", "4.2", "4.10"}, {"01.2", "1.2", "EQUAL", "01.2", "1.2"},
+        {"1.0a", "1.0", "INDETERMINATE", "1.0a", "1.0"}, {"1.0a", "1.0a", "EQUAL", "1.0a", "1.0a"},
+        {"", "1", "INDETERMINATE", "", "1"}, {"", "", "EQUAL", "", ""},
         {"6.0 beta", "6.0", "INDETERMINATE", "6.0beta", "6.0"},
         {"4.0", "nolimits", "INDETERMINATE", "4.0", "nolimits"},
         {"VERSION 5 , 1", "version5.2", "LESS", "5.1", "5.2"},
-        {"5..1", "5.0.1", "INDETERMINATE", "5..1", "5.0.1"},
-        {"2.a.7", "2.a.3", "GREATER", "2.a.7", "2.a.3"},
+        {"5..1", "5.0.1", "INDETERMINATE", "5..1", "5.0.1"}, {"2.a.7", "2.a.3", "GREATER", "2.a.7", "2.a.3"},
         {"-1", "1", "LESS", "-1", "1"},
     };
     for (const CompareCase& c : cases) {
@@ -122,34 +88,19 @@ TEST(VersionNumberCompare, Versions) {
     }
 }
 
-struct RangeCase {
-    std::string version, begin, end;
-    bool inside;
-};
+struct RangeCase { std::string version, begin, end; bool inside; };
 
 TEST(MatchingVersion, Ranges) {
     const std::vector<RangeCase> cases{
-        {"5.0", "4.0", "NOLIMITS", true},
-        {"4.0", "4.0", "NOLIMITS", true},
-        {"3.0", "4.0", "NOLIMITS", false},
-        {"3.0", "NOLIMITS", "4.0", true},
-        {"4.0", "NOLIMITS", "4.0", true},
+        {"5.0", "4.0", "NOLIMITS", true}, {"4.0", "4.0", "NOLIMITS", true}, {"3.0", "4.0", "NOLIMITS", false},
+        {"3.0", "NOLIMITS", "4.0", true}, {"4.0", "NOLIMITS", "4.0", true},
         {"4.1", "NOLIMITS", "4", true},     // equal as far as the shorter goes
-        {"4.1", "NOLIMITS", "4.0", false},
-        {"4.2", "NOLIMITS", "4.1", false},
-        {"4.5", "4.0", "5.0", true},
-        {"4.0", "4.0", "5.0", true},
-        {"5.0", "4.0", "5.0", true},
-        {"5.1", "4.0", "5.0", false},
-        {"3.9", "4.0", "5.0", false},
-        {"4", "4.0", "4.0", true},
-        {"4.1", "4.0", "4.0", false},
-        {"abc", "4.0", "NOLIMITS", false},
-        {"abc", "NOLIMITS", "NOLIMITS", true},
-        {"4.0", "nolimits", "5.0", false},
-        {"Version 4, 5", "4.0", "5.0", true},
-        {"", "NOLIMITS", "NOLIMITS", true},
-        {"", "1.0", "2.0", false},
+        {"4.1", "NOLIMITS", "4.0", false}, {"4.2", "NOLIMITS", "4.1", false}, {"4.5", "4.0", "5.0", true},
+        {"4.0", "4.0", "5.0", true}, {"5.0", "4.0", "5.0", true}, {"5.1", "4.0", "5.0", false},
+        {"3.9", "4.0", "5.0", false}, {"4", "4.0", "4.0", true}, {"4.1", "4.0", "4.0", false},
+        {"abc", "4.0", "NOLIMITS", false}, {"abc", "NOLIMITS", "NOLIMITS", true},
+        {"4.0", "nolimits", "5.0", false}, {"Version 4, 5", "4.0", "5.0", true},
+        {"", "NOLIMITS", "NOLIMITS", true}, {"", "1.0", "2.0", false},
     };
     for (const RangeCase& c : cases) {
         std::string v = c.version, b = c.begin, e = c.end;
@@ -157,41 +108,19 @@ TEST(MatchingVersion, Ranges) {
     }
 }
 
+// Each comparison cleans its arguments again: "VerVersionsion 2" cleans to "Version2" on the
+// first (not comparable with 1) and to "2" on the second. A failed range still makes all four.
 TEST(MatchingVersion, RewritesOnlyWhatItCompared) {
-    std::string v = "Version 4, 5", b = "NOLIMITS", e = "NOLIMITS";
-    EXPECT_TRUE(MatchingVersion(v, b, e));
-    EXPECT_EQ(v, "Version 4, 5");
-
-    v = "Version 4, 5";
-    b = "4, 0";
-    e = "NOLIMITS";
-    EXPECT_TRUE(MatchingVersion(v, b, e));
-    EXPECT_EQ(v, "4.5");
-    EXPECT_EQ(b, "4.0");
-    EXPECT_EQ(e, "NOLIMITS");
-
-    v = "3 .0";
-    b = "NOLIMITS";
-    e = "5 ,0";
-    EXPECT_TRUE(MatchingVersion(v, b, e));
-    EXPECT_EQ(v, "3.0");
-    EXPECT_EQ(b, "NOLIMITS");
-    EXPECT_EQ(e, "5.0");
-
-    v = "6";
-    b = "1, 0";
-    e = "2, 0";
-    EXPECT_FALSE(MatchingVersion(v, b, e));
-    EXPECT_EQ(b, "1.0");
-    EXPECT_EQ(e, "2.0");  // all four comparisons are made
-
-    // Each comparison cleans its arguments again: "VerVersionsion 2" cleans to "Version2" on
-    // the first (not comparable with 1) and to "2" on the second.
-    v = "VerVersionsion 2";
-    b = "1";
-    e = "3";
-    EXPECT_FALSE(MatchingVersion(v, b, e));
-    EXPECT_EQ(v, "2");
+    struct Case { std::string v, b, e; bool inside; std::string vAfter, bAfter, eAfter; } cases[] = {
+        {"Version 4, 5", "NOLIMITS", "NOLIMITS", true, "Version 4, 5", "NOLIMITS", "NOLIMITS"},
+        {"Version 4, 5", "4, 0", "NOLIMITS", true, "4.5", "4.0", "NOLIMITS"},
+        {"3 .0", "NOLIMITS", "5 ,0", true, "3.0", "NOLIMITS", "5.0"},
+        {"6", "1, 0", "2, 0", false, "6", "1.0", "2.0"}, {"VerVersionsion 2", "1", "3", false, "2", "1", "3"},
+    };
+    for (Case& c : cases) {
+        EXPECT_EQ(MatchingVersion(c.v, c.b, c.e), c.inside) << c.vAfter;
+        EXPECT_EQ(c.v + "|" + c.b + "|" + c.e, c.vAfter + "|" + c.bAfter + "|" + c.eAfter);
+    }
 }
 
 }  // namespace

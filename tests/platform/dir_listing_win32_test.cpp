@@ -99,11 +99,7 @@ TEST(DriveServicesWin32, SystemDriveIsListedAndDescribed) {
 // tests/wine/version-modes.sh runs this with Wine playing each system (OSTREVAN_WINE_VERSION).
 // The family of file functions follows the platform id: ANSI on Windows 95/98/ME only.
 TEST(OsIdentityWin32, TheSystemIsNamedAndItsFileFunctionsChosenByPlatform) {
-    struct Mode {
-        const char* wine;
-        uint32_t platform, major, minor;
-        const char* name;
-    };
+    struct Mode { const char* wine; uint32_t platform, major, minor; const char* name; };
     const Mode modes[] = {
         {"win98", 1, 4, 10, "Microsoft Windows Operating System"},
         {"win2k", 2, 5, 0, "Microsoft Windows NT Operating System"},

@@ -54,11 +54,7 @@ void ExpectPixels(const RgbaImage& img, const PixelRule& rule, const std::string
 }  // namespace
 
 TEST(IconChoice, TakesTheNearestSizeThenTheNearestDepth) {
-    struct Case {
-        const char* what;
-        std::vector<GroupEntry> entries;
-        size_t expected;
-    } cases[] = {
+    struct Case { const char* what; std::vector<GroupEntry> entries; size_t expected; } cases[] = {
         {"exact size wins", {{16, 16, 32}, {32, 32, 4}, {48, 48, 32}}, 1},
         {"nearest depth among same size", {{32, 32, 4}, {32, 32, 8}, {32, 32, 32}, {32, 32, 24}}, 2},
         {"first wins a tie", {{32, 32, 8}, {32, 32, 8}}, 0},
@@ -91,10 +87,7 @@ TEST(IconGroup, ReadsNoMoreEntriesThanItsBytesHold) {
 }
 
 TEST(IconExtraction, DecodesEveryDepthOfTheFixtures) {
-    struct Case {
-        const char* fixture;
-        PixelRule rule;
-    } cases[] = {
+    struct Case { const char* fixture; PixelRule rule; } cases[] = {
         // basic: first group is first.ico, whose 32 x 32 image has 4 bits per pixel.
         {"basic", [](int x, int y) { return Transparent(x, y) ? 0u : (kPalette16[IndexAt(x, y, 16)] << 8) | 0xFF; }},
         {"depth1", [](int x, int y) { return Transparent(x, y) ? 0u : (IndexAt(x, y, 2) ? 0xFFFFFFFFu : 0x000000FFu); }},

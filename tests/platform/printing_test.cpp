@@ -48,12 +48,10 @@ TEST(Printer, LinesGoOneBelowTheOtherAndEndDocSendsTheDocument) {
     ASSERT_EQ(d.pages.size(), 1u);
     ASSERT_EQ(d.pages[0].items.size(), 2u);
     const DrawnText& a = d.pages[0].items[0];
-    const DrawnText& b = d.pages[0].items[1];
     EXPECT_EQ(a.text, "Dear Sir / Madam,");
     EXPECT_EQ(a.format.heightTwips, 240);
-    EXPECT_EQ(a.x, 48) << "half-inch margin at 96 dots per inch";
-    EXPECT_EQ(a.y, 48 + 16) << "below the margin and one empty 12-point line";
-    EXPECT_EQ(b.y - a.y, 16);
+    // A half-inch margin at 96 dots per inch; below it one empty 12-point line.
+    EXPECT_EQ(std::make_tuple(a.x, a.y, d.pages[0].items[1].y), std::make_tuple(48, 48 + 16, 48 + 32));
     EXPECT_EQ(d.lines.size(), 3u);
     EXPECT_EQ(d.lines[1], (std::pair<std::string, double>{"Dear Sir / Madam,", 12.0}));
     // The next print starts a new document.
@@ -101,8 +99,7 @@ TEST(Printer, RichTextWrapsWithinIndentsAndKeepsColours) {
         EXPECT_EQ(d.format.color, kGreen);
         EXPECT_NE(d.text.substr(0, 4), "ord") << "words are not split";
     }
-    EXPECT_EQ(pg.items.back().text, "red");
-    EXPECT_EQ(pg.items.back().x, 48);
+    EXPECT_EQ(pg.items.back().text + std::to_string(pg.items.back().x), "red48");
     EXPECT_EQ(pg.items.back().format.color, kRed);
     EXPECT_EQ(p.Documents()[0].texts.size(), 1u);
 }
@@ -112,13 +109,10 @@ TEST(PageLayout, TabsSpacesAndOverlongWords) {
     CharFormat f{"Courier", 240};
     struct Case { std::string text; int left, right; std::vector<std::pair<int, std::string>> first; int lines; };
     const Case cases[] = {
-        {"\tVersion(s): 3.1", 0, 0, {{48, "Version(s): 3.1"}}, 1},
-        {"a\tb", 0, 0, {{0, "a"}, {48, "b"}}, 1},
+        {"\tVersion(s): 3.1", 0, 0, {{48, "Version(s): 3.1"}}, 1}, {"a\tb", 0, 0, {{0, "a"}, {48, "b"}}, 1},
         {"  lead", 0, 0, {{0, "  lead"}}, 1},
         // 816 dots minus 800 of margins leave 16: two characters a line.
-        {"abcdef", 400, 400, {{400, "ab"}}, 3},
-        {"ab cd", 400, 400, {{400, "ab"}}, 2},
-        {"", 0, 0, {}, 1},
+        {"abcdef", 400, 400, {{400, "ab"}}, 3}, {"ab cd", 400, 400, {{400, "ab"}}, 2}, {"", 0, 0, {}, 1},
         {"x\n\ny", 0, 0, {{0, "x"}}, 3},
     };
     for (const Case& c : cases) {
@@ -136,8 +130,7 @@ TEST(Printer, PageRasterShowsTheTextInItsColour) {
     p.PrintText(PrintableText{{TextRun{"Acme", CharFormat{"Courier", 240, false, false, kRed}}}, {}});
     p.EndDoc();
     const Bitmap page = HeadlessPrinter::Rasterize(p.Documents().at(0).pages.at(0));
-    EXPECT_EQ(page.Width(), 816);
-    EXPECT_EQ(page.Height(), 1056);
+    EXPECT_EQ(std::make_pair(page.Width(), page.Height()), std::make_pair(816, 1056));
     int red = 0, outside = 0;
     for (int y = 0; y < page.Height(); ++y)
         for (int x = 0; x < page.Width(); ++x)
@@ -159,8 +152,7 @@ TEST(Png, PicturesLargerThanOneDeflateBlockDecodeToTheSamePixels) {
         const std::string png = b.ToPng();
         const auto image = icons::DecodePng(ByteView(reinterpret_cast<const uint8_t*>(png.data()), png.size()), 4096);
         ASSERT_TRUE(image) << w << "x" << h;
-        ASSERT_EQ(image->width, w);
-        ASSERT_EQ(image->height, h);
+        ASSERT_EQ(std::make_pair(image->width, image->height), std::make_pair(w, h));
         EXPECT_EQ(image->At(0, 0), 0xFF0000FFu);
         EXPECT_EQ(image->At(w - 1, h - 1), 0x00C000FFu);
         EXPECT_EQ(image->At(w - 1, 0), h > 1 ? 0xFFFFFFFFu : 0x00C000FFu);

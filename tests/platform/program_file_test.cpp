@@ -19,14 +19,6 @@ namespace pv = ostrevan::version::portable;
 
 namespace {
 
-void Put32(Bytes& b, size_t at, uint32_t v) {
-    for (int i = 0; i < 4; ++i) b[at + i] = static_cast<uint8_t>(v >> (8 * i));
-}
-void Put16(Bytes& b, size_t at, uint16_t v) {
-    b[at] = static_cast<uint8_t>(v);
-    b[at + 1] = static_cast<uint8_t>(v >> 8);
-}
-
 Bytes SampleBlock() {
     return BuildVersionBlock32(VersionRoot({Block("StringFileInfo", {Block("040904E4", {Str("ProductName", u"P")})}),
                                             Block("VarFileInfo", {Translation({{0x409, 1252}})})}));
@@ -39,10 +31,7 @@ Bytes SampleProgram(PeLayout* layout, bool pe32plus = true) {
                    pe32plus, layout);
 }
 
-struct Outcome {
-    uint32_t versionSize = 0;
-    size_t groups = 0;
-};
+struct Outcome { uint32_t versionSize = 0; size_t groups = 0; };
 
 Outcome ReadAll(const TempDir& dir, const Bytes& bytes) {
     const std::string path = (dir / "p.exe").string();

@@ -3,6 +3,7 @@
 
 #include "platform/ui/rich_document.h"
 #include "platform/ui/rtf.h"
+#include "support/test_support.h"
 
 namespace ostrevan::ui {
 
@@ -15,12 +16,7 @@ void PrintTo(const TextRun& r, std::ostream* os) {
 namespace {
 
 CharFormat Fmt(Color c, std::string face = "Courier", int twips = 165, bool bold = false) {
-    CharFormat f;
-    f.face = std::move(face);
-    f.heightTwips = twips;
-    f.color = c;
-    f.bold = bold;
-    return f;
+    return CharFormat{std::move(face), twips, bold, false, c};
 }
 
 const Color kGreen{0, 192, 0}, kRed{255, 0, 0}, kBlue{0, 0, 255};
@@ -30,10 +26,7 @@ TEST(RichDocument, AppendingKeepsEachPieceInItsFormatAndMergesEqualNeighbours) {
     d.Replace(0, 0, "ab", Fmt(kRed));
     d.Replace(2, 0, "cd", Fmt(kRed));
     d.Replace(4, 0, "ef", Fmt(kGreen));
-    const PrintableText t = d.All();
-    ASSERT_EQ(t.runs.size(), 2u);
-    EXPECT_EQ(t.runs[0], (TextRun{"abcd", Fmt(kRed)}));
-    EXPECT_EQ(t.runs[1], (TextRun{"ef", Fmt(kGreen)}));
+    EXPECT_EQ(d.All().runs, (std::vector<TextRun>{{"abcd", Fmt(kRed)}, {"ef", Fmt(kGreen)}}));
 }
 
 TEST(RichDocument, ReplacingInTheMiddleKeepsTheFormatsAround) {
@@ -41,9 +34,8 @@ TEST(RichDocument, ReplacingInTheMiddleKeepsTheFormatsAround) {
     d.Replace(0, 0, "aaaa", Fmt(kRed));
     d.Replace(1, 2, "XYZ", Fmt(kBlue));
     EXPECT_EQ(d.Text(), "aXYZa");
-    EXPECT_EQ(d.FormatAt(0, {}).color, kRed);
-    EXPECT_EQ(d.FormatAt(2, {}).color, kBlue);
-    EXPECT_EQ(d.FormatAt(4, {}).color, kRed);
+    EXPECT_EQ((std::vector<Color>{d.FormatAt(0, {}).color, d.FormatAt(2, {}).color, d.FormatAt(4, {}).color}),
+              (std::vector<Color>{kRed, kBlue, kRed}));
     // Out-of-range requests are clamped rather than refused.
     d.Replace(-5, 100, "z", Fmt(kGreen));
     EXPECT_EQ(d.Text(), "z");
@@ -84,10 +76,7 @@ TEST(RichDocument, FaceAndSizeChangeForTheWholeTextButColoursStay) {
     d.Replace(3, 0, "blue", Fmt(kBlue, "Arial", 240));
     d.SetFace("Courier");
     d.SetHeight(165);
-    const PrintableText t = d.All();
-    ASSERT_EQ(t.runs.size(), 2u);
-    EXPECT_EQ(t.runs[0].format, Fmt(kRed));
-    EXPECT_EQ(t.runs[1].format, Fmt(kBlue));
+    EXPECT_EQ(d.All().runs, (std::vector<TextRun>{{"red", Fmt(kRed)}, {"blue", Fmt(kBlue)}}));
 }
 
 TEST(RichDocument, SliceGivesTheRunsAndParagraphsOfARange) {
@@ -96,8 +85,7 @@ TEST(RichDocument, SliceGivesTheRunsAndParagraphsOfARange) {
     d.SetColor(1, 3, kGreen);
     d.SetParagraphFormat(4, 0, ParaFormat{100, 100});
     const PrintableText t = d.Slice(1, 3);
-    ASSERT_EQ(t.runs.size(), 1u);
-    EXPECT_EQ(t.runs[0].text, "b\nc");
+    EXPECT_EQ(t.runs, (std::vector<TextRun>{{"b\nc", Fmt(kGreen)}}));
     EXPECT_EQ(t.paragraphs, (std::vector<ParaFormat>{{}, {100, 100}}));
 }
 
@@ -123,9 +111,7 @@ TEST(Rtf, WrittenDocumentReadsBackToTheSameRunsAndIndents) {
 TEST(Rtf, TrailingLineFeedsSurviveTheFinalParagraphMark) {
     for (const std::string text : {"a", "a\n", "a\n\n", "\n", ""}) {
         const PrintableText in{{TextRun{text, CharFormat{}}}, {}};
-        std::string out;
-        for (const auto& r : ReadRtf(WriteRtf(in)).runs) out += r.text;
-        EXPECT_EQ(out, text);
+        EXPECT_EQ(testing::PlainText(ReadRtf(WriteRtf(in))), text);
     }
     // What word processors write: the last \par ends the last line; \line does not.
     EXPECT_EQ(ReadRtf("{\\rtf1 a\\par b\\par\r\n}").runs.at(0).text, "a\nb");
@@ -169,19 +155,12 @@ TEST(Rtf, ReadsADocumentAsWordProcessorsWriteIt) {
         "\\cf2 caf\\'e9\\line x\\tab y \\u8364?euro \\uc2\\u8212--dash\\uc1  \\lquote q\\rquote\\par\r\n"
         "{\\pict\\wmetafile8 0102ff}{\\field{\\*\\fldinst HYPERLINK x}{\\fldrslt link}}\\par\r\n}";
     const PrintableText t = ReadRtf(rtf);
-    std::string all;
-    for (const auto& r : t.runs) all += r.text;
-    EXPECT_EQ(all, "Hello red mono\ncaf\xE9\nx\ty \x80" "euro \x97" "dash \x91q\x92\nlink");
-    ASSERT_GE(t.runs.size(), 4u);
-    EXPECT_EQ(t.runs[0].text, "Hello ");
-    EXPECT_EQ(t.runs[0].format.face, "Calibri");
-    EXPECT_EQ(t.runs[0].format.heightTwips, 220);
-    EXPECT_EQ(t.runs[1].text, "red");
-    EXPECT_EQ(t.runs[1].format.color, kRed);
-    EXPECT_TRUE(t.runs[1].format.bold);
+    EXPECT_EQ(testing::PlainText(t), "Hello red mono\ncaf\xE9\nx\ty \x80" "euro \x97" "dash \x91q\x92\nlink");
+    ASSERT_GE(t.runs.size(), 5u);
+    EXPECT_EQ(t.runs[0], (TextRun{"Hello ", Fmt(kBlack, "Calibri", 220)}));
+    EXPECT_EQ(t.runs[1], (TextRun{"red", Fmt(kRed, "Calibri", 220, true)}));
     EXPECT_EQ(t.runs[2].format.color, kBlack);  // \cf0: the automatic colour
-    EXPECT_EQ(t.runs[3].format.face, "Courier New");
-    EXPECT_EQ(t.runs[3].format.heightTwips, 200);
+    EXPECT_EQ(t.runs[3].format, Fmt(kBlack, "Courier New", 200));
     EXPECT_EQ(t.runs[4].format.color, kBlue);
 }
 
@@ -189,8 +168,7 @@ TEST(Rtf, GroupsRestoreTheFormatBeforeThem) {
     const PrintableText t = ReadRtf(
         "{\\rtf1{\\colortbl;\\red1\\green2\\blue3;}a{\\cf1\\b b}c{\\plain\\fs40 d}e}");
     ASSERT_EQ(t.runs.size(), 5u);
-    EXPECT_EQ(t.runs[1].format.color, (Color{1, 2, 3}));
-    EXPECT_TRUE(t.runs[1].format.bold);
+    EXPECT_EQ(t.runs[1].format, Fmt(Color{1, 2, 3}, t.runs[0].format.face, t.runs[0].format.heightTwips, true));
     EXPECT_EQ(t.runs[2].format, t.runs[0].format);
     EXPECT_EQ(t.runs[3].format.heightTwips, 400);
     EXPECT_EQ(t.runs[4].format, t.runs[0].format);
@@ -212,20 +190,15 @@ TEST(Rtf, MalformedInputEndsCleanly) {
         {"font table without braces", "{\\rtf1{\\fonttbl\\f0\\fswiss Arial;\\f1 Courier;}\\f1 t}", "t"},
     };
     for (const Case& c : cases) {
-        std::string all;
-        for (const auto& r : ReadRtf(c.rtf).runs) all += r.text;
-        EXPECT_EQ(all, c.text) << c.name;
+        EXPECT_EQ(testing::PlainText(ReadRtf(c.rtf)), c.text) << c.name;
     }
     EXPECT_EQ(ReadRtf("{\\rtf1{\\fonttbl\\f0\\fswiss Arial;\\f1 Courier;}\\f1 t}").runs[0].format.face,
               "Courier");
 }
 
 TEST(Rtf, RecognisesRtfByItsOpening) {
-    EXPECT_TRUE(LooksLikeRtf("{\\rtf1 x}"));
-    EXPECT_TRUE(LooksLikeRtf("\r\n  {\\rtf"));
-    EXPECT_FALSE(LooksLikeRtf("plain {\\rtf"));
-    EXPECT_FALSE(LooksLikeRtf("{\\rt"));
-    EXPECT_FALSE(LooksLikeRtf(""));
+    for (const char* yes : {"{\\rtf1 x}", "\r\n  {\\rtf"}) EXPECT_TRUE(LooksLikeRtf(yes)) << yes;
+    for (const char* no : {"plain {\\rtf", "{\\rt", ""}) EXPECT_FALSE(LooksLikeRtf(no)) << no;
 }
 
 }  // namespace

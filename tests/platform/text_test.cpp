@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/vb_error.h"
+#include "support/test_support.h"
 
 using namespace ostrevan;
 using namespace ostrevan::text;
@@ -78,18 +79,11 @@ TEST(TextNumbers, SixteenBitConversionFailsClearly) {
     EXPECT_EQ(ToInt16("-32768"), -32768);
     EXPECT_EQ(ToInt16(" 4.5 "), 4);
     EXPECT_EQ(ToInt16("5.5"), 6);
-    auto code = [](auto f) {
-        try {
-            f();
-        } catch (const VbError& e) {
-            return e.number();
-        }
-        return 0;
-    };
-    EXPECT_EQ(code([] { ToInt16("32768"); }), kErrOverflow);
-    EXPECT_EQ(code([] { ToInt16("32767.5"); }), kErrOverflow);
-    EXPECT_EQ(code([] { ToInt16("abc"); }), kErrTypeMismatch);
-    EXPECT_EQ(code([] { ToInt16(""); }), kErrTypeMismatch);
-    EXPECT_EQ(code([] { ToInt16(32768LL); }), kErrOverflow);
+    using ostrevan::testing::ErrorOf;
+    EXPECT_EQ(ErrorOf([] { ToInt16("32768"); }), kErrOverflow);
+    EXPECT_EQ(ErrorOf([] { ToInt16("32767.5"); }), kErrOverflow);
+    EXPECT_EQ(ErrorOf([] { ToInt16("abc"); }), kErrTypeMismatch);
+    EXPECT_EQ(ErrorOf([] { ToInt16(""); }), kErrTypeMismatch);
+    EXPECT_EQ(ErrorOf([] { ToInt16(32768LL); }), kErrOverflow);
     EXPECT_EQ(ToInt16(-5LL), -5);
 }

@@ -23,6 +23,33 @@ using testing::H;
 using testing::RectInParent;
 using testing::TextOf;
 
+// A 32-bit bitmap selected into a memory device context, to read drawn pixels back.
+struct Canvas {
+    Canvas(int w, int h) : screen(GetDC(nullptr)), dc(CreateCompatibleDC(screen)) {
+        BITMAPINFO bi{};
+        bi.bmiHeader = {sizeof(BITMAPINFOHEADER), w, -h, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+        void* bits = nullptr;
+        bmp = CreateDIBSection(dc, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
+        old = SelectObject(dc, bmp);
+    }
+    ~Canvas() {
+        SelectObject(dc, old);
+        DeleteObject(bmp);
+        DeleteDC(dc);
+        ReleaseDC(nullptr, screen);
+    }
+    // The pixels of colour c in the area.
+    int Count(Color c, RECT area) const {
+        int n = 0;
+        for (int y = area.top; y < area.bottom; ++y)
+            for (int x = area.left; x < area.right; ++x) n += GetPixel(dc, x, y) == RGB(c.r, c.g, c.b);
+        return n;
+    }
+    HDC screen, dc;
+    HBITMAP bmp;
+    HGDIOBJ old;
+};
+
 class Win32Ui : public ::testing::Test {
 protected:
     Win32Toolkit tk;
@@ -86,29 +113,12 @@ TEST_F(Win32Ui, DrawnControlsPaintOnTheirContainer) {
 
     RECT rc;
     GetClientRect(H(w), &rc);
-    HDC screen = GetDC(nullptr);
-    HDC mem = CreateCompatibleDC(screen);
-    BITMAPINFO bi{};
-    bi.bmiHeader = {sizeof(BITMAPINFOHEADER), rc.right, -rc.bottom, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-    void* bits = nullptr;
-    HBITMAP bmp = CreateDIBSection(mem, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
-    HGDIOBJ old = SelectObject(mem, bmp);
-    SendMessageA(H(w), WM_PRINTCLIENT, reinterpret_cast<WPARAM>(mem), PRF_CLIENT);
-    auto count = [&](Color c, RECT area) {
-        int n = 0;
-        for (int y = area.top; y < area.bottom; ++y)
-            for (int x = area.left; x < area.right; ++x)
-                n += GetPixel(mem, x, y) == RGB(c.r, c.g, c.b);
-        return n;
-    };
-    EXPECT_EQ(GetPixel(mem, Px(3840 + 187), Px(1800 + 187)), RGB(0, 192, 0));
-    EXPECT_GT(count(kRed, {Px(1440), Px(1200), Px(5440), Px(1935)}), 50) << "the label's text";
-    EXPECT_EQ(count(kRed, {0, 0, Px(1440), rc.bottom}), 0) << "nothing outside the label";
-    EXPECT_GT(count(kBlue, {Px(1200), Px(2880), Px(4080) + 1, Px(3840) + 1}), 100) << "the line";
-    SelectObject(mem, old);
-    DeleteObject(bmp);
-    DeleteDC(mem);
-    ReleaseDC(nullptr, screen);
+    Canvas canvas(rc.right, rc.bottom);
+    SendMessageA(H(w), WM_PRINTCLIENT, reinterpret_cast<WPARAM>(canvas.dc), PRF_CLIENT);
+    EXPECT_EQ(GetPixel(canvas.dc, Px(3840 + 187), Px(1800 + 187)), RGB(0, 192, 0));
+    EXPECT_GT(canvas.Count(kRed, {Px(1440), Px(1200), Px(5440), Px(1935)}), 50) << "the label's text";
+    EXPECT_EQ(canvas.Count(kRed, {0, 0, Px(1440), rc.bottom}), 0) << "nothing outside the label";
+    EXPECT_GT(canvas.Count(kBlue, {Px(1200), Px(2880), Px(4080) + 1, Px(3840) + 1}), 100) << "the line";
 }
 
 TEST_F(Win32Ui, TextBoxAndDriveList) {
@@ -269,16 +279,10 @@ TEST_F(Win32Ui, InputBoxReturnsTheTypedTextOrNothing) {
 
 TEST(Win32Printing, TextDrawnOnADeviceContextLandsInItsColourWithinTheMargins) {
     FontCache fonts;
-    HDC screen = GetDC(nullptr);
-    HDC mem = CreateCompatibleDC(screen);
-    BITMAPINFO bi{};
-    bi.bmiHeader = {sizeof(BITMAPINFOHEADER), 816, -1056, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-    void* bits = nullptr;
-    HBITMAP bmp = CreateDIBSection(mem, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
-    HGDIOBJ old = SelectObject(mem, bmp);
-    PatBlt(mem, 0, 0, 816, 1056, WHITENESS);
+    Canvas page(816, 1056);
+    PatBlt(page.dc, 0, 0, 816, 1056, WHITENESS);
     {
-        GdiPrintDevice dev(mem, false, fonts);
+        GdiPrintDevice dev(page.dc, false, fonts);
         EXPECT_EQ(dev.PageWidth(), 816);
         PrintableText t{{TextRun{"Not Year 2000 Ready - Upgrade or Discontinue Use",
                                  CharFormat{"Courier", 240, false, false, kRed}}},
@@ -291,21 +295,9 @@ TEST(Win32Printing, TextDrawnOnADeviceContextLandsInItsColourWithinTheMargins) {
             y += l.height;
         }
     }
-    int red = 0, outside = 0;
-    for (int y = 0; y < 1056; ++y) {
-        for (int x = 0; x < 816; ++x) {
-            if (GetPixel(mem, x, y) == RGB(255, 0, 0)) {
-                ++red;
-                outside += x < 96 || x > 816 - 96 || y < 96 || y > 96 + 40;
-            }
-        }
-    }
+    const int red = page.Count(kRed, {0, 0, 816, 1056});
     EXPECT_GT(red, 100);
-    EXPECT_EQ(outside, 0);
-    SelectObject(mem, old);
-    DeleteObject(bmp);
-    DeleteDC(mem);
-    ReleaseDC(nullptr, screen);
+    EXPECT_EQ(page.Count(kRed, {96, 96, 816 - 96 + 1, 96 + 40 + 1}), red) << "all within the margins";
 }
 
 TEST(Win32Printing, WithoutADefaultPrinterEveryPrintRaisesPrinterError) {

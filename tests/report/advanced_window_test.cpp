@@ -34,9 +34,7 @@ std::string OpenListing(HeadlessToolkit& tk, const colFiles& junk,
 TEST(AdvancedListing, EntriesInListOrder) {
     HeadlessToolkit tk;
     EXPECT_EQ(OpenListing(tk, Junk({})), "");
-    const colFiles junk = Junk({{"SETUP.EXE", "C:\\TEMP"},
-                                {"A.EXE", "C:\\Z DIR\\SUB"},
-                                {"ZED.EXE", "C:"}});
+    const colFiles junk = Junk({{"SETUP.EXE", "C:\\TEMP"}, {"A.EXE", "C:\\Z DIR\\SUB"}, {"ZED.EXE", "C:"}});
     tk.yields = 0;
     EXPECT_EQ(OpenListing(tk, junk),
               "File:SETUP.EXE\nDirectory Found In:C:\\TEMP\n\n"

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <map>
 
 #include "report/detail_window.h"
 #include "report/report_fixture.h"
@@ -13,35 +14,27 @@ namespace {
 using ui::Color;
 using ui::headless::HeadlessWindow;
 
-// What a detail window showed while it was up.
+// What a detail window showed while it was up: the captions of its labels and its comments.
 struct Shown {
-    std::string product, version, manufacturer, address1, address2, phone, url, directory,
-        compliance, comments;
-    Color complianceColour;
-    int32_t code = -99;
+    std::map<std::string, std::string> text;
+    Color colour;  // of the readiness text
     bool modal = false;
-    std::string window;
+    const std::string& operator[](const char* name) const { return text.at(name); }
+    std::vector<std::string> Address() const {
+        return {text.at("lblAddress1"), text.at("lblAddress2"), text.at("lblPhoneNum"), text.at("lblURL")};
+    }
 };
 
 struct DetailPage : ReportPage {
     DetailPage() {
         tk.onModal = [this](HeadlessWindow& w) {
             if (w.Name() != "frmDetail") return;
-            auto label = [&](const char* n) {
-                return tk.Find<ui::Label>(std::string("frmDetail.") + n).Caption();
-            };
             Shown s;
-            s.product = label("lblProduct");
-            s.version = label("lblVersion");
-            s.manufacturer = label("lblManufacturer");
-            s.address1 = label("lblAddress1");
-            s.address2 = label("lblAddress2");
-            s.phone = label("lblPhoneNum");
-            s.url = label("lblURL");
-            s.directory = label("lblDirectory");
-            s.compliance = label("lblCompliance");
-            s.complianceColour = tk.Find<ui::Label>("frmDetail.lblCompliance").ForeColor();
-            s.comments = tk.Find<ui::TextBox>("frmDetail.txtComments").Text();
+            for (const char* n : {"lblProduct", "lblVersion", "lblManufacturer", "lblAddress1", "lblAddress2",
+                                  "lblPhoneNum", "lblURL", "lblDirectory", "lblCompliance"})
+                s.text[n] = tk.Find<ui::Label>(std::string("frmDetail.") + n).Caption();
+            s.text["txtComments"] = tk.Find<ui::TextBox>("frmDetail.txtComments").Text();
+            s.colour = tk.Find<ui::Label>("frmDetail.lblCompliance").ForeColor();
             s.modal = w.Modal() && w.Visible();
             if (onDetail) onDetail(w);
             shown.push_back(s);
@@ -60,10 +53,6 @@ struct DetailPage : ReportPage {
         for (int l = 0; l < line; ++l) pos = static_cast<int>(t.find('\n', pos)) + 1;
         return pos;
     }
-    void AddVendor(const std::string& name, const std::string& a1, const std::string& a2,
-                   const std::string& phone, const std::string& url) {
-        st.cVendors.Add(name, a1, a2, phone, 0, url);
-    }
 
     std::vector<Shown> shown;
     std::function<void(HeadlessWindow&)> onDetail;
@@ -71,16 +60,12 @@ struct DetailPage : ReportPage {
 
 // The entry whose lines hold the caret is opened, and the very end opens the last listed entry.
 TEST(DetailWindow, CaretLineSelectsTheEntryOfThatLine) {
-    struct Case {
-        std::vector<Found> records;
-        std::vector<const char*> byEntry;  // the product of each listed entry, report order
-    };
-    const Case cases[] = {
+    struct Case { std::vector<Found> records; std::vector<const char*> byEntry; } cases[] = {
         {{{"Third", "V", "1", "1", 1}, {"First", "V", "1", "1", 4}, {"Second", "V", "1", "1", 3}},
          {"First", "Second", "Third"}},
         {{{"R1", "V", "1", "1", 1}, {"R2", "V", "1", "1", 3}, {"R3", "V", "1", "1", 1},
           {"R4", "V", "1", "1", 1}, {"R5", "V", "1", "1", 4}},
-         {"R5", "R2", "R1", "R3", "R4"}},
+         {"R5", "R2", "R1", "R3", "R4"}},  // byEntry: the product of each listed entry, report order
     };
     for (const Case& c : cases) {
         DetailPage p;
@@ -91,75 +76,56 @@ TEST(DetailWindow, CaretLineSelectsTheEntryOfThatLine) {
         for (int line = 0; line < lines; ++line) {
             // The blank line after an entry already belongs to the next one.
             const char* want = c.byEntry[std::min(static_cast<size_t>(line + 1) / 5, c.byEntry.size() - 1)];
-            EXPECT_EQ(p.OpenAt(p.LineStart(line)).product, want) << "caret at the start of line " << line;
-            if (line % 5 != 4) {  // a text line: its last character too
-                EXPECT_EQ(p.OpenAt(p.LineStart(line + 1) - 1).product, want) << line;
-            }
+            EXPECT_EQ(p.OpenAt(p.LineStart(line))["lblProduct"], want) << "caret at the start of line " << line;
+            if (line % 5 == 4) continue;  // a text line: its last character too
+            EXPECT_EQ(p.OpenAt(p.LineStart(line + 1) - 1)["lblProduct"], want) << line;
         }
-        EXPECT_EQ(p.OpenAt(p.rtxt->TextLength()).product, c.byEntry.back())
+        EXPECT_EQ(p.OpenAt(p.rtxt->TextLength())["lblProduct"], c.byEntry.back())
             << "the very end opens the last listed entry, not the collection's first record";
     }
 }
 
-TEST(DetailWindow, UnlistedRecordsDoNotShiftTheEstimate) {
-    DetailPage p;
-    p.Add({"NoCompany1", "None", "1", "1", -1});
-    p.Add({"Listed A", "V", "1", "1", 2});
-    p.Add({"NoCompany2", "None", "1", "1", -1});
-    p.Add({"Listed B", "V", "1", "1", 2});
-    p.Add({"Odd", "V", "1", "1", 7});
-    p.Add({"NoCompany3", "None", "1", "1", -1});
-    p.Fill();
-    for (int line = 0; line < 10; ++line)
-        EXPECT_EQ(p.OpenAt(p.LineStart(line)).product, line < 4 ? "Listed A" : "Listed B") << line;
-}
-
-TEST(DetailWindow, RecordAtCaretBoundaries) {
+TEST(DetailWindow, UnlistedRecordsDoNotShiftTheEstimateAndAreNeverOpened) {
     DetailPage p;
     EXPECT_EQ(RecordAtCaret(p.st, *p.rtxt), 0) << "nothing listed";
-    p.Add({"Only", "V", "1", "1", -1});
+    p.Add({"NoCompany1", "None", "1", "1", -1});
     p.Fill();
     EXPECT_EQ(RecordAtCaret(p.st, *p.rtxt), 0) << "a record the report does not list is never opened";
-    p.Add({"Listed", "V", "1", "1", 6});
+    for (const Found& f : {Found{"Listed A", "V", "1", "1", 2}, Found{"NoCompany2", "None", "1", "1", -1},
+                           Found{"Listed B", "V", "1", "1", 2}, Found{"Odd", "V", "1", "1", 7},
+                           Found{"NoCompany3", "None", "1", "1", -1}})
+        p.Add(f);
     p.Fill();
+    for (int line = 0; line < 10; ++line)
+        EXPECT_EQ(p.OpenAt(p.LineStart(line))["lblProduct"], line < 4 ? "Listed A" : "Listed B") << line;
     p.rtxt->SetText("");  // the user emptied the report: no estimate, the first record
     EXPECT_EQ(RecordAtCaret(p.st, *p.rtxt), 1);
 }
 
 TEST(DetailWindow, ShowsTheRecordWithItsReadinessInTheClassColour) {
-    struct Case {
-        Found rec;
-        const char* version;
-        const char* message;
-        Color colour;
-    } cases[] = {
+    struct Case { Found rec; const char *version, *message; Color colour; } cases[] = {
         {{"Acme Writer", "Acme", "3.1", "3.1", 1, "C:\\ACME", "Nothing to do."},
          "3.1", "Year 2000 Ready - No Action Required", {0, 192, 0}},
         {{"Acme Draw", "Acme", "1.0", "2.0", 5, "C:\\DRAW", "Patch 2 fixes the dates."},
          "1.0 - 2.0", "Year 2000 Ready With Issues - Check with Manufacturer", {255, 128, 0}},
-        {{"Mystery", "Nobody Known", "7", "7", 0},
-         "7", "Not in Ostrevan Database, Send Readiness Request Letter", {0, 0, 0}},
-        {{"Old Tool", "Acme", "1.0", "1.0a", 4},
-         "1.0 - 1.0a", "Not Year 2000 Ready - Upgrade or Discontinue Use", {255, 0, 0}},
-        {{"Fixable", "Acme", "2", "2", 3},
-         "2", "Not Year 2000 Ready - Fix or Workaround Available", {255, 0, 0}},
-        {{"Silent", "Acme", "2", "2", 2},
-         "2", "No Info Supplied, Send Readiness Request Letter", {0, 0, 255}},
+        {{"Mystery", "Nobody Known", "7", "7", 0}, "7", "Not in Ostrevan Database, Send Readiness Request Letter", {}},
+        {{"Old Tool", "Acme", "1.0", "1.0a", 4}, "1.0 - 1.0a", "Not Year 2000 Ready - Upgrade or Discontinue Use",
+         {255, 0, 0}},
+        {{"Fixable", "Acme", "2", "2", 3}, "2", "Not Year 2000 Ready - Fix or Workaround Available", {255, 0, 0}},
+        {{"Silent", "Acme", "2", "2", 2}, "2", "No Info Supplied, Send Readiness Request Letter", {0, 0, 255}},
         {{"Untested", "Acme", "2", "2", 6}, "2", "Manufacturer will not Test", {255, 0, 255}},
     };
     for (const Case& c : cases) {
         DetailPage p;
-        p.AddVendor("NO VENDOR", "", "", "", "");
+        p.st.cVendors.Add("NO VENDOR", "", "", "", 0, "");
         p.Add(c.rec);
         p.Fill();
         const Shown s = p.OpenAt(0);
-        EXPECT_EQ(s.product, c.rec.name);
-        EXPECT_EQ(s.version, c.version);
-        EXPECT_EQ(s.manufacturer, c.rec.vendor);
-        EXPECT_EQ(s.directory, c.rec.directory);
-        EXPECT_EQ(s.comments, c.rec.comments);
-        EXPECT_EQ(s.compliance, c.message);
-        EXPECT_EQ(s.complianceColour, c.colour) << c.rec.name;
+        EXPECT_EQ((std::vector<std::string>{s["lblProduct"], s["lblVersion"], s["lblManufacturer"], s["lblDirectory"],
+                                            s["txtComments"], s["lblCompliance"]}),
+                  (std::vector<std::string>{c.rec.name, c.version, c.rec.vendor, c.rec.directory, c.rec.comments,
+                                            c.message}));
+        EXPECT_EQ(s.colour, c.colour) << c.rec.name;
         EXPECT_TRUE(s.modal);
         EXPECT_EQ(p.st.cFiles.Item(1).Vendor, c.rec.vendor) << "the record keeps its vendor text";
         FrmDetail f(p.tk, p.st);
@@ -170,33 +136,22 @@ TEST(DetailWindow, ShowsTheRecordWithItsReadinessInTheClassColour) {
 
 TEST(DetailWindow, VendorAddressComesFromTheDirectory) {
     DetailPage p;
-    p.AddVendor("NO VENDOR", "1 Nowhere Road", "Void City", "000", "none.example");
-    p.AddVendor("ACME", "12 Main Street", "Springfield", "555-0100", "www.acme.example");
+    p.st.cVendors.Add("NO VENDOR", "1 Nowhere Road", "Void City", "000", 0, "none.example");
+    p.st.cVendors.Add("ACME", "12 Main Street", "Springfield", "555-0100", 0, "www.acme.example");
     p.Add({"Acme Writer", "Acme Inc.", "3.1", "3.1", 1});
     p.Add({"Orphan", "None", "1", "1", 2});
     p.Add({"Newcomer", "Brand New Software Co", "1", "1", 4});
     p.Fill();
     // Report order: Newcomer (4), Orphan (2), Acme Writer (1).
     Shown s = p.OpenAt(p.LineStart(10));
-    EXPECT_EQ(s.product, "Acme Writer");
-    EXPECT_EQ(s.manufacturer, "Acme Inc.");
-    EXPECT_EQ(s.address1, "12 Main Street");
-    EXPECT_EQ(s.address2, "Springfield");
-    EXPECT_EQ(s.phone, "555-0100");
-    EXPECT_EQ(s.url, "www.acme.example");
-
-    s = p.OpenAt(p.LineStart(5));
-    EXPECT_EQ(s.product, "Orphan");
-    EXPECT_EQ(s.address1, "1 Nowhere Road") << "vendor None shows vendor 1";
-
+    EXPECT_EQ(s["lblManufacturer"], "Acme Inc.");
+    EXPECT_EQ(s.Address(), (std::vector<std::string>{"12 Main Street", "Springfield", "555-0100", "www.acme.example"}));
+    EXPECT_EQ(p.OpenAt(p.LineStart(5))["lblAddress1"], "1 Nowhere Road") << "vendor None shows vendor 1";
     const int16_t before = p.st.cVendors.Count();
     s = p.OpenAt(p.LineStart(0));
-    EXPECT_EQ(s.product, "Newcomer");
+    EXPECT_EQ(s["lblProduct"], "Newcomer");
     EXPECT_EQ(p.st.cVendors.Count(), before + 1) << "an unknown vendor joins the directory";
-    EXPECT_EQ(s.address1, "");
-    EXPECT_EQ(s.address2, "");
-    EXPECT_EQ(s.phone, "");
-    EXPECT_EQ(s.url, "");
+    EXPECT_EQ(s.Address(), (std::vector<std::string>{"", "", "", ""}));
     p.OpenAt(p.LineStart(0));
     EXPECT_EQ(p.st.cVendors.Count(), before + 1) << "a second look adds nothing";
 }
@@ -205,17 +160,17 @@ TEST(DetailWindow, EmptyReportOpensTheWindowWithoutARecord) {
     DetailPage p;
     p.Fill();
     const Shown s = p.OpenAt(0);
-    EXPECT_EQ(s.product, "Product") << "the design's captions stay";
-    EXPECT_EQ(s.compliance, "Compliance");
+    EXPECT_EQ(s["lblProduct"] + "/" + s["lblCompliance"], "Product/Compliance") << "the design's captions stay";
     EXPECT_TRUE(p.tk.messages.empty());
     FrmDetail f(p.tk, p.st);
     FillDetail(f, p.st, RecordAtCaret(p.st, *p.rtxt));
     EXPECT_EQ(f.lngCompCode, 0);
 }
 
-TEST(DetailWindow, FreshModalWindowForEveryUse) {
+TEST(DetailWindow, FreshModalWindowForEveryUseAndDoubleClickOpensTheLineClicked) {
     DetailPage p;
-    p.Add({"Acme Writer", "Acme", "3.1", "3.1", 3, "C:\\ACME", "Original"});
+    p.Add({"Alpha", "Acme", "3.1", "3.1", 3, "C:\\ACME", "Original"});
+    p.Add({"Beta", "V", "1", "1", 2});
     p.Fill();
     std::vector<HeadlessWindow*> windows;
     p.onDetail = [&](HeadlessWindow& w) {
@@ -224,28 +179,18 @@ TEST(DetailWindow, FreshModalWindowForEveryUse) {
         p.tk.Find<ui::Button>("frmDetail.btnOK").Click();
         EXPECT_FALSE(w.Visible()) << "Close hides the window";
     };
-    p.OpenAt(0);
-    p.OpenAt(0);
-    ASSERT_EQ(windows.size(), 2u);
-    EXPECT_NE(windows[0], windows[1]);
-    EXPECT_TRUE(windows[0]->Unloaded());
-    EXPECT_TRUE(windows[1]->Unloaded());
-    EXPECT_EQ(p.shown.back().comments, "Original") << "the edit was not kept";
-    EXPECT_EQ(p.st.cFiles.Item(1).Comments, "Original");
-}
-
-TEST(DetailWindow, DoubleClickOnTheReportOpensTheLineClicked) {
-    DetailPage p;
-    p.Add({"Alpha", "V", "1", "1", 1});
-    p.Add({"Beta", "V", "1", "1", 2});
-    p.Fill();
     p.rtxt->onDoubleClick = [&] { OpenProductDetail(p.st, p.tk, *p.rtxt); };
     p.rtxt->SetSelection(0, 0);
     p.rtxt->DoubleClickAt(p.LineStart(7));
-    ASSERT_EQ(p.shown.size(), 1u);
-    EXPECT_EQ(p.shown[0].product, "Alpha");
     p.rtxt->DoubleClickAt(p.LineStart(2));
-    EXPECT_EQ(p.shown.back().product, "Beta");
+    p.OpenAt(0);
+    ASSERT_EQ(p.shown.size(), 3u);
+    EXPECT_EQ(p.shown[0]["lblProduct"] + p.shown[1]["lblProduct"], "BetaAlpha");
+    EXPECT_NE(windows[0], windows[2]);
+    EXPECT_TRUE(windows[0]->Unloaded());
+    EXPECT_TRUE(windows[2]->Unloaded());
+    EXPECT_EQ(p.shown.back()["txtComments"], "Original") << "the edit was not kept";
+    EXPECT_EQ(p.st.cFiles.Item(1).Comments, "Original");
 }
 
 }  // namespace

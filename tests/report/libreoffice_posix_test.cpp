@@ -90,7 +90,7 @@ TEST(SavedReportInLibreOffice, TextColoursAndFaceSurvive) {
     const char* hex[] = {"#ff0000", "#ff0000", "#ff8000", "#0000ff",
                          "#ff00ff", "#00c000", "#000000"};
     std::vector<Paragraph> want;
-    const std::vector<std::string> lines = Lines(p.rtxt->Text());
+    const std::vector<std::string> lines = Split(p.rtxt->Text());
     for (size_t l = 0; l < lines.size(); ++l) {
         if (lines[l].empty()) continue;
         std::string utf8;

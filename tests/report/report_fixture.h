@@ -1,28 +1,24 @@
 #pragma once
-// What the report tests share: a run state with found programs, a report page with its
-// rich-text control, and reading back the colour of each line.
+// What the report tests share: a run state with found programs and a report page with its
+// rich-text control.
 #include <string>
 #include <vector>
 
 #include "match/run_state.h"
 #include "platform/ui/headless/headless_toolkit.h"
 #include "report/summary_report.h"
+#include "support/test_support.h"
 
 namespace ostrevan::testing {
 
 struct Found {
-    std::string name;
-    std::string vendor;
-    std::string versBegin;
-    std::string versEnd;
+    std::string name, vendor, versBegin, versEnd;
     int16_t code;
-    std::string directory = "C:\\APPS";
-    std::string comments = "";
+    std::string directory = "C:\\APPS", comments = "";
 };
 
 inline void AddFound(colFiles& files, const Found& f) {
-    files.Add(f.comments, f.vendor, "", f.name, f.versBegin, f.versEnd, f.code, f.directory, "",
-              "");
+    files.Add(f.comments, f.vendor, "", f.name, f.versBegin, f.versEnd, f.code, f.directory, "", "");
 }
 
 // The main window's side of the report: state, toolkit and the report control.
@@ -41,17 +37,5 @@ struct ReportPage {
     ui::headless::HeadlessToolkit tk;
     ui::headless::HeadlessRichText* rtxt = nullptr;
 };
-
-// The lines of a text split at line feeds (a text ending in a line feed ends with "").
-inline std::vector<std::string> Lines(const std::string& t) {
-    std::vector<std::string> out(1);
-    for (char c : t) {
-        if (c == '\n')
-            out.emplace_back();
-        else
-            out.back() += c;
-    }
-    return out;
-}
 
 }  // namespace ostrevan::testing

@@ -20,10 +20,7 @@ namespace {
 using ui::win32::NativeHandle;
 using ui::win32::Win32Toolkit;
 
-struct NativeFormat {
-    ui::Color colour;
-    std::string face;
-};
+struct NativeFormat { ui::Color colour; std::string face; };
 
 // The character format the RichEdit control holds at pos.
 NativeFormat FormatAt(const ui::RichText& rt, int pos) {
@@ -146,10 +143,7 @@ TEST(ReportOnRichEdit, SaveFailuresNameTheirReason) {
     HANDLE held = CreateFileW(busy.wstring().c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                               FILE_ATTRIBUTE_NORMAL, nullptr);
     ASSERT_NE(held, INVALID_HANDLE_VALUE);
-    struct Case {
-        std::string path;
-        const char* reason;
-    } cases[] = {
+    struct Case { std::string path; const char* reason; } cases[] = {
         // (A read-only file is not among these: Wine run by root writes it all the same.)
         {busy.string(), "The file is in use by another program."},
         {(dir / "none" / "r.rtf").string(), "The folder does not exist."},

@@ -51,10 +51,7 @@ TEST_F(UtilityCopy, CopiesToTheRootWhateverFollowsTheLetterAndReplaces) {
 }
 
 TEST_F(UtilityCopy, EveryFailureShowsOnlyTheCopyError) {
-    struct Case {
-        const char* entry;
-        bool utility_present;
-    } cases[] = {
+    struct Case { const char* entry; bool utility_present; } cases[] = {
         {"E:", true},   // a drive that is not ready
         {"Q:", true},   // no such drive
         {"", true},     // nothing chosen
@@ -79,11 +76,6 @@ TEST(DriveFacts, MappedDirectoryShowsItsFileSystemAndSizes) {
     EXPECT_LE(std::stoll(f.free_space), std::stoll(f.size));
     EXPECT_FALSE(f.drive_type.empty());
     EXPECT_EQ(f.size.find_first_not_of("0123456789"), std::string::npos);  // plain decimal
-
-    const DriveFacts none = DriveReportFacts(drives, "Q:");
-    EXPECT_EQ(none.volume_label + none.file_system + none.drive_type, "");
-    EXPECT_EQ(none.size, "0");
-    EXPECT_EQ(none.free_space, "0");
 }
 
 }  // namespace

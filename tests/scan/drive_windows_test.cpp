@@ -50,11 +50,10 @@ TEST(DriveWindows, EachFamilyIsRecognisedFromItsKernel) {
         EXPECT_TRUE(s.notes.empty());
         std::string name, version, dir;
         DescribeOs(s.found->identity, name, version, dir);
-        EXPECT_EQ(s.found->identity.platform_id, c.family);
-        EXPECT_EQ(version, c.osVersion);
-        EXPECT_EQ(dir, std::string("D:\\") + c.folder);
-        EXPECT_EQ(s.found->version, c.version);
-        EXPECT_EQ(s.found->release, c.release);
+        EXPECT_EQ((std::vector<std::string>{std::to_string(s.found->identity.platform_id), version, dir,
+                                            s.found->version, s.found->release}),
+                  (std::vector<std::string>{std::to_string(c.family), c.osVersion, std::string("D:\\") + c.folder,
+                                            c.version, c.release}));
     }
     // Builds within a version: the release changes at the first build of the later one.
     EXPECT_EQ(WindowsRelease(1, 4, 10, 1998), "Windows 98");
@@ -63,12 +62,7 @@ TEST(DriveWindows, EachFamilyIsRecognisedFromItsKernel) {
 }
 
 TEST(DriveWindows, BootFilesChooseAmongSeveralFolders) {
-    struct Case {
-        const char* bootIni;
-        const char* msdosSys;
-        const char* chosen;
-        const char* note;
-    } cases[] = {
+    struct Case { const char* bootIni; const char* msdosSys; const char* chosen; const char* note; } cases[] = {
         {"[boot loader]\r\ntimeout=30\r\ndefault=multi(0)disk(0)rdisk(0)partition(1)\\WINNT\r\n"
          "[operating systems]\r\nC:\\=\"Windows 98\"\r\n",
          "[Paths]\r\nWinDir=C:\\WIN98\r\n", "C:\\WINNT", "the boot files start WINNT"},

@@ -123,22 +123,5 @@ TEST(MergeIndex, SameRecordAndSameCompanyRewritesAsThePlainSearch) {
     }
 }
 
-TEST(MergeIndex, FollowsThePlacementOfRecordsWithTheSameName) {
-    colFiles list;
-    FileListIndex index(list, FileListIndex::Kind::kMain);
-    // A, B, then A again: the second A goes between them; then C is appended after B.
-    index.Add("", "Acme", "", "A", "1", "1", 0, "C:", "1", "1");
-    index.Add("", "Acme", "", "B", "1", "1", 0, "C:", "1", "1");
-    index.Add("", "Acme", "", "a", "2", "2", 0, "C:", "2", "2");
-    index.Add("", "Acme", "", "C", "1", "1", 0, "C:", "1", "1");
-    std::string company = "Acme";
-    EXPECT_EQ(PositionOf(list, index.FindDecided("a", company, "2", "2")), 2);
-    company = "Acme";
-    EXPECT_EQ(PositionOf(list, index.FindDecided("B", company, "1", "1")), 3);
-    company = "Acme";
-    EXPECT_EQ(PositionOf(list, index.FindUnknownProduct("A", company)), 1);
-    EXPECT_EQ(index.linear_searches(), 0u);
-}
-
 }  // namespace
 }  // namespace ostrevan

@@ -13,23 +13,17 @@ namespace {
 
 namespace fs = std::filesystem;
 
+std::string U(const fs::path& p) { return platform::Utf8FromHostPath(p); }
+
 TEST(ScanOptions, BadUsageIsRefusedWithAReason) {
     testing::TempDir t;
-    const std::string dir = platform::Utf8FromHostPath(t.path());
-    struct Case {
-        std::vector<std::string> args;
-        const char* reason;
-    } cases[] = {
-        {{}, "no drive given"},
-        {{dir, dir}, "more than one drive"},
-        {{"--frobnicate", dir}, "unknown option --frobnicate"},
-        {{"--data"}, "--data needs a value"},
-        {{"--map", "C:" + dir, dir}, "--map wants X:=DIR"},
-        {{"--map", "1:=" + dir, dir}, "--map wants X:=DIR"},
-        {{"--os", "2,5", dir}, "--os wants"},
-        {{"--os", "2,x,0,C:\\W", dir}, "--os wants"},
-        {{"--report", "r.rtf", dir}, "not available yet"},
-        {{"Q:"}, "drive Q: does not exist"},
+    const std::string dir = U(t.path());
+    struct Case { std::vector<std::string> args; const char* reason; } cases[] = {
+        {{}, "no drive given"}, {{dir, dir}, "more than one drive"},
+        {{"--frobnicate", dir}, "unknown option --frobnicate"}, {{"--data"}, "--data needs a value"},
+        {{"--map", "C:" + dir, dir}, "--map wants X:=DIR"}, {{"--map", "1:=" + dir, dir}, "--map wants X:=DIR"},
+        {{"--os", "2,5", dir}, "--os wants"}, {{"--os", "2,x,0,C:\\W", dir}, "--os wants"},
+        {{"--report", "r.rtf", dir}, "not available yet"}, {{"Q:"}, "drive Q: does not exist"},
         {{dir + "/missing"}, "is not a directory"},
         {{"--map", "D:=" + dir + "/missing", "D:"}, "is not a directory"},
     };
@@ -42,7 +36,7 @@ TEST(ScanOptions, BadUsageIsRefusedWithAReason) {
 
 TEST(ScanOptions, DriveLettersDirectoriesAndSystems) {
     testing::TempDir t;
-    const std::string dir = platform::Utf8FromHostPath(t.path());
+    const std::string dir = U(t.path());
     std::string error;
     auto o = ParseScanOptions({"--quiet", "--map", "d:=" + dir, "--os", "1,4,10,C:\\WINDOWS", "D:\\"}, error);
     ASSERT_TRUE(o) << error;
@@ -50,9 +44,8 @@ TEST(ScanOptions, DriveLettersDirectoriesAndSystems) {
     EXPECT_EQ(*o->drives.Root("D:"), t.path());
     EXPECT_TRUE(o->quiet);
     ASSERT_TRUE(o->os);
-    EXPECT_EQ(o->os->platform_id, 1u);
-    EXPECT_EQ(o->os->minor, 10u);
-    EXPECT_EQ(o->os->windows_directory, "C:\\WINDOWS");
+    EXPECT_EQ(std::make_tuple(o->os->platform_id, o->os->minor, o->os->windows_directory),
+              std::make_tuple(1u, 10u, std::string("C:\\WINDOWS")));
 
     o = ParseScanOptions({"--os", "none", "--data", dir, dir}, error);
     ASSERT_TRUE(o) << error;
@@ -72,10 +65,8 @@ TEST(ScanCommand, ScansWritesAndSummarises) {
     f.Put("B/JUNK.EXE", "MZ");
     testing::TempDir results;
     std::string error;
-    auto o = ParseScanOptions({"--data", platform::Utf8FromHostPath(f.data()), "--results",
-                               platform::Utf8FromHostPath(results.path()), "--os", "2,5,0,C:\\WINNT",
-                               platform::Utf8FromHostPath(f.drive())},
-                              error);
+    auto o = ParseScanOptions({"--data", U(f.data()), "--results", U(results.path()), "--os", "2,5,0,C:\\WINNT",
+                               U(f.drive())}, error);
     ASSERT_TRUE(o) << error;
     std::ostringstream out, err, progress;
     EXPECT_EQ(RunScanCommand(*o, f.source, out, err, &progress), 0);
@@ -94,8 +85,8 @@ TEST(ScanCommand, OsDriveJudgesTheWindowsOfTheDrive) {
     std::filesystem::create_directories(f.drive() / "WINDOWS" / "SYSTEM");
     fs::copy_file(testing::FixturePath("kernel_98se"), f.drive() / "WINDOWS" / "SYSTEM" / "KERNEL32.DLL");
     std::string error;
-    const std::vector<std::string> args = {"--data", platform::Utf8FromHostPath(f.data()), "--quiet", "--os", "drive",
-                                           "--map", "C:=" + platform::Utf8FromHostPath(f.drive()), "C:"};
+    const std::vector<std::string> args = {"--data", U(f.data()), "--quiet", "--os", "drive",
+                                           "--map", "C:=" + U(f.drive()), "C:"};
     auto o = ParseScanOptions(args, error);
     ASSERT_TRUE(o) << error;
     std::ostringstream out, err;
@@ -118,9 +109,7 @@ TEST(ScanCommand, UnwritableResultsFailClearly) {
     ScanFixture f;
     f.Put("P.EXE", "MZ");
     std::string error;
-    auto o = ParseScanOptions({"--data", platform::Utf8FromHostPath(f.data()), "--results",
-                               platform::Utf8FromHostPath(f.data() / "nowhere"), "--quiet",
-                               platform::Utf8FromHostPath(f.drive())},
+    auto o = ParseScanOptions({"--data", U(f.data()), "--results", U(f.data() / "nowhere"), "--quiet", U(f.drive())},
                               error);
     ASSERT_TRUE(o) << error;
     std::ostringstream out, err;
@@ -145,9 +134,7 @@ TEST(ScanCommand, StopRequestSavesWhatWasFound) {
     ScanFixture f;
     for (int i = 0; i < 5; ++i) f.Put("D" + std::to_string(i) + "/P.EXE", Program("Acme Writer", "Acme Inc.", "2.0"));
     std::string error;
-    auto o = ParseScanOptions({"--data", platform::Utf8FromHostPath(f.data()), "--quiet", "--os", "none",
-                               platform::Utf8FromHostPath(f.drive())},
-                              error);
+    auto o = ParseScanOptions({"--data", U(f.data()), "--quiet", "--os", "none", U(f.drive())}, error);
     ASSERT_TRUE(o) << error;
     // Ctrl-C while the second program is read: it is finished, nothing after it is examined.
     struct StoppingSource : FieldFileSource {

@@ -77,16 +77,8 @@ inline std::string Program(const std::string& product, const std::string& compan
     return s;
 }
 
-inline std::string VendorLine(const std::string& name, int id) {
-    return "\"" + name + "\t\t\t\t" + std::to_string(id) + "\tNone\"\r\n";
-}
-
-inline std::string AppLine(int id, int vendor, int code, const std::string& name,
-                           const std::string& begin, const std::string& end,
-                           const std::string& comments) {
-    return "\"" + std::to_string(id) + "\t" + std::to_string(vendor) + "\t" + std::to_string(code) +
-           "\t" + name + "\t\t" + begin + "\t" + end + "\t" + comments + "\t\"\r\n";
-}
+using testing::AppLine;
+using testing::VendorLine;
 
 // Ten vendors: 1 "None", 5 "Acme", 7 "Microsoft", the others "Vendor n".
 inline std::string Vendors() {
@@ -97,12 +89,12 @@ inline std::string Vendors() {
 }
 
 inline std::string Apps() {
-    return AppLine(1, 5, 1, "Writer Pro", "1.0", "3.0", "Nothing to do") +
-           AppLine(2, 5, 4, "Writer", "NOLIMITS", "NOLIMITS", "Upgrade to Writer 5") +
-           AppLine(3, 5, 6, "Untested Suite", "NOLIMITS", "NOLIMITS", "Vendor refuses") +
-           AppLine(4, 5, 5, "ALLPRODUCTS", "5.0", "NOLIMITS", "Check the site") +
-           AppLine(5, 7, 5, "Windows NT Operating System", "4.0", "5.0", "Install the service pack") +
-           AppLine(6, 7, 1, "Windows Operating System", "NOLIMITS", "NOLIMITS", "Nothing to do");
+    return AppLine(1, 5, 1, "Writer Pro", "", "1.0", "3.0", "Nothing to do") +
+           AppLine(2, 5, 4, "Writer", "", "NOLIMITS", "NOLIMITS", "Upgrade to Writer 5") +
+           AppLine(3, 5, 6, "Untested Suite", "", "NOLIMITS", "NOLIMITS", "Vendor refuses") +
+           AppLine(4, 5, 5, "ALLPRODUCTS", "", "5.0", "NOLIMITS", "Check the site") +
+           AppLine(5, 7, 5, "Windows NT Operating System", "", "4.0", "5.0", "Install the service pack") +
+           AppLine(6, 7, 1, "Windows Operating System", "", "NOLIMITS", "NOLIMITS", "Nothing to do");
 }
 
 // Windows 2000 on C:\WINNT.
@@ -155,13 +147,8 @@ private:
 
 // One result-file line.
 inline std::string Line(std::initializer_list<std::string> fields) {
-    std::string s = "\"";
-    bool first = true;
-    for (const auto& f : fields) {
-        if (!first) s += "\t";
-        s += f;
-        first = false;
-    }
+    std::string s;
+    for (const auto& f : fields) s += (s.empty() ? "\"" : "\t") + f;
     return s + "\"\r\n";
 }
 

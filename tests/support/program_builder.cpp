@@ -4,7 +4,6 @@
 #include <map>
 
 namespace ostrevan::testing {
-namespace {
 
 void Put16(Bytes& b, size_t at, uint32_t v) {
     if (b.size() < at + 2) b.resize(at + 2);
@@ -15,6 +14,8 @@ void Put32(Bytes& b, size_t at, uint32_t v) {
     Put16(b, at, v & 0xFFFF);
     Put16(b, at + 2, v >> 16);
 }
+
+namespace {
 void Append16(Bytes& b, uint32_t v) { Put16(b, b.size(), v); }
 void Align4(Bytes& b, size_t base = 0) {
     while ((b.size() - base) % 4) b.push_back(0);
@@ -44,10 +45,7 @@ Bytes BuildPe(const std::vector<Resource>& resources, bool pe32plus, PeLayout* l
     for (const auto& r : resources)
         if (std::find(types.begin(), types.end(), r.type) == types.end()) types.push_back(r.type);
     std::sort(types.begin(), types.end());
-    struct NameGroup {
-        const Resource* first;
-        std::vector<const Resource*> langs;
-    };
+    struct NameGroup { const Resource* first; std::vector<const Resource*> langs; };
     std::map<uint16_t, std::vector<NameGroup>> groups;
     for (uint16_t t : types) {
         auto& g = groups[t];
@@ -174,7 +172,6 @@ Bytes BuildNe(const std::vector<NeResource>& resources, unsigned shift) {
     Bytes f(0x40, 0);
     f[0] = 'M', f[1] = 'Z';
     Put32(f, 0x3C, 0x40);
-    const size_t ne = 0x40;
     Bytes h(64, 0);
     h[0] = 'N', h[1] = 'E';
     h[0x36] = 2;  // Windows
@@ -219,25 +216,15 @@ Bytes BuildNe(const std::vector<NeResource>& resources, unsigned shift) {
         Put16(f, tableAt + slot + 4, 0x0030);
         Put16(f, tableAt + slot + 6, 0x8000u | r->id);
     }
-    (void)ne;
     return f;
 }
 
 VerNode Str(const std::string& key, const std::u16string& text, bool terminate) {
-    VerNode n;
-    n.key = key;
-    n.text = true;
-    n.textValue = text;
-    if (terminate) n.textValue.push_back(0);
-    return n;
+    return VerNode{key, true, terminate ? text + u'\0' : text, {}, -1, {}};
 }
 
 VerNode Block(const std::string& key, std::vector<VerNode> children) {
-    VerNode n;
-    n.key = key;
-    n.text = true;
-    n.children = std::move(children);
-    return n;
+    return VerNode{key, true, u"", {}, -1, std::move(children)};
 }
 
 VerNode Translation(const std::vector<std::pair<uint16_t, uint16_t>>& pairs) {
@@ -263,14 +250,16 @@ VerNode VersionRoot(std::vector<VerNode> children) {
 
 namespace {
 
-Bytes Node32(const VerNode& n) {
-    Bytes b(6, 0);
-    for (char c : n.key) Append16(b, static_cast<unsigned char>(c));
-    Append16(b, 0);
+// A node of a 32-bit block (UTF-16 keys and text, a type word) or of a 16-bit one (8-bit).
+Bytes Node(const VerNode& n, bool wide) {
+    Bytes b(wide ? 6 : 4, 0);
+    auto put = [&](uint32_t c) { wide ? Append16(b, c) : b.push_back(static_cast<uint8_t>(c)); };
+    for (char c : n.key) put(static_cast<unsigned char>(c));
+    put(0);
     Align4(b);
     uint32_t stored = 0;
     if (n.text) {
-        for (char16_t c : n.textValue) Append16(b, c);
+        for (char16_t c : n.textValue) put(c);
         stored = static_cast<uint32_t>(n.textValue.size());
     } else {
         b.insert(b.end(), n.binaryValue.begin(), n.binaryValue.end());
@@ -278,52 +267,26 @@ Bytes Node32(const VerNode& n) {
     }
     for (auto& c : n.children) {
         Align4(b);
-        Bytes child = Node32(c);
+        Bytes child = Node(c, wide);
         b.insert(b.end(), child.begin(), child.end());
     }
     Put16(b, 0, static_cast<uint32_t>(b.size()));
     Put16(b, 2, n.valueLength >= 0 ? static_cast<uint32_t>(n.valueLength) : stored);
-    Put16(b, 4, n.text ? 1 : 0);
-    return b;
-}
-
-Bytes Node16(const VerNode& n) {
-    Bytes b(4, 0);
-    for (char c : n.key) b.push_back(static_cast<uint8_t>(c));
-    b.push_back(0);
-    Align4(b);
-    uint32_t stored = 0;
-    if (n.text) {
-        for (char16_t c : n.textValue) b.push_back(static_cast<uint8_t>(c));
-        stored = static_cast<uint32_t>(n.textValue.size());
-    } else {
-        b.insert(b.end(), n.binaryValue.begin(), n.binaryValue.end());
-        stored = static_cast<uint32_t>(n.binaryValue.size());
-    }
-    for (auto& c : n.children) {
-        Align4(b);
-        Bytes child = Node16(c);
-        b.insert(b.end(), child.begin(), child.end());
-    }
-    Put16(b, 0, static_cast<uint32_t>(b.size()));
-    Put16(b, 2, n.valueLength >= 0 ? static_cast<uint32_t>(n.valueLength) : stored);
+    if (wide) Put16(b, 4, n.text ? 1 : 0);
     return b;
 }
 
 }  // namespace
 
-Bytes BuildVersionBlock32(const VerNode& root) { return Node32(root); }
-Bytes BuildVersionBlock16(const VerNode& root) { return Node16(root); }
+Bytes BuildVersionBlock32(const VerNode& root) { return Node(root, true); }
+Bytes BuildVersionBlock16(const VerNode& root) { return Node(root, false); }
 
 std::vector<Resource> IconResources(const std::string& ico, uint16_t groupId, uint16_t firstIconId,
                                     const std::u16string& groupName) {
     auto u16 = [&](size_t at) { return static_cast<uint32_t>(static_cast<uint8_t>(ico[at]) | (static_cast<uint8_t>(ico[at + 1]) << 8)); };
     auto u32 = [&](size_t at) { return u16(at) | (u16(at + 2) << 16); };
     std::vector<Resource> out;
-    Resource group;
-    group.type = 14;
-    group.id = groupId;
-    group.name = groupName;
+    Resource group{14, groupId, groupName, 0x0409, {}};
     const uint32_t count = u16(4);
     Append16(group.data, 0);
     Append16(group.data, 1);
@@ -335,22 +298,13 @@ std::vector<Resource> IconResources(const std::string& ico, uint16_t groupId, ui
         Append16(group.data, bytes & 0xFFFF);
         Append16(group.data, bytes >> 16);
         Append16(group.data, static_cast<uint32_t>(firstIconId + i));
-        Resource image;
-        image.type = 3;
-        image.id = static_cast<uint16_t>(firstIconId + i);
-        image.data.assign(ico.begin() + offset, ico.begin() + offset + bytes);
-        out.push_back(image);
+        out.push_back(Resource{3, static_cast<uint16_t>(firstIconId + i), u"", 0x0409,
+                               Bytes(ico.begin() + offset, ico.begin() + offset + bytes)});
     }
     out.push_back(group);
     return out;
 }
 
-Bytes PeWithVersion(const Bytes& block) {
-    Resource r;
-    r.type = 16;
-    r.id = 1;
-    r.data = block;
-    return BuildPe({r});
-}
+Bytes PeWithVersion(const Bytes& block) { return BuildPe({Resource{16, 1, u"", 0x0409, block}}); }
 
 }  // namespace ostrevan::testing

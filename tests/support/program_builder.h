@@ -10,6 +10,10 @@ namespace ostrevan::testing {
 
 using Bytes = std::vector<uint8_t>;
 
+// Little-endian words at a place in b, which grows to hold them.
+void Put16(Bytes& b, size_t at, uint32_t v);
+void Put32(Bytes& b, size_t at, uint32_t v);
+
 // The path of a fixture program built from tests/fixtures/<name>.rc, in the form the file
 // functions of this build take.
 std::string FixturePath(const std::string& name);

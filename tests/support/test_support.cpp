@@ -52,4 +52,30 @@ int ErrorOf(const std::function<void()>& f) {
     return 0;
 }
 
+std::string PlainText(const ui::PrintableText& t) {
+    std::string out;
+    for (const auto& r : t.runs) out += r.text;
+    return out;
+}
+
+std::string VendorLine(const std::string& name, int id) {
+    return "\"" + name + "\t\t\t\t" + std::to_string(id) + "\tNone\"\r\n";
+}
+
+std::string AppLine(int id, int vendor, int code, const std::string& name, const std::string& exe,
+                    const std::string& begin, const std::string& end, const std::string& comments,
+                    const std::string& alt) {
+    return "\"" + std::to_string(id) + "\t" + std::to_string(vendor) + "\t" + std::to_string(code) + "\t" +
+           name + "\t" + exe + "\t" + begin + "\t" + end + "\t" + comments + "\t" + alt + "\"\r\n";
+}
+
+std::vector<std::string> Split(const std::string& s, char sep) {
+    std::vector<std::string> out(1);
+    for (char c : s) {
+        if (c == sep) out.emplace_back();
+        else out.back().push_back(c);
+    }
+    return out;
+}
+
 }  // namespace ostrevan::testing

@@ -1,9 +1,12 @@
 #pragma once
-// Helpers shared by the test programs: temporary directories, whole-file reads/writes and the
-// number of a failure.
+// Helpers shared by the test programs: temporary directories, whole-file reads/writes, the
+// number of a failure, and the text of rich text.
 #include <filesystem>
 #include <functional>
 #include <string>
+#include <vector>
+
+#include "platform/ui/rich_text_types.h"
 
 namespace ostrevan::testing {
 
@@ -25,5 +28,14 @@ std::string ReadFileBytes(const std::filesystem::path& p);
 void WriteFileBytes(const std::filesystem::path& p, const std::string& bytes);
 // The number of the VbError that f throws; 0 when it throws none.
 int ErrorOf(const std::function<void()>& f);
+// The text of all runs, joined.
+std::string PlainText(const ui::PrintableText& t);
+// Lines of the knowledge base's files (Vendors.y2k, APPS.y2k), CR LF ended.
+std::string VendorLine(const std::string& name, int id);
+std::string AppLine(int id, int vendor, int code, const std::string& name, const std::string& exe,
+                    const std::string& begin, const std::string& end, const std::string& comments,
+                    const std::string& alt = "");
+// s cut at every sep (a text ending in sep ends with "").
+std::vector<std::string> Split(const std::string& s, char sep = '\n');
 
 }  // namespace ostrevan::testing
