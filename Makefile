@@ -63,7 +63,8 @@ bench: deps
 	$(CMAKE) -S . -B build/bench -DCMAKE_BUILD_TYPE=Release -DOSTREVAN_BENCHMARKS=ON -DOSTREVAN_TESTS=OFF >/dev/null
 	$(CMAKE) --build build/bench -j $(JOBS)
 	@for b in build/bench/bench/ostrevan_*_bench; do [ -x $$b ] && $$b; done; true
-	python3 bench/scan_floor.py --build build/bench
+	python3 bench/scan_floor.py --build build/bench $$([ -f $(CROSS)/bench/win32/ostrevan-wizard-scan.exe ] && \
+	  [ -f $(CROSS)/tools/ostrevan-scan/ostrevan-scan.exe ] && command -v wine >/dev/null && echo --wine $(CROSS))
 
 # dist/Ostrevan/: the 32-bit Windows programs (they run on 64-bit Windows too) with the knowledge
 # base and the help topics beside them, ready to copy to a PC, and dist/Ostrevan.zip of that

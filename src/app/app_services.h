@@ -2,6 +2,7 @@
 // What the main window is given by the program that starts it: where the program's files are,
 // how drive letters reach the disks, the running system and the readers of program files. The
 // real program fills it from its own directory; tests fill it with temporary directories.
+#include <chrono>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -26,6 +27,10 @@ struct AppServices {
     std::shared_ptr<VersionSource> versions;
     // The first icon of a program file, or nothing when it has none.
     IconReader firstIcon;
+    // How often at most the scanning page is redrawn while a scan runs: every program's name,
+    // icon and counters reach the page, the latest of them once per interval, and the last
+    // program's at the end. Zero shows every change as it is made.
+    std::chrono::milliseconds scanRepaint{0};
 };
 
 }  // namespace ostrevan

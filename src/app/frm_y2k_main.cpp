@@ -1,6 +1,7 @@
 #include "app/frm_y2k_main.h"
 
 #include <algorithm>
+#include <chrono>
 #include <exception>
 
 #include "app/frm_y2k_main_controls.h"
@@ -11,6 +12,7 @@
 #include "scan/drive_procedures.h"
 #include "scan/drive_scan.h"
 #include "scan/scan_sequence.h"
+#include "scan/throttled_scan_page.h"
 
 namespace ostrevan {
 namespace {
@@ -232,13 +234,28 @@ ScanResult FrmY2KMain::RunScan(const std::string& entry, ScanningPage& page) {
     const std::string drive = entry.substr(0, 2);
     NoVersionData noVersions;
     VersionSource& versions = services_.versions ? *services_.versions : noVersions;
-    DriveScan scan(st_, page, versions, [this] { tk_.DoEvents(); });
+    ThrottledScanPage shown(page, services_.scanRepaint);
+    // With the page redrawn at most once an interval, the window's messages (Abort, the paint
+    // of what changed) are also handled five times an interval, not at every step of the walk.
+    const auto eventsEvery = services_.scanRepaint / 5;
+    auto eventsDone = std::chrono::steady_clock::time_point{};
+    DriveScan scan(st_, shown, versions, [&] {
+        shown.ShowIfDue();
+        if (eventsEvery.count() > 0) {
+            const auto now = std::chrono::steady_clock::now();
+            if (now - eventsDone < eventsEvery) return;
+            eventsDone = now;
+        }
+        tk_.DoEvents();
+    });
     const platform::OsIdentity os = services_.osIdentity ? services_.osIdentity() : platform::OsIdentity{};
 
     // A letter that is no drive of the machine has nothing to walk, but the operating system is
     // still checked and both result files are written, as for a drive without a medium.
     const auto root = services_.drives.Root(drive);
-    return ScanAndSave(st_, scan, drive, root ? &*root : nullptr, os, services_.programDir);
+    ScanResult result = ScanAndSave(st_, scan, drive, root ? &*root : nullptr, os, services_.programDir);
+    shown.Flush();  // the page ends showing the last program
+    return result;
 }
 
 void FrmY2KMain::FillReport() {

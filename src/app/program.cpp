@@ -13,6 +13,7 @@ AppServices ProgramServices() {
     s.osIdentity = platform::QueryOsIdentity;
     s.versions = std::make_shared<ModVersion>();
     s.firstIcon = ModIconz::FirstIcon;
+    s.scanRepaint = std::chrono::milliseconds(50);  // a screen shows about 20 pictures a second at most
     return s;
 }
 

@@ -1,10 +1,12 @@
 #include "platform/byte_reader.h"
 
-#include <sys/stat.h>
-
 #include <algorithm>
-#if !defined(_WIN32)
+#if defined(_WIN32)
+#include <io.h>
+#include <sys/stat.h>
+#else
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -34,48 +36,54 @@ std::optional<ByteView> ByteView::Sub(uint64_t offset, uint64_t length) const {
     return ByteView(data_ + offset, static_cast<size_t>(length));
 }
 
-std::optional<FileBytes> FileBytes::Open(const std::string& path) {
 #if defined(_WIN32)
+// Windows: the runtime's descriptor under the stream, read without the stream's buffer: one
+// seek and one read per piece, and no piece read twice.
+struct FileBytes::Handle {
+    explicit Handle(std::FILE* stream) : f(stream) {}
+    Handle(const Handle&) = delete;
+    Handle& operator=(const Handle&) = delete;
+    ~Handle() { std::fclose(f); }
+    std::FILE* f;
+};
+
+std::optional<FileBytes> FileBytes::Open(const std::string& path) {
     std::FILE* raw = std::fopen(path.c_str(), "rb");
     if (!raw) return std::nullopt;
+    FileBytes f;
+    f.file_ = std::make_shared<const Handle>(raw);
     struct _stat64 st {};
-    if (_fstat64(_fileno(raw), &st) != 0 || (st.st_mode & _S_IFMT) != _S_IFREG) {
-        std::fclose(raw);
-        return std::nullopt;
-    }
+    if (_fstat64(_fileno(raw), &st) != 0 || (st.st_mode & _S_IFMT) != _S_IFREG) return std::nullopt;
+    const long long end = _filelengthi64(_fileno(raw));
+    if (end < 0) return std::nullopt;
+    f.size_ = static_cast<uint64_t>(end);
 #else
+// Elsewhere: pieces are read with pread on the descriptor, one system call each, with no
+// seek and no buffer filled beyond the piece.
+struct FileBytes::Handle {
+    explicit Handle(int descriptor) : fd(descriptor) {}
+    Handle(const Handle&) = delete;
+    Handle& operator=(const Handle&) = delete;
+    ~Handle() { close(fd); }
+    int fd;
+};
+
+std::optional<FileBytes> FileBytes::Open(const std::string& path) {
     // Without O_NONBLOCK, opening a named pipe would wait for a writer that never comes.
     const int fd = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) return std::nullopt;
-    struct stat st {};
-    if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
-        close(fd);
-        return std::nullopt;
-    }
-    std::FILE* raw = fdopen(fd, "rb");
-    if (!raw) {
-        close(fd);
-        return std::nullopt;
-    }
-#endif
     FileBytes f;
-    f.file_ = std::shared_ptr<std::FILE>(raw, Closer{});
-#if defined(_WIN32)
-    if (_fseeki64(raw, 0, SEEK_END) != 0) return std::nullopt;
-    const long long end = _ftelli64(raw);
-#else
-    // The size is the one fstat told; pieces are read with pread on the descriptor, one system
-    // call each, with no seek and no buffer filled beyond the piece.
-    const long long end = st.st_size;
+    f.file_ = std::make_shared<const Handle>(fd);
+    struct stat st {};
+    if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) || st.st_size < 0) return std::nullopt;
+    f.size_ = static_cast<uint64_t>(st.st_size);
 #endif
-    if (end < 0) return std::nullopt;
-    f.size_ = static_cast<uint64_t>(end);
-#if !defined(_WIN32)
+    // The first bytes of the file are read at once: the headers, and in small programs more,
+    // are then read from here without another system call.
     constexpr uint64_t kHead = 4096;
     auto head = f.Read(0, std::min(f.size_, kHead));
     if (!head) return std::nullopt;
     f.head_ = std::make_shared<const std::vector<uint8_t>>(std::move(*head));
-#endif
     return f;
 }
 
@@ -86,13 +94,17 @@ std::optional<std::vector<uint8_t>> FileBytes::Read(uint64_t offset, uint64_t le
         const auto from = head_->begin() + static_cast<std::ptrdiff_t>(offset);
         return std::vector<uint8_t>(from, from + static_cast<std::ptrdiff_t>(length));
     }
-    std::FILE* f = file_.get();
     std::vector<uint8_t> out(static_cast<size_t>(length));
 #if defined(_WIN32)
-    if (_fseeki64(f, static_cast<long long>(offset), SEEK_SET) != 0) return std::nullopt;
-    if (length != 0 && std::fread(out.data(), 1, out.size(), f) != out.size()) return std::nullopt;
+    const int fd = _fileno(file_->f);
+    if (_lseeki64(fd, static_cast<long long>(offset), SEEK_SET) < 0) return std::nullopt;
+    for (size_t done = 0; done < out.size();) {
+        const int n = _read(fd, out.data() + done, static_cast<unsigned>(out.size() - done));
+        if (n <= 0) return std::nullopt;
+        done += static_cast<size_t>(n);
+    }
 #else
-    const int fd = fileno(f);
+    const int fd = file_->fd;
     for (size_t done = 0; done < out.size();) {
         const ssize_t n = pread(fd, out.data() + done, out.size() - done, static_cast<off_t>(offset + done));
         if (n < 0 && errno == EINTR) continue;

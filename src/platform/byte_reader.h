@@ -64,10 +64,9 @@ public:
     std::optional<std::vector<uint8_t>> Read(uint64_t offset, uint64_t length) const;
 
 private:
-    struct Closer {
-        void operator()(std::FILE* f) const { std::fclose(f); }
-    };
-    std::shared_ptr<std::FILE> file_;
+    // The open file (a descriptor, or a Windows handle), closed with the last copy.
+    struct Handle;
+    std::shared_ptr<const Handle> file_;
     uint64_t size_ = 0;
     // The first bytes of the file, read at once: the headers, and in small programs more, are
     // read from here without another system call.

@@ -3,6 +3,7 @@
 #include "platform/vb_error.h"
 
 namespace ostrevan::platform {
+#if !defined(_WIN32)
 namespace {
 
 std::vector<DirEntry> ListOrNothing(const HostPath& dir, ListPattern pattern) {
@@ -15,18 +16,15 @@ std::vector<DirEntry> ListOrNothing(const HostPath& dir, ListPattern pattern) {
 
 }  // namespace
 
+// Elsewhere "*.exe" is a plain suffix test, which one listing answers for both lists.
 ProgramsAndAll ListProgramsAndAll(const HostPath& dir) {
     ProgramsAndAll out;
-#if defined(_WIN32)
-    out.programs = ListOrNothing(dir, ListPattern::kPrograms);
-    out.all = ListOrNothing(dir, ListPattern::kAll);
-#else
     out.all = ListOrNothing(dir, ListPattern::kAll);
     for (const DirEntry& e : out.all)
         if (e.kind == EntryKind::kFile && HasProgramExtension(e.host.filename().native())) out.programs.push_back(e);
-#endif
     return out;
 }
+#endif
 
 bool HasProgramExtension(const HostPath::string_type& host_name) {
     if (host_name.size() < 4) return false;

@@ -29,9 +29,9 @@ enum class ListPattern {
 std::vector<DirEntry> ListDirectory(const HostPath& dir, ListPattern pattern);
 
 // One directory as a walk needs it: what kPrograms lists and what kAll lists, each in the
-// file system's order and each empty when it cannot be listed. Where the system's own "*.exe"
-// match is not a plain suffix test (it also tries short names) the directory is listed twice;
-// elsewhere once.
+// file system's order and each empty when it cannot be listed, from one listing. Where the
+// system's own "*.exe" match also tries short names, a file whose 8.3 alias ends in ".EXE" is a
+// program too.
 struct ProgramsAndAll {
     std::vector<DirEntry> programs, all;
 };

@@ -36,6 +36,7 @@ std::wstring SearchText(const HostPath& dir, const wchar_t* pattern) {
 struct Found {
     std::wstring name;
     DWORD attributes;
+    std::wstring shortName;  // the 8.3 alias, empty when the name is one already
 };
 
 // Every entry that matches `search`, through FindFirstFileA on Windows 95/98/ME and
@@ -51,7 +52,8 @@ bool Search(const std::wstring& search, std::vector<Found>& out) {
         if (h.get() == INVALID_HANDLE_VALUE) {
             err = GetLastError();
         } else {
-            do out.push_back(Found{host::FromAnsi(fd.cFileName).native(), fd.dwFileAttributes});
+            do out.push_back(Found{host::FromAnsi(fd.cFileName).native(), fd.dwFileAttributes,
+                                   host::FromAnsi(fd.cAlternateFileName).native()});
             while (FindNextFileA(h.get(), &fd));
         }
     } else {
@@ -60,7 +62,7 @@ bool Search(const std::wstring& search, std::vector<Found>& out) {
         if (h.get() == INVALID_HANDLE_VALUE) {
             err = GetLastError();
         } else {
-            do out.push_back(Found{fd.cFileName, fd.dwFileAttributes});
+            do out.push_back(Found{fd.cFileName, fd.dwFileAttributes, fd.cAlternateFileName});
             while (FindNextFileW(h.get(), &fd));
         }
     }
@@ -69,13 +71,10 @@ bool Search(const std::wstring& search, std::vector<Found>& out) {
     return err == ERROR_SUCCESS || err == ERROR_FILE_NOT_FOUND || err == ERROR_NO_MORE_FILES;
 }
 
-}  // namespace
-
-std::vector<DirEntry> ListDirectory(const HostPath& dir, ListPattern pattern) {
-    const bool programs = pattern == ListPattern::kPrograms;
-    std::vector<Found> found;
-    if (!Search(SearchText(dir, programs ? L"*.exe" : L"*"), found))
-        throw VbError(kErrPathNotFound, "Path not found");
+// The entries of `found` as the listing gives them: "." and "..", hidden and system entries
+// left out, and with `programsOnly` only plain files.
+std::vector<DirEntry> Entries(const HostPath& dir, const std::vector<Found>& found, bool programsOnly,
+                              std::vector<DirEntry>* programs = nullptr) {
     std::vector<DirEntry> out;
     for (const Found& f : found) {
         const std::wstring& name = f.name;
@@ -86,9 +85,31 @@ std::vector<DirEntry> ListDirectory(const HostPath& dir, ListPattern pattern) {
                          : (a & FILE_ATTRIBUTE_DIRECTORY)   ? EntryKind::kDirectory
                          : (a & FILE_ATTRIBUTE_DEVICE)      ? EntryKind::kOther
                                                             : EntryKind::kFile;
-        if (programs && kind != EntryKind::kFile) continue;
+        if (programsOnly && kind != EntryKind::kFile) continue;
         out.push_back(DirEntry{StoredName(name), dir / name, kind});
+        // The system's "*.exe" matches the long name or the 8.3 alias.
+        if (programs && kind == EntryKind::kFile && (HasProgramExtension(name) || HasProgramExtension(f.shortName)))
+            programs->push_back(out.back());
     }
+    return out;
+}
+
+}  // namespace
+
+std::vector<DirEntry> ListDirectory(const HostPath& dir, ListPattern pattern) {
+    const bool programs = pattern == ListPattern::kPrograms;
+    std::vector<Found> found;
+    if (!Search(SearchText(dir, programs ? L"*.exe" : L"*"), found))
+        throw VbError(kErrPathNotFound, "Path not found");
+    return Entries(dir, found, programs);
+}
+
+// One search serves both lists: the programs are the plain files whose name or alias the
+// system's "*.exe" would match, in the same order.
+ProgramsAndAll ListProgramsAndAll(const HostPath& dir) {
+    ProgramsAndAll out;
+    std::vector<Found> found;
+    if (Search(SearchText(dir, L"*"), found)) out.all = Entries(dir, found, false, &out.programs);
     return out;
 }
 

@@ -87,18 +87,30 @@ std::optional<Node> ParseNode(ByteView area, uint64_t offset, bool sixteen) {
     return n;
 }
 
-std::vector<Node> Children(ByteView area, const Node& parent, bool sixteen) {
-    std::vector<Node> out;
+namespace {
+
+// Calls `visit` with each child of `parent` in order, as the walk sees them, until it returns true.
+template <typename Visit>
+void ForEachChild(ByteView area, const Node& parent, bool sixteen, Visit visit) {
     const uint64_t end = std::min<uint64_t>(parent.offset + parent.length, area.size());
     uint64_t pos = parent.childrenOffset;
     while (pos < end) {
         auto child = ParseNode(area, pos, sixteen);
-        if (!child) break;
-        out.push_back(*child);
-        if (child->length == 0) break;
-        auto next = AlignUp4(uint64_t{child->length});
-        pos += *next;
+        if (!child) return;
+        const uint16_t length = child->length;
+        if (visit(std::move(*child)) || length == 0) return;
+        pos += *AlignUp4(uint64_t{length});
     }
+}
+
+}  // namespace
+
+std::vector<Node> Children(ByteView area, const Node& parent, bool sixteen) {
+    std::vector<Node> out;
+    ForEachChild(area, parent, sixteen, [&](Node&& child) {
+        out.push_back(std::move(child));
+        return false;
+    });
     return out;
 }
 
@@ -117,13 +129,13 @@ std::optional<Node> Find(ByteView block, std::string_view path) {
         size_t j = path.find('\\', i);
         if (j == std::string_view::npos) j = path.size();
         const std::u16string part = codepage::Windows1252ToUtf16(path.substr(i, j - i));
+        // The first child whose key matches; the children after it are not read.
         std::optional<Node> found;
-        for (auto& child : Children(area, *node, sixteen)) {
-            if (KeyEquals(child.key, part)) {
-                found = std::move(child);
-                break;
-            }
-        }
+        ForEachChild(area, *node, sixteen, [&](Node&& child) {
+            if (!KeyEquals(child.key, part)) return false;
+            found = std::move(child);
+            return true;
+        });
         if (!found) return std::nullopt;
         node = std::move(found);
         i = j;

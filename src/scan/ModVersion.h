@@ -12,10 +12,13 @@ namespace ostrevan {
 
 class ModVersion : public VersionSource {
 public:
+    // Blocks are read and searched by the project's own reader, on Windows too: it reads only
+    // the parts of the file it needs, where the system's version functions map the whole
+    // program, and it always answers for the file named (the system may serve a system
+    // library's name from the running system's copy). With `ownReader` false they are the
+    // platform's functions: the system's where it has them, the reference the own reader is
+    // compared against.
     ModVersion() = default;
-    // With `ownReader`, blocks are read and searched by the project's own reader also where the
-    // system has version functions (they may answer for a file other than the one named: a
-    // system library's name can be served by the running system's copy).
     explicit ModVersion(bool ownReader) : ownReader_(ownReader) {}
 
     // Loads the version block of the program at `path` (8-bit text the platform's file
@@ -54,7 +57,7 @@ private:
     // The key of the string table the translation list names; empty until a field is asked.
     std::string tableKey_;
     uint64_t queries_ = 0;
-    bool ownReader_ = false;
+    bool ownReader_ = true;
 };
 
 }  // namespace ostrevan

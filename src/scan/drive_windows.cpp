@@ -183,7 +183,7 @@ DriveWindowsSearch FindDriveWindows(const std::string& drive, const platform::Ho
     DriveWindows w;
     w.identity.platform_id = chosen->family;
     w.identity.windows_directory = drive + "\\" + chosen->name;
-    ModVersion reader(true);  // the drive's own kernel file, never the running system's
+    ModVersion reader;  // the drive's own kernel file, never the running system's
     reader.LoadVersionBlock(chosen->kernel);
     const ByteView block(reader.Block());
     const auto root_node = verblock::Find(block, "\\");

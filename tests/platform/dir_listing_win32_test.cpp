@@ -55,6 +55,17 @@ TEST(DirListingWin32, HiddenAndSystemEntriesAreNeverListed) {
               (std::vector<std::string>{"plain.exe", "ro.exe"}));
     EXPECT_EQ(Names(ListDirectory(t.path(), ListPattern::kAll)),
               (std::vector<std::string>{"dir", "plain.exe", "ro.exe", "x.txt"}));
+    // The walk's single listing gives both lists as the two searches do, in their order; a
+    // long name whose 8.3 alias ends in .EXE is matched by the system's "*.exe" as well.
+    ASSERT_TRUE(Touch(t / "setup.exeold"));
+    auto inOrder = [](const std::vector<DirEntry>& v) {
+        std::string names;
+        for (const auto& e : v) names += e.name + "|";
+        return names;
+    };
+    const auto both = ListProgramsAndAll(t.path());
+    EXPECT_EQ(inOrder(both.programs), inOrder(ListDirectory(t.path(), ListPattern::kPrograms)));
+    EXPECT_EQ(inOrder(both.all), inOrder(ListDirectory(t.path(), ListPattern::kAll)));
     SetFileAttributesW((t / "ro.exe").wstring().c_str(), FILE_ATTRIBUTE_NORMAL);
     for (const char* n : {"hidden.exe", "system.exe"})
         SetFileAttributesW((t / n).wstring().c_str(), FILE_ATTRIBUTE_NORMAL);

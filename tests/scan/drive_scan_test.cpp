@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "scan/progress.h"
+#include "scan/throttled_scan_page.h"
 #include "scan_fixture.h"
 
 namespace ostrevan::scantest {
@@ -113,6 +114,38 @@ TEST_F(SmallDrive, PageAfterEachProgram) {
     EXPECT_EQ(writer.icon, (drive() / "WRITER.EXE").generic_string());
     EXPECT_EQ(by_file.at("C:\\APPS\\NEW\\deep\\NOCO.EXE").counters, by_file.at("C:\\APPS\\NEW\\TOOL2.EXE").counters);
     EXPECT_EQ(by_file.at("C:\\WINNT\\EXPLORER.EXE").counters.at(ReadinessCounter::lngNotCompFix), "2");
+}
+
+// A page redrawn at most once an interval shows the latest of everything due, and all of it
+// when flushed.
+TEST(ThrottledScanPage, ShowsTheLatestOncePerIntervalAndAllOnFlush) {
+    using std::chrono::milliseconds;
+    int changes = 0;
+    HeadlessScanPage page;
+    page.on_change = [&](const HeadlessScanPage::View&) { ++changes; };
+    auto now = std::chrono::steady_clock::time_point{} + std::chrono::hours(1);
+    ThrottledScanPage shown(page, milliseconds(50), [&] { return now; });
+    shown.SetFileLabel("A.EXE");  // the first change shows at once
+    now += milliseconds(10);
+    shown.SetFileLabel("B.EXE");
+    shown.SetCounter(ReadinessCounter::lngComp, "1");
+    shown.DrawIcon(platform::HostPath("b.exe"));
+    shown.SetLineVisible(IndicatorLine::LineNotComp, true);
+    shown.ShowIfDue();
+    EXPECT_EQ(page.view().file, "A.EXE");
+    EXPECT_EQ(changes, 1);
+    now += milliseconds(40);
+    shown.SetFileLabel("C.EXE");
+    EXPECT_EQ(page.view().file, "C.EXE");
+    EXPECT_EQ(page.view().counters.at(ReadinessCounter::lngComp), "1");
+    EXPECT_EQ(page.view().icon, "b.exe");
+    EXPECT_EQ(page.view().VisibleLine(), IndicatorLine::LineNotComp);
+    shown.ClearIcon();
+    shown.SetFlashColour(kGreen);
+    EXPECT_EQ(page.view().icon, "b.exe");
+    shown.Flush();
+    EXPECT_EQ(page.view().icon, "");
+    EXPECT_EQ(page.view().flash, kGreen);
 }
 
 // Abort pressed at every yield of the walk: nothing is examined afterwards, nothing yields
