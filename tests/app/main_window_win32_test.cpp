@@ -4,6 +4,7 @@
 
 #include "app/frm_y2k_main.h"
 #include "app/frm_y2k_main_controls.h"
+#include "platform/text.h"
 #include "platform/ui/win32/win32_toolkit.h"
 #include "scan/scan_fixture.h"
 #include "support/test_support.h"
@@ -26,16 +27,7 @@ using testing::TextOf;
 std::string FullText(HWND h) {
     std::string t(static_cast<size_t>(GetWindowTextLengthA(h)) + 1, '\0');
     t.resize(static_cast<size_t>(GetWindowTextA(h, t.data(), static_cast<int>(t.size()))));
-    std::string out;
-    for (size_t i = 0; i < t.size(); ++i) {
-        if (t[i] == '\r') {
-            out += '\n';
-            if (i + 1 < t.size() && t[i + 1] == '\n') ++i;
-        } else {
-            out += t[i];
-        }
-    }
-    return out;
+    return text::LineFeeds(t);
 }
 
 class MainWindowWin32 : public ::testing::Test {
