@@ -7,7 +7,7 @@ CROSS    := build/win
 CROSS32  := build/win32
 CMAKE    := cmake
 
-.PHONY: all deps native native32 cross cross32 test test-native test-native32 test-cross run screenshots bench fuzz fuzz-ci dist clean bios bios-demo bios-demo-sound
+.PHONY: mutants all deps native native32 cross cross32 test test-native test-native32 test-cross run screenshots bench fuzz fuzz-ci dist clean bios bios-demo bios-demo-sound
 
 all: native
 
@@ -139,3 +139,12 @@ bios-demo-sound: bios
 
 clean:
 	rm -rf build dist
+
+# Plants one small fault at a time in src/ and counts those the native tests catch (the shared
+# tool ../shared/tools/mutants.py; not part of `make test`). `make mutants SEED=2 COUNT=60`.
+SHARED ?= ../shared
+SEED   ?= 1
+COUNT  ?= 40
+mutants: native
+	python3 $(SHARED)/tools/mutants.py --build $(NATIVE) --seed $(SEED) --count $(COUNT) --paths src \
+	  --ctest-args "-E '^(bios|corpus|hostile)'"

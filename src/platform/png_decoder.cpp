@@ -72,6 +72,13 @@ std::optional<RgbaImage> DecodePng(ByteView bytes, int maxSide) {
     }
     const bool lowDepth = depth == 1 || depth == 2 || depth == 4;
     if (!(depth == 8 || (lowDepth && (colour == 0 || colour == 3)))) return std::nullopt;
+    // A grey or RGB image's tRNS chunk names one colour (16-bit samples) that is clear.
+    std::optional<uint32_t> keyGrey, keyRgb;
+    if (colour == 0 && paletteAlpha.size() >= 2) keyGrey = (uint32_t{paletteAlpha[0]} << 8) | paletteAlpha[1];
+    if (colour == 2 && paletteAlpha.size() >= 6) {
+        const auto sample = [&](size_t i) { return (uint32_t{paletteAlpha[i]} << 8) | paletteAlpha[i + 1]; };
+        if (sample(0) < 256 && sample(2) < 256 && sample(4) < 256) keyRgb = (sample(0) << 16) | (sample(2) << 8) | sample(4);
+    }
     const size_t bitsPerPixel = size_t{channels} * depth;
     const size_t stride = (size_t{width} * bitsPerPixel + 7) / 8;
     const size_t bpp = (bitsPerPixel + 7) / 8;  // filter distance in bytes
@@ -110,15 +117,18 @@ std::optional<RgbaImage> DecodePng(ByteView bytes, int maxSide) {
                     out[3] = v < paletteAlpha.size() ? paletteAlpha[v] : 255;
                 } else {
                     const uint8_t g = static_cast<uint8_t>(v * 255 / ((1u << depth) - 1));
-                    out[0] = out[1] = out[2] = g, out[3] = 255;
+                    out[0] = out[1] = out[2] = g, out[3] = keyGrey == v ? 0 : 255;
                 }
                 continue;
             }
             const uint8_t* p = &line[x * channels];
             switch (colour) {
-                case 0: out[0] = out[1] = out[2] = p[0], out[3] = 255; break;
+                case 0: out[0] = out[1] = out[2] = p[0], out[3] = keyGrey == p[0] ? 0 : 255; break;
                 case 4: out[0] = out[1] = out[2] = p[0], out[3] = p[1]; break;
-                case 2: out[0] = p[0], out[1] = p[1], out[2] = p[2], out[3] = 255; break;
+                case 2:
+                    out[0] = p[0], out[1] = p[1], out[2] = p[2];
+                    out[3] = keyRgb == ((uint32_t{p[0]} << 16) | (uint32_t{p[1]} << 8) | p[2]) ? 0 : 255;
+                    break;
                 default: std::memcpy(out, p, 4); break;
             }
         }

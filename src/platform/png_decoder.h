@@ -1,7 +1,7 @@
 #pragma once
 // A small decoder for the PNG images stored in icons: 8-bit greyscale, grey+alpha, RGB, RGBA
-// and palette images (also 1, 2, 4 bits), not interlaced. Everything is checked; a damaged or
-// unsupported image yields nullopt.
+// and palette images (also 1, 2, 4 bits) with the transparency of their tRNS chunk, not
+// interlaced. Everything is checked; a damaged or unsupported image yields nullopt.
 #include <optional>
 
 #include "platform/byte_reader.h"
