@@ -2,6 +2,9 @@
 // procedure leaves in the caller's variables.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <optional>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -120,6 +123,66 @@ TEST(MatchingVersion, RewritesOnlyWhatItCompared) {
     for (Case& c : cases) {
         EXPECT_EQ(MatchingVersion(c.v, c.b, c.e), c.inside) << c.vAfter;
         EXPECT_EQ(c.v + "|" + c.b + "|" + c.e, c.vAfter + "|" + c.bAfter + "|" + c.eAfter);
+    }
+}
+
+
+// Versions of numbers as the model sees them: two versions compare by their first differing
+// number, and one that runs out first equals the other (a record "8" covers 8.5).
+std::string ModelCompare(const std::vector<int>& a, const std::vector<int>& b) {
+    const auto [ia, ib] = std::mismatch(a.begin(), a.begin() + static_cast<long>(std::min(a.size(), b.size())), b.begin());
+    if (ia == a.begin() + static_cast<long>(std::min(a.size(), b.size()))) return "EQUAL";
+    return *ia < *ib ? "LESS" : "GREATER";
+}
+
+// A spelling of the numbers as version resources and records write them: leading zeros, commas
+// with blanks, a "Version" in front.
+std::string Spell(std::mt19937& rng, const std::vector<int>& v) {
+    auto pick = [&](int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(rng); };
+    std::string s = pick(0, 4) == 0 ? "Version " : "";
+    for (size_t i = 0; i < v.size(); ++i) {
+        if (i) s += pick(0, 3) == 0 ? ", " : ".";
+        s += std::string(static_cast<size_t>(pick(0, 5) == 0), '0') + std::to_string(v[i]);
+    }
+    return s;
+}
+
+TEST(VersionModel, ComparisonAndRangesAgreeWithNumbersComparedInTurn) {
+    std::mt19937 rng(1207);
+    auto pick = [&](int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(rng); };
+    auto version = [&] {
+        std::vector<int> v(static_cast<size_t>(pick(1, 4)));
+        for (int& n : v) n = pick(0, 2) ? pick(0, 3) : pick(0, 120);
+        return v;
+    };
+    const std::string kOpen = "NOLIMITS";
+    for (int trial = 0; trial < 20000; ++trial) {
+        const auto va = version(), vb = version(), ve = version();
+        std::string a = Spell(rng, va), b = Spell(rng, vb), a2 = a, b2 = b;
+        const std::string ab = VersionNumberCompare(a, b), ba = VersionNumberCompare(b2, a2);
+        ASSERT_EQ(ab, ModelCompare(va, vb)) << a << " vs " << b;
+        // Antisymmetric: the other way round gives the opposite answer.
+        ASSERT_EQ(ba, ab == "LESS" ? "GREATER" : ab == "GREATER" ? "LESS" : ab) << a << " vs " << b;
+        const bool fromOpen = pick(0, 3) == 0, toOpen = pick(0, 3) == 0;
+        std::string v = Spell(rng, va), begin = fromOpen ? kOpen : Spell(rng, vb), end = toOpen ? kOpen : Spell(rng, ve);
+        const bool inside = (fromOpen || ModelCompare(va, vb) != "LESS") && (toOpen || ModelCompare(va, ve) != "GREATER");
+        ASSERT_EQ(MatchingVersion(v, begin, end), inside) << Spell(rng, va) << " in " << begin << ".." << end;
+    }
+}
+
+// Texts that are not numbers compare only when equal; whatever the texts, the two orders agree.
+TEST(VersionModel, AnyTextsCompareAntisymmetrically) {
+    std::mt19937 rng(1208);
+    const std::string alphabet = "0123456789.,a Vv";
+    for (int trial = 0; trial < 20000; ++trial) {
+        std::string a, b;
+        for (int n = std::uniform_int_distribution<int>(0, 8)(rng); n-- > 0;) a += alphabet[rng() % alphabet.size()];
+        for (int n = std::uniform_int_distribution<int>(0, 8)(rng); n-- > 0;) b += alphabet[rng() % alphabet.size()];
+        std::string a1 = a, b1 = b, a2 = a, b2 = b;
+        const std::string ab = VersionNumberCompare(a1, b1), ba = VersionNumberCompare(b2, a2);
+        ASSERT_EQ(ba, ab == "LESS" ? "GREATER" : ab == "GREATER" ? "LESS" : ab) << "'" << a << "' vs '" << b << "'";
+        std::string a3 = a, a4 = a;
+        ASSERT_EQ(VersionNumberCompare(a3, a4), "EQUAL") << "'" << a << "' with itself";
     }
 }
 
