@@ -259,6 +259,77 @@ for vscan in ("4.0.2", "4.02"):
       "compliant (statement shipped with the program, 1999)." % vscan, exe="SCAN32.EXE",
       alt="VirusScan", source="nai-vscan402-y2k", as_of="1999", examples=[vscan])
 
+# Windows 3.1: Microsoft rates it compliant with acceptable deviations (the operating-system check
+# never runs on it; the record serves its files).
+P("ms", 5, W9X, "3.1", "3.1",
+  "Windows 3.1: Microsoft rates it compliant with acceptable deviations and names no prerequisite: "
+  "the date cannot be set to 29 February 2000 with the mouse in the Date/Time control panel (use "
+  "the keyboard), and the MS-DOS DATE command needs four-digit years. Status of May 1999.",
+  source="ms-y2k-win31", as_of="1999-05-18", examples=["3.1"])
+
+# Novell NetWare, as UC Berkeley's checklist reports Novell's statements (checked March 1999).
+NW = " (UC Berkeley's NetWare checklist reporting Novell's statement, early 2000)."
+NW_PATCH = "get the free update from Novell's Year 2000 web site; Novell rates it ready with it" + NW
+for nwv in ("5", "4.2", "3.2"):
+    P("novell", 1, "NetWare", nwv, nwv,
+      "NetWare %s: Novell states that it is Year 2000 ready as shipped; no update is needed" % nwv
+      + NW, source="ucb-netware", as_of="1999-03-05", examples=[nwv])
+P("novell", 5, "NetWare", "4.11", "4.11",
+  "NetWare 4.11 (intraNetWare): Novell states that it is Year 2000 ready except for minor issues in "
+  "some utilities, which an optional patch from Novell's Year 2000 web site mends" + NW,
+  source="ucb-netware", as_of="1999-03-05", examples=["4.11"])
+P("novell", 3, "NetWare", "4.10", "4.10", "NetWare 4.10: " + NW_PATCH, source="ucb-netware",
+  as_of="1999-03-05", examples=["4.10"])
+P("novell", 3, "NetWare", "3.12", "3.12", "NetWare 3.12: " + NW_PATCH, source="ucb-netware",
+  as_of="1999-03-05", examples=["3.12"])
+P("novell", 4, "NetWare", N, "3.11",
+  "NetWare 3.11 or earlier: Novell states that its Year 2000 issues will not be resolved; upgrade "
+  "to a Year 2000 ready NetWare" + NW, source="ucb-netware", as_of="1999-03-05", examples=["3.11"])
+
+# FileMaker Pro, as UC Berkeley reports FileMaker's statements.
+FM = " (UC Berkeley, \"Be Y2K Savvy When Using FileMaker Pro\", early 2000)."
+for fmv, upd in (("3.0", "3.0v6 (Windows)"), ("4.0", "4.0v3"), ("4.1", "4.1v3")):
+    P("filemaker", 3, "FileMaker Pro", fmv, fmv,
+      "FileMaker Pro %s: FileMaker calls it Year 2000 ready, but its releases before the free "
+      "update to %s keep date problems: install that update, type four-digit years and turn on "
+      "four-digit-year validation for important date fields" % (fmv, upd) + FM,
+      exe="FMPRO.EXE", source="ucb-filemaker", as_of="2000", examples=[fmv])
+P("filemaker", 1, "FileMaker Pro", "5", "5",
+  "FileMaker Pro 5 (released 27 September 1999): FileMaker states that it is Year 2000 ready; "
+  "type four-digit years all the same" + FM, exe="FMPRO.EXE", source="ucb-filemaker", as_of="2000",
+  examples=["5"])
+P("filemaker", 4, "FileMaker Pro", N, "2.1",
+  "FileMaker Pro 2.1 or earlier: upgrade to version 3.0 or later, as UC Berkeley advises from "
+  "FileMaker's statements" + FM, exe="FMPRO.EXE", source="ucb-filemaker", as_of="2000",
+  examples=["2.1"])
+
+# Lotus Notes: Lotus's Knowledge Base (article 147238) on the releases, and Lotus's alert of
+# January 2000 on a crash in three releases, as CNET News.com reported it.
+# A file that says only "4.5" would also fit the 4.5.7 record (the shorter version ends the
+# comparison), so Release 4.5 gets its own record first, ending below 4.5.7.
+P("lotus", 1, "Lotus Notes", "4.5", "4.5.6",
+  "Lotus Notes 4.5 (before 4.5.7): Lotus states that Notes handles Year 2000 dates; a "
+  "two-digit year from 00 to 49 is read as 20xx (Lotus Knowledge Base article 147238).",
+  exe="NOTES.EXE", alt="Notes", source="lotus-kb-147238", as_of="1998", examples=["4.5"])
+for lnv in ("4.5.7", "4.6.6", "5"):
+    P("lotus", 3, "Lotus Notes", lnv, lnv,
+      "Lotus Notes %s: Lotus confirmed in January 2000 a Year 2000 bug that can crash the Notes "
+      "client when a document in a message holds a year after 2000 or before 1950; apply the "
+      "workaround on Lotus's web site and the maintenance release that fixes it (CNET News.com, "
+      "January 2000)." % ("R5" if lnv == "5" else lnv), exe="NOTES.EXE", alt="Notes",
+      source="cnet-lotus-notes-2000", as_of="2000-01", examples=[lnv])
+P("lotus", 5, "Lotus Notes", "1", "4.4",
+  "Lotus Notes before Release 4.5: Lotus states that Notes handles Year 2000 dates, but a "
+  "two-digit year is always read as 19xx: type four-digit years (Lotus Knowledge Base article "
+  "147238).", exe="NOTES.EXE", alt="Notes", source="lotus-kb-147238", as_of="1998",
+  examples=["1.0"])
+
+# OS/2 Warp, as the OS/2 user group newsletter VOICE reported the fix packs to install.
+for warp, fp in (("4", "6"), ("3", "37")):
+    P("ibm", 3, "IBM OS/2 Warp", warp, warp,
+      "OS/2 Warp %s: install FixPak %s or later (VOICE newsletter of the OS/2 user group, March "
+      "1999)." % (warp, fp), alt="OS/2", source="voice-os2-y2k", as_of="1999-03", examples=[warp])
+
 # Borland, renamed Inprise in 1998: the press reported the maker's statement; programs of the
 # period carry either company name, so both vendors get the records.
 INPRISE_SAID = ("Inprise (Borland) stated that {0} {1} Year 2000 compliant (as reported by "
@@ -506,6 +577,12 @@ NS('netmanage', 'Chameleon', alt='NetManage Chameleon')
 NS('netmanage', 'RUMBA')
 NS('attachmate', 'EXTRA!', alt='EXTRA! Personal Client')
 NS('novell', 'NetWare')
+# After the NetWare records: a program that calls itself NetWare must not reach these.
+for nwname in ("Personal NetWare", "NetWare Lite"):
+    P("novell", 4, nwname, N, N,
+      nwname + ": Novell states that its Year 2000 issues will not be resolved (UC Berkeley's "
+      "NetWare checklist reporting Novell's statement, early 2000).", source="ucb-netware",
+      as_of="1999-03-05")
 NS('novell', 'Novell NetWare Client')
 NS('novell', 'NetWare Client 32', alt='Novell Client for Windows 95')
 NS('novell', 'GroupWise')

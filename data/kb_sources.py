@@ -348,3 +348,20 @@ S("cnet-hayes-closes", "press", "CNET News.com", "Hayes going out of business", 
   "https://www.cnet.com/culture/hayes-going-out-of-business/")
 S("idhw-3dfx", "reference", "idhw.com", "Identify 3dfx chips (3dfx owner of STB since May 1999)", "undated (online)",
   "http://idhw.com/textual/chip/3dfx/3dfx.html")
+
+# More statements: Microsoft's product guide, university inventories, the makers' knowledge bases
+# as others quote them, and period press.
+S("ms-y2k-win31", "maker", MSCD, "Year 2000 product guide: Windows 3.1 (16-bit Win)", "1999-05-18",
+  MSCD_URL + "product/u68470en.htm")
+S("ucb-netware", "university", "University of California, Berkeley (Year 2000 Information)",
+  "PCs Running Novell NetWare Server Products: Y2K Readiness Checklist", "early 2000",
+  "http://y2k.berkeley.edu/computers/fixpcs/checklists/pc/netware/")
+S("ucb-filemaker", "university", "University of California, Berkeley (Year 2000 Information)",
+  "Be \"Y2K Savvy\" When Using FileMaker Pro", "early 2000",
+  "http://y2k.berkeley.edu/computers/fixpcs/issues/cots-apps/filemaker.html")
+S("cnet-lotus-notes-2000", "press", "CNET News.com", "Lotus takes note of Y2K bug", "2000-01",
+  "https://www.cnet.com/tech/tech-industry/lotus-takes-note-of-y2k-bug/")
+S("lotus-kb-147238", "maker", "Lotus Development (Knowledge Base article 147238, quoted by the Lotus Notes FAQ of keysolutions.com)",
+  "Is Lotus Notes Year 2000 ready?", "undated (1998)", "https://keysolutions.com/notesfaq/isnotes.html")
+S("voice-os2-y2k", "press", "VOICE (Virtual OS/2 International Consumer Education) newsletter",
+  "Y2K and your PC, March 1999 issue", "1999-03", "http://os2voice.org/VNL/past_issues/VNL0399H/vnewsf5.htm")
