@@ -120,6 +120,11 @@ P("ms", 3, "Microsoft Office 97", "8", "8",
 P("ms", 1, "Microsoft Office 2000", "9", "9",
   "Office 2000: Microsoft rates it compliant with no prerequisite. Status of June 1999.",
   alt="Microsoft Office 2000 Premium", source="ms-y2k-office2000", as_of="1999-06-02", examples=["9.0"])
+# After Office 2000: a program that calls itself "Office 2000" would otherwise reach this record,
+# whose name contains its own.
+P("ms", 1, "Microsoft Office 2000 Professional", "9", "9",
+  "Office 2000 Professional: Microsoft rates it compliant with no prerequisite. Status of July 1999.",
+  source="ms-y2k-office2000pro", as_of="1999-07-18", examples=["9.0"])
 
 O95 = ("install the Office 95 Year 2000 update (officeupdate.microsoft.com), which corrects the "
        "known Year 2000 issues of the Office 95 programs. Status of August 1999.")
@@ -329,6 +334,14 @@ for warp, fp in (("4", "6"), ("3", "37")):
     P("ibm", 3, "IBM OS/2 Warp", warp, warp,
       "OS/2 Warp %s: install FixPak %s or later (VOICE newsletter of the OS/2 user group, March "
       "1999)." % (warp, fp), alt="OS/2", source="voice-os2-y2k", as_of="1999-03", examples=[warp])
+
+# Visual FoxPro 3.0 and 5.0, as Columbia University's administrative computing reported them.
+for vfp in ("3", "5"):
+    P("ms", 1, "Microsoft Visual FoxPro", vfp, vfp,
+      "Visual FoxPro %s.0: year 2000 compliant (Columbia University AIS, FoxPro Year 2000 "
+      "Compliance); your own FoxPro programs still need SET CENTURY ON, date fields wide enough "
+      "for four-digit years and DTOS() rather than DTOC() for ordering." % vfp,
+      source="columbia-foxpro", as_of="1999", examples=[vfp + ".0"])
 
 # Borland, renamed Inprise in 1998: the press reported the maker's statement; programs of the
 # period carry either company name, so both vendors get the records.

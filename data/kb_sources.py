@@ -365,3 +365,7 @@ S("lotus-kb-147238", "maker", "Lotus Development (Knowledge Base article 147238,
   "Is Lotus Notes Year 2000 ready?", "undated (1998)", "https://keysolutions.com/notesfaq/isnotes.html")
 S("voice-os2-y2k", "press", "VOICE (Virtual OS/2 International Consumer Education) newsletter",
   "Y2K and your PC, March 1999 issue", "1999-03", "http://os2voice.org/VNL/past_issues/VNL0399H/vnewsf5.htm")
+S("columbia-foxpro", "university", "Columbia University (Administrative Information Services, Year 2000)",
+  "FoxPro Year 2000 Compliance", "undated (1998-1999)", "http://www.ais.columbia.edu/y2k/html/foxpro.html")
+S("ms-y2k-office2000pro", "maker", MSUCD, "Year 2000 product guide: Office 2000 Professional 9.0 (volume 20)",
+  "1999-07-18", MSUCD_URL + "user_allproductsvol20.htm")
