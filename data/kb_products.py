@@ -241,6 +241,17 @@ P("ms", 3, "Microsoft Visual Basic", "6", "6",
   "Visual Basic 6.0: Microsoft rates it compliant with acceptable deviations once the updates its "
   "product guide names are installed (see www.microsoft.com/y2k); two-digit years are read as "
   "1930-2029. Status of August 1999.", source="ms-y2k-vb6", as_of="1999-08-23", examples=["6.0"])
+P("ms", 4, "Microsoft Visual Basic", "1", "3",
+  "Visual Basic 3.0, 2.0 or 1.0: Microsoft rates them not compliant: they read every two-digit "
+  "year as 19xx. Programs built with them can still be made ready with four-digit years "
+  "(Knowledge Base article Q162718); for new work use a later Visual Basic. Status of August 1999.",
+  source="ms-y2k-vb3", as_of="1999-08-27", examples=["3.0", "2.0", "1.0"])
+# "4.2" to "4.20": the program files may write the release 4.20; Visual C++ had no 4.3 to 4.19.
+P("ms", 5, "Microsoft Visual C++", "4.2", "4.20",
+  "Visual C++ 4.2: Microsoft rates it compliant with acceptable deviations and names no "
+  "prerequisite; with the clock in 2000 a new MFC AppWizard program gets the copyright year 1900 "
+  "(correct it in the resource editor), and time_t dates end in January 2038. Status of June 1999.",
+  exe="MSDEV.EXE", source="ms-y2k-vc42", as_of="1999-06-10", examples=["4.2"])
 P("ms", 3, "Microsoft Visual Studio", "6", "6",
   "Visual Studio 6.0: some of its bundled products have known Year 2000 issues; install the "
   "updates the product guide names for each of them (www.microsoft.com/y2k), after which "

@@ -369,3 +369,7 @@ S("columbia-foxpro", "university", "Columbia University (Administrative Informat
   "FoxPro Year 2000 Compliance", "undated (1998-1999)", "http://www.ais.columbia.edu/y2k/html/foxpro.html")
 S("ms-y2k-office2000pro", "maker", MSUCD, "Year 2000 product guide: Office 2000 Professional 9.0 (volume 20)",
   "1999-07-18", MSUCD_URL + "user_allproductsvol20.htm")
+S("ms-y2k-vb3", "maker", MSCD, "Year 2000 product guide: Visual Basic (16-bit) 3.0, also for 2.0 and 1.0",
+  "1999-08-27", MSCD_URL + "product/u71802en.htm")
+S("ms-y2k-vc42", "maker", MSCD, "Year 2000 product guide: Visual C++ 4.2 (32-bit Win)", "1999-06-10",
+  MSCD_URL + "product/u71888en.htm")
