@@ -141,7 +141,7 @@ V('hauppauge', 'Hauppauge Digital', "91 Cabot Court", "Hauppauge, NY 11788", "(5
 V('inso', 'Inso', "31 St. James Avenue", "Boston, MA 02116", "(617) 753-6500", source="inso-10k-1998", as_of="1998-12-31")
 V('sco', 'Santa Cruz Operation', "400 Encinal Street", "Santa Cruz, CA 95060", "(831) 425-7222", source="sco-10k-1999", as_of="1999-09-30")
 V('xircom', 'Xircom', "2300 Corporate Center Drive", "Thousand Oaks, CA 91320", "(805) 376-9300", source="xircom-s3-1999", as_of="1999-11-19")
-V('stb', 'STB', "3400 Waterview Parkway", "Richardson, TX 75080", "(972) 234-8750", source="stb-10k-1998", as_of="1998-10-31", notice="STB Systems has been owned by 3dfx Interactive since May 1999 (3dfx, 4435 Fortran Drive, San Jose, CA 95134).", notice_source="idhw-3dfx")
+V('stb', 'STB', "3400 Waterview Parkway", "Richardson, TX 75080", "(972) 234-8750", source="stb-10k-1998", as_of="1998-10-31", notice="STB Systems has been owned by 3dfx Interactive since May 1999: write to 3dfx Interactive, which has its own entry in the vendor directory.", notice_source="idhw-3dfx")
 V('redhat', 'Red Hat', "2600 Meridian Parkway", "Durham, NC 27713", "(919) 547-0012", source="redhat-10k-2000", as_of="2000-02-29")
 V('aureal', 'Aureal', "4245 Technology Drive", "Fremont, CA 94538", "(510) 252-4245", source="aureal-10q-1999q2", as_of="1999-07-04")
 V('ess', 'ESS', "48401 Fremont Blvd.", "Fremont, CA 94538", "(510) 492-1088", source="ess-10k-1998", as_of="1998-12-31")
