@@ -48,9 +48,16 @@ def line(fields):
 
 def allproducts_text(v):
     ask = ("check its web site %s or print" % v["web"]) if v["web"] else "print"
-    return ("This product is not in the knowledge base: no Year 2000 statement for it was "
-            "found. Ask %s whether it is ready: %s the readiness request letter from this "
-            "window and send it." % (v["name"], ask))
+    return (shipped_note(v) + "This product is not in the knowledge base: no Year 2000 statement "
+            "for it was found. Ask %s whether it is ready: %s the readiness request letter from "
+            "this window and send it." % (v["name"], ask))
+
+
+def shipped_note(v):
+    """The vendor's note as the instructions of its records without a statement carry it: a
+    company that had merged, been sold or failed by late 1999, so that the user knows whom the
+    letter reaches."""
+    return (v["ship_note"] + " ") if v["ship_note"] else ""
 
 
 def need_source(key, what):
@@ -69,7 +76,8 @@ def check_vendors():
         for fields, src in (((v["address1"], v["address2"]), v["source"]),
                             ((v["phone"],), v["phone_source"]),
                             ((v["web"],), v["web_source"]),
-                            ((v["note"],), v["note_source"])):
+                            ((v["note"],), v["note_source"]),
+                            ((v["ship_note"],), v["notice_source"])):
             if any(fields):
                 if not src:
                     fail("%s: %r has no source; leave it empty" % (what, fields))
@@ -100,10 +108,28 @@ def check_products(ids):
         elif p["code"] != 2:
             fail("%s: code %d states a fact without a source; use NS(...) instead"
                  % (what, p["code"]))
+        # A record open on both sides takes every version: its name alone chooses it, and a
+        # source that dates a product without naming its file versions is enough.
+        if p["code"] != 2 and not p["examples"] and (p["vb"], p["ve"]) != (NOLIMITS, NOLIMITS):
+            fail("%s: name the version texts its source gives for the product's files "
+                 "(examples=)" % what)
+        for version, src in example_versions(p):
+            need_source(src, what + " (example version %r)" % version)
+            if not version or any(c in version for c in "|\t\r\n"):
+                fail("%s: example version %r" % (what, version))
         ident = (p["vendor"], p["name"].upper(), p["vb"], p["ve"])
         if ident in seen:
             fail("%s %s-%s is in the table twice" % (what, p["vb"], p["ve"]))
         seen.add(ident)
+
+
+def example_versions(p):
+    """The record's example versions as (version text, source key) pairs: a bare text is taken
+    from the record's own statement source."""
+    out = []
+    for e in p["examples"]:
+        out.append((e, p["source"]) if isinstance(e, str) else (e[0], e[1]))
+    return out
 
 
 def cell(text):
@@ -136,8 +162,10 @@ def build(outdir):
         rows = list(by_vendor[v["key"]])
         rows.append({"vendor": v["key"], "code": 2, "name": ALL, "exe": "", "vb": NOLIMITS,
                      "ve": NOLIMITS, "text": allproducts_text(v), "alt": "", "source": "",
-                     "as_of": ""})
+                     "as_of": "", "examples": []})
         for p in rows:
+            if p["code"] == 2 and not p["source"] and p["name"] != ALL:
+                p = dict(p, text=shipped_note(v) + p["text"])
             apps += line([next_id, ids[v["key"]], p["code"], p["name"], p["exe"], p["vb"],
                           p["ve"], p["text"], p["alt"]])
             records.append((next_id, ids[v["key"]], p))
@@ -159,11 +187,16 @@ def sources_md(records):
         for fact, key in (("address", v["source"]), ("telephone", v["phone_source"]),
                           ("web address", v["web_source"]), ("note", v["note_source"])):
             if key and (fact == "address" and v["address1"] or fact == "telephone" and v["phone"]
-                        or fact == "web address" and v["web"] or fact == "note" and v["note"]):
+                        or fact == "web address" and v["web"]
+                        or fact == "note" and v["note"]):
                 used.setdefault(key, set()).add(fact)
+        if v["ship_note"]:
+            used.setdefault(v["notice_source"], set()).add("vendor notice")
     for _, _, p in records:
         if p["source"]:
             used.setdefault(p["source"], set()).add("statement")
+        for _, src in example_versions(p):
+            used.setdefault(src, set()).add("example version")
     codes = {}
     for _, _, p in records:
         codes[p["code"]] = codes.get(p["code"], 0) + 1
@@ -194,7 +227,9 @@ def sources_md(records):
         out.append(row([i, v["name"], v["source"] if v["address1"] else "",
                         v["phone_source"] if v["phone"] else "",
                         v["web_source"] if v["web"] else "", v["as_of"],
-                        v["note"] + (" (%s)" % v["note_source"] if v["note"] else "")]))
+                        " ".join(n for n in (v["note"] + (" (%s)" % v["note_source"] if v["note"] else ""),
+                                             v["ship_note"] + (" (%s)" % v["notice_source"] if v["ship_note"] else ""))
+                                 if n)]))
     out.append("\n## Product records\n\n")
     out.append(row(["ID", "Vendor ID", "Product", "Versions", "Code", "Statement from",
                     "As of"]))
@@ -202,6 +237,15 @@ def sources_md(records):
     for rid, vid, p in records:
         out.append(row([rid, vid, p["name"], "%s - %s" % (p["vb"], p["ve"]), p["code"],
                         p["source"], p["as_of"]]))
+    out.append("\n## Example versions\n\n")
+    out.append("Version texts that the sources name for the products' files. The shipped-data test "
+               "gives each one, with the record's product name and its vendor's name, to the "
+               "program's own matcher, which must choose that record.\n\n")
+    out.append(row(["ID", "Product", "Version", "From"]))
+    out.append("|---|---|---|---|\n")
+    for rid, vid, p in records:
+        for version, src in example_versions(p):
+            out.append(row([rid, p["name"], version, src]))
     return "".join(out)
 
 

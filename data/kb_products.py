@@ -22,9 +22,10 @@ N = "NOLIMITS"
 PRODUCTS = []
 
 
-def P(vendor, code, name, vb, ve, text, exe="", alt="", source="", as_of=""):
+def P(vendor, code, name, vb, ve, text, exe="", alt="", source="", as_of="", examples=()):
     PRODUCTS.append({"vendor": vendor, "code": code, "name": name, "exe": exe, "vb": vb,
-                     "ve": ve, "text": text, "alt": alt, "source": source, "as_of": as_of})
+                     "ve": ve, "text": text, "alt": alt, "source": source, "as_of": as_of,
+                     "examples": list(examples)})
 
 
 NO_STATEMENT = ("no Year 2000 statement from its maker was found for this product, so "
@@ -37,6 +38,30 @@ def NS(vendor, name, exe="", alt="", label=""):
     P(vendor, 2, name, N, N, (label or name) + ": " + NO_STATEMENT, exe=exe, alt=alt)
 
 
+def NS_VERSION_TEXT(label, pages):
+    """The instructions of a product whose maker rated other versions but not this one."""
+    where = (" (the maker's Year 2000 pages: %s)" % pages) if pages else ""
+    return (label + ": no Year 2000 statement from its maker was found for this version; the "
+            "knowledge base has statements for other versions of this product" + where + ". Ask "
+            "the maker whether this version is ready: print the readiness request letter from this "
+            "window and send it.")
+
+
+# The makers' Year 2000 pages, as the sources of the knowledge base cite them.
+Y2K_PAGES = {"ms": "www.microsoft.com/y2k"}
+
+
+def LATER(vendor, name, released, source, as_of, exe="", alt="", label="", vb=N, ve=N,
+          examples=()):
+    """A product first released on or after 1 January 2000, as its source dates it: ready by the
+    same rule the operating-system check applies to Windows 2000 and later. `released` says when,
+    as the source gives it ("in 2001", "in October 2003")."""
+    P(vendor, 1, name, vb, ve,
+      "%s: released %s, after the change of century, so no Year 2000 action is needed."
+      % (label or name, released), exe=exe, alt=alt, source=source, as_of=as_of,
+      examples=examples)
+
+
 # ----------------------------------------------------------------------------------------------
 # Records with a sourced statement, grouped by vendor.
 
@@ -47,38 +72,59 @@ def NS(vendor, name, exe="", alt="", label=""):
 OCT99 = "Status of October 1999."
 W9X = "Microsoft Windows Operating System"
 WNT = "Microsoft Windows NT Operating System"
-P("ms", 3, W9X, "4.0", "4.0",
-  "Windows 95: install the Windows 95 Year 2000 Update (W95Y2K.EXE) from www.microsoft.com/y2k; "
-  "with it Microsoft rates Windows 95 compliant. Microsoft also recommends Internet Explorer "
-  "4.01 Service Pack 1 or later. Status of June 1999.", source="ms-y2k-win95", as_of="1999-06-08")
-P("ms", 3, W9X, "4.10", "4.10",
-  "Windows 98: install the Windows 98 Year 2000 updates, the updated Microsoft Virtual Machine and "
-  "the Outlook Express 4.01 update (Start menu, Windows Update, offers them); with these Microsoft "
-  "rates Windows 98 compliant. " + OCT99, source="ms-y2k-win98", as_of="1999-09-28")
+P("ms", 3, W9X, "4.00.950", "4.00.1111",
+  "Windows 95 (4.00.950 to 4.00.1111, the first release to OEM Service Release 2.1): install the "
+  "Windows 95 Year 2000 Update (W95Y2K.EXE) from www.microsoft.com/y2k; with it Microsoft rates "
+  "these versions compliant. Microsoft also recommends Internet Explorer 4.01 Service Pack 1 or "
+  "later. The statement does not name OEM Service Release 2.5. Status of June 1999.",
+  source="ms-y2k-win95", as_of="1999-06-08", examples=["4.00.950", "4.00.1111"])
+# Windows 98 files carry 4.10.1998 and its hotfixes 4.10.1999 and up; Second Edition files carry
+# 4.10.2222 and its hotfixes 4.10.2223 and up (Knowledge Base article Q206071). The operating-system
+# check reports only "4.10", which the first record takes; its text says so.
+P("ms", 3, W9X, "4.10", "4.10.2221",
+  "Windows 98 (4.10.1998): install the Windows 98 Year 2000 updates, the updated Microsoft Virtual "
+  "Machine and the Outlook Express 4.01 update (Start menu, Windows Update, offers them); with these "
+  "Microsoft rates Windows 98 compliant. Windows 98 Second Edition (4.10.2222) also reports itself "
+  "as 4.10 and is not covered by this statement: check the version in Control Panel, System. "
+  + OCT99, source="ms-y2k-win98", as_of="1999-09-28",
+  examples=["4.10.1998", ("4.10.1999", "ms-kb-q206071")])
+P("ms", 1, W9X, "4.10.2222", "4.10",
+  "Windows 98 Second Edition (4.10.2222): UC Berkeley's Year 2000 checklist reports Microsoft's "
+  "statement that this edition already incorporates all of Microsoft's Year 2000 fixes for "
+  "Windows 98. Status of early 2000.", source="ucb-win98", as_of="2000",
+  examples=[("4.10.2222", "ms-kb-q206071"), ("4.10.2223", "ms-kb-q206071")])
+LATER("ms", W9X, "on 14 September 2000", "betawiki-winme", "2000-09-14", vb="4.90", ve="4.90",
+      label="Windows Me (4.90)", examples=["4.90.3000"])
 P("ms", 3, WNT, "4.0", "4.0",
   "Windows NT 4.0: install Service Pack 4 or 5 and the Year 2000 updates that follow it "
   "(www.microsoft.com/y2k); Microsoft rates NT 4.0 with them compliant. Status of November 1999.",
-  source="ms-y2k-ntw4", as_of="1999-11-05")
+  source="ms-y2k-ntw4", as_of="1999-11-05", examples=["4.0"])
 P("ms", 1, WNT, "5.0", "5.2",
   "Windows 2000 (released 17 February 2000), Windows XP (October 2001) or Windows Server 2003 "
   "(April 2003): released after 1999. No Year 2000 action required.",
-  source="wp-windows2000", as_of="2003")
+  source="wp-windows2000", as_of="2003",
+  examples=[("5.1.2600", "technet-nt-history"), ("5.2.3790", "technet-nt-history")])
 P("ms", 1, WNT, "6.0", N,
   "Windows Vista, 7, 8 or a later Windows (version 6.0 and up; later systems also report 6.2 to "
   "older programs): released years after Windows XP. No Year 2000 action required.",
-  source="technet-nt-history", as_of="2012")
+  source="technet-nt-history", as_of="2012", examples=["6.0.6001", "6.1.7601", "6.2.9200"])
 
 P("ms", 3, "Microsoft Office 95", "7", "7",
   "Office 95: install the Office 95 Year 2000 update (officeupdate.microsoft.com); with it "
   "Microsoft rates Office 95 compliant. Status of August 1999.",
-  alt="Microsoft Office for Windows 95", source="ms-y2k-office95", as_of="1999-08-12")
+  alt="Microsoft Office for Windows 95", source="ms-y2k-office95", as_of="1999-08-12", examples=["7.0"])
 P("ms", 3, "Microsoft Office 97", "8", "8",
   "Office 97: install Office 97 Service Release 2 (SR-2) and the Outlook 97 Year 2000 update; with "
   "them Microsoft rates Office 97 compliant. " + OCT99,
-  alt="Microsoft Office 97 Professional", source="ms-y2k-office97", as_of="1999-09-14")
+  alt="Microsoft Office 97 Professional", source="ms-y2k-office97", as_of="1999-09-14", examples=["8.0"])
 P("ms", 1, "Microsoft Office 2000", "9", "9",
   "Office 2000: Microsoft rates it compliant with no prerequisite. Status of June 1999.",
-  alt="Microsoft Office 2000 Premium", source="ms-y2k-office2000", as_of="1999-06-02")
+  alt="Microsoft Office 2000 Premium", source="ms-y2k-office2000", as_of="1999-06-02", examples=["9.0"])
+# After Office 2000: a program that calls itself "Office 2000" would otherwise reach this record,
+# whose name contains its own.
+P("ms", 1, "Microsoft Office 2000 Professional", "9", "9",
+  "Office 2000 Professional: Microsoft rates it compliant with no prerequisite. Status of July 1999.",
+  source="ms-y2k-office2000pro", as_of="1999-07-18", examples=["9.0"])
 
 O95 = ("install the Office 95 Year 2000 update (officeupdate.microsoft.com), which corrects the "
        "known Year 2000 issues of the Office 95 programs. Status of August 1999.")
@@ -86,113 +132,227 @@ O97 = ("install Office 97 Service Release 2 (SR-2, officeupdate.microsoft.com); 
        "rates the program compliant. " + OCT99)
 O2K = "part of Office 2000, which Microsoft rates compliant with no prerequisite. Status of June 1999."
 P("ms", 3, "Microsoft Word for Windows", "7", "7", "Word 95: " + O95, exe="WINWORD.EXE",
-  alt="Microsoft Word", source="ms-y2k-office95", as_of="1999-08-12")
+  alt="Microsoft Word", source="ms-y2k-office95", as_of="1999-08-12", examples=["7.0"])
 P("ms", 3, "Microsoft Word for Windows", "8", "8", "Word 97: " + O97, exe="WINWORD.EXE",
-  alt="Microsoft Word", source="ms-y2k-office97", as_of="1999-09-14")
+  alt="Microsoft Word", source="ms-y2k-office97", as_of="1999-09-14", examples=["8.0"])
 P("ms", 1, "Microsoft Word for Windows", "9", "9", "Word 2000: " + O2K, exe="WINWORD.EXE",
-  alt="Microsoft Word", source="ms-y2k-office2000", as_of="1999-06-02")
+  alt="Microsoft Word", source="ms-y2k-office2000", as_of="1999-06-02", examples=["9.0"])
 P("ms", 3, "Microsoft Excel", "7", "7", "Excel 95: " + O95, exe="EXCEL.EXE",
-  source="ms-y2k-office95", as_of="1999-08-12")
+  source="ms-y2k-office95", as_of="1999-08-12", examples=["7.0"])
 P("ms", 3, "Microsoft Excel", "8", "8",
   "Excel 97: install Office 97 Service Release 2 (SR-2, officeupdate.microsoft.com), Microsoft's "
   "prerequisite for Excel 97. Status of November 1999.", exe="EXCEL.EXE",
-  source="ms-y2k-excel97", as_of="1999-11-15")
+  source="ms-y2k-excel97", as_of="1999-11-15", examples=[("8.0", "ms-y2k-office97")])
 P("ms", 1, "Microsoft Excel", "9", "9", "Excel 2000: " + O2K, exe="EXCEL.EXE",
-  source="ms-y2k-office2000", as_of="1999-06-02")
+  source="ms-y2k-office2000", as_of="1999-06-02", examples=["9.0"])
 P("ms", 3, "Microsoft PowerPoint", "7", "7", "PowerPoint 95: " + O95, exe="POWERPNT.EXE",
-  source="ms-y2k-office95", as_of="1999-08-12")
+  source="ms-y2k-office95", as_of="1999-08-12", examples=["7.0"])
 P("ms", 3, "Microsoft PowerPoint", "8", "8", "PowerPoint 97: " + O97, exe="POWERPNT.EXE",
-  source="ms-y2k-office97", as_of="1999-09-14")
+  source="ms-y2k-office97", as_of="1999-09-14", examples=["8.0"])
 P("ms", 1, "Microsoft PowerPoint", "9", "9", "PowerPoint 2000: " + O2K, exe="POWERPNT.EXE",
-  source="ms-y2k-office2000", as_of="1999-06-02")
+  source="ms-y2k-office2000", as_of="1999-06-02", examples=["9.0"])
 P("ms", 3, "Microsoft Access", "2", "2",
   "Access 2.0: install the Access 2.0 Two-Digit Date Patch (www.microsoft.com/y2k); with it "
   "Microsoft rates Access 2.0 compliant. " + OCT99, exe="MSACCESS.EXE",
-  source="ms-y2k-access20", as_of="1999-10-01")
+  source="ms-y2k-access20", as_of="1999-10-01", examples=["2.0"])
 P("ms", 3, "Microsoft Access", "8", "8",
   "Access 97: install Office 97 Service Release 2 and the Microsoft Jet 3.5 update "
   "(www.microsoft.com/y2k); with them Microsoft rates Access 97 compliant. " + OCT99,
-  exe="MSACCESS.EXE", source="ms-y2k-access97", as_of="1999-09-29")
+  exe="MSACCESS.EXE", source="ms-y2k-access97", as_of="1999-09-29", examples=["8.0"])
 P("ms", 1, "Microsoft Access", "9", "9",
   "Access 2000: Microsoft rates it compliant with no prerequisite. " + OCT99, exe="MSACCESS.EXE",
-  source="ms-y2k-access2000", as_of="1999-09-28")
+  source="ms-y2k-access2000", as_of="1999-09-28", examples=["9.0"])
 P("ms", 3, "Microsoft Outlook", "8.0", "8.4",
   "Outlook 97: install Office 97 Service Release 2, which brings the Year 2000 update of "
   "OUTLLIB.DLL (version 8.04), and the 097dtfix update (Knowledge Base article Q197237) for "
   "importing and exporting text files with two-digit years. " + OCT99,
-  exe="OUTLOOK.EXE", source="ms-y2k-outlook97", as_of="1999-10-15")
+  exe="OUTLOOK.EXE", source="ms-y2k-outlook97", as_of="1999-10-15", examples=["8.04"])
 P("ms", 1, "Microsoft Outlook", "9", "9", "Outlook 2000: " + O2K, exe="OUTLOOK.EXE",
-  source="ms-y2k-office2000", as_of="1999-06-02")
+  source="ms-y2k-office2000", as_of="1999-06-02", examples=["9.0"])
 P("ms", 5, "Microsoft Project", "8", "8",
   "Project 98 (also with Service Release 1): Microsoft rates it compliant with acceptable "
   "deviations and names no prerequisite; type four-digit years. " + OCT99,
-  exe="WINPROJ.EXE", source="ms-y2k-project98", as_of="1999-10-14")
+  exe="WINPROJ.EXE", source="ms-y2k-project98", as_of="1999-10-14",
+  examples=[("8", "technet-project-versions")])
 P("ms", 3, "Microsoft Visual FoxPro", "6", "6",
   "Visual FoxPro 6.0: install Visual Studio 6.0 Service Pack 3 (msdn.microsoft.com), Microsoft's "
   "prerequisite for rating it compliant; use four-digit years or SET CENTURY TO ... ROLLOVER in "
-  "your programs. Status of August 1999.", exe="VFP6.EXE", source="ms-y2k-vfp6", as_of="1999-08-23")
+  "your programs. Status of August 1999.", exe="VFP6.EXE", source="ms-y2k-vfp6", as_of="1999-08-23", examples=["6.0"])
 P("ms", 1, "Microsoft IntelliPoint", "2.0", "2.2",
   "IntelliPoint 2.0 to 2.2 (mouse software): Microsoft rates it compliant with no prerequisite. "
-  "Status of July 1999.", alt="IntelliPoint", source="ms-y2k-intellipoint", as_of="1999-07-30")
-P("ms", 5, "Microsoft FoxPro for Windows", "2.6", "2.6",
+  "Status of July 1999.", alt="IntelliPoint", source="ms-y2k-intellipoint", as_of="1999-07-30", examples=["2.0", "2.1", "2.2"])
+# Bounds "2.6" to "2.60" take both spellings a version resource may carry ("2.60" is 60 to the
+# matcher, not 6); FoxPro has no version between them.
+P("ms", 5, "Microsoft FoxPro for Windows", "2.6", "2.60",
   "FoxPro 2.6: Microsoft rates it compliant with acceptable deviations: a two-digit year is always "
   "read as 19xx, so type four-digit years and use SET CENTURY ON. Status of May 1999.",
-  exe="FOXPROW.EXE", source="ms-y2k-foxpro26", as_of="1999-05-21")
+  exe="FOXPROW.EXE", source="ms-y2k-foxpro26", as_of="1999-05-21", examples=["2.6"])
 
+
+# The Office programs numbered 10 and up belong to Office XP (2001) and its successors.
+OFFICE_LATER = "in 2001 or later (version 10 and up: Office XP of 2001 and its successors)"
+for prog, exe in (("Microsoft Word for Windows", "WINWORD.EXE"), ("Microsoft Excel", "EXCEL.EXE"),
+                  ("Microsoft PowerPoint", "POWERPNT.EXE"), ("Microsoft Access", "MSACCESS.EXE"),
+                  ("Microsoft Outlook", "OUTLOOK.EXE")):
+    LATER("ms", prog, OFFICE_LATER, "cde-office-versions", "2001", exe=exe, vb="10", ve=N,
+          alt="Microsoft Word" if exe == "WINWORD.EXE" else "",
+          label=prog.replace("Microsoft ", "").replace(" for Windows", ""),
+          examples=["10", "11", "12", "14", "15", "16"])
+LATER("ms", "Microsoft FrontPage", "in 2001 or later (program version 5 is FrontPage 2002, 6 is "
+      "FrontPage 2003 of October 2003)", "frontpage-history", "2003-10", vb="5", ve="6",
+      label="FrontPage 2002 or 2003", examples=["5", "6"])
 
 P("ms", 3, "Microsoft Office Small Business Edition 97", "8", "8",
   "Office 97 Small Business Edition: install Office 97 Service Release 2 (SR-2) and the Outlook 97 "
   "Year 2000 update; with them Microsoft rates it compliant. Status of August 1999.",
-  source="ms-y2k-officesbe97", as_of="1999-08-17")
+  source="ms-y2k-officesbe97", as_of="1999-08-17", examples=[("8.0", "ms-y2k-office97")])
 P("ms", 1, "Microsoft Office 2000 Small Business Edition", "9", "9",
   "Office 2000 Small Business Edition: Microsoft rates it compliant with no prerequisite. "
-  "Status of June 1999.", source="ms-y2k-office2000sbe", as_of="1999-06-17")
+  "Status of June 1999.", source="ms-y2k-office2000sbe", as_of="1999-06-17", examples=["9.0"])
 P("ms", 3, "Microsoft Office Professional", "4", "4",
   "Office Professional 4.x: install the Access 2.0 software update (www.microsoft.com/y2k); with it "
   "Microsoft rates the suite compliant with acceptable deviations: type four-digit years in Access. "
-  "Status of May 1999.", source="ms-y2k-office4pro", as_of="1999-05-19")
-P("ms", 1, "Microsoft FrontPage", "9", "9",
-  "FrontPage 2000: Microsoft rates it compliant with no prerequisite. Status of May 1999.",
-  source="ms-y2k-frontpage2000", as_of="1999-05-19")
+  "Status of May 1999.", source="ms-y2k-office4pro", as_of="1999-05-19", examples=["4"])
+# FrontPage numbers its program files on its own: FrontPage 2000 is version 4 (97 is 2, 98 is 3).
+P("ms", 1, "Microsoft FrontPage", "4", "4",
+  "FrontPage 2000 (program version 4): Microsoft rates it compliant with no prerequisite. "
+  "Status of May 1999.", source="ms-y2k-frontpage2000", as_of="1999-05-19",
+  examples=[("4", "frontpage-history")])
 P("ms", 1, "Microsoft Money", "1", "1",
   "Money 1.x: Microsoft rates it compliant with no prerequisite (dates up to 2075). "
-  "Status of August 1999.", exe="MSMONEY.EXE", source="ms-y2k-money1", as_of="1999-08-14")
+  "Status of August 1999.", exe="MSMONEY.EXE", source="ms-y2k-money1", as_of="1999-08-14",
+  examples=["1"])
 P("ms", 1, "Microsoft SideWinder", "2.0", "2.0",
   "SideWinder 2.0 (game controller software): Microsoft rates it compliant with no prerequisite. "
-  "Status of July 1999.", source="ms-y2k-sidewinder2", as_of="1999-07-07")
-P("ms", 3, "Microsoft SQL Server", "6.5", "6.5",
+  "Status of July 1999.", source="ms-y2k-sidewinder2", as_of="1999-07-07", examples=["2.0"])
+# "6.5" to "6.50": files may say 6.50.xxx (50 to the matcher); SQL Server has no 6.6 to 6.49.
+P("ms", 3, "Microsoft SQL Server", "6.5", "6.50",
   "SQL Server 6.5: install Service Pack 5 or later (support.microsoft.com); with it Microsoft rates "
-  "SQL Server 6.5 compliant. Status of August 1999.", source="ms-y2k-sql65", as_of="1999-08-31")
+  "SQL Server 6.5 compliant. Status of August 1999.", source="ms-y2k-sql65", as_of="1999-08-31",
+  examples=["6.5"])
 P("ms", 1, "Microsoft Exchange Server", "5.5", "5.5",
   "Exchange Server 5.5: Microsoft rates it compliant; check the Outlook or Exchange client "
-  "separately. Status of September 1999.", source="ms-y2k-exchange55", as_of="1999-09-21")
+  "separately. Status of September 1999.", source="ms-y2k-exchange55", as_of="1999-09-21", examples=["5.5"])
 P("ms", 3, "Microsoft NetShow", "3.0", "3.0",
   "NetShow 3.0: install the latest Microsoft Data Access Components (MDAC, www.microsoft.com/data), "
   "Microsoft's prerequisite for rating it compliant. Status of October 1999.",
-  source="ms-y2k-netshow3", as_of="1999-10-28")
+  source="ms-y2k-netshow3", as_of="1999-10-28", examples=["3.0"])
 P("ms", 3, "Microsoft Visual Basic", "6", "6",
   "Visual Basic 6.0: Microsoft rates it compliant with acceptable deviations once the updates its "
   "product guide names are installed (see www.microsoft.com/y2k); two-digit years are read as "
-  "1930-2029. Status of August 1999.", source="ms-y2k-vb6", as_of="1999-08-23")
+  "1930-2029. Status of August 1999.", source="ms-y2k-vb6", as_of="1999-08-23", examples=["6.0"])
+P("ms", 4, "Microsoft Visual Basic", "1", "3",
+  "Visual Basic 3.0, 2.0 or 1.0: Microsoft rates them not compliant: they read every two-digit "
+  "year as 19xx. Programs built with them can still be made ready with four-digit years "
+  "(Knowledge Base article Q162718); for new work use a later Visual Basic. Status of August 1999.",
+  source="ms-y2k-vb3", as_of="1999-08-27", examples=["3.0", "2.0", "1.0"])
+# "4.2" to "4.20": the program files may write the release 4.20; Visual C++ had no 4.3 to 4.19.
+P("ms", 5, "Microsoft Visual C++", "4.2", "4.20",
+  "Visual C++ 4.2: Microsoft rates it compliant with acceptable deviations and names no "
+  "prerequisite; with the clock in 2000 a new MFC AppWizard program gets the copyright year 1900 "
+  "(correct it in the resource editor), and time_t dates end in January 2038. Status of June 1999.",
+  exe="MSDEV.EXE", source="ms-y2k-vc42", as_of="1999-06-10", examples=["4.2"])
 P("ms", 3, "Microsoft Visual Studio", "6", "6",
   "Visual Studio 6.0: some of its bundled products have known Year 2000 issues; install the "
   "updates the product guide names for each of them (www.microsoft.com/y2k), after which "
   "Microsoft rates it compliant with acceptable deviations. Status of August 1999.",
-  source="ms-y2k-vs6", as_of="1999-08-20")
+  source="ms-y2k-vs6", as_of="1999-08-20", examples=["6.0"])
 P("ms", 3, "Microsoft Visual SourceSafe", "5", "5",
   "Visual SourceSafe 5.0: install the Visual SourceSafe 5.0 Year 2000 update (it mends history "
   "reports filtered by dates after 1999); with it Microsoft rates it compliant with acceptable "
-  "deviations. Status of September 1999.", source="ms-y2k-vss5", as_of="1999-09-28")
+  "deviations. Status of September 1999.", source="ms-y2k-vss5", as_of="1999-09-28", examples=["5.0"])
 P("ms", 3, "Microsoft Visual Database Tools", "6", "6",
   "Visual Database Tools 6.0: install Visual Studio 6.0 Service Pack 3 and MDAC 2.0 Service Pack 2 "
   "or later, Microsoft's prerequisites for rating it compliant. Status of August 1999.",
-  source="ms-y2k-vdt6", as_of="1999-08-24")
+  source="ms-y2k-vdt6", as_of="1999-08-24", examples=["6.0"])
 
 
-P("nai", 1, "McAfee VirusScan", "4.0.2", "4.0.2",
-  "VirusScan 4.0.2: Network Associates states that this version is Year 2000 compliant "
-  "(statement shipped with the program, 1999).", exe="SCAN32.EXE", alt="VirusScan",
-  source="nai-vscan402-y2k", as_of="1999")
+# The release is 4.0.2; a file that writes it 4.02 (2 to the matcher, not 0.2) gets its own
+# record, since a range from 4.0.2 to 4.02 would also take 4.0.3 and 4.1.
+for vscan in ("4.0.2", "4.02"):
+    P("nai", 1, "McAfee VirusScan", vscan, vscan,
+      "VirusScan 4.0.2 (version %s): Network Associates states that this version is Year 2000 "
+      "compliant (statement shipped with the program, 1999)." % vscan, exe="SCAN32.EXE",
+      alt="VirusScan", source="nai-vscan402-y2k", as_of="1999", examples=[vscan])
+
+# Windows 3.1: Microsoft rates it compliant with acceptable deviations (the operating-system check
+# never runs on it; the record serves its files).
+P("ms", 5, W9X, "3.1", "3.1",
+  "Windows 3.1: Microsoft rates it compliant with acceptable deviations and names no prerequisite: "
+  "the date cannot be set to 29 February 2000 with the mouse in the Date/Time control panel (use "
+  "the keyboard), and the MS-DOS DATE command needs four-digit years. Status of May 1999.",
+  source="ms-y2k-win31", as_of="1999-05-18", examples=["3.1"])
+
+# Novell NetWare, as UC Berkeley's checklist reports Novell's statements (checked March 1999).
+NW = " (UC Berkeley's NetWare checklist reporting Novell's statement, early 2000)."
+NW_PATCH = "get the free update from Novell's Year 2000 web site; Novell rates it ready with it" + NW
+for nwv in ("5", "4.2", "3.2"):
+    P("novell", 1, "NetWare", nwv, nwv,
+      "NetWare %s: Novell states that it is Year 2000 ready as shipped; no update is needed" % nwv
+      + NW, source="ucb-netware", as_of="1999-03-05", examples=[nwv])
+P("novell", 5, "NetWare", "4.11", "4.11",
+  "NetWare 4.11 (intraNetWare): Novell states that it is Year 2000 ready except for minor issues in "
+  "some utilities, which an optional patch from Novell's Year 2000 web site mends" + NW,
+  source="ucb-netware", as_of="1999-03-05", examples=["4.11"])
+P("novell", 3, "NetWare", "4.10", "4.10", "NetWare 4.10: " + NW_PATCH, source="ucb-netware",
+  as_of="1999-03-05", examples=["4.10"])
+P("novell", 3, "NetWare", "3.12", "3.12", "NetWare 3.12: " + NW_PATCH, source="ucb-netware",
+  as_of="1999-03-05", examples=["3.12"])
+P("novell", 4, "NetWare", N, "3.11",
+  "NetWare 3.11 or earlier: Novell states that its Year 2000 issues will not be resolved; upgrade "
+  "to a Year 2000 ready NetWare" + NW, source="ucb-netware", as_of="1999-03-05", examples=["3.11"])
+
+# FileMaker Pro, as UC Berkeley reports FileMaker's statements.
+FM = " (UC Berkeley, \"Be Y2K Savvy When Using FileMaker Pro\", early 2000)."
+for fmv, upd in (("3.0", "3.0v6 (Windows)"), ("4.0", "4.0v3"), ("4.1", "4.1v3")):
+    P("filemaker", 3, "FileMaker Pro", fmv, fmv,
+      "FileMaker Pro %s: FileMaker calls it Year 2000 ready, but its releases before the free "
+      "update to %s keep date problems: install that update, type four-digit years and turn on "
+      "four-digit-year validation for important date fields" % (fmv, upd) + FM,
+      exe="FMPRO.EXE", source="ucb-filemaker", as_of="2000", examples=[fmv])
+P("filemaker", 1, "FileMaker Pro", "5", "5",
+  "FileMaker Pro 5 (released 27 September 1999): FileMaker states that it is Year 2000 ready; "
+  "type four-digit years all the same" + FM, exe="FMPRO.EXE", source="ucb-filemaker", as_of="2000",
+  examples=["5"])
+P("filemaker", 4, "FileMaker Pro", N, "2.1",
+  "FileMaker Pro 2.1 or earlier: upgrade to version 3.0 or later, as UC Berkeley advises from "
+  "FileMaker's statements" + FM, exe="FMPRO.EXE", source="ucb-filemaker", as_of="2000",
+  examples=["2.1"])
+
+# Lotus Notes: Lotus's Knowledge Base (article 147238) on the releases, and Lotus's alert of
+# January 2000 on a crash in three releases, as CNET News.com reported it.
+# A file that says only "4.5" would also fit the 4.5.7 record (the shorter version ends the
+# comparison), so Release 4.5 gets its own record first, ending below 4.5.7.
+P("lotus", 1, "Lotus Notes", "4.5", "4.5.6",
+  "Lotus Notes 4.5 (before 4.5.7): Lotus states that Notes handles Year 2000 dates; a "
+  "two-digit year from 00 to 49 is read as 20xx (Lotus Knowledge Base article 147238).",
+  exe="NOTES.EXE", alt="Notes", source="lotus-kb-147238", as_of="1998", examples=["4.5"])
+for lnv in ("4.5.7", "4.6.6", "5"):
+    P("lotus", 3, "Lotus Notes", lnv, lnv,
+      "Lotus Notes %s: Lotus confirmed in January 2000 a Year 2000 bug that can crash the Notes "
+      "client when a document in a message holds a year after 2000 or before 1950; apply the "
+      "workaround on Lotus's web site and the maintenance release that fixes it (CNET News.com, "
+      "January 2000)." % ("R5" if lnv == "5" else lnv), exe="NOTES.EXE", alt="Notes",
+      source="cnet-lotus-notes-2000", as_of="2000-01", examples=[lnv])
+P("lotus", 5, "Lotus Notes", "1", "4.4",
+  "Lotus Notes before Release 4.5: Lotus states that Notes handles Year 2000 dates, but a "
+  "two-digit year is always read as 19xx: type four-digit years (Lotus Knowledge Base article "
+  "147238).", exe="NOTES.EXE", alt="Notes", source="lotus-kb-147238", as_of="1998",
+  examples=["1.0"])
+
+# OS/2 Warp, as the OS/2 user group newsletter VOICE reported the fix packs to install.
+for warp, fp in (("4", "6"), ("3", "37")):
+    P("ibm", 3, "IBM OS/2 Warp", warp, warp,
+      "OS/2 Warp %s: install FixPak %s or later (VOICE newsletter of the OS/2 user group, March "
+      "1999)." % (warp, fp), alt="OS/2", source="voice-os2-y2k", as_of="1999-03", examples=[warp])
+
+# Visual FoxPro 3.0 and 5.0, as Columbia University's administrative computing reported them.
+for vfp in ("3", "5"):
+    P("ms", 1, "Microsoft Visual FoxPro", vfp, vfp,
+      "Visual FoxPro %s.0: year 2000 compliant (Columbia University AIS, FoxPro Year 2000 "
+      "Compliance); your own FoxPro programs still need SET CENTURY ON, date fields wide enough "
+      "for four-digit years and DTOS() rather than DTOC() for ordering." % vfp,
+      source="columbia-foxpro", as_of="1999", examples=[vfp + ".0"])
 
 # Borland, renamed Inprise in 1998: the press reported the maker's statement; programs of the
 # period carry either company name, so both vendors get the records.
@@ -201,11 +361,11 @@ INPRISE_SAID = ("Inprise (Borland) stated that {0} {1} Year 2000 compliant (as r
                 "programs and data.")
 for vendor in ("borland", "inprise"):
     P(vendor, 1, "Delphi", "3", "5", INPRISE_SAID.format("Delphi 3, 4 and 5", "are"),
-      exe="DELPHI32.EXE", source="about-delphi-y2k", as_of="1999-10-23")
+      exe="DELPHI32.EXE", source="about-delphi-y2k", as_of="1999-10-23", examples=["3", "4", "5"])
     P(vendor, 1, "Borland Database Engine", "4.5", "5", INPRISE_SAID.format("BDE 4.5 and 5", "are"),
-      alt="BDE", source="about-delphi-y2k", as_of="1999-10-23")
+      alt="BDE", source="about-delphi-y2k", as_of="1999-10-23", examples=["4.5", "5"])
     P(vendor, 1, "InterBase", "4.2", "5", INPRISE_SAID.format("InterBase 4.2 and 5", "are"),
-      source="about-delphi-y2k", as_of="1999-10-23")
+      source="about-delphi-y2k", as_of="1999-10-23", examples=["4.2", "5"])
 
 # ----------------------------------------------------------------------------------------------
 # Products whose makers' statements were not found (after the sourced records, so that a
@@ -215,12 +375,12 @@ NS('ms', 'Microsoft Windows NT Operating System')
 NS('ms', 'Microsoft Office 95', alt='Microsoft Office for Windows 95')
 NS('ms', 'Microsoft Office 97', alt='Microsoft Office 97 Professional')
 NS('ms', 'Microsoft Office 2000', alt='Microsoft Office 2000 Premium')
-NS('ms', 'Microsoft Office XP')
-NS('ms', 'Microsoft Office 2003')
-NS('ms', '2007 Microsoft Office system', alt='Microsoft Office 2007')
-NS('ms', 'Microsoft Office 2010')
-NS('ms', 'Microsoft Office 2013')
-NS('ms', 'Microsoft Office 2016', alt='Microsoft Office 365')
+LATER("ms", "Microsoft Office XP", "in 2001 (version 10)", "cde-office-versions", "2001", label="Office XP", examples=["10"])
+LATER("ms", "Microsoft Office 2003", "after Office XP of 2001 (version 11)", "cde-office-versions", "2003", label="Office 2003", examples=["11"])
+LATER("ms", "2007 Microsoft Office system", "after Office XP of 2001 (version 12)", "cde-office-versions", "2007", alt="Microsoft Office 2007", label="Office 2007", examples=["12"])
+LATER("ms", "Microsoft Office 2010", "after Office XP of 2001 (version 14)", "cde-office-versions", "2010", label="Office 2010", examples=["14"])
+LATER("ms", "Microsoft Office 2013", "after Office XP of 2001 (version 15)", "cde-office-versions", "2013", label="Office 2013", examples=["15"])
+LATER("ms", "Microsoft Office 2016", "in 2015 (version 16)", "cde-office-versions", "2015", alt="Microsoft Office 365", label="Office 2016 or Office 365", examples=["16"])
 NS('ms', 'Microsoft Word for Windows', exe='WINWORD.EXE', alt='Microsoft Word')
 NS('ms', 'Microsoft Excel', exe='EXCEL.EXE')
 NS('ms', 'Microsoft PowerPoint', exe='POWERPNT.EXE')
@@ -231,12 +391,12 @@ NS('ms', 'Microsoft Project', exe='WINPROJ.EXE')
 NS('ms', 'Microsoft Works')
 NS('ms', 'Microsoft Money', exe='MSMONEY.EXE')
 NS('ms', 'Microsoft Internet Explorer', exe='IEXPLORE.EXE', alt='Internet Explorer')
-NS('ms', 'Microsoft Edge', exe='msedge.exe')
+LATER("ms", "Microsoft Edge", "on 29 July 2015 with Windows 10", "wp-edge", "2015-07-29", exe="msedge.exe", label="Microsoft Edge")
 NS('ms', 'Microsoft Visual Basic', exe='VB32.EXE')
 NS('ms', 'Microsoft Visual C++', exe='MSDEV.EXE')
 NS('ms', 'Microsoft Visual InterDev')
 NS('ms', 'Microsoft Visual J++')
-NS('ms', 'Microsoft Visual Studio', exe='devenv.exe')
+NS('ms', 'Microsoft Visual Studio')
 NS('ms', 'Microsoft Visual FoxPro', exe='VFP6.EXE')
 NS('ms', 'Microsoft FoxPro for Windows', exe='FOXPROW.EXE')
 NS('ms', 'Microsoft SQL Server')
@@ -248,21 +408,21 @@ NS('ms', 'Microsoft SideWinder')
 NS('ms', 'Microsoft NetShow')
 NS('ms', 'Microsoft Visual Database Tools')
 NS('ms', 'Microsoft Visual SourceSafe')
-NS('ms', 'Microsoft Visual Studio .NET')
-NS('ms', 'Microsoft Visual Studio 2005')
-NS('ms', 'Microsoft Visual Studio 2008')
-NS('ms', 'Microsoft Visual Studio 2010')
+LATER("ms", "Microsoft Visual Studio .NET", "in 2002", "packt-vs-history", "2002", label="Visual Studio .NET")
+LATER("ms", "Microsoft Visual Studio 2005", "after Visual Studio .NET of 2002", "debugstory-vs-history", "2005", label="Visual Studio 2005")
+LATER("ms", "Microsoft Visual Studio 2008", "after Visual Studio .NET of 2002", "debugstory-vs-history", "2008", label="Visual Studio 2008")
+LATER("ms", "Microsoft Visual Studio 2010", "after Visual Studio .NET of 2002", "debugstory-vs-history", "2010", label="Visual Studio 2010")
 NS('ms', 'Microsoft Windows Media Player', exe='wmplayer.exe')
 NS('ms', 'Microsoft .NET Framework')
-NS('ms', 'Microsoft OneDrive')
-NS('ms', 'Microsoft Teams')
+LATER("ms", "Microsoft OneDrive", "in August 2007 (as SkyDrive; renamed OneDrive in 2014)", "betawiki-onedrive", "2007-08", label="OneDrive")
+LATER("ms", "Microsoft Teams", "on 14 March 2017", "windowscentral-teams", "2017-03-14", label="Microsoft Teams")
 NS('netscape', 'Netscape Navigator', exe='NETSCAPE.EXE')
 NS('netscape', 'Netscape Communicator', exe='NETSCAPE.EXE', alt='Netscape Navigator')
 NS('netscape', 'Netscape Enterprise Server')
-NS('mozilla', 'Firefox', exe='firefox.exe', alt='Mozilla Firefox')
+LATER("mozilla", "Firefox", "on 9 November 2004 (version 1.0)", "internetnews-firefox", "2004-11-09", exe="firefox.exe", alt="Mozilla Firefox", label="Firefox", examples=["1.0"])
 NS('mozilla', 'Thunderbird', exe='thunderbird.exe', alt='Mozilla Thunderbird')
 NS('mozilla', 'Mozilla SeaMonkey')
-NS('google', 'Google Chrome', exe='chrome.exe')
+LATER("google", "Google Chrome", "on 2 September 2008", "sharealink-chrome", "2008-09-02", exe="chrome.exe", label="Google Chrome", examples=["0.3.154.9"])
 NS('google', 'Google Drive')
 NS('google', 'Google Earth')
 NS('qualcomm', 'Eudora', exe='EUDORA.EXE')
@@ -278,7 +438,7 @@ NS('ipswitch', 'WS_FTP Pro', exe='WS_FTP95.EXE', alt='WS_FTP')
 NS('ipswitch', 'IMail Server')
 NS('hilgraeve', 'HyperTerminal Private Edition', alt='HyperTerminal')
 NS('apple', 'QuickTime', exe='QuickTimePlayer.exe', alt='QuickTime Player')
-NS('apple', 'iTunes', exe='iTunes.exe')
+LATER("apple", "iTunes", "for Windows in October 2003", "poynter-itunes", "2003-10", exe="iTunes.exe", label="iTunes")
 NS('corel', 'WordPerfect', exe='WPWIN.EXE', alt='Corel WordPerfect')
 NS('corel', 'Quattro Pro', exe='QPW.EXE', alt='Corel Quattro Pro')
 NS('corel', 'CorelDRAW', exe='CORELDRW.EXE', alt='Corel DRAW')
@@ -301,7 +461,7 @@ NS('adobe', 'Adobe FrameMaker', alt='FrameMaker')
 NS('adobe', 'Adobe Premiere', alt='Premiere')
 NS('adobe', 'Adobe Type Manager', alt='ATM')
 NS('adobe', 'Adobe Flash Player')
-NS('adobe', 'Adobe Creative Cloud')
+LATER("adobe", "Adobe Creative Cloud", "after its announcement in October 2011", "wp-creative-cloud", "2011-10", label="Adobe Creative Cloud")
 NS('macromedia', 'Dreamweaver', alt='Macromedia Dreamweaver')
 NS('macromedia', 'Flash', alt='Macromedia Flash')
 NS('macromedia', 'Shockwave', alt='Shockwave Flash')
@@ -441,6 +601,12 @@ NS('netmanage', 'Chameleon', alt='NetManage Chameleon')
 NS('netmanage', 'RUMBA')
 NS('attachmate', 'EXTRA!', alt='EXTRA! Personal Client')
 NS('novell', 'NetWare')
+# After the NetWare records: a program that calls itself NetWare must not reach these.
+for nwname in ("Personal NetWare", "NetWare Lite"):
+    P("novell", 4, nwname, N, N,
+      nwname + ": Novell states that its Year 2000 issues will not be resolved (UC Berkeley's "
+      "NetWare checklist reporting Novell's statement, early 2000).", source="ucb-netware",
+      as_of="1999-03-05")
 NS('novell', 'Novell NetWare Client')
 NS('novell', 'NetWare Client 32', alt='Novell Client for Windows 95')
 NS('novell', 'GroupWise')
@@ -479,3 +645,17 @@ NS('caere', 'OmniPage', alt='OmniPage Pro')
 NS('caere', 'PageKeeper')
 NS('dragon', 'Dragon NaturallySpeaking', alt='NaturallySpeaking')
 NS('dragon', 'DragonDictate')
+
+
+def _other_versions_rated():
+    """An NS record of a product that has sourced records for other versions says "for this
+    version" and points to the maker's Year 2000 pages where the knowledge base cites them."""
+    rated = {(p["vendor"], p["name"].upper()) for p in PRODUCTS if p["source"]}
+    for p in PRODUCTS:
+        if p["source"] or (p["vendor"], p["name"].upper()) not in rated:
+            continue
+        label = p["text"].split(": " + NO_STATEMENT)[0]
+        p["text"] = NS_VERSION_TEXT(label, Y2K_PAGES.get(p["vendor"], ""))
+
+
+_other_versions_rated()

@@ -4,7 +4,8 @@
 #   kind: "maker"  the maker's own Year 2000 statement or product guide (as published or archived)
 #         "filing" a company filing (annual or quarterly report: headquarters and telephone)
 #         "press"  period press or a press release
-#         "reference" a reference work (release dates of later products)
+#         "reference" a reference work (release dates of later products, version numbers)
+#         "university" a university's Year 2000 inventory reporting makers' statements
 #   date: when the source was published or last updated, as the source gives it.
 # Keep each entry short: what it is and where it is, never a passage copied from it.
 
@@ -14,7 +15,7 @@ SOURCES = {}
 def S(key, kind, publisher, title, date, address=""):
     if key in SOURCES:
         raise ValueError("source %r named twice" % key)
-    if kind not in ("maker", "filing", "press", "reference"):
+    if kind not in ("maker", "filing", "press", "reference", "university"):
         raise ValueError("source %r: unknown kind %r" % (key, kind))
     if not (publisher and title and date):
         raise ValueError("source %r needs a publisher, a title and a date" % key)
@@ -295,3 +296,80 @@ S("caldera-10q-2000q2", "filing", "Caldera Systems, Inc.", "Form 10-Q for the qu
 # Period press reporting a maker's statement.
 S("about-delphi-y2k", "press", "About.com (Delphi Programming guide)", "Delphi vs. Y2K",
   "1999-05-18, updated 1999-10-23", "http://delphi.about.com/library/weekly/aa051899.htm")
+
+# Version numbers that the programs' files carry, and release dates of later products.
+S("ms-kb-q206071", "maker", "Microsoft Corporation (Knowledge Base, mirrored by ftp.zx.net.nz)",
+  "Q206071: Windows 98 and Windows 98 Second Edition hotfix version information", "undated (1999)",
+  "https://ftp.zx.net.nz/pub/archive/ftp.microsoft.com/MISC/KB/en-us/206/071.HTM")
+S("frontpage-history", "reference", "frontpage.org", "History of Microsoft FrontPage", "undated (2006)",
+  "http://www.frontpage.org/article/microsoft-frontpage-information/history-of-microsoft-frontpage.html")
+S("technet-project-versions", "reference", "Microsoft TechNet Wiki (I. Kocaman)",
+  "A simple method to determine the version of an mpp file (list of Project version numbers)", "undated",
+  "https://qa.social.technet.microsoft.com/wiki/contents/articles/6084.aspx")
+
+# University inventories of makers' statements.
+S("ucb-win98", "university", "University of California, Berkeley (Year 2000 Information)",
+  "PCs Running Windows 98: Y2K Readiness Checklist", "early 2000",
+  "http://y2k.berkeley.edu/computers/fixpcs/checklists/pc/win98/")
+S("betawiki-winme", "reference", "BetaWiki", "Windows Me (release date and build 4.90.3000)", "undated (online)",
+  "https://betawiki.net/wiki/Windows_Me")
+S("cde-office-versions", "reference", "Computer Desktop Encyclopedia (computerlanguage.com)",
+  "Definition: Microsoft Office versions (version numbers 7 to 17 and release years)", "undated (online)",
+  "https://www.computerlanguage.com/results.php?definition=Office+2003")
+S("wp-edge", "reference", "Wikipedia (copy of May 2023 kept by iiab.live)", "Microsoft Edge (initial release)",
+  "2023-05", "https://iiab.live/kiwix/content/wikipedia_en_all_maxi_2023-05/A/Edge_Legacy")
+S("packt-vs-history", "reference", "Packt Publishing", "Hands-On Visual Studio 2022, chapter 1: A brief history of VS",
+  "2022", "https://www.staging.packtpub.com/en-gb/product/hands-on-visual-studio-2022-9781801810548/chapter/chapter-1-getting-started-with-visual-studio-2022-2/section/a-brief-history-of-vs-ch02lvl1sec04")
+S("debugstory-vs-history", "reference", "debugstory.com", "The Evolution of Visual Studio: From 1997 to Today",
+  "undated (online)", "https://debugstory.com/the-evolution-of-visual-studio-from-1997-to-today-2/")
+S("betawiki-onedrive", "reference", "BetaWiki", "Draft: Microsoft OneDrive (introduced August 2007 as SkyDrive)",
+  "undated (online)", "https://betawiki.net/wiki/Draft:Microsoft_OneDrive")
+S("windowscentral-teams", "press", "Windows Central", "Microsoft Teams celebrates 5 years of general availability",
+  "2022-03", "https://windowscentral.com/microsoft-teams-celebrates-5-years-general-availability-and-coworker-nudges")
+S("internetnews-firefox", "press", "InternetNews", "Mozilla Firefox 1.0 turns four", "2008-11-10",
+  "https://www.internetnews.com/blog/mozilla-firefox-1-0-turns-four/")
+S("sharealink-chrome", "reference", "sharealink.org (copy of an encyclopedia article)",
+  "Google Chrome (initial release 2 September 2008, preview release 0.3.154.9)", "2008-11",
+  "http://www.sharealink.org/google-chrome/")
+S("poynter-itunes", "press", "Poynter", "Today in media history: the iTunes music store opened (iTunes for Windows, October 2003)",
+  "2015-04-28", "https://poynter.org/?p=339163")
+S("wp-creative-cloud", "reference", "Wikipedia (copy kept by chaos.owiki.org)", "Adobe Creative Cloud (first announced October 2011)",
+  "undated copy", "http://chaos.owiki.org/wiki/Adobe_Creative_Cloud")
+
+# Companies that had merged, been sold or failed by late 1999 (vendor notices).
+S("ap-aol-netscape-1999", "press", "Associated Press (copy kept by skratchpad.com)",
+  "Justice Department won't oppose AOL, Netscape merger", "1999-03-14",
+  "http://skratchpad.com/news/NEWS/biztech/3-14-99SPN08-41-18.html")
+S("mattel-8k-1999-05", "filing", "Mattel, Inc.", "Form 8-K, event of May 13, 1999 (merger of The Learning Company into Mattel)",
+  "1999-05-28", "https://www.incjournal.com/cik/6327/6/1999/5pzLC7FWS5TQYNd.shtml")
+S("sentinel-veritas-seagate-1998", "press", "Orlando Sentinel", "Veritas Plans To Acquire Storage Group From Seagate",
+  "1998-10-07", "http://articles.orlandosentinel.com/1998-10-07/business/9810060771_1_veritas-seagate-storage")
+S("cnet-hayes-closes", "press", "CNET News.com", "Hayes going out of business", "1999-01",
+  "https://www.cnet.com/culture/hayes-going-out-of-business/")
+S("idhw-3dfx", "reference", "idhw.com", "Identify 3dfx chips (3dfx owner of STB since May 1999)", "undated (online)",
+  "http://idhw.com/textual/chip/3dfx/3dfx.html")
+
+# More statements: Microsoft's product guide, university inventories, the makers' knowledge bases
+# as others quote them, and period press.
+S("ms-y2k-win31", "maker", MSCD, "Year 2000 product guide: Windows 3.1 (16-bit Win)", "1999-05-18",
+  MSCD_URL + "product/u68470en.htm")
+S("ucb-netware", "university", "University of California, Berkeley (Year 2000 Information)",
+  "PCs Running Novell NetWare Server Products: Y2K Readiness Checklist", "early 2000",
+  "http://y2k.berkeley.edu/computers/fixpcs/checklists/pc/netware/")
+S("ucb-filemaker", "university", "University of California, Berkeley (Year 2000 Information)",
+  "Be \"Y2K Savvy\" When Using FileMaker Pro", "early 2000",
+  "http://y2k.berkeley.edu/computers/fixpcs/issues/cots-apps/filemaker.html")
+S("cnet-lotus-notes-2000", "press", "CNET News.com", "Lotus takes note of Y2K bug", "2000-01",
+  "https://www.cnet.com/tech/tech-industry/lotus-takes-note-of-y2k-bug/")
+S("lotus-kb-147238", "maker", "Lotus Development (Knowledge Base article 147238, quoted by the Lotus Notes FAQ of keysolutions.com)",
+  "Is Lotus Notes Year 2000 ready?", "undated (1998)", "https://keysolutions.com/notesfaq/isnotes.html")
+S("voice-os2-y2k", "press", "VOICE (Virtual OS/2 International Consumer Education) newsletter",
+  "Y2K and your PC, March 1999 issue", "1999-03", "http://os2voice.org/VNL/past_issues/VNL0399H/vnewsf5.htm")
+S("columbia-foxpro", "university", "Columbia University (Administrative Information Services, Year 2000)",
+  "FoxPro Year 2000 Compliance", "undated (1998-1999)", "http://www.ais.columbia.edu/y2k/html/foxpro.html")
+S("ms-y2k-office2000pro", "maker", MSUCD, "Year 2000 product guide: Office 2000 Professional 9.0 (volume 20)",
+  "1999-07-18", MSUCD_URL + "user_allproductsvol20.htm")
+S("ms-y2k-vb3", "maker", MSCD, "Year 2000 product guide: Visual Basic (16-bit) 3.0, also for 2.0 and 1.0",
+  "1999-08-27", MSCD_URL + "product/u71802en.htm")
+S("ms-y2k-vc42", "maker", MSCD, "Year 2000 product guide: Visual C++ 4.2 (32-bit Win)", "1999-06-10",
+  MSCD_URL + "product/u71888en.htm")

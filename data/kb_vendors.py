@@ -13,25 +13,29 @@
 # too unless they name their own). A fact without a source is left empty. `as_of` is the time
 # the facts hold for (late 1999 where a source of that time exists); `note` records takeovers
 # and renames, e.g. "acquired by ... in 1999", with the source that says so (`note_source`).
+# `notice` is a note that ships: a company that had merged, been sold or failed by late 1999.
+# build_kb.py puts it in front of the instructions of the vendor's records without a statement
+# (its ALLPRODUCTS record and its NS records), which the detail window shows beside the letter
+# button; `notice_source` names its source.
 
 VENDORS = []
 
 
 def V(key, name, address1="", address2="", phone="", web="", source="", phone_source=None,
-      web_source=None, as_of="", note="", note_source=""):
+      web_source=None, as_of="", note="", note_source="", notice="", notice_source=""):
     VENDORS.append({
         "key": key, "name": name, "address1": address1, "address2": address2, "phone": phone,
         "web": web, "source": source,
         "phone_source": source if phone_source is None else phone_source,
         "web_source": source if web_source is None else web_source,
-        "as_of": as_of, "note": note, "note_source": note_source,
+        "as_of": as_of, "note": note, "note_source": note_source, "ship_note": notice, "notice_source": notice_source,
     })
 
 
 # Vendor 1 stands for "no manufacturer": programs whose company field is empty or unusable.
 V('none', 'No Manufacturer')
 V('ms', 'Microsoft', "One Microsoft Way", "Redmond, WA 98052-6399", "(425) 882-8080", source="ms-10k-1999", as_of="1999-06-30")
-V('netscape', 'Netscape', "501 East Middlefield Road", "Mountain View, CA 94043", "(650) 254-1900", source="netscape-10k-1998", as_of="1998-10-31")
+V('netscape', 'Netscape', "501 East Middlefield Road", "Mountain View, CA 94043", "(650) 254-1900", source="netscape-10k-1998", as_of="1998-10-31", notice="Netscape Communications was being bought by America Online: the deal, agreed in November 1998, was cleared by the U.S. Justice Department in March 1999.", notice_source="ap-aol-netscape-1999")
 V('adobe', 'Adobe', "345 Park Avenue", "San Jose, CA 95110-2704", "(408) 536-6000", source="adobe-10k-1999", as_of="1999-12-03")
 V('corel', 'Corel', "1600 Carling Avenue", "Ottawa, Ontario K1Z 8R7, Canada", "(613) 728-8200", source="corel-10k-1999", as_of="1999-11-30")
 V('lotus', 'Lotus')
@@ -62,13 +66,13 @@ V('filemaker', 'FileMaker')
 V('macromedia', 'Macromedia', "600 Townsend Street", "San Francisco, CA 94103", "(415) 252-2000", source="macromedia-10q-1999q2", as_of="1999-09-30")
 V('autodesk', 'Autodesk', "111 McInnis Parkway", "San Rafael, CA 94903", "(415) 507-5000", source="autodesk-10k-2000", as_of="2000-01-31")
 V('broderbund', 'Broderbund', "500 Redwood Boulevard", "Novato, CA 94948-6121", "(415) 382-4400", source="broderbund-10q-1998q2", as_of="1998-02-28")
-V('tlc', 'The Learning Company', "One Athenaeum Street", "Cambridge, MA 02142", "(617) 494-1200", source="tlc-10k-1998", as_of="1999-01-02")
+V('tlc', 'The Learning Company', "One Athenaeum Street", "Cambridge, MA 02142", "(617) 494-1200", source="tlc-10k-1998", as_of="1999-01-02", notice="The Learning Company merged into Mattel, Inc. on 13 May 1999 (Mattel, 333 Continental Boulevard, El Segundo, CA 90245-5012, (310) 252-2000).", notice_source="mattel-8k-1999-05")
 V('ea', 'Electronic Arts', "209 Redwood Shores Parkway", "Redwood City, CA 94065", "(650) 628-1500", source="ea-10q-1999q2", as_of="1999-09-30")
 V('peachtree', 'Peachtree')
 V('travsoft', 'Traveling')
 V('iomega', 'Iomega', "1821 West Iomega Way", "Roy, UT 84067", "(801) 332-1000", source="iomega-10k-1999", as_of="1999-12-31")
 V('adaptec', 'Adaptec', "691 South Milpitas Boulevard", "Milpitas, CA 95035", "(408) 945-8600", source="adaptec-10q-1999q2", as_of="1999-09-30")
-V('seagate', 'Seagate', "915 Disc Drive", "Scotts Valley, CA 95066", "(831) 438-6550", source="seagatesw-10k-1999", as_of="1999-07-02", note="the address and telephone of Seagate Software, Inc.", note_source="seagatesw-10k-1999")
+V('seagate', 'Seagate', "915 Disc Drive", "Scotts Valley, CA 95066", "(831) 438-6550", source="seagatesw-10k-1999", as_of="1999-07-02", note="the address and telephone of Seagate Software, Inc.", note_source="seagatesw-10k-1999", notice="VERITAS Software announced in October 1998 that it would buy Seagate Software's storage management group (the former Arcada Software); ask VERITAS about its backup programs.", notice_source="sentinel-veritas-seagate-1998")
 V('veritas', 'VERITAS', "1600 Plymouth Street", "Mountain View, CA 94043", "(650) 335-8000", source="veritas-10k-1999", as_of="1999-12-31")
 V('pkware', 'PKWARE')
 V('ipswitch', 'Ipswitch')
@@ -127,7 +131,7 @@ V('interplay', 'Interplay', "16815 Von Karman Avenue", "Irvine, CA 92606", "(949
 V('maxtor', 'Maxtor', "510 Cottonwood Drive", "Milpitas, CA 95035", "(408) 432-1700", source="maxtor-10q-1999q2", as_of="1999-07-03")
 V('quantum', 'Quantum', "500 McCarthy Blvd.", "Milpitas, CA 95035", "(408) 894-4000", source="quantum-10q-1998q1", as_of="1998-06-28")
 V('gti', 'GT Interactive', "417 Fifth Avenue", "New York, NY 10016", "(212) 726-6500", source="gti-10k-1999", as_of="1999-03-31")
-V('hayes', 'Hayes', "5854 Peachtree Corners East", "Norcross, GA 30092", "(770) 840-9200", source="hayes-10q-1998q3", as_of="1998-10-03")
+V('hayes', 'Hayes', "5854 Peachtree Corners East", "Norcross, GA 30092", "(770) 840-9200", source="hayes-10q-1998q3", as_of="1998-10-03", notice="Hayes filed for Chapter 11 bankruptcy protection in October 1998 and then shut down its operations to prepare for liquidation; a letter may not be answered.", notice_source="cnet-hayes-closes")
 V('spyglass', 'Spyglass', "1240 E. Diehl Road, 4th Floor", "Naperville, IL 60563", "(630) 505-1010", source="spyglass-10q-1998q4", as_of="1998-12-31")
 V('zoom', 'Zoom Telephonics', "207 South Street", "Boston, MA 02111", "(617) 423-1072", source="zoom-10k-1998", as_of="1998-12-31")
 V('trident', 'Trident Microsystems', "2450 Walsh Avenue", "Santa Clara, CA 95051-1303", "(408) 496-1085", source="trident-10k-1999", as_of="1999-06-30")
@@ -137,7 +141,7 @@ V('hauppauge', 'Hauppauge Digital', "91 Cabot Court", "Hauppauge, NY 11788", "(5
 V('inso', 'Inso', "31 St. James Avenue", "Boston, MA 02116", "(617) 753-6500", source="inso-10k-1998", as_of="1998-12-31")
 V('sco', 'Santa Cruz Operation', "400 Encinal Street", "Santa Cruz, CA 95060", "(831) 425-7222", source="sco-10k-1999", as_of="1999-09-30")
 V('xircom', 'Xircom', "2300 Corporate Center Drive", "Thousand Oaks, CA 91320", "(805) 376-9300", source="xircom-s3-1999", as_of="1999-11-19")
-V('stb', 'STB', "3400 Waterview Parkway", "Richardson, TX 75080", "(972) 234-8750", source="stb-10k-1998", as_of="1998-10-31")
+V('stb', 'STB', "3400 Waterview Parkway", "Richardson, TX 75080", "(972) 234-8750", source="stb-10k-1998", as_of="1998-10-31", notice="STB Systems has been owned by 3dfx Interactive since May 1999: write to 3dfx Interactive, which has its own entry in the vendor directory.", notice_source="idhw-3dfx")
 V('redhat', 'Red Hat', "2600 Meridian Parkway", "Durham, NC 27713", "(919) 547-0012", source="redhat-10k-2000", as_of="2000-02-29")
 V('aureal', 'Aureal', "4245 Technology Drive", "Fremont, CA 94538", "(510) 252-4245", source="aureal-10q-1999q2", as_of="1999-07-04")
 V('ess', 'ESS', "48401 Fremont Blvd.", "Fremont, CA 94538", "(510) 492-1088", source="ess-10k-1998", as_of="1998-12-31")

@@ -209,6 +209,58 @@ TEST_F(ShippedKnowledgeBase, EveryShippedFactNamesItsSource) {
     }
 }
 
+// The example versions of SOURCES.md: for each record with a status, version texts that its
+// source names for the product's files, each with the source it comes from.
+struct ExampleVersion { int record; std::string product, version, source; };
+
+std::vector<ExampleVersion> ReadExampleVersions() {
+    std::vector<ExampleVersion> out;
+    std::string section;
+    for (const std::string& l : testing::Split(ReadFileBytes(DataDir() / "SOURCES.md"), '\n')) {
+        if (l.rfind("## ", 0) == 0) section = l.substr(3);
+        if (section != "Example versions" || l.rfind("| ", 0) != 0 || l.back() != '|') continue;
+        std::vector<std::string> cells;
+        for (const std::string& c : testing::Split(l.substr(2, l.size() - 4), '|')) cells.push_back(text::Trim(c));
+        if (cells.size() != 4 || cells[0].empty() || !std::isdigit(static_cast<unsigned char>(cells[0][0]))) continue;
+        out.push_back({std::stoi(cells[0]), cells[1], cells[2], cells[3]});
+    }
+    return out;
+}
+
+// A version that a source names for a product's files must reach the record that states the
+// source's status, through the same decision the scan makes: a bound written "6.5" does not take
+// a file that says "6.50", and a letter in a version stops the comparison.
+TEST_F(ShippedKnowledgeBase, EveryExampleVersionReachesItsRecord) {
+    const SourceTables t = ReadSourceTables();
+    const auto examples = ReadExampleVersions();
+    ASSERT_FALSE(examples.empty()) << "SOURCES.md lists no example versions";
+    std::map<int, std::pair<const clsVendor*, const clsY2KAPP*>> byId;
+    for (const auto& [vendor, p] : Products()) byId[p->ID] = {vendor, p};
+
+    std::set<int> exemplified;
+    for (const ExampleVersion& e : examples) {
+        SCOPED_TRACE("record " + std::to_string(e.record) + " " + e.product + " version " + e.version);
+        ASSERT_EQ(byId.count(e.record), 1u) << "SOURCES.md names a record that is not in APPS.y2k";
+        const auto [vendor, p] = byId.at(e.record);
+        EXPECT_EQ(p->ProductName, e.product);
+        EXPECT_EQ(t.sources.count(e.source), 1u) << "example from an unknown source " << e.source;
+        std::string company = vendor->Name(), exe, name = p->ProductName, version = e.version;
+        std::string code, instructions, vb, ve;
+        CheckCompliance(*st_, company, exe, name, version, code, instructions, vb, ve);
+        EXPECT_EQ(code, std::to_string(p->CompliantCode)) << instructions;
+        EXPECT_EQ(vb + " - " + ve, p->VersionBegin + " - " + p->VersionEnd) << "another record of the vendor took it";
+        EXPECT_EQ(instructions, p->Comments);
+        exemplified.insert(e.record);
+    }
+    for (const auto& [vendor, p] : Products()) {
+        // A record open on both sides takes any version of its product: nothing to try.
+        if (p->CompliantCode == 2 || (p->VersionBegin == "NOLIMITS" && p->VersionEnd == "NOLIMITS")) continue;
+        EXPECT_EQ(exemplified.count(p->ID), 1u)
+            << "record " << p->ID << " " << p->ProductName << " states a status but lists no example version";
+    }
+    EXPECT_EQ(st_->cVendors.Count(), st_->lngNumVends) << "an example added a vendor";
+}
+
 // Company names as programs of the time spell them in their version resources: each must find
 // its vendor of the directory, not add a new one.
 TEST_F(ShippedKnowledgeBase, CompanySpellingsOfVersionResourcesFindTheirVendor) {
@@ -352,11 +404,16 @@ TEST(ShippedKnowledgeBaseDecisions, SystemsAndTypicalProgramsOfThePeriodFindThei
         {ms, w9x, "4.0", 3, "Windows 95 Year 2000 Update"}, {ms, w9x, "4.10", 3, "Windows 98 Year 2000 updates"},
         {ms, wnt, "4.0", 3, "Service Pack 4 or 5"}, {ms, wnt, "5.0", 1, "Windows 2000"},
         {ms, wnt, "5.1", 1, "Windows XP"}, {ms, wnt, "6.1", 1, "Windows Vista, 7, 8"},
-        {ms, wnt, "10.0", 1, "Windows Vista, 7, 8"}, {ms, w9x, "4.90", 2, "no Year 2000 statement"},
+        {ms, wnt, "10.0", 1, "Windows Vista, 7, 8"}, {ms, w9x, "4.90", 1, "Windows Me"},
         {ms, "Microsoft Word for Windows", "8.0.0.3410", 3, ""}, {ms, "Microsoft Office 2000", "9.0.0.2720", 1, ""},
         {ms, "Microsoft Access", "2.0", 3, ""}, {ms, "Microsoft Project", "8.0.0.1227", 5, ""},
         {ms, "Microsoft Excel", "5.0c", 2, ""}, {ms, "Microsoft Visual Basic", "6.0", 3, ""},
         {ms, "Microsoft Visual Basic", "5.0", 2, ""}, {ms, "Microsoft(R) Internet Explorer", "5.00.2919.6307", 2, ""},
+        // Both spellings of a minor version reach the statement; the next release does not.
+        {ms, "Microsoft SQL Server", "6.50.201", 3, "SQL Server 6.5"}, {ms, "Microsoft SQL Server", "7.00.623", 2, ""},
+        {ms, "Microsoft FoxPro for Windows", "2.60", 5, "FoxPro 2.6"}, {ms, "Microsoft FrontPage", "4.0.2.2717", 1, "FrontPage 2000"},
+        {"Network Associates, Inc.", "McAfee VirusScan", "4.02", 1, "VirusScan 4.0.2"},
+        {"Network Associates, Inc.", "McAfee VirusScan", "4.0.3", 2, ""},
         {"Acme Unknown Tools", "Unknown Program", "1.0", 0, ""},
         {"Lotus Development Corporation", "Some Unlisted Lotus Tool", "2.0", 2, ""},
     };
