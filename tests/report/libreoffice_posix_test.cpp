@@ -7,6 +7,8 @@
 #include <regex>
 
 #include "report/report_fixture.h"
+#include "platform/codepage.h"
+#include "platform/ui/rtf.h"
 #include "report/save_print.h"
 #include "support/test_support.h"
 
@@ -63,8 +65,42 @@ std::vector<Paragraph> ParagraphsOf(const std::string& html) {
     return out;
 }
 
+// Converts the RTF files in dir with LibreOffice, run headless, to `format` in dir/out.
+std::string ConvertWithLibreOffice(const TempDir& dir, const std::string& format, const std::string& files) {
+    const std::string cmd = "cd '" + dir.path().string() + "' && HOME='" + dir.path().string() +
+                            "' timeout 300 soffice -env:UserInstallation=file://" + dir.path().string() +
+                            "/profile --headless --convert-to '" + format + "' --outdir out " + files +
+                            " >convert.log 2>&1";
+    return std::system(cmd.c_str()) == 0 ? "" : ReadFileBytes(dir / "convert.log");
+}
+
+bool HaveLibreOffice() { return std::system("command -v soffice >/dev/null 2>&1") == 0; }
+
+// Every help topic read by the help window's reader and by LibreOffice: the same words.
+TEST(HelpTopicsInLibreOffice, SameTextAsTheReaderGives) {
+    if (!HaveLibreOffice()) GTEST_SKIP() << "soffice is not installed (Debian package libreoffice-writer-nogui)";
+    TempDir dir;
+    const std::vector<std::string> topics = {"INTR", "MODE", "DISK", "SCAN", "REP", "BIOS", "TS"};
+    std::string files;
+    for (const auto& t : topics) {
+        const std::string name = "Help" + t + ".rtf";
+        WriteFileBytes(dir / name, ReadFileBytes(std::string(OSTREVAN_SOURCE_DIR) + "/data/" + name));
+        files += " " + name;
+    }
+    ASSERT_EQ(ConvertWithLibreOffice(dir, "txt:Text (encoded):UTF8", files), "");
+    for (const auto& t : topics) {
+        std::string ours;
+        for (const auto& run : ui::ReadRtf(ReadFileBytes(dir / ("Help" + t + ".rtf"))).runs) ours += run.text;
+        std::string theirs = ReadFileBytes(dir / "out" / ("Help" + t + ".txt"));
+        if (theirs.rfind("\xEF\xBB\xBF", 0) == 0) theirs.erase(0, 3);
+        const std::string words = CollapseBlanks(codepage::Windows1252ToUtf8(ours));
+        EXPECT_GT(words.size(), 200u) << t;
+        EXPECT_EQ(words, CollapseBlanks(theirs)) << t;
+    }
+}
+
 TEST(SavedReportInLibreOffice, TextColoursAndFaceSurvive) {
-    if (std::system("command -v soffice >/dev/null 2>&1") != 0)
+    if (!HaveLibreOffice())
         GTEST_SKIP() << "soffice is not installed (Debian package libreoffice-writer-nogui); "
                         "the saved report was not checked with LibreOffice";
     ReportPage p;
@@ -76,13 +112,7 @@ TEST(SavedReportInLibreOffice, TextColoursAndFaceSurvive) {
     TempDir dir;
     const std::string rtf = (dir / "report.rtf").string();
     ASSERT_EQ(SaveRichText(*p.rtxt, rtf), "");
-    const std::string cmd = "cd '" + dir.path().string() +
-                            "' && HOME='" + dir.path().string() +
-                            "' timeout 300 soffice -env:UserInstallation=file://" +
-                            dir.path().string() +
-                            "/profile --headless --convert-to html --outdir out report.rtf "
-                            ">convert.log 2>&1";
-    ASSERT_EQ(std::system(cmd.c_str()), 0) << ReadFileBytes(dir / "convert.log");
+    ASSERT_EQ(ConvertWithLibreOffice(dir, "html", "report.rtf"), "");
     const std::string html = ReadFileBytes(dir / "out" / "report.html");
     const std::vector<Paragraph> got = ParagraphsOf(html);
 
