@@ -2,6 +2,7 @@
 
 #include "app/frm_y2k_main.h"
 #include "platform/program_files.h"
+#include "platform/ui/event.h"
 #include "scan/ModIconz.h"
 #include "scan/ModVersion.h"
 
@@ -18,10 +19,15 @@ AppServices ProgramServices() {
 }
 
 int RunProgram(ui::Toolkit& tk, AppServices services) {
+    // A step that fails inside a click is told, and the program goes on with the next one.
+    const ui::EventFailureHook before = ui::SetEventFailureHook([&tk](const std::string& what) {
+        tk.ShowMessage("Ostrevan could not finish this step: " + what, "Ostrevan");
+    });
     FrmY2KMain main(tk, std::move(services));
     main.Form_Load();
     main.Show();
     tk.Run();
+    ui::SetEventFailureHook(before);
     return 0;
 }
 

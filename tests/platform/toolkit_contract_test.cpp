@@ -2,6 +2,7 @@
 // headless one everywhere, the native one as well in the Windows build (real controls).
 #include <gtest/gtest.h>
 
+#include "platform/ui/event.h"
 #include "platform/ui/headless/headless_toolkit.h"
 #include "platform/ui/rtf.h"
 #include "platform/vb_error.h"
@@ -163,6 +164,27 @@ TYPED_TEST(Contract, PrintedSelectionCarriesIndentsAndColours) {
     EXPECT_EQ(printer.got.runs.at(0).format.color, kGreen);
     ASSERT_FALSE(printer.got.paragraphs.empty());
     EXPECT_EQ(printer.got.paragraphs[0], (ParaFormat{100, 100}));
+}
+
+// A handler that fails is told through the one hook, on every backend, and the window goes on:
+// the next click runs its handler again.
+TYPED_TEST(Contract, AFailingHandlerGoesToTheHookAndTheWindowGoesOn) {
+    Button& b = this->w.AddButton({"btnGo", {120, 120, 1095, 375}, "Go"});
+    OptionButton& o = this->w.AddOption({"optA", {120, 600, 1095, 375}, "A"});
+    this->w.Show();
+    std::vector<std::string> told;
+    const EventFailureHook before = SetEventFailureHook([&](const std::string& what) { told.push_back(what); });
+    int clicks = 0;
+    b.onClick = [&] {
+        if (++clicks == 1) throw VbError(kErrTypeMismatch, "Type mismatch");
+    };
+    o.onClick = [] { throw 42; };
+    b.Click();
+    b.Click();
+    o.Click();
+    SetEventFailureHook(before);
+    EXPECT_EQ(clicks, 2);
+    EXPECT_EQ(told, (std::vector<std::string>{"Type mismatch", "an unknown failure"}));
 }
 
 }  // namespace

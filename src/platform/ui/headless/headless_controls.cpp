@@ -59,7 +59,7 @@ void HeadlessOption::SetValue(bool v) {
 void HeadlessOption::Click() {
     if (!Usable()) return;
     SetValue(true);
-    if (onClick) onClick();
+    FireEvent(onClick);
 }
 
 // ---- Lines ----
@@ -115,7 +115,7 @@ void HeadlessDriveList::SetDrive(const std::string& drive) {
         if (!entries_[i].empty() && text::ToLower(entries_[i][0]) == text::ToLower(drive[0])) {
             const bool changed = i != selected_;
             selected_ = i;
-            if (changed && onChange) onChange();
+            if (changed) FireEvent(onChange);
             return;
         }
     }
@@ -136,7 +136,7 @@ void HeadlessDriveList::Pick(size_t i) {
     if (!Usable() || i >= entries_.size()) return;
     const bool changed = i != selected_;
     selected_ = i;
-    if (changed && onChange) onChange();
+    if (changed) FireEvent(onChange);
 }
 
 // ---- Rich text ----
@@ -212,7 +212,7 @@ void HeadlessRichText::LoadFile(const std::filesystem::path& path) {
 void HeadlessRichText::DoubleClickAt(int pos) {
     if (!Usable()) return;
     SetSelection(pos, 0);
-    if (onDoubleClick) onDoubleClick();
+    FireEvent(onDoubleClick);
 }
 
 }  // namespace ostrevan::ui::headless

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "platform/ui/bitmap.h"
+#include "platform/ui/event.h"
 #include "platform/ui/rich_document.h"
 #include "platform/ui/window.h"
 
@@ -73,7 +74,7 @@ public:
     ButtonRole Role() const override { return role_; }
     void SetRole(ButtonRole r) override { role_ = r; }
     void Click() override {
-        if (Usable() && onClick) onClick();
+        if (Usable()) FireEvent(onClick);
     }
 
 private:

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "platform/ui/event.h"
 #include "platform/ui/headless/headless_toolkit.h"
 
 namespace ostrevan::ui::headless {
@@ -74,12 +75,12 @@ void HeadlessWindow::SetState(WindowState s) {
 
 void HeadlessWindow::FireResize() {
     ++resizeEvents;
-    if (onResize) onResize();
+    FireEvent(onResize);
 }
 
 void HeadlessWindow::FireActivate() {
     ++activateEvents;
-    if (onActivate) onActivate();
+    FireEvent(onActivate);
 }
 
 void HeadlessWindow::Show() {
@@ -126,7 +127,7 @@ void HeadlessWindow::DragTo(int width, int height) {
 
 void HeadlessWindow::CloseBox() {
     if (unloaded_) return;
-    if (onClose) onClose();
+    if (onClose) FireEvent(onClose);
     else Hide();
 }
 

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "platform/ui/bitmap.h"
+#include "platform/ui/event.h"
 #include "platform/ui/rendering_printer.h"
 #include "platform/ui/win32/win32_toolkit.h"
 
@@ -33,15 +34,8 @@ inline HWND TopLevelOf(HWND h) {
 std::wstring Widen(const std::string& s);
 std::string Narrow(const std::wstring& s);
 
-// Calls an event handler; an exception must not cross the system's window procedures.
-template <typename F>
-void Fire(F& f) {
-    if (!f) return;
-    try {
-        f();
-    } catch (...) {
-    }
-}
+// Calls an event handler through the toolkit's one event boundary.
+inline void Fire(const std::function<void()>& f) { FireEvent(f); }
 
 // Fonts by their description, created once per resolution and kept for the program run.
 class FontCache {
