@@ -121,6 +121,25 @@ TEST_F(Win32Ui, DrawnControlsPaintOnTheirContainer) {
     EXPECT_GT(canvas.Count(kBlue, {Px(1200), Px(2880), Px(4080) + 1, Px(3840) + 1}), 100) << "the line";
 }
 
+// A picture box shows an icon's pixels in their own colours (red stays red: the bitmap handed
+// to the system is blue, green, red), blended over its back colour by alpha.
+TEST_F(Win32Ui, PictureBoxesShowImagesInTheirColours) {
+    PictureBox& pic = w.AddPicture({"picIcon", {240, 240, 480, 480}});
+    pic.SetBackColor(Color{0, 0, 0});
+    const RgbaImage img{4, 1, {255, 0, 0, 255, 0, 0, 255, 255, 10, 200, 30, 255, 200, 100, 50, 0}};
+    pic.DrawImage(0, 0, img);
+    w.Show();
+    RECT rc;
+    GetClientRect(H(w), &rc);
+    Canvas canvas(rc.right, rc.bottom);
+    SendMessageA(H(w), WM_PRINTCLIENT, reinterpret_cast<WPARAM>(canvas.dc), PRF_CLIENT);
+    const int x = Px(240), y = Px(240);
+    EXPECT_EQ(GetPixel(canvas.dc, x, y), RGB(255, 0, 0));
+    EXPECT_EQ(GetPixel(canvas.dc, x + 1, y), RGB(0, 0, 255));
+    EXPECT_EQ(GetPixel(canvas.dc, x + 2, y), RGB(10, 200, 30));
+    EXPECT_EQ(GetPixel(canvas.dc, x + 3, y), RGB(0, 0, 0)) << "a clear pixel shows the back colour";
+}
+
 TEST_F(Win32Ui, TextBoxAndDriveList) {
     TextBox& t = w.AddTextBox({"txtComments", {1560, 2880, 4815, 855}, "Text1"}, true);
     t.SetText("first\nsecond");
