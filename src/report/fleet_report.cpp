@@ -165,7 +165,10 @@ ui::PrintableText FleetReportText(const std::vector<FleetPc>& fleet, const std::
 
 std::string CsvField(std::string_view text1252) {
     std::string s = codepage::Windows1252ToUtf8(text1252);
-    if (!s.empty() && std::string_view("=+-@").find(s[0]) != std::string_view::npos) s.insert(0, 1, '\'');
+    // A field a spreadsheet could take for a formula starts with an apostrophe (TAB, CR and NUL
+    // in front are skipped by some of them, so those count too).
+    static constexpr std::string_view kFormulaStart("=+-@\t\r\0", 7);
+    if (!s.empty() && kFormulaStart.find(s[0]) != std::string_view::npos) s.insert(0, 1, '\'');
     if (s.find_first_of(",\"\r\n") == std::string::npos) return s;
     std::string q = "\"";
     for (char c : s) {

@@ -58,6 +58,37 @@ private:
 
 }  // namespace
 
+std::string VisibleText(const std::string& text) {
+    static const char kHex[] = "0123456789ABCDEF";
+    std::string shown;
+    for (size_t i = 0; i < text.size();) {
+        const auto c = static_cast<unsigned char>(text[i]);
+        // The length of a well-formed UTF-8 sequence starting here, 0 when there is none.
+        size_t n = c < 0x80 ? 1 : (c & 0xE0) == 0xC0 ? 2 : (c & 0xF0) == 0xE0 ? 3 : (c & 0xF8) == 0xF0 ? 4 : 0;
+        uint32_t cp = n == 1 ? c : n == 2 ? c & 0x1Fu : n == 3 ? c & 0x0Fu : c & 0x07u;
+        for (size_t k = 1; k < n; ++k) {
+            const auto d = i + k < text.size() ? static_cast<unsigned char>(text[i + k]) : 0;
+            if ((d & 0xC0) != 0x80) {
+                n = 0;
+                break;
+            }
+            cp = cp << 6 | (d & 0x3Fu);
+        }
+        const bool overlong = (n == 2 && cp < 0x80) || (n == 3 && cp < 0x800) || (n == 4 && cp < 0x10000);
+        const bool control = cp < 0x20 || (cp >= 0x7F && cp < 0xA0);
+        if (n == 0 || overlong || control || cp > 0x10FFFF || (cp >= 0xD800 && cp < 0xE000)) {
+            shown += "\\x";
+            shown += kHex[c >> 4];
+            shown += kHex[c & 0xF];
+            ++i;
+            continue;
+        }
+        shown.append(text, i, n);
+        i += n;
+    }
+    return shown;
+}
+
 std::string VisibleName(const std::string& name) {
     static const char kHex[] = "0123456789ABCDEF";
     std::string shown;
@@ -207,19 +238,19 @@ int RunScanCommand(const ScanOptions& options, VersionSource& versions, std::ost
     const platform::HostPath data = options.data_dir.value_or(platform::ProgramDirectory());
     const platform::HostPath results = options.results_dir.value_or(data);
     if (!platform::IsDirectory(results)) {
-        err << "ostrevan-scan: the results directory " << platform::Utf8FromHostPath(results) << " does not exist\n";
+        err << "ostrevan-scan: the results directory " << VisibleText(platform::Utf8FromHostPath(results)) << " does not exist\n";
         return 1;
     }
     for (const char* f : {kVendorsFileName, kAppsFileName})
         if (!platform::PathExists(data / f))
-            err << "ostrevan-scan: warning: " << platform::Utf8FromHostPath(data / f)
+            err << "ostrevan-scan: warning: " << VisibleText(platform::Utf8FromHostPath(data / f))
                 << " is missing; programs cannot be matched against it\n";
     // A drive whose root cannot be listed is an error, and the previous results stay.
     const platform::HostPath root = *options.drives.Root(options.drive);
     try {
         platform::ListDirectory(root, platform::ListPattern::kAll);
     } catch (const std::exception&) {
-        err << "ostrevan-scan: drive " << options.drive << " (" << platform::Utf8FromHostPath(root)
+        err << "ostrevan-scan: drive " << options.drive << " (" << VisibleText(platform::Utf8FromHostPath(root))
             << ") cannot be read; the previous results were left as they were\n";
         return 1;
     }
@@ -231,7 +262,7 @@ int RunScanCommand(const ScanOptions& options, VersionSource& versions, std::ost
         ~ForgetStop() { g_stop = false; }
     } forget;
     for (const std::string& problem : StartRunState(st, data))
-        err << "ostrevan-scan: warning: " << problem << "\n";
+        err << "ostrevan-scan: warning: " << VisibleText(problem) << "\n";
     HeadlessScanPage page;
     std::optional<ProgressLine> line;
     if (progress && !options.quiet) {
@@ -244,19 +275,19 @@ int RunScanCommand(const ScanOptions& options, VersionSource& versions, std::ost
     platform::OsIdentity os = options.os.value_or(platform::QueryOsIdentity());
     if (options.os_from_drive) {
         const DriveWindowsSearch search = FindDriveWindows(options.drive, root);
-        for (const std::string& note : search.notes) err << "ostrevan-scan: " << note << "\n";
+        for (const std::string& note : search.notes) err << "ostrevan-scan: " << VisibleText(note) << "\n";
         if (search.found) {
             os = search.found->identity;
             err << "ostrevan-scan: judging " << (search.found->release.empty() ? "Windows" : search.found->release)
                 << (search.found->version.empty() ? "" : " " + search.found->version) << " in "
-                << os.windows_directory << "\n";
+                << VisibleText(os.windows_directory) << "\n";
         } else {
             err << "ostrevan-scan: going on without an operating system, as with --os none\n";
         }
     }
     const ScanResult r = RunScanSequence(st, scan, page, options.drive, root, os, results);
     if (line) line->Finish();
-    if (!r.walk_error.empty()) err << "ostrevan-scan: the scan ended early: " << r.walk_error << "\n";
+    if (!r.walk_error.empty()) err << "ostrevan-scan: the scan ended early: " << VisibleText(r.walk_error) << "\n";
     if (st.IsAborting)
         err << "ostrevan-scan: stopped by Ctrl-C; " << (r.ok() ? "the results so far were saved\n" : "nothing was saved\n");
     out << "Year 2000 Ready: " << st.lngComp << "\n"

@@ -37,6 +37,11 @@ std::optional<platform::OsIdentity> ParseOsSpec(const std::string& spec);
 // start an escape sequence) are shown as \xNN.
 std::string VisibleName(const std::string& name);
 
+// Text of the host (UTF-8: paths as given, folder names) as it may be shown on a terminal: its
+// characters as they are, but control characters (C0, DEL and the C1 range) and bytes that are
+// no UTF-8 shown as \xNN, byte by byte.
+std::string VisibleText(const std::string& text);
+
 // The usage text of both modes.
 std::string ScanUsage();
 

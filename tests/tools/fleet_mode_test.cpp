@@ -94,9 +94,10 @@ TEST(Fleet, AFolderGivenTwiceCountsOnceAndPcsOfOneNameAreToldApart) {
 }
 
 TEST(Fleet, CsvFieldsAreQuotedAndConvertedToUtf8) {
+    using namespace std::string_literals;
     struct Case {
-        const char* in;
-        const char* out;
+        std::string in;
+        std::string out;
     } cases[] = {
         {"plain text", "plain text"},
         {"", ""},
@@ -108,6 +109,9 @@ TEST(Fleet, CsvFieldsAreQuotedAndConvertedToUtf8) {
         {"=HYPERLINK(1)", "'=HYPERLINK(1)"},
         {"-1, +2", "\"'-1, +2\""},
         {"@SUM", "'@SUM"},
+        {"\tSUM", "'\tSUM"},
+        {"\r=1", "\"'\r=1\""},
+        {"\0=1"s, "'\0=1"s},
     };
     for (const Case& c : cases) EXPECT_EQ(CsvField(c.in), c.out) << c.in;
 }
@@ -117,6 +121,11 @@ TEST(Fleet, UnwritableOutputFails) {
     std::ostringstream out, err;
     EXPECT_EQ(RunFleet({platform::Utf8FromHostPath(t / "no" / "office"), platform::Utf8FromHostPath(t.path())}, out, err), 1);
     EXPECT_NE(err.str().find("cannot write"), std::string::npos) << err.str();
+    // One of the pair cannot be written (a folder has its name): the other keeps its old content.
+    std::filesystem::create_directory(t / "office.rtf");
+    WriteFileBytes(t / "office.csv", "old");
+    EXPECT_EQ(RunFleet({platform::Utf8FromHostPath(t / "office"), platform::Utf8FromHostPath(t.path())}, out, err), 1);
+    EXPECT_EQ(ReadFileBytes(t / "office.csv"), "old");
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include "platform/text.h"
 #include "platform/ui/rtf.h"
 #include "report/fleet_report.h"
+#include "scan/scan_command.h"
 
 namespace ostrevan {
 
@@ -40,12 +41,13 @@ int RunFleet(const std::vector<std::string>& args, std::ostream& out, std::ostre
         const platform::HostPath dir = platform::HostPathFromUtf8(args[i]);
         const std::string folder = platform::Utf8FromHostPath((dir / "").lexically_normal());
         if (const auto seen = folders.find(folder); seen != folders.end()) {
-            err << "ostrevan-scan: warning: " << args[i] << " is left out: the same folder as " << seen->second << "\n";
+            err << "ostrevan-scan: warning: " << VisibleText(args[i]) << " is left out: the same folder as "
+                << VisibleText(seen->second) << "\n";
             continue;
         }
         auto pc = LoadFleetPc(dir, why);
         if (!pc) {
-            err << "ostrevan-scan: warning: " << args[i] << " is left out: " << why << "\n";
+            err << "ostrevan-scan: warning: " << VisibleText(args[i]) << " is left out: " << VisibleText(why) << "\n";
             continue;
         }
         folders.emplace(folder, args[i]);
@@ -53,29 +55,29 @@ int RunFleet(const std::vector<std::string>& args, std::ostream& out, std::ostre
             std::string shown;
             for (int n = 2; names.count(text::Upper(shown = pc->name + " (" + std::to_string(n) + ")")); ++n) {
             }
-            err << "ostrevan-scan: warning: " << args[i] << " has the name of an earlier PC's folder: it is listed as "
-                << shown << "\n";
+            err << "ostrevan-scan: warning: " << VisibleText(args[i])
+                << " has the name of an earlier PC's folder: it is listed as " << VisibleText(shown) << "\n";
             pc->name = shown;
         }
         names.insert(text::Upper(pc->name));
         fleet.push_back(std::move(*pc));
     }
     const std::vector<FleetEntry> entries = FleetEntries(fleet);
-    int status = 0;
-    for (const char* ext : {".rtf", ".csv"}) {
-        platform::HostPath file = platform::HostPathFromUtf8(args[0]);
-        file += ext;
-        const std::string bytes = ext[1] == 'r' ? ui::WriteRtf(FleetReportText(fleet, entries)) : FleetCsv(fleet, entries);
-        const std::string why = platform::WriteWholeFile(file, bytes);
-        if (!why.empty()) {
-            err << "ostrevan-scan: cannot write " << args[0] << ext << ": " << why << "\n";
-            status = 1;
-        }
+    // Both files are written completely before either replaces its old one, so the two always
+    // describe the same fleet.
+    platform::HostPath rtf = platform::HostPathFromUtf8(args[0]), csv = rtf;
+    rtf += ".rtf";
+    csv += ".csv";
+    const std::string rtfBytes = ui::WriteRtf(FleetReportText(fleet, entries)), csvBytes = FleetCsv(fleet, entries);
+    const std::string why = platform::WriteFilesTogether({{rtf, rtfBytes}, {csv, csvBytes}});
+    const std::string shown = VisibleText(args[0]);
+    if (!why.empty()) {
+        err << "ostrevan-scan: cannot write " << shown << ".rtf and " << shown << ".csv: " << VisibleText(why) << "\n";
+        return 1;
     }
-    if (status == 0)
-        out << "Wrote " << args[0] << ".rtf and " << args[0] << ".csv: " << fleet.size() << " PCs, " << entries.size()
-            << " products\n";
-    return status;
+    out << "Wrote " << shown << ".rtf and " << shown << ".csv: " << fleet.size() << " PCs, " << entries.size()
+        << " products\n";
+    return out ? 0 : 1;
 }
 
 }  // namespace ostrevan
