@@ -137,6 +137,11 @@ P("ms", 3, "Microsoft Word for Windows", "8", "8", "Word 97: " + O97, exe="WINWO
   alt="Microsoft Word", source="ms-y2k-office97", as_of="1999-09-14", examples=["8.0"])
 P("ms", 1, "Microsoft Word for Windows", "9", "9", "Word 2000: " + O2K, exe="WINWORD.EXE",
   alt="Microsoft Word", source="ms-y2k-office2000", as_of="1999-06-02", examples=["9.0"])
+P("ms", 3, "Microsoft Excel", "2", "5",
+  "Excel 2.0 to 5.0: UC Berkeley's Year 2000 advisory of November 1999 names Excel 2.0 through 97 "
+  "among the programs that need a Year 2000 fix from their maker: look for the update on "
+  "Microsoft's Year 2000 pages (www.microsoft.com/y2k) and type four-digit years.",
+  exe="EXCEL.EXE", source="ucb-advisory-1999-11-12", as_of="1999-11-12", examples=["2.0"])
 P("ms", 3, "Microsoft Excel", "7", "7", "Excel 95: " + O95, exe="EXCEL.EXE",
   source="ms-y2k-office95", as_of="1999-08-12", examples=["7.0"])
 P("ms", 3, "Microsoft Excel", "8", "8",
@@ -366,6 +371,47 @@ for vendor in ("borland", "inprise"):
       alt="BDE", source="about-delphi-y2k", as_of="1999-10-23", examples=["4.5", "5"])
     P(vendor, 1, "InterBase", "4.2", "5", INPRISE_SAID.format("InterBase 4.2 and 5", "are"),
       source="about-delphi-y2k", as_of="1999-10-23", examples=["4.2", "5"])
+
+# Systems Management Server 1.2 is compliant with acceptable deviations through Service Pack 3 and
+# compliant with Service Pack 4, the guide's prerequisite.
+P("ms", 3, "Microsoft Systems Management Server", "1.2", "1.2",
+  "Systems Management Server 1.2: install Service Pack 4, Microsoft's prerequisite for rating it "
+  "compliant (up to Service Pack 3 Microsoft rates it compliant with acceptable deviations). "
+  "Status of October 1999.", source="ms-y2k-sms12", as_of="1999-10-21", examples=["1.2"])
+# The guide rates Encarta Encyclopedia 2000 by its year, not by a file version: the record names the
+# year and follows the record for Encarta without one, which would otherwise reach it (a program's
+# name is looked for inside the record's name).
+NS("ms", "Microsoft Encarta Encyclopedia", alt="Encarta")
+P("ms", 1, "Microsoft Encarta Encyclopedia 2000", N, N,
+  "Encarta Encyclopedia 2000 (also Deluxe and Deluxe DVD): Microsoft rates it compliant with no "
+  "prerequisite. Status of August 1999.", alt="Microsoft Encarta Encyclopedia 2000 Deluxe",
+  source="ms-y2k-encarta2000", as_of="1999-08-26")
+
+# WinRAR: its author's certificate covers every version of RAR and WinRAR.
+P("rar", 1, "WinRAR", N, N,
+  "WinRAR (every version): its author certifies that RAR and WinRAR have no known Year 2000 "
+  "problems; they keep file dates in a form that reaches 2100. Statement of 1999.",
+  alt="RAR archiver", source="rar-y2k", as_of="1999")
+
+# Meeting Maker: ON Technology names 5.03 and later compliant. A file that says 5.1 would compare
+# below 5.03 (1 < 3) and fall to the record without a statement.
+P("on", 1, "Meeting Maker", "5.03", N,
+  "Meeting Maker 5.03 or later: ON Technology states that it is Year 2000 compliant (ON's Year 2000 "
+  "readiness disclosure, 1999).", source="on-y2k", as_of="1999", examples=["5.03"])
+
+# Free Agent: Forte certified only 1.2; the About box of the widespread 1.1 says 1.11, which a bound
+# 1.1 does not take (11 is not 1), so each spelling has its own record.
+P("forte", 1, "Free Agent", "1.2", "1.2",
+  "Free Agent 1.2: Forte states that it handles dates correctly from the 20th century into the "
+  "21st, leap years included (Forte's Year 2000 page, as Apogeo Online reported it in 1999).",
+  alt="Forte Free Agent", source="apogeo-freeagent", as_of="1999", examples=["1.2"])
+for fa in ("1.1", "1.11"):
+    P("forte", 3, "Free Agent", fa, fa,
+      "Free Agent 1.1 (version %s): Forte certifies only version 1.2 for the Year 2000; 1.1 has "
+      "known date problems, among them years 2000 to 2009 shown without their leading zero. Install "
+      "the free Free Agent 1.2 (Apogeo Online, 1999)." % fa, alt="Forte Free Agent",
+      source="apogeo-freeagent", as_of="1999",
+      examples=[fa if fa == "1.1" else (fa, "gnksa-freeagent")])
 
 # ----------------------------------------------------------------------------------------------
 # Products whose makers' statements were not found (after the sourced records, so that a
@@ -645,6 +691,9 @@ NS('caere', 'OmniPage', alt='OmniPage Pro')
 NS('caere', 'PageKeeper')
 NS('dragon', 'Dragon NaturallySpeaking', alt='NaturallySpeaking')
 NS('dragon', 'DragonDictate')
+NS('ms', 'Microsoft Systems Management Server')
+NS('on', 'Meeting Maker')
+NS('forte', 'Free Agent', alt='Forte Free Agent')
 
 
 def _other_versions_rated():

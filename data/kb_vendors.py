@@ -153,3 +153,6 @@ V('banyan', 'Banyan', "120 Flanders Road", "Westboro, MA 01581", "(508) 898-1000
 V('stac', 'Stac', "12636 High Bluff Drive, 4th Floor", "San Diego, CA 92130-2093", "(858) 794-4300", source="stac-10k-1999", as_of="1999-09-30")
 V('smithmicro', 'Smith Micro', "51 Columbia, Suite 200", "Aliso Viejo, CA 92656", "(949) 362-5800", source="smithmicro-10q-1999q3", as_of="1999-09-30")
 V('caldera', 'Caldera', "240 West Center Street", "Orem, UT 84057", "(801) 765-4999", source="caldera-10q-2000q2", as_of="2000-04-30")
+V('rar', 'Eugene Roshal')
+V('on', 'ON')
+V('forte', 'Forte')
