@@ -407,7 +407,7 @@ TEST(ShippedKnowledgeBaseDecisions, SystemsAndTypicalProgramsOfThePeriodFindThei
         {ms, wnt, "10.0", 1, "Windows Vista, 7, 8"}, {ms, w9x, "4.90", 1, "Windows Me"},
         {ms, "Microsoft Word for Windows", "8.0.0.3410", 3, ""}, {ms, "Microsoft Office 2000", "9.0.0.2720", 1, ""},
         {ms, "Microsoft Access", "2.0", 3, ""}, {ms, "Microsoft Project", "8.0.0.1227", 5, ""},
-        {ms, "Microsoft Excel", "5.0c", 2, ""}, {ms, "Microsoft Visual Basic", "6.0", 3, ""},
+        {ms, "Microsoft Excel", "5.0c", 3, "Excel 2.0 to 5.0"}, {ms, "Microsoft Visual Basic", "6.0", 3, ""},
         {ms, "Microsoft Visual Basic", "5.0", 2, ""}, {ms, "Microsoft(R) Internet Explorer", "5.00.2919.6307", 2, ""},
         // Both spellings of a minor version reach the statement; the next release does not.
         {ms, "Microsoft SQL Server", "6.50.201", 3, "SQL Server 6.5"}, {ms, "Microsoft SQL Server", "7.00.623", 2, ""},
