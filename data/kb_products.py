@@ -80,12 +80,13 @@ P("ms", 3, W9X, "4.00.950", "4.00.1111",
   source="ms-y2k-win95", as_of="1999-06-08", examples=["4.00.950", "4.00.1111"])
 # Windows 98 files carry 4.10.1998 and its hotfixes 4.10.1999 and up; Second Edition files carry
 # 4.10.2222 and its hotfixes 4.10.2223 and up (Knowledge Base article Q206071). The operating-system
-# check reports only "4.10", which the first record takes; its text says so.
+# check gives the matcher the build number too ("4.10.1998", "4.10.2222"); a system that gives none
+# ("4.10") reaches the first record, whose text says so.
 P("ms", 3, W9X, "4.10", "4.10.2221",
   "Windows 98 (4.10.1998): install the Windows 98 Year 2000 updates, the updated Microsoft Virtual "
   "Machine and the Outlook Express 4.01 update (Start menu, Windows Update, offers them); with these "
-  "Microsoft rates Windows 98 compliant. Windows 98 Second Edition (4.10.2222) also reports itself "
-  "as 4.10 and is not covered by this statement: check the version in Control Panel, System. "
+  "Microsoft rates Windows 98 compliant. Windows 98 Second Edition (4.10.2222) has a statement of "
+  "its own; if this system reported no build number, check the version in Control Panel, System. "
   + OCT99, source="ms-y2k-win98", as_of="1999-09-28",
   examples=["4.10.1998", ("4.10.1999", "ms-kb-q206071")])
 P("ms", 1, W9X, "4.10.2222", "4.10",
