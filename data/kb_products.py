@@ -186,7 +186,7 @@ P("ms", 3, "Microsoft Visual FoxPro", "6", "6",
   "your programs. Status of August 1999.", exe="VFP6.EXE", source="ms-y2k-vfp6", as_of="1999-08-23", examples=["6.0"])
 P("ms", 1, "Microsoft IntelliPoint", "2.0", "2.2",
   "IntelliPoint 2.0 to 2.2 (mouse software): Microsoft rates it compliant with no prerequisite. "
-  "Status of July 1999.", alt="IntelliPoint", source="ms-y2k-intellipoint", as_of="1999-07-30", examples=["2.0", "2.1", "2.2"])
+  "Status of July 1999.", alt="IntelliPoint", source="ms-y2k-intellipoint", as_of="1999-07-30", examples=["2.0", "2.0a", "2.1", "2.2"])
 # Bounds "2.6" to "2.60" take both spellings a version resource may carry ("2.60" is 60 to the
 # matcher, not 6); FoxPro has no version between them.
 P("ms", 5, "Microsoft FoxPro for Windows", "2.6", "2.60",
@@ -310,12 +310,18 @@ P("novell", 4, "NetWare", N, "3.11",
 
 # FileMaker Pro, as UC Berkeley reports FileMaker's statements.
 FM = " (UC Berkeley, \"Be Y2K Savvy When Using FileMaker Pro\", early 2000)."
-for fmv, upd in (("3.0", "3.0v6 (Windows)"), ("4.0", "4.0v3"), ("4.1", "4.1v3")):
-    P("filemaker", 3, "FileMaker Pro", fmv, fmv,
+# A plain number equals every release of itself ("4.0" takes "4.0v3"), so each version's record
+# ends just below its free update ("4.0" to "4.0v2") and the update has a record of its own.
+for fmv, upd, below in (("3.0", "3.0v6", "3.0v5"), ("4.0", "4.0v3", "4.0v2"), ("4.1", "4.1v3", "4.1v2")):
+    P("filemaker", 3, "FileMaker Pro", fmv, below,
       "FileMaker Pro %s: FileMaker calls it Year 2000 ready, but its releases before the free "
       "update to %s keep date problems: install that update, type four-digit years and turn on "
-      "four-digit-year validation for important date fields" % (fmv, upd) + FM,
-      exe="FMPRO.EXE", source="ucb-filemaker", as_of="2000", examples=[fmv])
+      "four-digit-year validation for important date fields" % (fmv, upd + (" (Windows)" if fmv == "3.0" else ""))
+      + FM, exe="FMPRO.EXE", source="ucb-filemaker", as_of="2000", examples=[fmv])
+    P("filemaker", 1, "FileMaker Pro", upd, upd,
+      "FileMaker Pro %s: the free update with which FileMaker calls this version Year 2000 ready; "
+      "type four-digit years all the same and turn on four-digit-year validation for important "
+      "date fields" % upd + FM, exe="FMPRO.EXE", source="ucb-filemaker", as_of="2000", examples=[upd])
 P("filemaker", 1, "FileMaker Pro", "5", "5",
   "FileMaker Pro 5 (released 27 September 1999): FileMaker states that it is Year 2000 ready; "
   "type four-digit years all the same" + FM, exe="FMPRO.EXE", source="ucb-filemaker", as_of="2000",

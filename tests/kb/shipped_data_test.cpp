@@ -55,15 +55,17 @@ bool IsWindows1252Text(unsigned char c) {
     return c != 0x81 && c != 0x8D && c != 0x8F && c != 0x90 && c != 0x9D;
 }
 
+// A bound is numbers joined by full stops; a number may carry one release letter and a number
+// after it ("4.0v3"), which the matcher orders.
 bool IsVersionBound(const std::string& v) {
     if (v == "NOLIMITS") return true;
-    if (v.empty() || v.front() == '.' || v.back() == '.') return false;
-    for (size_t i = 0; i < v.size(); ++i) {
-        if (v[i] == '.') {
-            if (v[i + 1] == '.') return false;
-        } else if (!std::isdigit(static_cast<unsigned char>(v[i]))) {
-            return false;
-        }
+    for (const std::string& part : testing::Split(v, '.')) {
+        size_t i = 0;
+        while (i < part.size() && std::isdigit(static_cast<unsigned char>(part[i]))) ++i;
+        if (i == 0) return false;
+        if (i < part.size() && std::isalpha(static_cast<unsigned char>(part[i]))) ++i;
+        while (i < part.size() && std::isdigit(static_cast<unsigned char>(part[i]))) ++i;
+        if (i != part.size()) return false;
     }
     return true;
 }
