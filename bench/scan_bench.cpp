@@ -104,7 +104,7 @@ void BM_Scan(benchmark::State& state) {
         ModVersion versions;
         DriveScan scan(st, page, versions, [] {});
         ScanResult r = RunScanSequence(st, scan, page, "C:", Drive().drive(),
-                                       platform::OsIdentity{true, 1, 4, 10, "C:\\WINDOWS"}, data);
+                                       platform::OsIdentity{true, 1, 4, 10, "C:\\WINDOWS", 0}, data);
         if (!r.ok() || st.lngFileCounter != kPrograms) state.SkipWithError("scan incomplete");
         state.counters["records"] = st.cFiles.Count();
         state.counters["undocumented"] = st.cJunkFiles.Count();

@@ -50,7 +50,7 @@ def allproducts_text(v):
     ask = ("check its web site %s or print" % v["web"]) if v["web"] else "print"
     return (shipped_note(v) + "This product is not in the knowledge base: no Year 2000 statement "
             "for it was found. Ask %s whether it is ready: %s the readiness request letter from "
-            "this window and send it." % (v["name"], ask))
+            "this window and send it." % (company_name(v) or v["name"], ask))
 
 
 def shipped_note(v):
@@ -58,6 +58,15 @@ def shipped_note(v):
     company that had merged, been sold or failed by late 1999, so that the user knows whom the
     letter reaches."""
     return (v["ship_note"] + " ") if v["ship_note"] else ""
+
+
+def company_name(v):
+    """The company as it names itself, which the request letter is addressed to: given in the
+    table, or the publisher of the vendor's address source when that is the company's filing."""
+    if v["company"] is not None:
+        return v["company"]
+    src = SOURCES.get(v["source"])
+    return src["publisher"] if src and src["kind"] == "filing" else ""
 
 
 def need_source(key, what):
@@ -77,11 +86,19 @@ def check_vendors():
                             ((v["phone"],), v["phone_source"]),
                             ((v["web"],), v["web_source"]),
                             ((v["note"],), v["note_source"]),
-                            ((v["ship_note"],), v["notice_source"])):
+                            ((v["ship_note"],), v["notice_source"]),
+                            ((v["letter_note"],), v["notice_source"]),
+                            ((v["company"] or "",), v["company_source"])):
             if any(fields):
                 if not src:
                     fail("%s: %r has no source; leave it empty" % (what, fields))
                 need_source(src, what)
+        if bool(v["ship_note"]) != bool(v["letter_note"]):
+            fail("%s: a vendor notice needs a letter_note for the request letter, and the other "
+                 "way round" % what)
+        if "(" in company_name(v):
+            fail("%s: the company name %r carries a remark; give company= as the company names "
+                 "itself" % (what, company_name(v)))
     keys = [v["key"] for v in VENDORS]
     if len(set(keys)) != len(keys):
         fail("duplicate vendor key")
@@ -160,9 +177,12 @@ def build(outdir):
         if v["key"] == "none":
             continue
         rows = list(by_vendor[v["key"]])
-        rows.append({"vendor": v["key"], "code": 2, "name": ALL, "exe": "", "vb": NOLIMITS,
-                     "ve": NOLIMITS, "text": allproducts_text(v), "alt": "", "source": "",
-                     "as_of": "", "examples": []})
+        # ALLPRODUCTS takes every program of its vendor whatever its name or program file, so
+        # its alternative name and program file are free: they carry the company as it names
+        # itself and the request letter's note on a company that had changed.
+        rows.append({"vendor": v["key"], "code": 2, "name": ALL, "exe": v["letter_note"],
+                     "vb": NOLIMITS, "ve": NOLIMITS, "text": allproducts_text(v),
+                     "alt": company_name(v), "source": "", "as_of": "", "examples": []})
         for p in rows:
             if p["code"] == 2 and not p["source"] and p["name"] != ALL:
                 p = dict(p, text=shipped_note(v) + p["text"])
@@ -192,6 +212,8 @@ def sources_md(records):
                 used.setdefault(key, set()).add(fact)
         if v["ship_note"]:
             used.setdefault(v["notice_source"], set()).add("vendor notice")
+        if v["company"]:
+            used.setdefault(v["company_source"], set()).add("company name")
     for _, _, p in records:
         if p["source"]:
             used.setdefault(p["source"], set()).add("statement")
@@ -221,14 +243,17 @@ def sources_md(records):
                         ", ".join(sorted(used[key]))]))
     out.append("\n## Vendors\n\n")
     out.append(row(["ID", "Vendor", "Address from", "Telephone from", "Web address from",
-                    "As of", "Note"]))
+                    "As of", "Note; the letter's addressee and note"]))
     out.append("|---|---|---|---|---|---|---|\n")
     for i, v in enumerate(VENDORS, start=1):
         out.append(row([i, v["name"], v["source"] if v["address1"] else "",
                         v["phone_source"] if v["phone"] else "",
                         v["web_source"] if v["web"] else "", v["as_of"],
                         " ".join(n for n in (v["note"] + (" (%s)" % v["note_source"] if v["note"] else ""),
-                                             v["ship_note"] + (" (%s)" % v["notice_source"] if v["ship_note"] else ""))
+                                             v["ship_note"] + (" (%s)" % v["notice_source"] if v["ship_note"] else ""),
+                                             ("Letter to: %s (%s)." % (company_name(v), v["company_source"])
+                                              if company_name(v) else ""),
+                                             ("Letter note: %s" % v["letter_note"] if v["letter_note"] else ""))
                                  if n)]))
     out.append("\n## Product records\n\n")
     out.append(row(["ID", "Vendor ID", "Product", "Versions", "Code", "Statement from",

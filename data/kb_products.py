@@ -80,12 +80,13 @@ P("ms", 3, W9X, "4.00.950", "4.00.1111",
   source="ms-y2k-win95", as_of="1999-06-08", examples=["4.00.950", "4.00.1111"])
 # Windows 98 files carry 4.10.1998 and its hotfixes 4.10.1999 and up; Second Edition files carry
 # 4.10.2222 and its hotfixes 4.10.2223 and up (Knowledge Base article Q206071). The operating-system
-# check reports only "4.10", which the first record takes; its text says so.
+# check gives the matcher the build number too ("4.10.1998", "4.10.2222"); a system that gives none
+# ("4.10") reaches the first record, whose text says so.
 P("ms", 3, W9X, "4.10", "4.10.2221",
   "Windows 98 (4.10.1998): install the Windows 98 Year 2000 updates, the updated Microsoft Virtual "
   "Machine and the Outlook Express 4.01 update (Start menu, Windows Update, offers them); with these "
-  "Microsoft rates Windows 98 compliant. Windows 98 Second Edition (4.10.2222) also reports itself "
-  "as 4.10 and is not covered by this statement: check the version in Control Panel, System. "
+  "Microsoft rates Windows 98 compliant. Windows 98 Second Edition (4.10.2222) has a statement of "
+  "its own; if this system reported no build number, check the version in Control Panel, System. "
   + OCT99, source="ms-y2k-win98", as_of="1999-09-28",
   examples=["4.10.1998", ("4.10.1999", "ms-kb-q206071")])
 P("ms", 1, W9X, "4.10.2222", "4.10",
@@ -137,6 +138,11 @@ P("ms", 3, "Microsoft Word for Windows", "8", "8", "Word 97: " + O97, exe="WINWO
   alt="Microsoft Word", source="ms-y2k-office97", as_of="1999-09-14", examples=["8.0"])
 P("ms", 1, "Microsoft Word for Windows", "9", "9", "Word 2000: " + O2K, exe="WINWORD.EXE",
   alt="Microsoft Word", source="ms-y2k-office2000", as_of="1999-06-02", examples=["9.0"])
+P("ms", 3, "Microsoft Excel", "2", "5",
+  "Excel 2.0 to 5.0: UC Berkeley's Year 2000 advisory of November 1999 names Excel 2.0 through 97 "
+  "among the programs that need a Year 2000 fix from their maker: look for the update on "
+  "Microsoft's Year 2000 pages (www.microsoft.com/y2k) and type four-digit years.",
+  exe="EXCEL.EXE", source="ucb-advisory-1999-11-12", as_of="1999-11-12", examples=["2.0"])
 P("ms", 3, "Microsoft Excel", "7", "7", "Excel 95: " + O95, exe="EXCEL.EXE",
   source="ms-y2k-office95", as_of="1999-08-12", examples=["7.0"])
 P("ms", 3, "Microsoft Excel", "8", "8",
@@ -180,7 +186,7 @@ P("ms", 3, "Microsoft Visual FoxPro", "6", "6",
   "your programs. Status of August 1999.", exe="VFP6.EXE", source="ms-y2k-vfp6", as_of="1999-08-23", examples=["6.0"])
 P("ms", 1, "Microsoft IntelliPoint", "2.0", "2.2",
   "IntelliPoint 2.0 to 2.2 (mouse software): Microsoft rates it compliant with no prerequisite. "
-  "Status of July 1999.", alt="IntelliPoint", source="ms-y2k-intellipoint", as_of="1999-07-30", examples=["2.0", "2.1", "2.2"])
+  "Status of July 1999.", alt="IntelliPoint", source="ms-y2k-intellipoint", as_of="1999-07-30", examples=["2.0", "2.0a", "2.1", "2.2"])
 # Bounds "2.6" to "2.60" take both spellings a version resource may carry ("2.60" is 60 to the
 # matcher, not 6); FoxPro has no version between them.
 P("ms", 5, "Microsoft FoxPro for Windows", "2.6", "2.60",
@@ -304,12 +310,18 @@ P("novell", 4, "NetWare", N, "3.11",
 
 # FileMaker Pro, as UC Berkeley reports FileMaker's statements.
 FM = " (UC Berkeley, \"Be Y2K Savvy When Using FileMaker Pro\", early 2000)."
-for fmv, upd in (("3.0", "3.0v6 (Windows)"), ("4.0", "4.0v3"), ("4.1", "4.1v3")):
-    P("filemaker", 3, "FileMaker Pro", fmv, fmv,
+# A plain number equals every release of itself ("4.0" takes "4.0v3"), so each version's record
+# ends just below its free update ("4.0" to "4.0v2") and the update has a record of its own.
+for fmv, upd, below in (("3.0", "3.0v6", "3.0v5"), ("4.0", "4.0v3", "4.0v2"), ("4.1", "4.1v3", "4.1v2")):
+    P("filemaker", 3, "FileMaker Pro", fmv, below,
       "FileMaker Pro %s: FileMaker calls it Year 2000 ready, but its releases before the free "
       "update to %s keep date problems: install that update, type four-digit years and turn on "
-      "four-digit-year validation for important date fields" % (fmv, upd) + FM,
-      exe="FMPRO.EXE", source="ucb-filemaker", as_of="2000", examples=[fmv])
+      "four-digit-year validation for important date fields" % (fmv, upd + (" (Windows)" if fmv == "3.0" else ""))
+      + FM, exe="FMPRO.EXE", source="ucb-filemaker", as_of="2000", examples=[fmv])
+    P("filemaker", 1, "FileMaker Pro", upd, upd,
+      "FileMaker Pro %s: the free update with which FileMaker calls this version Year 2000 ready; "
+      "type four-digit years all the same and turn on four-digit-year validation for important "
+      "date fields" % upd + FM, exe="FMPRO.EXE", source="ucb-filemaker", as_of="2000", examples=[upd])
 P("filemaker", 1, "FileMaker Pro", "5", "5",
   "FileMaker Pro 5 (released 27 September 1999): FileMaker states that it is Year 2000 ready; "
   "type four-digit years all the same" + FM, exe="FMPRO.EXE", source="ucb-filemaker", as_of="2000",
@@ -366,6 +378,47 @@ for vendor in ("borland", "inprise"):
       alt="BDE", source="about-delphi-y2k", as_of="1999-10-23", examples=["4.5", "5"])
     P(vendor, 1, "InterBase", "4.2", "5", INPRISE_SAID.format("InterBase 4.2 and 5", "are"),
       source="about-delphi-y2k", as_of="1999-10-23", examples=["4.2", "5"])
+
+# Systems Management Server 1.2 is compliant with acceptable deviations through Service Pack 3 and
+# compliant with Service Pack 4, the guide's prerequisite.
+P("ms", 3, "Microsoft Systems Management Server", "1.2", "1.2",
+  "Systems Management Server 1.2: install Service Pack 4, Microsoft's prerequisite for rating it "
+  "compliant (up to Service Pack 3 Microsoft rates it compliant with acceptable deviations). "
+  "Status of October 1999.", source="ms-y2k-sms12", as_of="1999-10-21", examples=["1.2"])
+# The guide rates Encarta Encyclopedia 2000 by its year, not by a file version: the record names the
+# year and follows the record for Encarta without one, which would otherwise reach it (a program's
+# name is looked for inside the record's name).
+NS("ms", "Microsoft Encarta Encyclopedia", alt="Encarta")
+P("ms", 1, "Microsoft Encarta Encyclopedia 2000", N, N,
+  "Encarta Encyclopedia 2000 (also Deluxe and Deluxe DVD): Microsoft rates it compliant with no "
+  "prerequisite. Status of August 1999.", alt="Microsoft Encarta Encyclopedia 2000 Deluxe",
+  source="ms-y2k-encarta2000", as_of="1999-08-26")
+
+# WinRAR: its author's certificate covers every version of RAR and WinRAR.
+P("rar", 1, "WinRAR", N, N,
+  "WinRAR (every version): its author certifies that RAR and WinRAR have no known Year 2000 "
+  "problems; they keep file dates in a form that reaches 2100. Statement of 1999.",
+  alt="RAR archiver", source="rar-y2k", as_of="1999")
+
+# Meeting Maker: ON Technology names 5.03 and later compliant. A file that says 5.1 would compare
+# below 5.03 (1 < 3) and fall to the record without a statement.
+P("on", 1, "Meeting Maker", "5.03", N,
+  "Meeting Maker 5.03 or later: ON Technology states that it is Year 2000 compliant (ON's Year 2000 "
+  "readiness disclosure, 1999).", source="on-y2k", as_of="1999", examples=["5.03"])
+
+# Free Agent: Forte certified only 1.2; the About box of the widespread 1.1 says 1.11, which a bound
+# 1.1 does not take (11 is not 1), so each spelling has its own record.
+P("forte", 1, "Free Agent", "1.2", "1.2",
+  "Free Agent 1.2: Forte states that it handles dates correctly from the 20th century into the "
+  "21st, leap years included (Forte's Year 2000 page, as Apogeo Online reported it in 1999).",
+  alt="Forte Free Agent", source="apogeo-freeagent", as_of="1999", examples=["1.2"])
+for fa in ("1.1", "1.11"):
+    P("forte", 3, "Free Agent", fa, fa,
+      "Free Agent 1.1 (version %s): Forte certifies only version 1.2 for the Year 2000; 1.1 has "
+      "known date problems, among them years 2000 to 2009 shown without their leading zero. Install "
+      "the free Free Agent 1.2 (Apogeo Online, 1999)." % fa, alt="Forte Free Agent",
+      source="apogeo-freeagent", as_of="1999",
+      examples=[fa if fa == "1.1" else (fa, "gnksa-freeagent")])
 
 # ----------------------------------------------------------------------------------------------
 # Products whose makers' statements were not found (after the sourced records, so that a
@@ -645,6 +698,9 @@ NS('caere', 'OmniPage', alt='OmniPage Pro')
 NS('caere', 'PageKeeper')
 NS('dragon', 'Dragon NaturallySpeaking', alt='NaturallySpeaking')
 NS('dragon', 'DragonDictate')
+NS('ms', 'Microsoft Systems Management Server')
+NS('on', 'Meeting Maker')
+NS('forte', 'Free Agent', alt='Forte Free Agent')
 
 
 def _other_versions_rated():

@@ -373,3 +373,23 @@ S("ms-y2k-vb3", "maker", MSCD, "Year 2000 product guide: Visual Basic (16-bit) 3
   "1999-08-27", MSCD_URL + "product/u71802en.htm")
 S("ms-y2k-vc42", "maker", MSCD, "Year 2000 product guide: Visual C++ 4.2 (32-bit Win)", "1999-06-10",
   MSCD_URL + "product/u71888en.htm")
+
+# Round three: Microsoft's product guide, a university advisory, makers' own statements and the
+# press reporting one.
+S("ms-y2k-encarta2000", "maker", MSUCD, "Year 2000 product guide: Encarta Encyclopedia 2000 (volume 5)",
+  "1999-08-26", MSUCD_URL + "user_allproductsvol5.htm")
+S("ms-y2k-sms12", "maker", MSUCD, "Year 2000 product guide: Systems Management Server 1.2 (volume 30)",
+  "1999-10-21", MSUCD_URL + "user_allproductsvol30.htm")
+S("ucb-advisory-1999-11-12", "university", "University of California, Berkeley (Year 2000 Information)",
+  "Computer advisory of 12 November 1999: the top three Y2K concerns", "1999-11-12",
+  "http://y2k.berkeley.edu/computers/fixpcs/advisories/1999-11-12.html")
+S("rar-y2k", "maker", "RAR archiver (for and authorised by the author, Eugene Roshal)",
+  "Certification of RAR year 2000 compatibility", "1999", "http://www.rararchiver.com/2000/rary2k.html")
+S("on-y2k", "maker", "ON Technology", "Year 2K compliance (Year 2000 readiness disclosure)",
+  "undated (1998-1999)", "http://www.meetingmaker6.com/corpinfo/year2k.htm")
+S("apogeo-freeagent", "press", "Apogeo Online (Paolo Attivissimo)",
+  "FreeAgent colpito dal Millennium Bug (reports Forte's Year 2000 page for Free Agent)", "1999",
+  "https://www.apogeonline.com/articoli/freeagent-colpito-dal-millennium-bug-paolo-attivissimo/")
+S("gnksa-freeagent", "reference", "GNKSA (Good Net-Keeping Seal of Approval), Thijs Kinkhorst",
+  "Evaluation of Forte Free Agent, product version 1.11/32.235", "1997-08-28",
+  "https://gnksa.org/Evaluations/forte-free-agent-1.11.txt")

@@ -16,26 +16,34 @@
 # `notice` is a note that ships: a company that had merged, been sold or failed by late 1999.
 # build_kb.py puts it in front of the instructions of the vendor's records without a statement
 # (its ALLPRODUCTS record and its NS records), which the detail window shows beside the letter
-# button; `notice_source` names its source.
+# button; `notice_source` names its source. `letter_note` says the same for the readiness request
+# letter, as a fact the letter can state to the company ("STB Systems has been owned by 3dfx
+# Interactive since May 1999."); a vendor with a notice needs one.
+# `company` is the company as it names itself, which the letter is addressed to; by default the
+# publisher of the vendor's address source when that source is the company's own filing.
+# `company_source` names its source when that is not the address source.
 
 VENDORS = []
 
 
 def V(key, name, address1="", address2="", phone="", web="", source="", phone_source=None,
-      web_source=None, as_of="", note="", note_source="", notice="", notice_source=""):
+      web_source=None, as_of="", note="", note_source="", notice="", notice_source="",
+      letter_note="", company=None, company_source=None):
     VENDORS.append({
         "key": key, "name": name, "address1": address1, "address2": address2, "phone": phone,
         "web": web, "source": source,
         "phone_source": source if phone_source is None else phone_source,
         "web_source": source if web_source is None else web_source,
         "as_of": as_of, "note": note, "note_source": note_source, "ship_note": notice, "notice_source": notice_source,
+        "letter_note": letter_note, "company": company,
+        "company_source": source if company_source is None else company_source,
     })
 
 
 # Vendor 1 stands for "no manufacturer": programs whose company field is empty or unusable.
 V('none', 'No Manufacturer')
 V('ms', 'Microsoft', "One Microsoft Way", "Redmond, WA 98052-6399", "(425) 882-8080", source="ms-10k-1999", as_of="1999-06-30")
-V('netscape', 'Netscape', "501 East Middlefield Road", "Mountain View, CA 94043", "(650) 254-1900", source="netscape-10k-1998", as_of="1998-10-31", notice="Netscape Communications was being bought by America Online: the deal, agreed in November 1998, was cleared by the U.S. Justice Department in March 1999.", notice_source="ap-aol-netscape-1999")
+V('netscape', 'Netscape', "501 East Middlefield Road", "Mountain View, CA 94043", "(650) 254-1900", source="netscape-10k-1998", as_of="1998-10-31", notice="Netscape Communications was being bought by America Online: the deal, agreed in November 1998, was cleared by the U.S. Justice Department in March 1999.", notice_source="ap-aol-netscape-1999", letter_note="America Online agreed in November 1998 to buy Netscape Communications, and the U.S. Justice Department cleared the deal in March 1999.")
 V('adobe', 'Adobe', "345 Park Avenue", "San Jose, CA 95110-2704", "(408) 536-6000", source="adobe-10k-1999", as_of="1999-12-03")
 V('corel', 'Corel', "1600 Carling Avenue", "Ottawa, Ontario K1Z 8R7, Canada", "(613) 728-8200", source="corel-10k-1999", as_of="1999-11-30")
 V('lotus', 'Lotus')
@@ -66,13 +74,13 @@ V('filemaker', 'FileMaker')
 V('macromedia', 'Macromedia', "600 Townsend Street", "San Francisco, CA 94103", "(415) 252-2000", source="macromedia-10q-1999q2", as_of="1999-09-30")
 V('autodesk', 'Autodesk', "111 McInnis Parkway", "San Rafael, CA 94903", "(415) 507-5000", source="autodesk-10k-2000", as_of="2000-01-31")
 V('broderbund', 'Broderbund', "500 Redwood Boulevard", "Novato, CA 94948-6121", "(415) 382-4400", source="broderbund-10q-1998q2", as_of="1998-02-28")
-V('tlc', 'The Learning Company', "One Athenaeum Street", "Cambridge, MA 02142", "(617) 494-1200", source="tlc-10k-1998", as_of="1999-01-02", notice="The Learning Company merged into Mattel, Inc. on 13 May 1999 (Mattel, 333 Continental Boulevard, El Segundo, CA 90245-5012, (310) 252-2000).", notice_source="mattel-8k-1999-05")
+V('tlc', 'The Learning Company', "One Athenaeum Street", "Cambridge, MA 02142", "(617) 494-1200", source="tlc-10k-1998", as_of="1999-01-02", notice="The Learning Company merged into Mattel, Inc. on 13 May 1999 (Mattel, 333 Continental Boulevard, El Segundo, CA 90245-5012, (310) 252-2000).", notice_source="mattel-8k-1999-05", letter_note="The Learning Company merged into Mattel, Inc. on 13 May 1999.")
 V('ea', 'Electronic Arts', "209 Redwood Shores Parkway", "Redwood City, CA 94065", "(650) 628-1500", source="ea-10q-1999q2", as_of="1999-09-30")
 V('peachtree', 'Peachtree')
 V('travsoft', 'Traveling')
 V('iomega', 'Iomega', "1821 West Iomega Way", "Roy, UT 84067", "(801) 332-1000", source="iomega-10k-1999", as_of="1999-12-31")
 V('adaptec', 'Adaptec', "691 South Milpitas Boulevard", "Milpitas, CA 95035", "(408) 945-8600", source="adaptec-10q-1999q2", as_of="1999-09-30")
-V('seagate', 'Seagate', "915 Disc Drive", "Scotts Valley, CA 95066", "(831) 438-6550", source="seagatesw-10k-1999", as_of="1999-07-02", note="the address and telephone of Seagate Software, Inc.", note_source="seagatesw-10k-1999", notice="VERITAS Software announced in October 1998 that it would buy Seagate Software's storage management group (the former Arcada Software); ask VERITAS about its backup programs.", notice_source="sentinel-veritas-seagate-1998")
+V('seagate', 'Seagate', "915 Disc Drive", "Scotts Valley, CA 95066", "(831) 438-6550", source="seagatesw-10k-1999", as_of="1999-07-02", note="the address and telephone of Seagate Software, Inc.", note_source="seagatesw-10k-1999", notice="VERITAS Software announced in October 1998 that it would buy Seagate Software's storage management group (the former Arcada Software); ask VERITAS about its backup programs.", notice_source="sentinel-veritas-seagate-1998", letter_note="VERITAS Software announced in October 1998 that it would buy the storage management group of Seagate Software.")
 V('veritas', 'VERITAS', "1600 Plymouth Street", "Mountain View, CA 94043", "(650) 335-8000", source="veritas-10k-1999", as_of="1999-12-31")
 V('pkware', 'PKWARE')
 V('ipswitch', 'Ipswitch')
@@ -117,7 +125,7 @@ V('rational', 'Rational', "18880 Homestead Road", "Cupertino, CA 95014", "(408) 
 V('microfocus', 'Micro Focus')
 V('progress', 'Progress', "14 Oak Park", "Bedford, MA 01730", "(781) 280-4000", source="progress-10k-1999", as_of="1999-11-30")
 V('pervasive', 'Pervasive', "12365 Riata Trace Parkway, Building II", "Austin, TX 78727", "(512) 231-6000", source="pervasive-10q-1999q1", as_of="1999-09-30")
-V('fsf', 'Free Foundation', "59 Temple Place, Suite 330", "Boston, MA 02111-1307", source="gnu-gpl2-copy", as_of="as printed in the GPL version 2 text")
+V('fsf', 'Free Foundation', "59 Temple Place, Suite 330", "Boston, MA 02111-1307", source="gnu-gpl2-copy", as_of="as printed in the GPL version 2 text", company="Free Software Foundation")
 V('sonic', 'Sonic Foundry', "754 Williamson Street", "Madison, WI 53703", "(608) 256-3133", source="sonic-10k-1999", as_of="1999-09-30")
 V('goldmine', 'GoldMine')
 V('primavera', 'Primavera')
@@ -131,7 +139,7 @@ V('interplay', 'Interplay', "16815 Von Karman Avenue", "Irvine, CA 92606", "(949
 V('maxtor', 'Maxtor', "510 Cottonwood Drive", "Milpitas, CA 95035", "(408) 432-1700", source="maxtor-10q-1999q2", as_of="1999-07-03")
 V('quantum', 'Quantum', "500 McCarthy Blvd.", "Milpitas, CA 95035", "(408) 894-4000", source="quantum-10q-1998q1", as_of="1998-06-28")
 V('gti', 'GT Interactive', "417 Fifth Avenue", "New York, NY 10016", "(212) 726-6500", source="gti-10k-1999", as_of="1999-03-31")
-V('hayes', 'Hayes', "5854 Peachtree Corners East", "Norcross, GA 30092", "(770) 840-9200", source="hayes-10q-1998q3", as_of="1998-10-03", notice="Hayes filed for Chapter 11 bankruptcy protection in October 1998 and then shut down its operations to prepare for liquidation; a letter may not be answered.", notice_source="cnet-hayes-closes")
+V('hayes', 'Hayes', "5854 Peachtree Corners East", "Norcross, GA 30092", "(770) 840-9200", source="hayes-10q-1998q3", as_of="1998-10-03", notice="Hayes filed for Chapter 11 bankruptcy protection in October 1998 and then shut down its operations to prepare for liquidation; a letter may not be answered.", notice_source="cnet-hayes-closes", letter_note="Hayes filed for Chapter 11 bankruptcy protection in October 1998 and then shut down its operations.")
 V('spyglass', 'Spyglass', "1240 E. Diehl Road, 4th Floor", "Naperville, IL 60563", "(630) 505-1010", source="spyglass-10q-1998q4", as_of="1998-12-31")
 V('zoom', 'Zoom Telephonics', "207 South Street", "Boston, MA 02111", "(617) 423-1072", source="zoom-10k-1998", as_of="1998-12-31")
 V('trident', 'Trident Microsystems', "2450 Walsh Avenue", "Santa Clara, CA 95051-1303", "(408) 496-1085", source="trident-10k-1999", as_of="1999-06-30")
@@ -141,15 +149,18 @@ V('hauppauge', 'Hauppauge Digital', "91 Cabot Court", "Hauppauge, NY 11788", "(5
 V('inso', 'Inso', "31 St. James Avenue", "Boston, MA 02116", "(617) 753-6500", source="inso-10k-1998", as_of="1998-12-31")
 V('sco', 'Santa Cruz Operation', "400 Encinal Street", "Santa Cruz, CA 95060", "(831) 425-7222", source="sco-10k-1999", as_of="1999-09-30")
 V('xircom', 'Xircom', "2300 Corporate Center Drive", "Thousand Oaks, CA 91320", "(805) 376-9300", source="xircom-s3-1999", as_of="1999-11-19")
-V('stb', 'STB', "3400 Waterview Parkway", "Richardson, TX 75080", "(972) 234-8750", source="stb-10k-1998", as_of="1998-10-31", notice="STB Systems has been owned by 3dfx Interactive since May 1999: write to 3dfx Interactive, which has its own entry in the vendor directory.", notice_source="idhw-3dfx")
+V('stb', 'STB', "3400 Waterview Parkway", "Richardson, TX 75080", "(972) 234-8750", source="stb-10k-1998", as_of="1998-10-31", notice="STB Systems has been owned by 3dfx Interactive since May 1999: write to 3dfx Interactive, which has its own entry in the vendor directory.", notice_source="idhw-3dfx", letter_note="STB Systems has been owned by 3dfx Interactive since May 1999.")
 V('redhat', 'Red Hat', "2600 Meridian Parkway", "Durham, NC 27713", "(919) 547-0012", source="redhat-10k-2000", as_of="2000-02-29")
-V('aureal', 'Aureal', "4245 Technology Drive", "Fremont, CA 94538", "(510) 252-4245", source="aureal-10q-1999q2", as_of="1999-07-04")
+V('aureal', 'Aureal', "4245 Technology Drive", "Fremont, CA 94538", "(510) 252-4245", source="aureal-10q-1999q2", as_of="1999-07-04", company="Aureal Inc.")
 V('ess', 'ESS', "48401 Fremont Blvd.", "Fremont, CA 94538", "(510) 492-1088", source="ess-10k-1998", as_of="1998-12-31")
 V('numbernine', 'Number Nine Visual', "18 Hartwell Avenue", "Lexington, MA 02421-3141", "(781) 674-0009", source="numbernine-10q-1999q3", as_of="1999-10-02")
 V('boca', 'Boca Research', "1377 Clint Moore Road", "Boca Raton, FL 33487", "(561) 997-6227", source="boca-10q-1999q3", as_of="1999-09-30")
 V('taketwo', 'Take-Two Interactive', "575 Broadway", "New York, NY 10012", "(212) 334-6633", source="taketwo-10k-1999", as_of="1999-10-31")
 V('puma', 'Puma', "2550 North First Street, Suite 500", "San Jose, CA 95131", "(408) 321-7650", source="puma-10k-1999", as_of="1999-07-31")
 V('banyan', 'Banyan', "120 Flanders Road", "Westboro, MA 01581", "(508) 898-1000", source="banyan-10k-1998", as_of="1998-12-31")
-V('stac', 'Stac', "12636 High Bluff Drive, 4th Floor", "San Diego, CA 92130-2093", "(858) 794-4300", source="stac-10k-1999", as_of="1999-09-30")
+V('stac', 'Stac', "12636 High Bluff Drive, 4th Floor", "San Diego, CA 92130-2093", "(858) 794-4300", source="stac-10k-1999", as_of="1999-09-30", company="Stac Software, Inc.")
 V('smithmicro', 'Smith Micro', "51 Columbia, Suite 200", "Aliso Viejo, CA 92656", "(949) 362-5800", source="smithmicro-10q-1999q3", as_of="1999-09-30")
 V('caldera', 'Caldera', "240 West Center Street", "Orem, UT 84057", "(801) 765-4999", source="caldera-10q-2000q2", as_of="2000-04-30")
+V('rar', 'Eugene Roshal')
+V('on', 'ON', company="ON Technology", company_source="on-y2k")
+V('forte', 'Forte', company="Forté", company_source="apogeo-freeagent")

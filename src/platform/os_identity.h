@@ -11,6 +11,7 @@ struct OsIdentity {
     uint32_t major = 0;
     uint32_t minor = 0;
     std::string windows_directory;  // as the platform gives it; empty when unknown
+    uint32_t build = 0;  // the build number (Windows 95/98 keep it in the low word); 0 unknown
 };
 
 // The running system's identity. Off Windows the version query fails (version_known false,

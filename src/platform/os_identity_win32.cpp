@@ -16,6 +16,7 @@ OsIdentity QueryOsIdentity() {
         id.platform_id = info.dwPlatformId;
         id.major = info.dwMajorVersion;
         id.minor = info.dwMinorVersion;
+        id.build = info.dwPlatformId == 1 ? (info.dwBuildNumber & 0xFFFF) : info.dwBuildNumber;
     }
     char dir[256] = {0};
     const UINT n = GetWindowsDirectoryA(dir, 255);

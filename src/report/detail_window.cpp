@@ -69,6 +69,8 @@ void FrmDetail::btnLEtter_Click() {
     LetterAddressee to;
     to.code = lngCompCode;
     to.manufacturer = lblManufacturer.Caption();
+    to.company = strCompany;
+    to.note = strLetterNote;
     to.address1 = lblAddress1.Caption();
     to.address2 = lblAddress2.Caption();
     std::string date;
@@ -139,6 +141,11 @@ void FillDetail(FrmDetail& f, RunState& st, int16_t index) {
                 f.lblAddress2.SetCaption(v.Address2());
                 f.lblPhoneNum.SetCaption(v.PhoneNum());
                 f.lblURL.SetCaption(v.URL());
+                for (const clsY2KAPP& p : v.mvarApps.mvarCOL) {
+                    if (p.ProductName != "ALLPRODUCTS") continue;
+                    f.strCompany = p.AltProductName;
+                    f.strLetterNote = p.EXEName;
+                }
             });
         }
     });

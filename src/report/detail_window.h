@@ -29,6 +29,11 @@ public:
     int32_t lngCompCode = 0;
     // Today's date as the letter prints it (tests set a fixed one).
     std::function<std::string()> today;
+    // The vendor as the letter addresses it: the company as it names itself and the note on a
+    // company that had merged, been sold or failed; the vendor's ALLPRODUCTS record carries
+    // them in its alternative name and program file, which its matching never reads.
+    std::string strCompany;
+    std::string strLetterNote;
 
 private:
     ui::Toolkit& tk_;

@@ -1,20 +1,53 @@
 #include "report/request_letter.h"
 
+#include <algorithm>
+
 #include "report/print_steps.h"
 #include "report/skip.h"
 
 namespace ostrevan {
 
+namespace {
+
+constexpr size_t kLetterWidth = 66;  // the width of the letter's own lines
+
+// Adds text as lines of at most kLetterWidth characters, broken between words (a longer word
+// gets a line of its own).
+void AddWrapped(std::vector<std::string>& l, const std::string& text) {
+    std::string line;
+    size_t at = 0;
+    while (at < text.size()) {
+        const size_t end = std::min(text.find(' ', at), text.size());
+        const std::string word = text.substr(at, end - at);
+        at = end + 1;
+        if (word.empty()) continue;
+        if (!line.empty() && line.size() + 1 + word.size() > kLetterWidth) {
+            l.push_back(line);
+            line.clear();
+        }
+        line += (line.empty() ? "" : " ") + word;
+    }
+    if (!line.empty()) l.push_back(line);
+}
+
+}  // namespace
+
 std::vector<std::string> RequestLetterLines(const LetterAddressee& to, const colFiles& files,
                                             const std::string& date) {
+    const std::string& company = to.company.empty() ? to.manufacturer : to.company;
     std::vector<std::string> l(5, "");
-    l.insert(l.end(), {date, "", "Year 2000 Compliance Director", to.manufacturer, to.address1,
+    l.insert(l.end(), {date, "", "Year 2000 Compliance Director", company, to.address1,
                        to.address2, "", "Dear Sir / Madam,", ""});
     if (to.code >= 2 && to.code <= 5) {
-        l.push_back("I am the owner of the following " + to.manufacturer +
-                    " programs and require");
+        l.push_back("I am the owner of the following " + company + " programs and require");
         l.push_back("information on all workarounds, fixes, and upgrades necessary to");
         l.push_back("assure that they are year 2000 ready.");
+    }
+    if (!to.note.empty()) {
+        l.push_back("");
+        AddWrapped(l, "I understand that " + to.note +
+                          " If another company now answers for these programs, please pass "
+                          "this letter on to it.");
     }
     l.push_back("");
     for (const clsFile& f : files.mvarCOL) {

@@ -12,16 +12,21 @@
 namespace ostrevan {
 
 // What the letter is about: the readiness code of the product shown and the manufacturer and
-// address as the detail window shows them.
+// address as the detail window shows them; the company as it names itself (when the knowledge
+// base has it) and a note on a company that had changed, such as a merger.
 struct LetterAddressee {
     int32_t code = 0;
     std::string manufacturer;
     std::string address1;
     std::string address2;
+    std::string company;  // empty: the manufacturer's name
+    std::string note;     // empty: nothing to say
 };
 
-// The letter's lines, top to bottom ("" for an empty line). The programs listed are those of
-// files with the addressee's code whose vendor text equals the manufacturer exactly.
+// The letter's lines, top to bottom ("" for an empty line). It is addressed to the company, or
+// to the manufacturer when the company is not known; a note follows the opening paragraph,
+// wrapped to the letter's width. The programs listed are those of files with the addressee's
+// code whose vendor text equals the manufacturer exactly.
 std::vector<std::string> RequestLetterLines(const LetterAddressee& to, const colFiles& files,
                                             const std::string& date);
 

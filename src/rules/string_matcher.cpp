@@ -1,6 +1,7 @@
 #include "rules/string_matcher.h"
 
 #include <array>
+#include <optional>
 #include <string_view>
 
 #include "platform/text.h"
@@ -103,6 +104,42 @@ std::string_view NextComponent(std::string_view& v) {
     return part;
 }
 
+// A component that marks a release of a number with one letter and maybe a number after it, as
+// version resources write maintenance releases ("0a", "0c", "0v3"): the number, the letter in
+// lower case and the number after it (0 when none). Anything else is no such mark.
+struct ReleaseMark { double number = 0; char letter = 0; double after = 0; };
+
+std::optional<ReleaseMark> MarkOf(std::string_view part) {
+    size_t digits = 0;
+    while (digits < part.size() && part[digits] >= '0' && part[digits] <= '9') ++digits;
+    if (digits == 0 || digits == part.size()) return std::nullopt;
+    const char letter = part[digits];
+    if (!((letter >= 'a' && letter <= 'z') || (letter >= 'A' && letter <= 'Z'))) return std::nullopt;
+    const std::string_view tail = part.substr(digits + 1);
+    for (char c : tail)
+        if (c < '0' || c > '9') return std::nullopt;
+    ReleaseMark m;
+    m.number = *text::NumericValue(part.substr(0, digits));
+    m.letter = static_cast<char>(letter | 0x20);
+    m.after = tail.empty() ? 0 : *text::NumericValue(tail);
+    return m;
+}
+
+// How two components that are not both plain numbers compare: by their numbers, then, when both
+// carry a letter, by the letter and the number after it. A plain number equals every release of
+// itself, as a version that runs out first equals the longer one ("2.0" takes "2.0a").
+std::string CompareMarks(std::string_view partA, std::string_view partB) {
+    const auto numberA = text::NumericValue(partA), numberB = text::NumericValue(partB);
+    const auto a = numberA ? std::optional<ReleaseMark>(ReleaseMark{*numberA, 0, 0}) : MarkOf(partA);
+    const auto b = numberB ? std::optional<ReleaseMark>(ReleaseMark{*numberB, 0, 0}) : MarkOf(partB);
+    if (!a || !b) return "INDETERMINATE";
+    if (a->number != b->number) return a->number < b->number ? "LESS" : "GREATER";
+    if (a->letter == 0 || b->letter == 0) return "EQUAL";
+    if (a->letter != b->letter) return a->letter < b->letter ? "LESS" : "GREATER";
+    if (a->after != b->after) return a->after < b->after ? "LESS" : "GREATER";
+    return "EQUAL";
+}
+
 }  // namespace
 
 std::string VersionNumberCompare(std::string& strA, std::string& strB) {
@@ -116,9 +153,13 @@ std::string VersionNumberCompare(std::string& strA, std::string& strB) {
         if (partA != partB) {
             const auto va = text::NumericValue(partA);
             const auto vb = text::NumericValue(partB);
-            if (!va || !vb) return "INDETERMINATE";
-            if (*va < *vb) return "LESS";
-            if (*va > *vb) return "GREATER";
+            if (!va || !vb) {
+                const std::string marks = CompareMarks(partA, partB);
+                if (marks != "EQUAL") return marks;
+            } else {
+                if (*va < *vb) return "LESS";
+                if (*va > *vb) return "GREATER";
+            }
         }
         result = "EQUAL";
     } while (!a.empty() && !b.empty());

@@ -16,7 +16,10 @@ std::string StripVendor(std::string& strVendor);
 // named exactly like its (normalised) company keeps its name.
 std::string StripName(const std::string& strName, std::string& strCompany);
 
-// How strA's version relates to strB's: "EQUAL", "GREATER", "LESS" or "INDETERMINATE". Both
+// How strA's version relates to strB's: "EQUAL", "GREATER", "LESS" or "INDETERMINATE". A
+// component with one letter after its number marks a release of that number ("5.0c", "4.0v3"):
+// it equals the plain number and orders by letter and the number after it against another mark
+// of its number; any other text in a component makes the comparison indeterminate. Both
 // arguments are rewritten with their clean forms ("Version" and blanks removed, commas turned
 // into full stops).
 std::string VersionNumberCompare(std::string& strA, std::string& strB);

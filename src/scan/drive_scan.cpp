@@ -52,6 +52,13 @@ void DescribeOs(const platform::OsIdentity& id, std::string& name, std::string& 
     windows_directory = text::Trim(id.windows_directory);
 }
 
+std::string OsMatchVersion(const platform::OsIdentity& id) {
+    if (!id.version_known) return "";
+    std::string v = text::Decimal(id.major) + "." + text::Decimal(id.minor);
+    if (id.build != 0) v += "." + text::Decimal(id.build);
+    return v;
+}
+
 DriveScan::DriveScan(RunState& state, ScanPage& page, VersionSource& versions,
                      std::function<void()> yield)
     : st_(state),
@@ -86,7 +93,8 @@ void DriveScan::CheckOperatingSystem(const platform::OsIdentity& id) {
     page_.SetFileLabel("Operating System Check");
     std::string company = kOsCompany, exe, name = os_.name;
     std::string strCompliant, strInstructions, strVB, strVE;
-    ShowDecision(CheckCompliance(st_, company, exe, name, os_.version, strCompliant, strInstructions,
+    std::string matchVersion = OsMatchVersion(id);
+    ShowDecision(CheckCompliance(st_, company, exe, name, matchVersion, strCompliant, strInstructions,
                                  strVB, strVE));
     try {
         st_.cFiles.Add(strInstructions, kOsCompany, "Operating System", os_.name, os_.version,

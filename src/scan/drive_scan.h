@@ -40,6 +40,12 @@ struct OsCheckOutcome {
 void DescribeOs(const platform::OsIdentity& id, std::string& name, std::string& version,
                 std::string& windows_directory);
 
+// The version the operating-system check hands to the matcher: the version text with the build
+// number when the system gives one ("4.10.2222"), so that the knowledge base can tell releases
+// of one version apart (Windows 98 and its Second Edition). The system's record keeps the version
+// text without it.
+std::string OsMatchVersion(const platform::OsIdentity& id);
+
 class DriveScan {
 public:
     DriveScan(RunState& state, ScanPage& page, VersionSource& versions, std::function<void()> yield);

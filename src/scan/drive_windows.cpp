@@ -194,6 +194,7 @@ DriveWindowsSearch FindDriveWindows(const std::string& drive, const platform::Ho
         w.identity.major = ms >> 16;
         w.identity.minor = ms & 0xFFFF;
         const uint32_t build = BuildOf(reader.GetInfoString("FileVersion"));
+        w.identity.build = build;
         w.version = text::Decimal(w.identity.major) + "." + text::Decimal(w.identity.minor) +
                     (build ? "." + text::Decimal(build) : "");
         w.release = WindowsRelease(chosen->family, w.identity.major, w.identity.minor, build);

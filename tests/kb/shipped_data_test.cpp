@@ -55,15 +55,17 @@ bool IsWindows1252Text(unsigned char c) {
     return c != 0x81 && c != 0x8D && c != 0x8F && c != 0x90 && c != 0x9D;
 }
 
+// A bound is numbers joined by full stops; a number may carry one release letter and a number
+// after it ("4.0v3"), which the matcher orders.
 bool IsVersionBound(const std::string& v) {
     if (v == "NOLIMITS") return true;
-    if (v.empty() || v.front() == '.' || v.back() == '.') return false;
-    for (size_t i = 0; i < v.size(); ++i) {
-        if (v[i] == '.') {
-            if (v[i + 1] == '.') return false;
-        } else if (!std::isdigit(static_cast<unsigned char>(v[i]))) {
-            return false;
-        }
+    for (const std::string& part : testing::Split(v, '.')) {
+        size_t i = 0;
+        while (i < part.size() && std::isdigit(static_cast<unsigned char>(part[i]))) ++i;
+        if (i == 0) return false;
+        if (i < part.size() && std::isalpha(static_cast<unsigned char>(part[i]))) ++i;
+        while (i < part.size() && std::isdigit(static_cast<unsigned char>(part[i]))) ++i;
+        if (i != part.size()) return false;
     }
     return true;
 }
@@ -407,7 +409,7 @@ TEST(ShippedKnowledgeBaseDecisions, SystemsAndTypicalProgramsOfThePeriodFindThei
         {ms, wnt, "10.0", 1, "Windows Vista, 7, 8"}, {ms, w9x, "4.90", 1, "Windows Me"},
         {ms, "Microsoft Word for Windows", "8.0.0.3410", 3, ""}, {ms, "Microsoft Office 2000", "9.0.0.2720", 1, ""},
         {ms, "Microsoft Access", "2.0", 3, ""}, {ms, "Microsoft Project", "8.0.0.1227", 5, ""},
-        {ms, "Microsoft Excel", "5.0c", 2, ""}, {ms, "Microsoft Visual Basic", "6.0", 3, ""},
+        {ms, "Microsoft Excel", "5.0c", 3, "Excel 2.0 to 5.0"}, {ms, "Microsoft Visual Basic", "6.0", 3, ""},
         {ms, "Microsoft Visual Basic", "5.0", 2, ""}, {ms, "Microsoft(R) Internet Explorer", "5.00.2919.6307", 2, ""},
         // Both spellings of a minor version reach the statement; the next release does not.
         {ms, "Microsoft SQL Server", "6.50.201", 3, "SQL Server 6.5"}, {ms, "Microsoft SQL Server", "7.00.623", 2, ""},

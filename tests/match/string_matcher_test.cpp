@@ -75,7 +75,11 @@ TEST(VersionNumberCompare, Versions) {
         {"10.0", "9.5", "GREATER", "10.0", "9.5"}, {"4", "4.1", "EQUAL", "4", "4.1"},
         {"4.0", "4.0.1", "EQUAL", "4.0", "4.0.1"}, {"4.1", "4.10", "LESS", "4.1", "4.10"},
         {"4.2", "4.10", "LESS", "4.2", "4.10"}, {"01.2", "1.2", "EQUAL", "01.2", "1.2"},
-        {"1.0a", "1.0", "INDETERMINATE", "1.0a", "1.0"}, {"1.0a", "1.0a", "EQUAL", "1.0a", "1.0a"},
+        {"1.0a", "1.0", "EQUAL", "1.0a", "1.0"}, {"1.0a", "1.0a", "EQUAL", "1.0a", "1.0a"},
+        // A letter marks a release of its number: ordered by number, letter, number after it.
+        {"5.0c", "5.0A", "GREATER", "5.0c", "5.0A"}, {"4.0v3", "4.0v6", "LESS", "4.0v3", "4.0v6"},
+        {"2.0a", "2.1", "LESS", "2.0a", "2.1"}, {"10a", "9", "GREATER", "10a", "9"},
+        {"4.0v3", "4.0v3x", "INDETERMINATE", "4.0v3", "4.0v3x"}, {"4.0ab", "4.0", "INDETERMINATE", "4.0ab", "4.0"},
         {"", "1", "INDETERMINATE", "", "1"}, {"", "", "EQUAL", "", ""},
         {"6.0 beta", "6.0", "INDETERMINATE", "6.0beta", "6.0"},
         {"4.0", "nolimits", "INDETERMINATE", "4.0", "nolimits"},
@@ -104,6 +108,7 @@ TEST(MatchingVersion, Ranges) {
         {"abc", "4.0", "NOLIMITS", false}, {"abc", "NOLIMITS", "NOLIMITS", true},
         {"4.0", "nolimits", "5.0", false}, {"Version 4, 5", "4.0", "5.0", true},
         {"", "NOLIMITS", "NOLIMITS", true}, {"", "1.0", "2.0", false},
+        {"2.0a", "2.0", "2.2", true}, {"4.0v2", "4.0v3", "4.0v3", false}, {"5.0c", "2", "5", true},
     };
     for (const RangeCase& c : cases) {
         std::string v = c.version, b = c.begin, e = c.end;

@@ -52,15 +52,38 @@ TEST(RequestLetter, LinesForEachCode) {
         {0, false, {"Acme Unknown Version:5"}}, {6, false, {"Acme Untested Version:6 - 6.1"}}, {-1, false, {}},
     };
     for (const Case& c : cases) {
-        const LetterAddressee to{c.code, "Acme", "12 Main Street", "Springfield"};
+        const LetterAddressee to{c.code, "Acme", "12 Main Street", "Springfield", "", ""};
         const auto expected = Join({kHead, c.paragraph ? kParagraph : std::vector<std::string>{},
                                     {""}, c.programs, kClosing});
         EXPECT_EQ(RequestLetterLines(to, files, "1/2/2000"), expected) << "code " << c.code;
     }
 }
 
+// The manufacturer is the vendor's matching key; the letter names the company as it names itself
+// and states a change of the company, while the programs listed are still found by the key.
+TEST(RequestLetter, AddressedToTheCompanyWithItsNote) {
+    const LetterAddressee to{3, "Acme", "12 Main Street", "Springfield", "Acme Widget Works, Inc.",
+                             "Acme Widget Works has been owned by Zenith Holdings since May 1999, and its "
+                             "support line has moved to Zenith's offices in Springfield."};
+    const auto l = RequestLetterLines(to, AcmePrograms(), "1/2/2000");
+    ASSERT_GT(l.size(), 25u);
+    EXPECT_EQ(l[8], "Acme Widget Works, Inc.");
+    EXPECT_EQ(l[14], "I am the owner of the following Acme Widget Works, Inc. programs and require");
+    std::string note;
+    size_t i = 18;
+    for (; i < l.size() && !l[i].empty(); ++i) {
+        EXPECT_LE(l[i].size(), 66u) << l[i];
+        note += (note.empty() ? "" : " ") + l[i];
+    }
+    EXPECT_EQ(note, "I understand that " + to.note +
+                        " If another company now answers for these programs, please pass this letter on to it.");
+    EXPECT_GT(i, 20u) << "the note is wrapped over several lines";
+    ASSERT_LT(i + 2, l.size());
+    EXPECT_EQ(l[i + 1] + "|" + l[i + 2], "Acme Writer Version:3.1|Acme Draw Version:1.0 - 2.0");
+}
+
 TEST(RequestLetter, EmptySecondAddressLineKeepsItsPlace) {
-    const auto l = RequestLetterLines({2, "Solo", "1 Road", ""}, colFiles(), "d");
+    const auto l = RequestLetterLines({2, "Solo", "1 Road", "", "", ""}, colFiles(), "d");
     ASSERT_GT(l.size(), 12u);
     EXPECT_EQ(l[9] + "|" + l[10] + "|" + l[12], "1 Road||Dear Sir / Madam,");
 }
@@ -68,7 +91,7 @@ TEST(RequestLetter, EmptySecondAddressLineKeepsItsPlace) {
 TEST(RequestLetter, PrintedLineByLineAtTwelvePoints) {
     HeadlessToolkit tk;
     const colFiles files = AcmePrograms();
-    const LetterAddressee to{3, "Acme", "12 Main Street", "Springfield"};
+    const LetterAddressee to{3, "Acme", "12 Main Street", "Springfield", "", ""};
     PrintRequestLetter(tk, to, files, "1/2/2000");
     const auto& docs = tk.PrinterState().Documents();
     ASSERT_EQ(docs.size(), 1u) << "the document was ended";
@@ -82,7 +105,7 @@ TEST(RequestLetter, PrintedLineByLineAtTwelvePoints) {
 TEST(RequestLetter, WithoutPrinterTwoMessagesThenItEnds) {
     HeadlessToolkit tk;
     tk.PrinterState().SetAbsent(true);
-    PrintRequestLetter(tk, {3, "Acme", "", ""}, AcmePrograms(), "d");
+    PrintRequestLetter(tk, {3, "Acme", "", "", "", ""}, AcmePrograms(), "d");
     ASSERT_EQ(tk.messages.size(), 2u);
     for (const auto& m : tk.messages) EXPECT_EQ(m.title + ": " + m.text, "Print Error!!: Unable to Print");
     EXPECT_EQ(tk.PrinterState().failures, 2) << "abandoned after the second failing step";
@@ -92,18 +115,21 @@ TEST(RequestLetter, PrinterFailingPartWayStillSendsTheRestAfterOneMessage) {
     HeadlessToolkit tk;
     tk.PrinterState().SetAbsent(true);
     tk.onMessage = [&](const auto&) { tk.PrinterState().SetAbsent(false); };  // the printer is back
-    PrintRequestLetter(tk, {3, "Acme", "", ""}, AcmePrograms(), "d");
+    PrintRequestLetter(tk, {3, "Acme", "", "", "", ""}, AcmePrograms(), "d");
     EXPECT_EQ(tk.messages.size(), 1u);
     ASSERT_EQ(tk.PrinterState().Documents().size(), 1u);
     // The font size failed; every line still went out (at the printer's default size).
     EXPECT_EQ(tk.PrinterState().Documents()[0].lines.size(),
-              RequestLetterLines({3, "Acme", "", ""}, AcmePrograms(), "d").size());
+              RequestLetterLines({3, "Acme", "", "", "", ""}, AcmePrograms(), "d").size());
 }
 
 TEST(RequestLetter, FromTheDetailWindowForTheProductShown) {
     ReportPage p;
     p.st.cVendors.Add("NO VENDOR", "", "", "", 0, "");
     p.st.cVendors.Add("ACME", "12 Main Street", "Springfield", "555", 0, "www");
+    // The vendor's ALLPRODUCTS record names the company and the letter's note.
+    p.st.cVendors.Item(2).mvarApps.Add(2, 2, "ALLPRODUCTS", "Acme was sold in 1999.", "NOLIMITS",
+                                       "NOLIMITS", "Ask Acme", "Acme Widget Works, Inc.", 7);
     p.Add({"Acme Writer", "Acme", "3.1", "3.1", 3});
     p.Add({"Acme Draw", "Acme", "1.0", "2.0", 3});
     p.Add({"Acme Fine", "Acme", "2", "2", 1});
@@ -124,8 +150,11 @@ TEST(RequestLetter, FromTheDetailWindowForTheProductShown) {
     ASSERT_EQ(docs.size(), 1u);
     std::vector<std::string> printed;
     for (const auto& l : docs[0].lines) printed.push_back(l.first);
-    EXPECT_EQ(printed, RequestLetterLines({3, "Acme", "12 Main Street", "Springfield"}, p.st.cFiles,
-                                          platform::ShortDateToday()));
+    const LetterAddressee to{3, "Acme", "12 Main Street", "Springfield", "Acme Widget Works, Inc.",
+                             "Acme was sold in 1999."};
+    EXPECT_EQ(printed, RequestLetterLines(to, p.st.cFiles, platform::ShortDateToday()));
+    ASSERT_GT(printed.size(), 8u);
+    EXPECT_EQ(printed[8], "Acme Widget Works, Inc.");
     ASSERT_EQ(p.tk.messages.size(), 1u);
     EXPECT_EQ(p.tk.messages[0].text, "No Need to Print a Letter for Compliant Products");
 }

@@ -23,18 +23,21 @@ TEST(Progress, PercentRoundsHalvesToEvenAndIsNotCapped) {
     EXPECT_FALSE(ProgressText(21474837, 100));  // counter * 100 past 32 bits
 }
 
+// The system's record keeps major.minor; the matcher also gets the build number, which tells
+// Windows 98 (4.10.1998) from its Second Edition (4.10.2222).
 TEST(DescribeOs, NamesTheFamilyAndWritesBothVersionNumbers) {
-    struct Case { platform::OsIdentity id; const char *name, *version, *dir; } cases[] = {
-        {{true, 1, 4, 10, "C:\\WINDOWS"}, "Microsoft Windows Operating System", "4.10", "C:\\WINDOWS"},
-        {{true, 2, 4, 0, "  C:\\WINNT  "}, "Microsoft Windows NT Operating System", "4.0", "C:\\WINNT"},
-        {{true, 2, 5, 0, ""}, "Microsoft Windows NT Operating System", "5.0", ""},
-        {{true, 3, 6, 1, "D:\\W"}, "", "6.1", "D:\\W"},
-        {{false, 2, 5, 0, "C:\\WINDOWS"}, "", "", "C:\\WINDOWS"},
+    struct Case { platform::OsIdentity id; const char *name, *version, *dir, *match; } cases[] = {
+        {{true, 1, 4, 10, "C:\\WINDOWS", 2222}, "Microsoft Windows Operating System", "4.10", "C:\\WINDOWS", "4.10.2222"},
+        {{true, 2, 4, 0, "  C:\\WINNT  ", 1381}, "Microsoft Windows NT Operating System", "4.0", "C:\\WINNT", "4.0.1381"},
+        {{true, 2, 5, 0, "", 0}, "Microsoft Windows NT Operating System", "5.0", "", "5.0"},
+        {{true, 3, 6, 1, "D:\\W", 7601}, "", "6.1", "D:\\W", "6.1.7601"},
+        {{false, 2, 5, 0, "C:\\WINDOWS", 950}, "", "", "C:\\WINDOWS", ""},
     };
     for (const auto& c : cases) {
         std::string name = "x", version = "x", dir = "x";
         DescribeOs(c.id, name, version, dir);
-        EXPECT_EQ(name + "|" + version + "|" + dir, std::string(c.name) + "|" + c.version + "|" + c.dir);
+        EXPECT_EQ(name + "|" + version + "|" + dir + "|" + OsMatchVersion(c.id),
+                  std::string(c.name) + "|" + c.version + "|" + c.dir + "|" + c.match);
     }
 }
 

@@ -98,7 +98,7 @@ inline std::string Apps() {
 }
 
 // Windows 2000 on C:\WINNT.
-inline platform::OsIdentity Win2000() { return platform::OsIdentity{true, 2, 5, 0, "C:\\WINNT "}; }
+inline platform::OsIdentity Win2000() { return platform::OsIdentity{true, 2, 5, 0, "C:\\WINNT ", 2195}; }
 
 class ScanFixture {
 public:

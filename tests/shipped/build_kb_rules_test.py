@@ -75,6 +75,15 @@ class VendorNotices(unittest.TestCase):
         with vendor_changed("stb", notice_source=""), self.assertRaises(SystemExit):
             build_kb.check_vendors()
 
+    def test_a_notice_without_a_note_for_the_letter_is_refused(self):
+        with vendor_changed("stb", letter_note=""), self.assertRaises(SystemExit):
+            build_kb.check_vendors()
+
+    def test_a_company_name_with_a_remark_from_its_filing_is_refused(self):
+        # Aureal's filing names it "Aureal Inc. (formerly ...)": the letter needs the name alone.
+        with vendor_changed("aureal", company=None), self.assertRaises(SystemExit):
+            build_kb.check_vendors()
+
     def test_a_notice_leads_the_instructions_of_records_without_a_statement_only(self):
         v = next(v for v in build_kb.VENDORS if v["ship_note"])
         self.assertTrue(build_kb.allproducts_text(v).startswith(v["ship_note"]))
