@@ -11,12 +11,29 @@ pkgs=(cmake make g++ googletest libgtest-dev libgmock-dev libbenchmark-dev
       xvfb xdotool imagemagick fonts-liberation zip unrtf python3-pefile util-linux
       libreoffice-writer-nogui nsis zlib1g-dev libpng-dev python3-pil)
 for p in "${pkgs[@]}"; do have_pkg "$p" || need+=("$p"); done
-[ ${#need[@]} -eq 0 ] && exit 0
-if [ "$(id -u)" != 0 ]; then
-  echo "missing packages: ${need[*]} (run as root or install them with apt-get)" >&2
-  exit 1
-fi
-echo "installing: ${need[*]}"
 export DEBIAN_FRONTEND=noninteractive
-apt-get update -qq
-apt-get install -y -qq "${need[@]}" >/dev/null
+if [ ${#need[@]} -gt 0 ]; then
+  if [ "$(id -u)" != 0 ]; then
+    echo "missing packages: ${need[*]} (run as root or install them with apt-get)" >&2
+    exit 1
+  fi
+  echo "installing: ${need[*]}"
+  apt-get update -qq
+  apt-get install -y -qq "${need[@]}" >/dev/null
+fi
+# 32-bit Wine runs the shipped 32-bit programs and their tests, but only where the kernel runs
+# 32-bit code: elsewhere installing it breaks the 64-bit Wine as well.
+here=$(cd "$(dirname "$0")" && pwd)
+if ! have_pkg wine32:i386 && why=$("$here/runs-32bit.sh"); then
+  if [ "$(id -u)" != 0 ]; then
+    echo "missing package: wine32:i386 (run as root or install it with apt-get)" >&2
+    exit 1
+  fi
+  echo "installing: wine32:i386"
+  dpkg --add-architecture i386
+  apt-get update -qq
+  apt-get install -y -qq wine32:i386 >/dev/null
+elif ! have_pkg wine32:i386; then
+  echo "32-bit Wine not installed: $why"
+fi
+exit 0

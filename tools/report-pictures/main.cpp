@@ -43,7 +43,7 @@ int PrintedPage(const std::string& what, const std::string& file) {
         FillReport(st, tk, r);
         PrintRichText(tk, r);
     } else {
-        PrintRequestLetter(tk, {4, "Acme Software, Inc.", "1200 Harbor Boulevard", "Springfield, ST 01234"},
+        PrintRequestLetter(tk, {4, "Acme Software, Inc.", "1200 Harbor Boulevard", "Springfield, ST 01234", "", ""},
                            st.cFiles, "12/6/1999");
     }
     const auto& docs = tk.PrinterState().Documents();
