@@ -1,5 +1,6 @@
 #include "platform/png_decoder.h"
 
+#include <cstdlib>
 #include <cstring>
 
 #include "platform/inflate.h"
@@ -15,7 +16,7 @@ uint32_t BigEndian32(const uint8_t* p) {
 
 int Paeth(int a, int b, int c) {
     const int p = a + b - c;
-    const int pa = p > a ? p - a : a - p, pb = p > b ? p - b : b - p, pc = p > c ? p - c : c - p;
+    const int pa = std::abs(p - a), pb = std::abs(p - b), pc = std::abs(p - c);
     if (pa <= pb && pa <= pc) return a;
     return pb <= pc ? b : c;
 }

@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <cstdio>
 #include <vector>
 
@@ -21,13 +22,16 @@ const char* FamilyOf(const std::string& face) {
     return "\\fswiss";
 }
 
+// Adds v to the table unless it is there already.
 template <typename T>
-int IndexOf(std::vector<T>& table, const T& v) {
-    for (size_t i = 0; i < table.size(); ++i) {
-        if (table[i] == v) return static_cast<int>(i);
-    }
-    table.push_back(v);
-    return static_cast<int>(table.size() - 1);
+void Remember(std::vector<T>& table, const T& v) {
+    if (std::find(table.begin(), table.end(), v) == table.end()) table.push_back(v);
+}
+
+// The place of v in a table that holds it.
+template <typename T>
+int IndexOf(const std::vector<T>& table, const T& v) {
+    return static_cast<int>(std::find(table.begin(), table.end(), v) - table.begin());
 }
 
 void AppendEscaped(std::string& out, const std::string& s) {
@@ -57,8 +61,8 @@ std::string WriteRtf(const PrintableText& t) {
     std::vector<std::string> fonts;
     std::vector<Color> colors;
     for (const TextRun& r : t.runs) {
-        IndexOf(fonts, r.format.face);
-        IndexOf(colors, r.format.color);
+        Remember(fonts, r.format.face);
+        Remember(colors, r.format.color);
     }
     if (fonts.empty()) fonts.push_back("MS Sans Serif");
 
@@ -100,8 +104,7 @@ std::string WriteRtf(const PrintableText& t) {
             cur = &f;
         }
         // Split at line feeds so that a paragraph whose indents differ starts with \pard.
-        size_t from = 0;
-        while (from <= r.text.size()) {
+        for (size_t from = 0;;) {
             const size_t nl = r.text.find('\n', from);
             AppendEscaped(out, r.text.substr(from, nl == std::string::npos ? nl : nl - from));
             if (nl == std::string::npos) break;
