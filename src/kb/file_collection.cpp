@@ -69,7 +69,7 @@ std::string colFiles::SavedBytes() const {
 
 std::vector<std::string> SplitFilesLine(const std::string& line) { return SplitDataLine(line, 8); }
 
-void colFiles::LoadFromFile(bool Junk, const std::filesystem::path& dir) {
+void colFiles::LoadFromFile(bool Junk, const std::filesystem::path& dir, bool everyRecord) {
     DataLineReader reader(dir / (Junk ? kJunkFilesFileName : kFilesFileName));
     std::string line;
     while (reader.Next(line)) {
@@ -77,7 +77,7 @@ void colFiles::LoadFromFile(bool Junk, const std::filesystem::path& dir) {
             const auto f = SplitFilesLine(line);
             const int16_t code = ReadinessCode(f[7]);
             const bool none = text::Upper(f[1]) == "NONE";
-            if (none != Junk) continue;
+            if (none != Junk && !everyRecord) continue;
             Add(f[5], f[1], f[4], f[0], f[2], f[3], code, f[6], "", "");
         } catch (const VbError& e) {
             reader.Fail(e);

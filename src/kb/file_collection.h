@@ -48,7 +48,9 @@ public:
     // Reads JFiles.y2k (Junk) or Files.y2k from dir and adds the records of its kind (vendor
     // "None" for Junk, any other vendor otherwise). VbError 53 when the file is missing; a
     // malformed line ends the load with a VbError, and the records read before it stay.
-    void LoadFromFile(bool Junk, const std::filesystem::path& dir);
+    // `everyRecord` keeps every record of the file, those of vendor "None" in Files.y2k too
+    // (programs with a name but no maker, which the fleet report lists).
+    void LoadFromFile(bool Junk, const std::filesystem::path& dir, bool everyRecord = false);
     void Clear() { mvarCOL.Clear(); }
 };
 

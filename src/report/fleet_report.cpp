@@ -75,7 +75,8 @@ std::optional<FleetPc> LoadFleetPc(const platform::HostPath& dir, std::string& w
     for (const bool isJunk : {false, true}) {
         const char* file = isJunk ? kJunkFilesFileName : kFilesFileName;
         try {
-            (isJunk ? junk : files).LoadFromFile(isJunk, dir);
+            // Programs with a name but no maker ("None") are in the report and so in the fleet.
+            (isJunk ? junk : files).LoadFromFile(isJunk, dir, !isJunk);
         } catch (const VbError& e) {
             why = std::string(file) + (e.number() == kErrFileNotFound ? " is missing" : " is damaged (" + std::string(e.what()) + ")");
             return std::nullopt;

@@ -34,7 +34,8 @@ TEST(Fleet, SharedAndDistinctProductsOfSeveralPcsInOneReport) {
            Lines({"JUNK.EXE\tNone\tNone\tNone\tNone\tNone\tC:\t1"})),
         pc("PC-02",
            Lines({"ACME WRITER\tAcme Inc.\t4.00\t4.00\tWriter\tUpgrade to Writer 5\tD:\\APPS\t4",
-                  "Calc\tNumbers Ltd\t2.0\t2.0\tCalc\t\tC:\\CALC\t0"}),
+                  "Calc\tNumbers Ltd\t2.0\t2.0\tCalc\t\tC:\\CALC\t0",
+                  "Gadget\tNone\t1.0\t1.0\tGadget\t\tC:\\GADGET\t0"}),
            ""),
         pc("BROKEN", "not a result line\r\n", ""),
         platform::Utf8FromHostPath(t / "EMPTY"),
@@ -43,7 +44,7 @@ TEST(Fleet, SharedAndDistinctProductsOfSeveralPcsInOneReport) {
     std::filesystem::create_directory(t / "EMPTY");
     std::ostringstream out, err;
     ASSERT_EQ(RunFleet(args, out, err), 0) << err.str();
-    EXPECT_EQ(out.str(), "Wrote " + args[0] + ".rtf and " + args[0] + ".csv: 3 PCs, 4 products\n");
+    EXPECT_EQ(out.str(), "Wrote " + args[0] + ".rtf and " + args[0] + ".csv: 3 PCs, 5 products\n");
     EXPECT_NE(err.str().find(args[3] + " is left out: Files.y2k is damaged"), std::string::npos) << err.str();
     EXPECT_NE(err.str().find(args[4] + " is left out: Files.y2k is missing"), std::string::npos) << err.str();
 
@@ -53,7 +54,8 @@ TEST(Fleet, SharedAndDistinctProductsOfSeveralPcsInOneReport) {
               "PC-02,Acme Writer,4.0,Acme,4,Not Year 2000 Ready - Upgrade or Discontinue Use,D:\\APPS,Upgrade to Writer 5\r\n"
               "PC-01,\"Paint, Pro\",1.0,\"Brush \"\"Co\"\"\",1,Year 2000 Ready - No Action Required,C:\\PAINT,Nothing to do\r\n"
               "PC-03,Acme Writer,5.0,Acme,1,Year 2000 Ready - No Action Required,C:\\ACME,Nothing to do\r\n"
-              "PC-02,Calc,2.0,Numbers Ltd,0,\"Not in Ostrevan Database, Send Readiness Request Letter\",C:\\CALC,\r\n");
+              "PC-02,Calc,2.0,Numbers Ltd,0,\"Not in Ostrevan Database, Send Readiness Request Letter\",C:\\CALC,\r\n"
+              "PC-02,Gadget,1.0,None,0,\"Not in Ostrevan Database, Send Readiness Request Letter\",C:\\GADGET,\r\n");
 
     const ui::PrintableText rtf = ui::ReadRtf(ReadFileBytes(t / "office.rtf"));
     std::string text;
@@ -67,7 +69,7 @@ TEST(Fleet, SharedAndDistinctProductsOfSeveralPcsInOneReport) {
     EXPECT_TRUE(sharedEntryInRed) << text;
     // One row per PC: the counts in report order, undocumented last.
     EXPECT_NE(text.find("\nPC-01  1       0     0      0       0       1     0          1\n"
-                        "PC-02  1       0     0      0       0       0     1          0\n"),
+                        "PC-02  1       0     0      0       0       0     2          0\n"),
               std::string::npos)
         << text;
 }
