@@ -6,16 +6,21 @@
 namespace ostrevan::ui {
 namespace {
 
+// Made on first use and kept for the program's life, so that nothing is torn down at exit (the
+// 32-bit programs' runtime would bring in its locks for that, imports they do without).
+EventFailureHook* g_hook = nullptr;
+
 EventFailureHook& Hook() {
-    static EventFailureHook hook;
-    return hook;
+    if (!g_hook) g_hook = new EventFailureHook;
+    return *g_hook;
 }
 
 void Report(const std::string& what) {
     if (Hook()) {
         Hook()(what);
     } else {
-        std::fprintf(stderr, "Ostrevan: an event handler failed: %s\n", what.c_str());
+        const std::string line = "Ostrevan: an event handler failed: " + what + "\n";
+        std::fputs(line.c_str(), stderr);
     }
 }
 
