@@ -30,7 +30,6 @@ std::optional<RgbaImage> DecodePng(ByteView bytes, int maxSide) {
     uint32_t width = 0, height = 0;
     unsigned depth = 0, colour = 0;
     std::vector<uint8_t> idat, palette, paletteAlpha;
-    bool header = false;
     uint64_t pos = 8;
     for (;;) {
         auto chunk = bytes.Sub(pos, 8);
@@ -47,7 +46,6 @@ std::optional<RgbaImage> DecodePng(ByteView bytes, int maxSide) {
             depth = d[8];
             colour = d[9];
             if (d[10] != 0 || d[11] != 0 || d[12] != 0) return std::nullopt;  // interlaced: not supported
-            header = true;
         } else if (std::memcmp(type, "PLTE", 4) == 0) {
             palette.assign(data->data(), data->data() + length);
         } else if (std::memcmp(type, "tRNS", 4) == 0) {
@@ -59,7 +57,8 @@ std::optional<RgbaImage> DecodePng(ByteView bytes, int maxSide) {
         }
         pos += 12 + uint64_t{length};
     }
-    if (!header || width == 0 || height == 0 || width > static_cast<uint32_t>(maxSide) ||
+    // Without an IHDR chunk the sides stay 0.
+    if (width == 0 || height == 0 || width > static_cast<uint32_t>(maxSide) ||
         height > static_cast<uint32_t>(maxSide))
         return std::nullopt;
     unsigned channels = 0;
