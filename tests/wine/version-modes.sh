@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# The end-to-end checks of the 64-bit Windows build again with Wine playing older systems
+# The end-to-end checks of a Windows build (the shipped 32-bit one where 32-bit Wine runs, else
+# the 64-bit one) again with Wine playing older systems
 # (HKCU\Software\Wine "Version": win98, win2k, winxp): start-up and the operating-system check,
 # the drive list and drive facts, listing, a scan of a small drive, the report, saving, the help
 # topics and the copy of 2000.exe. Runs in a copy of the project's prefix, so the default one
@@ -7,7 +8,7 @@
 #   tests/wine/version-modes.sh BUILD_DIR [MODE...]
 set -eu
 here=$(cd "$(dirname "$0")" && pwd)
-build=$(cd "${1:?build folder of the x86_64 Windows build}" && pwd)
+build=$(cd "${1:?build folder of a Windows build}" && pwd)
 shift
 modes=("$@")
 [ ${#modes[@]} -gt 0 ] || modes=(win98 win2k winxp)
