@@ -12,6 +12,11 @@ bool PathExists(const HostPath& path);
 bool IsDirectory(const HostPath& path);
 bool IsFile(const HostPath& path);
 
+// What tells one folder from another however it is spelt: its device and inode where the
+// system has them; on Windows its spelling with case, trailing dots and blanks of each name and
+// the "\\?\" prefix taken out. Empty when the folder cannot be found.
+std::string FolderIdentity(const HostPath& dir);
+
 // Every entry of the directory (hidden and system ones too), without "." and ".."; none when it
 // cannot be read.
 std::vector<HostPath> DirectoryEntries(const HostPath& dir);

@@ -1,5 +1,7 @@
 #include "platform/file_access.h"
 
+#include <sys/stat.h>
+
 #include <system_error>
 
 namespace ostrevan::platform {
@@ -14,6 +16,12 @@ bool PathExists(const HostPath& path) {
 bool IsDirectory(const HostPath& path) {
     std::error_code ec;
     return fs::is_directory(path, ec);
+}
+
+std::string FolderIdentity(const HostPath& dir) {
+    struct stat st {};
+    if (stat(dir.c_str(), &st) != 0 || !S_ISDIR(st.st_mode)) return {};
+    return std::to_string(st.st_dev) + ":" + std::to_string(st.st_ino);
 }
 
 bool IsFile(const HostPath& path) {

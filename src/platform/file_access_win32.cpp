@@ -10,6 +10,26 @@ bool IsDirectory(const HostPath& path) {
     return a != INVALID_FILE_ATTRIBUTES && (a & FILE_ATTRIBUTE_DIRECTORY);
 }
 
+std::string FolderIdentity(const HostPath& dir) {
+    if (!IsDirectory(dir)) return {};
+    std::string spelt = Utf8FromHostPath((dir / "").lexically_normal());
+    if (spelt.rfind("\\\\?\\", 0) == 0) spelt.erase(0, 4);
+    std::string id;
+    for (size_t from = 0; from <= spelt.size();) {
+        size_t end = spelt.find_first_of("\\/", from);
+        if (end == std::string::npos) end = spelt.size();
+        std::string name = spelt.substr(from, end - from);
+        // Windows drops trailing dots and blanks of a name ("PC-01." is PC-01), except in "." and "..".
+        if (name != "." && name != "..")
+            while (!name.empty() && (name.back() == '.' || name.back() == ' ')) name.pop_back();
+        for (char& c : name)
+            if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+        id += name + "\\";
+        from = end + 1;
+    }
+    return id;
+}
+
 bool IsFile(const HostPath& path) {
     const DWORD a = host::Attributes(path);
     return a != INVALID_FILE_ATTRIBUTES && !(a & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_DEVICE));

@@ -71,7 +71,11 @@ private:
 class Temporary {
 public:
     explicit Temporary(const HostPath& target) : target_(target) {
-        std::string name = (FolderOf(target) / ("." + target.filename().string() + ".XXXXXX")).string();
+        // The target's own name in front, unless that would make the temporary's name longer
+        // than a name may be where the target's still fits.
+        std::string stem = target.filename().string();
+        if (stem.size() + 8 > 255) stem = "ostrevan";
+        std::string name = (FolderOf(target) / ("." + stem + ".XXXXXX")).string();
         // mkstemp opens with O_CREAT | O_EXCL: an existing name, a link included, is never used.
         fd_ = mkstemp(name.data());
         if (fd_ < 0) {

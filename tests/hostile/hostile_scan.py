@@ -233,6 +233,53 @@ def merge_case(work):
     check(status == 0 and files.count(b" , ") == 2 * 39, f"forty long versions: status {status} {err[:200]!r}")
 
 
+def terminal_and_output_cases(work):
+    """Names holding escape sequences never reach the terminal raw; the fleet's two files are
+    replaced together or not at all; the longest names a target may have still save."""
+    esc = "\x1b]0;owned\x07\x1b[2J"
+    odd = os.path.join(work, "PC" + esc)
+    os.makedirs(odd)
+    status, out, err = run(["--fleet", os.path.join(work, "office"), odd], "fleet of a folder named with escapes")
+    check(b"\x1b" not in err and b"\\x1B" in err, f"fleet warning shows the escapes raw: {err!r}")
+    program = os.path.join(work, "V" + esc + ".EXE")
+    with open(program, "wb") as f:
+        f.write(b"MZ")
+    status, out, err = run(["--version-info", program], "version info of a name with escapes")
+    check(status == 0 and b"\x1b" not in out and out.count(b"\t") == 5, f"version info shows escapes raw: {out!r}")
+
+    pcs = []
+    for name in ("PC-A", "PC-B"):
+        pc = os.path.join(work, "fleet", name)
+        os.makedirs(pc)
+        with open(os.path.join(pc, "Files.y2k"), "wb") as f:
+            f.write(b'"Calc\tNumbers Ltd\t2.0\t2.0\tCalc\t\tC:\\CALC\t0"\r\n')
+        open(os.path.join(pc, "JFiles.y2k"), "wb").close()
+        pcs.append(pc)
+    out_dir = os.path.join(work, "fleet-out")
+    os.makedirs(os.path.join(out_dir, "office.rtf"))  # the report cannot be written
+    with open(os.path.join(out_dir, "office.csv"), "wb") as f:
+        f.write(b"old")
+    status, _, err = run(["--fleet", os.path.join(out_dir, "office")] + pcs, "fleet whose report cannot be written")
+    check(status == 1 and read(os.path.join(out_dir, "office.csv")) == b"old",
+          f"fleet pair: status {status}, the spreadsheet was replaced alone: {err!r}")
+    # OUT of 251 bytes: OUT.rtf is a name of 255 bytes, which a file may have.
+    long_out = os.path.join(work, "L" * 251)
+    status, _, err = run(["--fleet", long_out] + pcs, "fleet with the longest OUT")
+    check(status == 0 and os.path.exists(long_out + ".csv"), f"fleet with a 251-byte OUT: {status} {err!r}")
+    kb = knowledge_base(work, "kb-long")
+    drive = os.path.join(work, "long-report-drive")
+    make_tree(drive, "R", 1)
+    report = os.path.join(work, "R" * 251 + ".rtf")
+    status, _, err = run(["--quiet", "--data", kb, "--os", "none", "--report", report, drive], "report of 255 bytes")
+    check(status == 0 and os.path.exists(report), f"--report of a 255-byte name: {status} {err!r}")
+
+    # One folder given through a link and a relative path is one PC.
+    os.symlink(pcs[0], os.path.join(work, "link-to-a"))
+    status, out, err = run(["--fleet", os.path.join(work, "office2"), pcs[0], os.path.join(work, "link-to-a"),
+                            os.path.relpath(pcs[0])], "one folder three ways")
+    check(status == 0 and b": 1 PCs" in out, f"one folder three ways: {out!r} {err!r}")
+
+
 def main():
     global SCAN, SOURCE
     SCAN, SOURCE = sys.argv[1], sys.argv[2]
@@ -246,7 +293,8 @@ def main():
     return 0
 
 
-CASES = [version_info_cases, results_folder_cases, loader_cases, command_line_cases, merge_case]
+CASES = [version_info_cases, results_folder_cases, loader_cases, command_line_cases, merge_case,
+         terminal_and_output_cases]
 
 if __name__ == "__main__":
     sys.exit(main())

@@ -4,6 +4,7 @@
 #include <set>
 
 #include "platform/command_line.h"
+#include "platform/file_access.h"
 #include "platform/file_write.h"
 #include "platform/text.h"
 #include "platform/ui/rtf.h"
@@ -33,13 +34,15 @@ int RunFleet(const std::vector<std::string>& args, std::ostream& out, std::ostre
     }
     std::vector<FleetPc> fleet;
     // A PC is known by its folder's name (as Windows compares names, ignoring case): a folder
-    // given twice is counted once, and two folders of one name are told apart by a number.
-    std::map<std::string, std::string> folders;  // folder, spelt as normalised -> as given
+    // given twice, however spelt, is counted once, and two folders of one name are told apart
+    // by a number.
+    std::map<std::string, std::string> folders;  // the folder's identity -> as given
     std::set<std::string> names;                 // the PCs' names, upper-cased
     for (size_t i = 1; i < args.size(); ++i) {
         std::string why;
         const platform::HostPath dir = platform::HostPathFromUtf8(args[i]);
-        const std::string folder = platform::Utf8FromHostPath((dir / "").lexically_normal());
+        std::string folder = platform::FolderIdentity(dir);
+        if (folder.empty()) folder = platform::Utf8FromHostPath((dir / "").lexically_normal());
         if (const auto seen = folders.find(folder); seen != folders.end()) {
             err << "ostrevan-scan: warning: " << VisibleText(args[i]) << " is left out: the same folder as "
                 << VisibleText(seen->second) << "\n";

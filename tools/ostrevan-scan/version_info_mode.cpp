@@ -18,8 +18,8 @@ std::string VersionInfoHelp() {
            "field), each line ended by LF. A file that is no program, or has no version\n"
            "resource, prints \"None\" five times. The path and every field are written as the\n"
            "result files write them: a TAB as a blank, CR and LF left out, so each FILE is\n"
-           "exactly one line of six fields. Exit status 0, or 1 when the output cannot be\n"
-           "written.\n";
+           "exactly one line of six fields; other control characters are shown as \\xNN. Exit\n"
+           "status 0, or 1 when the output cannot be written.\n";
 }
 
 int RunVersionInfo(const std::vector<std::string>& files, std::ostream& out) {
@@ -31,7 +31,23 @@ int RunVersionInfo(const std::vector<std::string>& files, std::ostream& out) {
         std::vector<std::string> fields{codepage::Utf8ToWindows1252(file)};
         for (const char* field : kVersionInfoFields) fields.push_back(reader.GetInfoString(field));
         std::string line = DataLine(fields);
-        line = line.substr(1, line.size() - 4) + '\n';  // without the quotes and CR LF
+        line = line.substr(1, line.size() - 4);  // without the quotes and CR LF
+        // Control characters (an escape sequence in a name or a field) are shown, not sent.
+        std::string shown;
+        for (const char c : line) {
+            const auto u = static_cast<unsigned char>(c);
+            if (u < 0x20 && c != '\t') {
+                static const char kHex[] = "0123456789ABCDEF";
+                shown += "\\x";
+                shown += kHex[u >> 4];
+                shown += kHex[u & 0xF];
+            } else if (u == 0x7F) {
+                shown += "\\x7F";
+            } else {
+                shown += c;
+            }
+        }
+        line = shown + '\n';
         out.write(line.data(), static_cast<std::streamsize>(line.size()));
     }
     out.flush();
