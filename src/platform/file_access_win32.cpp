@@ -1,4 +1,5 @@
 #include "platform/file_access.h"
+#include "platform/command_line.h"
 #include "platform/host_api_win32.h"
 
 namespace ostrevan::platform {
@@ -12,8 +13,9 @@ bool IsDirectory(const HostPath& path) {
 
 std::string FolderIdentity(const HostPath& dir) {
     if (!IsDirectory(dir)) return {};
-    std::string spelt = Utf8FromHostPath((dir / "").lexically_normal());
+    std::string spelt = Utf8FromHostPath(dir);
     if (spelt.rfind("\\\\?\\", 0) == 0) spelt.erase(0, 4);
+    spelt = Utf8FromHostPath((HostPathFromUtf8(spelt) / "").lexically_normal());
     std::string id;
     for (size_t from = 0; from <= spelt.size();) {
         size_t end = spelt.find_first_of("\\/", from);
