@@ -153,8 +153,9 @@ std::string ScanUsage() {
            "printed, and the number of programs that could not be recorded when there were\n"
            "more than the result files hold. Ctrl-C stops the scan and saves what was found so\n"
            "far; a second Ctrl-C ends the program at once, saving nothing.\n"
-           "Exit status: 0 done, 1 the drive could not be read or the result files (or the\n"
-           "report) could not be written, 2 bad usage, 130 stopped by Ctrl-C.\n"
+           "Exit status: 0 done, 1 the drive could not be read, the result files (or the\n"
+           "report) could not be written or memory ran out (the previous results then stay\n"
+           "as they were), 2 bad usage, 130 stopped by Ctrl-C.\n"
            "Example, a disk of another PC judged by its own Windows:\n"
            "  ostrevan-scan --map C:=/mnt/disk --os drive C:\n";
 }

@@ -1,5 +1,7 @@
 #include "scan/scan_sequence.h"
 
+#include <new>
+
 #include "platform/file_access.h"
 #include "platform/file_write.h"
 #include "platform/text.h"
@@ -16,9 +18,17 @@ std::string SaveResults(const RunState& st, const platform::HostPath& dir) {
 
 }  // namespace
 
+const char* const kOutOfMemory = "There was not enough memory.";
+
 ScanResult SaveScanResults(const RunState& st, const platform::HostPath& results_dir) {
     ScanResult r;
-    r.files_error = r.junk_files_error = SaveResults(st, results_dir);
+    try {
+        r.files_error = r.junk_files_error = SaveResults(st, results_dir);
+    } catch (const std::bad_alloc&) {
+        // Both files are put together before either is written: the old ones stay whole.
+        r.out_of_memory = true;
+        r.files_error = r.junk_files_error = kOutOfMemory;
+    }
     return r;
 }
 
@@ -51,6 +61,13 @@ ScanResult ScanAndSave(RunState& st, DriveScan& scan, const std::string& drive, 
             scan.GetNumFiles(top);
             scan.CheckDirectory(top);
         }
+    } catch (const std::bad_alloc&) {
+        // What was found is incomplete and may not even fit in memory to be written: the
+        // previous results are kept instead.
+        r.walk_error = "there was not enough memory to finish it";
+        r.out_of_memory = true;
+        r.files_error = r.junk_files_error = kOutOfMemory;
+        return r;
     } catch (const std::exception& e) {
         r.walk_error = e.what()[0] ? e.what() : "unexpected error";
     } catch (...) {
@@ -59,6 +76,7 @@ ScanResult ScanAndSave(RunState& st, DriveScan& scan, const std::string& drive, 
     const ScanResult saved = SaveScanResults(st, results_dir);
     r.files_error = saved.files_error;
     r.junk_files_error = saved.junk_files_error;
+    r.out_of_memory = saved.out_of_memory;
     return r;
 }
 

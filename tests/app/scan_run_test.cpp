@@ -2,6 +2,8 @@
 // pointer, Abort, the saved results and the report that follows.
 #include <gtest/gtest.h>
 
+#include <new>
+
 #include <stdexcept>
 #include <utility>
 
@@ -184,26 +186,40 @@ TEST(Scan, ExitOrTheCloseBoxBeforeTheWalkEndsAtOnceAndKeepsTheOldResults) {
     }
 }
 
-// A scan whose results cannot be saved, or which a failure ends early, says so over its report.
+// A scan whose results cannot be saved, or which a failure ends early, says so over its report;
+// one that runs out of memory keeps the previous results whole.
 TEST(Scan, UnsavedResultsAndAnEarlyEndAreToldWithTheReportShown) {
-    for (bool unsaved : {true, false}) {
+    enum { kUnsaved, kFailure, kNoMemory };
+    for (int mode : {kUnsaved, kFailure, kNoMemory}) {
         OnDrivePage w;
-        if (unsaved) std::filesystem::create_directory(w.dir() / "Files.y2k");  // cannot be written
+        if (mode == kUnsaved) std::filesystem::create_directory(w.dir() / "Files.y2k");  // cannot be written
+        else testing::WriteFileBytes(w.dir() / "Files.y2k", "old");
         bool failed = false;  // once, in the walk
-        if (!unsaved) w.tk.onYield = [&] {
-            if (w.State().lngFileCounter == 4 && !std::exchange(failed, true)) throw std::runtime_error("out of memory");
+        // The failure comes while the fourth program is examined; memory runs out while the
+        // walk lists the drive (one program whose examination runs out is only left out).
+        if (mode != kUnsaved) w.tk.onYield = [&] {
+            if (mode == kFailure && w.State().lngFileCounter == 4 && !std::exchange(failed, true))
+                throw std::runtime_error("a disk error");
+            const bool listing = w.State().lngNumFiles > 0 && w.State().lngFileCounter == 0;
+            if (mode == kNoMemory && listing && !std::exchange(failed, true))
+                throw std::bad_alloc();
         };
         w.Next();
         EXPECT_EQ(w.Page(), "FraReport");
-        EXPECT_NE(w.Report().find("Writer\n"), std::string::npos);
+        EXPECT_EQ(w.Report().find("Writer\n") != std::string::npos, mode != kNoMemory);
         ASSERT_EQ(w.tk.messages.size(), 1u);
         const std::string& text = w.tk.messages[0].text;
-        if (unsaved) {
+        const std::string files = mode == kUnsaved ? "" : testing::ReadFileBytes(w.dir() / "Files.y2k");
+        if (mode == kUnsaved) {
             EXPECT_NE(text.find("File: " + platform::StoredName((w.dir() / "Files.y2k").native()) + "\nReason: "),
                       std::string::npos) << text;
+        } else if (mode == kFailure) {
+            EXPECT_NE(text.find("ended early: a disk error"), std::string::npos) << text;
+            EXPECT_NE(files.find("Writer"), std::string::npos);
         } else {
-            EXPECT_NE(text.find("ended early: out of memory"), std::string::npos) << text;
-            EXPECT_NE(testing::ReadFileBytes(w.dir() / "Files.y2k").find("Writer"), std::string::npos);
+            EXPECT_NE(text.find("ended early: there was not enough memory to finish it"), std::string::npos) << text;
+            EXPECT_NE(text.find("Reason: There was not enough memory."), std::string::npos) << text;
+            EXPECT_EQ(files, "old");
         }
     }
 }

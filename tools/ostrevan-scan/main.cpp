@@ -7,6 +7,7 @@
 #include <csignal>
 #include <cstdlib>
 #include <iostream>
+#include <new>
 #include <string>
 #include <vector>
 
@@ -84,12 +85,7 @@ int RunScan(std::vector<std::string> args) {
     return 1;
 }
 
-}  // namespace
-
-int main(int argc, char** argv) {
-#if defined(_WIN32)
-    _setmode(_fileno(stdout), _O_BINARY);  // LF line ends, bytes as they are
-#endif
+int Run(int argc, char** argv) {
     const Command command = ParseCommand(ostrevan::platform::CommandLineArguments(argc, argv));
     switch (command.mode) {
         case Mode::kHelp:
@@ -109,4 +105,20 @@ int main(int argc, char** argv) {
     }
     std::cerr << ostrevan::ScanUsage();
     return 2;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+#if defined(_WIN32)
+    _setmode(_fileno(stdout), _O_BINARY);  // LF line ends, bytes as they are
+#endif
+    // Running out of memory ends the run with a word, never with an abort; every file is
+    // replaced only once it is complete, so what was there before stays whole.
+    try {
+        return Run(argc, argv);
+    } catch (const std::bad_alloc&) {
+        std::cerr << "ostrevan-scan: there was not enough memory to finish; no file was changed\n";
+        return 1;
+    }
 }
