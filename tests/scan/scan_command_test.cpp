@@ -128,6 +128,11 @@ TEST(ScanCommand, UnwritableResultsFailClearly) {
 TEST(ScanCommand, NamesReachTheTerminalWithControlCharactersEscaped) {
     EXPECT_EQ(VisibleName("C:\\A\x1b[2J\x07.EXE"), "C:\\A\\x1B[2J\\x07.EXE");
     EXPECT_EQ(VisibleName("\x9b" "1m\x7f\xe9"), "\\x9B1m\\x7F\xe9");  // 8-bit CSI and DEL; "é" stays
+    // UTF-8 text of the host: its characters stay, controls (C1 ones too) and broken bytes show.
+    EXPECT_EQ(VisibleText("Caf\xC3\xA9 \xE2\x82\xAC \xF0\x9F\x98\x80"), "Caf\xC3\xA9 \xE2\x82\xAC \xF0\x9F\x98\x80");
+    EXPECT_EQ(VisibleText("PC\x1B]0;x\x07"), "PC\\x1B]0;x\\x07");
+    EXPECT_EQ(VisibleText("\xC2\x9B" "2J\x7F"), "\\xC2\\x9B2J\\x7F");            // U+009B, the 8-bit CSI
+    EXPECT_EQ(VisibleText("\xC3(\xFF\xC0\x80\xE2\x82"), "\\xC3(\\xFF\\xC0\\x80\\xE2\\x82");  // broken, overlong, cut
 }
 
 TEST(ScanCommand, StopRequestSavesWhatWasFound) {
