@@ -7,8 +7,6 @@
 #include <filesystem>
 #include <functional>
 
-#include "platform/inflate.h"
-#include "platform/png_decoder.h"
 #include "support/program_builder.h"
 #include "support/test_support.h"
 
@@ -163,41 +161,4 @@ TEST(IconExtraction, DamagedIconsGiveNone) {
         WriteFileBytes(dir / "d.exe", std::string(pe.begin(), pe.end()));
         EXPECT_FALSE(portable::ExtractFirstIcon((dir / "d.exe").string())) << c.what;
     }
-}
-
-TEST(Inflate, DecodesStoredFixedAndDynamicBlocks) {
-    const std::vector<uint8_t> stored = {0x78, 0x01, 0x01, 0x0C, 0x00, 0xF3, 0xFF, 0x73, 0x74, 0x6F, 0x72, 0x65, 0x64,
-                                         0x20, 0x62, 0x6C, 0x6F, 0x63, 0x6B, 0x1F, 0x80, 0x04, 0xBD};
-    auto s = ZlibInflate(ByteView(stored), 100);
-    ASSERT_TRUE(s);
-    EXPECT_EQ(std::string(s->begin(), s->end()), "stored block");
-    const std::vector<uint8_t> fixed = {0x78, 0xDA, 0x4B, 0x4C, 0x4A, 0x4E, 0x44, 0x42, 0x00, 0x2D, 0xF5, 0x05, 0xBF};
-    auto f = ZlibInflate(ByteView(fixed), 100);
-    ASSERT_TRUE(f);
-    EXPECT_EQ(std::string(f->begin(), f->end()), "abcabcabcabcabc");
-    // Output beyond the bound, a wrong check value and a cut stream all fail.
-    EXPECT_FALSE(ZlibInflate(ByteView(fixed), 10));
-    auto badCheck = fixed;
-    badCheck.back() ^= 1;
-    EXPECT_FALSE(ZlibInflate(ByteView(badCheck), 100));
-    EXPECT_FALSE(ZlibInflate(ByteView(fixed.data(), fixed.size() - 5), 100));
-    // The PNG fixture's image data is compressed with dynamic codes; it decodes whole (above).
-}
-
-TEST(PngDecoder, RejectsDamagedImages) {
-    const std::string ico = ReadFileBytes(IcoPath("png.ico"));
-    const std::vector<uint8_t> png(ico.begin() + 22, ico.end());
-    ASSERT_TRUE(IsPng(ByteView(png)));
-    auto ok = DecodePng(ByteView(png));
-    ASSERT_TRUE(ok);
-    EXPECT_EQ(ok->width, 32);
-    for (size_t cut : {size_t{8}, size_t{20}, png.size() / 2, png.size() - 13}) {
-        EXPECT_FALSE(DecodePng(ByteView(png.data(), cut))) << cut;
-    }
-    auto huge = png;
-    huge[16] = 0x7F;  // width 2^30 and more
-    EXPECT_FALSE(DecodePng(ByteView(huge)));
-    auto interlaced = png;
-    interlaced[28] = 1;
-    EXPECT_FALSE(DecodePng(ByteView(interlaced)));
 }

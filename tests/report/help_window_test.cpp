@@ -33,16 +33,13 @@ struct HelpFixture {
 
 TEST(HelpWindow, EachOptionLoadsItsTopicFile) {
     HelpFixture f;
-    struct Case { const char* option; const char* caption; const char* file; } cases[] = {
-        {"optStep1", "Mode Selection", "HelpMODE.rtf"}, {"optStep2", "Disk Selection", "HelpDISK.rtf"},
-        {"optAnimation", "Disk Scan", "HelpSCAN.rtf"}, {"optReport", "Software Report", "HelpREP.rtf"},
-        {"optBIOS", "BIOS Check", "HelpBIOS.rtf"}, {"OptVend", "Troubleshooting", "HelpTS.rtf"},
-        {"optGeneral", "Introduction", "HelpINTR.rtf"},
+    struct Case { const char* option; const char* file; } cases[] = {
+        {"optStep1", "HelpMODE.rtf"}, {"optStep2", "HelpDISK.rtf"}, {"optAnimation", "HelpSCAN.rtf"},
+        {"optReport", "HelpREP.rtf"}, {"optBIOS", "HelpBIOS.rtf"}, {"OptVend", "HelpTS.rtf"},
+        {"optGeneral", "HelpINTR.rtf"},
     };
     for (const Case& c : cases) {
-        auto& o = f.tk.Find<ui::OptionButton>(std::string("frmHelp.") + c.option);
-        EXPECT_EQ(o.Caption(), c.caption);
-        o.Click();
+        f.tk.Find<ui::OptionButton>(std::string("frmHelp.") + c.option).Click();
         EXPECT_EQ(f.Shown(), std::string("Topic ") + c.file) << c.option;
     }
 }
