@@ -236,9 +236,36 @@ P("ms", 3, "Microsoft SQL Server", "6.5", "6.50",
   "SQL Server 6.5: install Service Pack 5 or later (support.microsoft.com); with it Microsoft rates "
   "SQL Server 6.5 compliant. Status of August 1999.", source="ms-y2k-sql65", as_of="1999-08-31",
   examples=["6.5"])
+P("ms", 1, "Microsoft SQL Server", "7.0", "7.0",
+  "SQL Server 7.0 (Standard, Enterprise, Small Business and Evaluation editions): Microsoft rates "
+  "it compliant with no prerequisite. Status of May 1999.", source="ms-y2k-sql70",
+  as_of="1999-05-19", examples=["7.0"])
 P("ms", 1, "Microsoft Exchange Server", "5.5", "5.5",
   "Exchange Server 5.5: Microsoft rates it compliant; check the Outlook or Exchange client "
   "separately. Status of September 1999.", source="ms-y2k-exchange55", as_of="1999-09-21", examples=["5.5"])
+P("ms", 1, "Microsoft NetMeeting", "2.0", "2.0",
+  "NetMeeting 2.0: Microsoft rates it compliant with no prerequisite. Status of May 1999.",
+  alt="NetMeeting", source="ms-y2k-netmeeting2", as_of="1999-05-19", examples=["2.0"])
+P("ms", 5, "MS-DOS", "6.0", "6.0",
+  "MS-DOS 6.0: Microsoft rates it compliant with acceptable deviations and names no prerequisite: "
+  "DIR shows two-digit years, and the DATE command takes years from 2000 on only with four digits "
+  "(type 01-01-2000, not 01-01-00). Status of October 1999.", alt="Microsoft MS-DOS",
+  source="ms-y2k-msdos60", as_of="1999-10-28", examples=["6.0"])
+# Internet Explorer's program files carry 4.70.x for IE 3.0x and 4.71.x or 4.72.x for IE 4.0 and
+# 4.01 (Knowledge Base article Q164539); the press report of April 1998 is the only statement found.
+IE98 = (" (ZDNet's report of Microsoft's statement when its Year 2000 site opened, April 1998; look "
+        "for a later statement at www.microsoft.com/y2k).")
+P("ms", 3, "Microsoft Internet Explorer", "4.70", "4.70",
+  "Internet Explorer 3.0x (program version 4.70): Microsoft said its Year 2000 patches for "
+  "Internet Explorer 3 were available free from its web site; install them" + IE98,
+  exe="IEXPLORE.EXE", alt="Internet Explorer", source="zdnet-ms-y2k-1998", as_of="1998-04",
+  examples=[("4.70.1155", "ms-kb-q164539"), ("4.70.1300", "ms-kb-q164539")])
+P("ms", 3, "Microsoft Internet Explorer", "4.71", "4.72",
+  "Internet Explorer 4.0 or 4.01 (program version 4.71 or 4.72): Microsoft said a service pack for "
+  "Internet Explorer 4, free from its web site, carries the fixes that make it Year 2000 compliant; "
+  "install it" + IE98, exe="IEXPLORE.EXE", alt="Internet Explorer", source="zdnet-ms-y2k-1998",
+  as_of="1998-04", examples=[("4.71.1712.6", "ms-kb-q164539"), ("4.72.2106.8", "ms-kb-q164539"),
+                             ("4.72.3612.1713", "ms-kb-q164539")])
 P("ms", 3, "Microsoft NetShow", "3.0", "3.0",
   "NetShow 3.0: install the latest Microsoft Data Access Components (MDAC, www.microsoft.com/data), "
   "Microsoft's prerequisite for rating it compliant. Status of October 1999.",

@@ -393,3 +393,18 @@ S("apogeo-freeagent", "press", "Apogeo Online (Paolo Attivissimo)",
 S("gnksa-freeagent", "reference", "GNKSA (Good Net-Keeping Seal of Approval), Thijs Kinkhorst",
   "Evaluation of Forte Free Agent, product version 1.11/32.235", "1997-08-28",
   "https://gnksa.org/Evaluations/forte-free-agent-1.11.txt")
+
+# Round four: more pages of Microsoft's product guide, its version list for Internet Explorer, and
+# the press reporting Microsoft's first Year 2000 list.
+S("ms-y2k-sql70", "maker", MSCD, "Year 2000 product guide: SQL Server 7.0 (Win NT)", "1999-05-19",
+  MSCD_URL + "product/u67216en.htm")
+S("ms-y2k-netmeeting2", "maker", MSUCD, "Year 2000 product guide: NetMeeting 2.0 (volume 18)", "1999-05-19",
+  MSUCD_URL + "user_allproductsvol18.htm")
+S("ms-y2k-msdos60", "maker", MSUCD, "Year 2000 product guide: MS-DOS 6.0 (volume 16)", "1999-10-28",
+  MSUCD_URL + "user_allproductsvol16.htm")
+S("ms-kb-q164539", "maker", "Microsoft Corporation (Knowledge Base on the Year 2000 Resource Center CD, Nov 1999, archived by discmaster.textfiles.com)",
+  "Q164539: Determining which version of Internet Explorer you are using (version numbers)",
+  "1999 (CD pages as of 15 September 1999)", MSCD_URL + "kb/q164539.htm")
+S("zdnet-ms-y2k-1998", "press", "ZDNet", "US Report: MS outlines Y2K program",
+  "1998-04 (undated online; reports the Year 2000 site Microsoft opened that month)",
+  "https://www.zdnet.com/article/us-report-ms-outlines-y2k-program/")
