@@ -285,6 +285,35 @@ P("ms", 5, "Microsoft Visual C++", "4.2", "4.20",
   "prerequisite; with the clock in 2000 a new MFC AppWizard program gets the copyright year 1900 "
   "(correct it in the resource editor), and time_t dates end in January 2038. Status of June 1999.",
   exe="MSDEV.EXE", source="ms-y2k-vc42", as_of="1999-06-10", examples=["4.2"])
+# After the Visual C++ 4.2 record, whose bounds reach "4.10".
+P("ms", 3, "Microsoft Visual C++", "4.0", "4.1",
+  "Visual C++ 4.0 or 4.1: programs built with its MFC library (Mfc40.dll) show years after 1999 "
+  "wrongly (2000 as 100) until the updated Mfc40.dll 4.1.6140 is installed; it comes with the "
+  "Windows 95 and Windows 98 Year 2000 updates and as a hotfix for Windows NT 4.0 (Knowledge Base "
+  "article Q225140).", exe="MSDEV.EXE", source="ms-kb-q225140", as_of="2002-07-22",
+  examples=["4.0", "4.1"])
+P("ms", 3, "Microsoft Schedule+ for Windows", "7.0", "7.5",
+  "Schedule+ 7.0, 7.0a or 7.5: Microsoft made a separate Year 2000 software update for each of "
+  "these three versions (www.microsoft.com/y2k). Check Help, About Microsoft Schedule+ for the exact "
+  "version and install the update made for it: the update for 7.0 stops 7.0a from starting "
+  "(Knowledge Base article Q242581). Status of April 2000.", alt="Microsoft Schedule+",
+  source="ms-kb-q242581", as_of="2000-04-27", examples=["7.0", "7.0a", "7.5"])
+MAILFIX = "ftp.microsoft.com/bussys/mail/pcmail-public/All-Y2K/"
+P("ms", 3, "Microsoft Mail Remote for Windows", "3.2", "3.2",
+  "Mail Remote for Windows 3.2: after 1999 the client may show the year as 10; Microsoft's fix "
+  "Remcy2k.exe (Msrmttr.dll 3.2.4025) is at " + MAILFIX + " (Knowledge Base article Q192238). "
+  "Status of January 2000.", source="ms-kb-q192238", as_of="2000-01-20", examples=["3.2"])
+P("ms", 3, "Microsoft Mail for Windows", "2", "3.5",
+  "Microsoft Mail for Windows 2.x to 3.5: after 1999 Postmaster messages and delivery and read "
+  "receipts can show the year as 10 or 100; Microsoft's fix Exty2k.exe (External.exe, Async.ovl "
+  "and X25eicon.ovl 3.5.34) is at " + MAILFIX + " (Knowledge Base article Q192239). Status of "
+  "January 2000.", alt="Microsoft Mail", source="ms-kb-q192239", as_of="2000-01-19",
+  examples=["3.0", "3.2", "3.5"])
+P("ms", 3, "Microsoft Mail for PC Networks", "3.0", "3.5",
+  "Microsoft Mail for PC Networks 3.0 to 3.5: after 1999 the Administrator program may show the "
+  "year as 100, also in import and export request dates; Microsoft's fix Admy2k.exe (Admin.exe "
+  "3.5.34) is at " + MAILFIX + " (Knowledge Base article Q192243). Status of January 2000.",
+  source="ms-kb-q192243", as_of="2000-01-19", examples=["3.0", "3.2", "3.2a", "3.5"])
 P("ms", 3, "Microsoft Visual Studio", "6", "6",
   "Visual Studio 6.0: some of its bundled products have known Year 2000 issues; install the "
   "updates the product guide names for each of them (www.microsoft.com/y2k), after which "

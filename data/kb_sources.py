@@ -408,3 +408,18 @@ S("ms-kb-q164539", "maker", "Microsoft Corporation (Knowledge Base on the Year 2
 S("zdnet-ms-y2k-1998", "press", "ZDNet", "US Report: MS outlines Y2K program",
   "1998-04 (undated online; reports the Year 2000 site Microsoft opened that month)",
   "https://www.zdnet.com/article/us-report-ms-outlines-y2k-program/")
+
+# Microsoft's Knowledge Base as archived on GitHub (one article per file, with its last-modified
+# date).
+MSKB = "Microsoft Corporation (Knowledge Base, archived in the jeffpar/kbarchive repository)"
+MSKB_URL = "https://github.com/jeffpar/kbarchive/blob/master/kb/"
+S("ms-kb-q225140", "maker", MSKB, "Q225140: FIX: COleDateTime::operator=(time_t) breaks if year past 1999 "
+  "(Visual C++ 4.0, 4.1)", "last modified 2002-07-22", MSKB_URL + "225/Q225140/README.md")
+S("ms-kb-q242581", "maker", MSKB, "Q242581: Y2K Analyzer tool does not recognize Schedule+ 7.0a",
+  "last modified 2000-04-27", MSKB_URL + "242/Q242581/README.md")
+S("ms-kb-q192238", "maker", MSKB, "Q192238: PC WRmt: Remote client may display date incorrectly after 2000",
+  "last modified 2000-01-20", MSKB_URL + "192/Q192238/README.md")
+S("ms-kb-q192239", "maker", MSKB, "Q192239: Postmaster messages display incorrect date after 2000",
+  "last modified 2000-01-19", MSKB_URL + "192/Q192239/README.md")
+S("ms-kb-q192243", "maker", MSKB, "Q192243: Administrator program incorrectly displays date after year 2000",
+  "last modified 2000-01-19", MSKB_URL + "192/Q192243/README.md")
