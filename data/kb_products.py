@@ -314,6 +314,15 @@ P("ms", 3, "Microsoft Mail for PC Networks", "3.0", "3.5",
   "year as 100, also in import and export request dates; Microsoft's fix Admy2k.exe (Admin.exe "
   "3.5.34) is at " + MAILFIX + " (Knowledge Base article Q192243). Status of January 2000.",
   source="ms-kb-q192243", as_of="2000-01-19", examples=["3.0", "3.2", "3.2a", "3.5"])
+P("ms", 3, "Microsoft Internet Information Server", "4.0", "4.0",
+  "Internet Information Server 4.0: the Configuration Back-Up page of the HTML Internet Service "
+  "Manager may show the wrong date for configurations stored from 1 January 2000 on; install the "
+  "latest Windows NT 4.0 service pack or Microsoft's separate update (Knowledge Base article "
+  "Q230335).", source="ms-kb-q230335", as_of="2002-05-16", examples=["4.0"])
+P("ms", 3, "Microsoft Internet Information Server", "3.0", "3.0",
+  "Internet Information Server 3.0: its log converter Convlog.exe turns dates of 2000 into 2028; "
+  "install the latest Windows NT 4.0 service pack or Microsoft's updated Convlog.exe (Knowledge "
+  "Base article Q245329).", source="ms-kb-q245329", as_of="2001-08-13", examples=["3.0"])
 P("ms", 3, "Microsoft Visual Studio", "6", "6",
   "Visual Studio 6.0: some of its bundled products have known Year 2000 issues; install the "
   "updates the product guide names for each of them (www.microsoft.com/y2k), after which "

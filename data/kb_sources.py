@@ -423,3 +423,7 @@ S("ms-kb-q192239", "maker", MSKB, "Q192239: Postmaster messages display incorrec
   "last modified 2000-01-19", MSKB_URL + "192/Q192239/README.md")
 S("ms-kb-q192243", "maker", MSKB, "Q192243: Administrator program incorrectly displays date after year 2000",
   "last modified 2000-01-19", MSKB_URL + "192/Q192243/README.md")
+S("ms-kb-q230335", "maker", MSKB, "Q230335: Date may be displayed improperly using Configuration Back-Up (IIS 4.0)",
+  "last modified 2002-05-16", MSKB_URL + "230/Q230335/README.md")
+S("ms-kb-q245329", "maker", MSKB, "Q245329: Convlog.exe converts year 2000 dates to year 2028 (IIS 3.0)",
+  "last modified 2001-08-13", MSKB_URL + "245/Q245329/README.md")
