@@ -96,6 +96,13 @@ P("ms", 1, W9X, "4.10.2222", "4.10",
   examples=[("4.10.2222", "ms-kb-q206071"), ("4.10.2223", "ms-kb-q206071")])
 LATER("ms", W9X, "on 14 September 2000", "betawiki-winme", "2000-09-14", vb="4.90", ve="4.90",
       label="Windows Me (4.90)", examples=["4.90.3000"])
+P("ms", 3, WNT, "3.51", "3.51",
+  "Windows NT 3.51: Microsoft's Year 2000 fixes for NT 3.51 come as one post-Service Pack 5 "
+  "update, Y2k351-i.exe for x86 (Y2k351-a.exe for Alpha, both of 5 November 1998), at "
+  "ftp.microsoft.com/bussys/winnt/winnt-public/fixes/usa/NT351/hotfixes-postSP5/y2k-fix/; install "
+  "Service Pack 5 and then that update. It corrects, for example, WINS and DHCP Admin showing the "
+  "years 2000 to 2009 with one digit (Knowledge Base article Q193371).",
+  source="ms-kb-q193371", as_of="2002-05-20", examples=["3.51"])
 P("ms", 3, WNT, "4.0", "4.0",
   "Windows NT 4.0: install Service Pack 4 or 5 and the Year 2000 updates that follow it "
   "(www.microsoft.com/y2k); Microsoft rates NT 4.0 with them compliant. Status of November 1999.",

@@ -427,3 +427,6 @@ S("ms-kb-q230335", "maker", MSKB, "Q230335: Date may be displayed improperly usi
   "last modified 2002-05-16", MSKB_URL + "230/Q230335/README.md")
 S("ms-kb-q245329", "maker", MSKB, "Q245329: Convlog.exe converts year 2000 dates to year 2028 (IIS 3.0)",
   "last modified 2001-08-13", MSKB_URL + "245/Q245329/README.md")
+S("ms-kb-q193371", "maker", MSKB, "Q193371: WINS/DHCP Admin show expiration dates 2000 - 2009 with one digit "
+  "(Windows NT 3.51 and 4.0; the NT 3.51 post-SP5 Year 2000 fix)", "last modified 2002-05-20",
+  MSKB_URL + "193/Q193371/README.md")
