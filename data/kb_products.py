@@ -330,6 +330,10 @@ P("ms", 3, "Microsoft Internet Information Server", "3.0", "3.0",
   "Internet Information Server 3.0: its log converter Convlog.exe turns dates of 2000 into 2028; "
   "install the latest Windows NT 4.0 service pack or Microsoft's updated Convlog.exe (Knowledge "
   "Base article Q245329).", source="ms-kb-q245329", as_of="2001-08-13", examples=["3.0"])
+P("ms", 3, "Microsoft SNA Server", "3.0", "3.0",
+  "SNA Server 3.0 (up to Service Pack 3): the date of NetView alerts is set wrongly in the year "
+  "2000; install SNA Server 3.0 Service Pack 4 or later, the first to correct it (Knowledge Base "
+  "article Q196038).", source="ms-kb-q196038", as_of="2002-07-25", examples=["3.0"])
 P("ms", 3, "Microsoft Visual Studio", "6", "6",
   "Visual Studio 6.0: some of its bundled products have known Year 2000 issues; install the "
   "updates the product guide names for each of them (www.microsoft.com/y2k), after which "

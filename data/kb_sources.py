@@ -430,3 +430,5 @@ S("ms-kb-q245329", "maker", MSKB, "Q245329: Convlog.exe converts year 2000 dates
 S("ms-kb-q193371", "maker", MSKB, "Q193371: WINS/DHCP Admin show expiration dates 2000 - 2009 with one digit "
   "(Windows NT 3.51 and 4.0; the NT 3.51 post-SP5 Year 2000 fix)", "last modified 2002-05-20",
   MSKB_URL + "193/Q193371/README.md")
+S("ms-kb-q196038", "maker", MSKB, "Q196038: Date subvector of NVAlert major vector incorrectly set in year 2000 "
+  "(SNA Server 3.0 and 4.0)", "last modified 2002-07-25", MSKB_URL + "196/Q196038/README.md")
