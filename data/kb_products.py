@@ -96,6 +96,13 @@ P("ms", 1, W9X, "4.10.2222", "4.10",
   examples=[("4.10.2222", "ms-kb-q206071"), ("4.10.2223", "ms-kb-q206071")])
 LATER("ms", W9X, "on 14 September 2000", "betawiki-winme", "2000-09-14", vb="4.90", ve="4.90",
       label="Windows Me (4.90)", examples=["4.90.3000"])
+P("ms", 3, WNT, "3.51", "3.51",
+  "Windows NT 3.51: Microsoft's Year 2000 fixes for NT 3.51 come as one post-Service Pack 5 "
+  "update, Y2k351-i.exe for x86 (Y2k351-a.exe for Alpha, both of 5 November 1998), at "
+  "ftp.microsoft.com/bussys/winnt/winnt-public/fixes/usa/NT351/hotfixes-postSP5/y2k-fix/; install "
+  "Service Pack 5 and then that update. It corrects, for example, WINS and DHCP Admin showing the "
+  "years 2000 to 2009 with one digit (Knowledge Base article Q193371).",
+  source="ms-kb-q193371", as_of="2002-05-20", examples=["3.51"])
 P("ms", 3, WNT, "4.0", "4.0",
   "Windows NT 4.0: install Service Pack 4 or 5 and the Year 2000 updates that follow it "
   "(www.microsoft.com/y2k); Microsoft rates NT 4.0 with them compliant. Status of November 1999.",
@@ -236,9 +243,36 @@ P("ms", 3, "Microsoft SQL Server", "6.5", "6.50",
   "SQL Server 6.5: install Service Pack 5 or later (support.microsoft.com); with it Microsoft rates "
   "SQL Server 6.5 compliant. Status of August 1999.", source="ms-y2k-sql65", as_of="1999-08-31",
   examples=["6.5"])
+P("ms", 1, "Microsoft SQL Server", "7.0", "7.0",
+  "SQL Server 7.0 (Standard, Enterprise, Small Business and Evaluation editions): Microsoft rates "
+  "it compliant with no prerequisite. Status of May 1999.", source="ms-y2k-sql70",
+  as_of="1999-05-19", examples=["7.0"])
 P("ms", 1, "Microsoft Exchange Server", "5.5", "5.5",
   "Exchange Server 5.5: Microsoft rates it compliant; check the Outlook or Exchange client "
   "separately. Status of September 1999.", source="ms-y2k-exchange55", as_of="1999-09-21", examples=["5.5"])
+P("ms", 1, "Microsoft NetMeeting", "2.0", "2.0",
+  "NetMeeting 2.0: Microsoft rates it compliant with no prerequisite. Status of May 1999.",
+  alt="NetMeeting", source="ms-y2k-netmeeting2", as_of="1999-05-19", examples=["2.0"])
+P("ms", 5, "MS-DOS", "6.0", "6.0",
+  "MS-DOS 6.0: Microsoft rates it compliant with acceptable deviations and names no prerequisite: "
+  "DIR shows two-digit years, and the DATE command takes years from 2000 on only with four digits "
+  "(type 01-01-2000, not 01-01-00). Status of October 1999.", alt="Microsoft MS-DOS",
+  source="ms-y2k-msdos60", as_of="1999-10-28", examples=["6.0"])
+# Internet Explorer's program files carry 4.70.x for IE 3.0x and 4.71.x or 4.72.x for IE 4.0 and
+# 4.01 (Knowledge Base article Q164539); the press report of April 1998 is the only statement found.
+IE98 = (" (ZDNet's report of Microsoft's statement when its Year 2000 site opened, April 1998; look "
+        "for a later statement at www.microsoft.com/y2k).")
+P("ms", 3, "Microsoft Internet Explorer", "4.70", "4.70",
+  "Internet Explorer 3.0x (program version 4.70): Microsoft said its Year 2000 patches for "
+  "Internet Explorer 3 were available free from its web site; install them" + IE98,
+  exe="IEXPLORE.EXE", alt="Internet Explorer", source="zdnet-ms-y2k-1998", as_of="1998-04",
+  examples=[("4.70.1155", "ms-kb-q164539"), ("4.70.1300", "ms-kb-q164539")])
+P("ms", 3, "Microsoft Internet Explorer", "4.71", "4.72",
+  "Internet Explorer 4.0 or 4.01 (program version 4.71 or 4.72): Microsoft said a service pack for "
+  "Internet Explorer 4, free from its web site, carries the fixes that make it Year 2000 compliant; "
+  "install it" + IE98, exe="IEXPLORE.EXE", alt="Internet Explorer", source="zdnet-ms-y2k-1998",
+  as_of="1998-04", examples=[("4.71.1712.6", "ms-kb-q164539"), ("4.72.2106.8", "ms-kb-q164539"),
+                             ("4.72.3612.1713", "ms-kb-q164539")])
 P("ms", 3, "Microsoft NetShow", "3.0", "3.0",
   "NetShow 3.0: install the latest Microsoft Data Access Components (MDAC, www.microsoft.com/data), "
   "Microsoft's prerequisite for rating it compliant. Status of October 1999.",
@@ -258,6 +292,48 @@ P("ms", 5, "Microsoft Visual C++", "4.2", "4.20",
   "prerequisite; with the clock in 2000 a new MFC AppWizard program gets the copyright year 1900 "
   "(correct it in the resource editor), and time_t dates end in January 2038. Status of June 1999.",
   exe="MSDEV.EXE", source="ms-y2k-vc42", as_of="1999-06-10", examples=["4.2"])
+# After the Visual C++ 4.2 record, whose bounds reach "4.10".
+P("ms", 3, "Microsoft Visual C++", "4.0", "4.1",
+  "Visual C++ 4.0 or 4.1: programs built with its MFC library (Mfc40.dll) show years after 1999 "
+  "wrongly (2000 as 100) until the updated Mfc40.dll 4.1.6140 is installed; it comes with the "
+  "Windows 95 and Windows 98 Year 2000 updates and as a hotfix for Windows NT 4.0 (Knowledge Base "
+  "article Q225140).", exe="MSDEV.EXE", source="ms-kb-q225140", as_of="2002-07-22",
+  examples=["4.0", "4.1"])
+P("ms", 3, "Microsoft Schedule+ for Windows", "7.0", "7.5",
+  "Schedule+ 7.0, 7.0a or 7.5: Microsoft made a separate Year 2000 software update for each of "
+  "these three versions (www.microsoft.com/y2k). Check Help, About Microsoft Schedule+ for the exact "
+  "version and install the update made for it: the update for 7.0 stops 7.0a from starting "
+  "(Knowledge Base article Q242581). Status of April 2000.", alt="Microsoft Schedule+",
+  source="ms-kb-q242581", as_of="2000-04-27", examples=["7.0", "7.0a", "7.5"])
+MAILFIX = "ftp.microsoft.com/bussys/mail/pcmail-public/All-Y2K/"
+P("ms", 3, "Microsoft Mail Remote for Windows", "3.2", "3.2",
+  "Mail Remote for Windows 3.2: after 1999 the client may show the year as 10; Microsoft's fix "
+  "Remcy2k.exe (Msrmttr.dll 3.2.4025) is at " + MAILFIX + " (Knowledge Base article Q192238). "
+  "Status of January 2000.", source="ms-kb-q192238", as_of="2000-01-20", examples=["3.2"])
+P("ms", 3, "Microsoft Mail for Windows", "2", "3.5",
+  "Microsoft Mail for Windows 2.x to 3.5: after 1999 Postmaster messages and delivery and read "
+  "receipts can show the year as 10 or 100; Microsoft's fix Exty2k.exe (External.exe, Async.ovl "
+  "and X25eicon.ovl 3.5.34) is at " + MAILFIX + " (Knowledge Base article Q192239). Status of "
+  "January 2000.", alt="Microsoft Mail", source="ms-kb-q192239", as_of="2000-01-19",
+  examples=["3.0", "3.2", "3.5"])
+P("ms", 3, "Microsoft Mail for PC Networks", "3.0", "3.5",
+  "Microsoft Mail for PC Networks 3.0 to 3.5: after 1999 the Administrator program may show the "
+  "year as 100, also in import and export request dates; Microsoft's fix Admy2k.exe (Admin.exe "
+  "3.5.34) is at " + MAILFIX + " (Knowledge Base article Q192243). Status of January 2000.",
+  source="ms-kb-q192243", as_of="2000-01-19", examples=["3.0", "3.2", "3.2a", "3.5"])
+P("ms", 3, "Microsoft Internet Information Server", "4.0", "4.0",
+  "Internet Information Server 4.0: the Configuration Back-Up page of the HTML Internet Service "
+  "Manager may show the wrong date for configurations stored from 1 January 2000 on; install the "
+  "latest Windows NT 4.0 service pack or Microsoft's separate update (Knowledge Base article "
+  "Q230335).", source="ms-kb-q230335", as_of="2002-05-16", examples=["4.0"])
+P("ms", 3, "Microsoft Internet Information Server", "3.0", "3.0",
+  "Internet Information Server 3.0: its log converter Convlog.exe turns dates of 2000 into 2028; "
+  "install the latest Windows NT 4.0 service pack or Microsoft's updated Convlog.exe (Knowledge "
+  "Base article Q245329).", source="ms-kb-q245329", as_of="2001-08-13", examples=["3.0"])
+P("ms", 3, "Microsoft SNA Server", "3.0", "3.0",
+  "SNA Server 3.0 (up to Service Pack 3): the date of NetView alerts is set wrongly in the year "
+  "2000; install SNA Server 3.0 Service Pack 4 or later, the first to correct it (Knowledge Base "
+  "article Q196038).", source="ms-kb-q196038", as_of="2002-07-25", examples=["3.0"])
 P("ms", 3, "Microsoft Visual Studio", "6", "6",
   "Visual Studio 6.0: some of its bundled products have known Year 2000 issues; install the "
   "updates the product guide names for each of them (www.microsoft.com/y2k), after which "

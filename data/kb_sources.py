@@ -393,3 +393,42 @@ S("apogeo-freeagent", "press", "Apogeo Online (Paolo Attivissimo)",
 S("gnksa-freeagent", "reference", "GNKSA (Good Net-Keeping Seal of Approval), Thijs Kinkhorst",
   "Evaluation of Forte Free Agent, product version 1.11/32.235", "1997-08-28",
   "https://gnksa.org/Evaluations/forte-free-agent-1.11.txt")
+
+# Round four: more pages of Microsoft's product guide, its version list for Internet Explorer, and
+# the press reporting Microsoft's first Year 2000 list.
+S("ms-y2k-sql70", "maker", MSCD, "Year 2000 product guide: SQL Server 7.0 (Win NT)", "1999-05-19",
+  MSCD_URL + "product/u67216en.htm")
+S("ms-y2k-netmeeting2", "maker", MSUCD, "Year 2000 product guide: NetMeeting 2.0 (volume 18)", "1999-05-19",
+  MSUCD_URL + "user_allproductsvol18.htm")
+S("ms-y2k-msdos60", "maker", MSUCD, "Year 2000 product guide: MS-DOS 6.0 (volume 16)", "1999-10-28",
+  MSUCD_URL + "user_allproductsvol16.htm")
+S("ms-kb-q164539", "maker", "Microsoft Corporation (Knowledge Base on the Year 2000 Resource Center CD, Nov 1999, archived by discmaster.textfiles.com)",
+  "Q164539: Determining which version of Internet Explorer you are using (version numbers)",
+  "1999 (CD pages as of 15 September 1999)", MSCD_URL + "kb/q164539.htm")
+S("zdnet-ms-y2k-1998", "press", "ZDNet", "US Report: MS outlines Y2K program",
+  "1998-04 (undated online; reports the Year 2000 site Microsoft opened that month)",
+  "https://www.zdnet.com/article/us-report-ms-outlines-y2k-program/")
+
+# Microsoft's Knowledge Base as archived on GitHub (one article per file, with its last-modified
+# date).
+MSKB = "Microsoft Corporation (Knowledge Base, archived in the jeffpar/kbarchive repository)"
+MSKB_URL = "https://github.com/jeffpar/kbarchive/blob/master/kb/"
+S("ms-kb-q225140", "maker", MSKB, "Q225140: FIX: COleDateTime::operator=(time_t) breaks if year past 1999 "
+  "(Visual C++ 4.0, 4.1)", "last modified 2002-07-22", MSKB_URL + "225/Q225140/README.md")
+S("ms-kb-q242581", "maker", MSKB, "Q242581: Y2K Analyzer tool does not recognize Schedule+ 7.0a",
+  "last modified 2000-04-27", MSKB_URL + "242/Q242581/README.md")
+S("ms-kb-q192238", "maker", MSKB, "Q192238: PC WRmt: Remote client may display date incorrectly after 2000",
+  "last modified 2000-01-20", MSKB_URL + "192/Q192238/README.md")
+S("ms-kb-q192239", "maker", MSKB, "Q192239: Postmaster messages display incorrect date after 2000",
+  "last modified 2000-01-19", MSKB_URL + "192/Q192239/README.md")
+S("ms-kb-q192243", "maker", MSKB, "Q192243: Administrator program incorrectly displays date after year 2000",
+  "last modified 2000-01-19", MSKB_URL + "192/Q192243/README.md")
+S("ms-kb-q230335", "maker", MSKB, "Q230335: Date may be displayed improperly using Configuration Back-Up (IIS 4.0)",
+  "last modified 2002-05-16", MSKB_URL + "230/Q230335/README.md")
+S("ms-kb-q245329", "maker", MSKB, "Q245329: Convlog.exe converts year 2000 dates to year 2028 (IIS 3.0)",
+  "last modified 2001-08-13", MSKB_URL + "245/Q245329/README.md")
+S("ms-kb-q193371", "maker", MSKB, "Q193371: WINS/DHCP Admin show expiration dates 2000 - 2009 with one digit "
+  "(Windows NT 3.51 and 4.0; the NT 3.51 post-SP5 Year 2000 fix)", "last modified 2002-05-20",
+  MSKB_URL + "193/Q193371/README.md")
+S("ms-kb-q196038", "maker", MSKB, "Q196038: Date subvector of NVAlert major vector incorrectly set in year 2000 "
+  "(SNA Server 3.0 and 4.0)", "last modified 2002-07-25", MSKB_URL + "196/Q196038/README.md")

@@ -411,8 +411,8 @@ TEST(ShippedKnowledgeBaseDecisions, SystemsAndTypicalProgramsOfThePeriodFindThei
         {ms, "Microsoft Access", "2.0", 3, ""}, {ms, "Microsoft Project", "8.0.0.1227", 5, ""},
         {ms, "Microsoft Excel", "5.0c", 3, "Excel 2.0 to 5.0"}, {ms, "Microsoft Visual Basic", "6.0", 3, ""},
         {ms, "Microsoft Visual Basic", "5.0", 2, ""}, {ms, "Microsoft(R) Internet Explorer", "5.00.2919.6307", 2, ""},
-        // Both spellings of a minor version reach the statement; the next release does not.
-        {ms, "Microsoft SQL Server", "6.50.201", 3, "SQL Server 6.5"}, {ms, "Microsoft SQL Server", "7.00.623", 2, ""},
+        // Both spellings of a minor version reach the statement; the next release reaches its own.
+        {ms, "Microsoft SQL Server", "6.50.201", 3, "SQL Server 6.5"}, {ms, "Microsoft SQL Server", "7.00.623", 1, "SQL Server 7.0"},
         {ms, "Microsoft FoxPro for Windows", "2.60", 5, "FoxPro 2.6"}, {ms, "Microsoft FrontPage", "4.0.2.2717", 1, "FrontPage 2000"},
         {"Network Associates, Inc.", "McAfee VirusScan", "4.02", 1, "VirusScan 4.0.2"},
         {"Network Associates, Inc.", "McAfee VirusScan", "4.0.3", 2, ""},
