@@ -3,6 +3,7 @@
 #include <exception>
 
 #include "kb/data_lines.h"
+#include "platform/host_path.h"
 #include "platform/text.h"
 
 namespace ostrevan {
@@ -57,8 +58,11 @@ std::vector<std::string> LoadKnowledgeBase(RunState& st, const std::filesystem::
         try {
             step();
         } catch (const VbError& e) {
-            if (e.number() == kErrFileNotFound) return;
-            if (e.number() == kErrPathAccess) problems.push_back(std::string(name) + " cannot be read (it must be a plain file of at most 64 MB)");
+            // Without the file every program is "not in the database": that is worth a word.
+            if (e.number() == kErrFileNotFound)
+                problems.push_back(platform::StoredName((dir / name).native()) + " is missing");
+            else if (e.number() == kErrPathAccess)
+                problems.push_back(std::string(name) + " cannot be read (it must be a plain file of at most 64 MB)");
             else problems.push_back(e.what());
         } catch (const std::exception& e) {
             problems.push_back(std::string(name) + ": " + e.what());

@@ -242,10 +242,6 @@ int RunScanCommand(const ScanOptions& options, VersionSource& versions, std::ost
         err << "ostrevan-scan: the results directory " << VisibleText(platform::Utf8FromHostPath(results)) << " does not exist\n";
         return 1;
     }
-    for (const char* f : {kVendorsFileName, kAppsFileName})
-        if (!platform::PathExists(data / f))
-            err << "ostrevan-scan: warning: " << VisibleText(platform::Utf8FromHostPath(data / f))
-                << " is missing; programs cannot be matched against it\n";
     // A drive whose root cannot be listed is an error, and the previous results stay.
     const platform::HostPath root = *options.drives.Root(options.drive);
     try {

@@ -8,6 +8,7 @@
 
 #include "match/compliance.h"
 #include "match/run_state.h"
+#include "platform/host_path.h"
 #include "support/test_support.h"
 
 namespace ostrevan {
@@ -225,7 +226,10 @@ TEST(StartUp, MissingFilesLeaveAnEmptyKnowledgeBase) {
     RunState st;
     st.lngComp = 3;
     st.strMode = "VIEW";
-    StartRunState(st, dir.path());
+    // The user is told: without the vendor directory every program is "not in the database".
+    const std::vector<std::string> problems = StartRunState(st, dir.path());
+    ASSERT_EQ(problems.size(), 1u);
+    EXPECT_EQ(problems[0], platform::StoredName((dir / "Vendors.y2k").native()) + " is missing");
     EXPECT_EQ(st.lngNumVends + st.cVendors.Count() + st.lngComp + st.lngStep, 0);
     EXPECT_EQ(st.strMode, "Create");
     EXPECT_TRUE(st.JustLoaded);
