@@ -6,6 +6,7 @@
 
 #include "app/frm_y2k_main_controls.h"
 #include "app/scanning_page.h"
+#include "platform/dir_listing.h"
 #include "platform/text.h"
 #include "report/skip.h"
 #include "report/summary_report.h"
@@ -218,15 +219,16 @@ void FrmY2KMain::ScanDrive() {
 }
 
 void FrmY2KMain::TellScanProblems(const ScanResult& r) {
-    std::string text;
+    std::string text = r.drive_error.empty() ? "" : r.drive_error + "\n\n";
     if (!r.walk_error.empty())
-        text = "The scan ended early: " + r.walk_error + "\nThe report shows what was found until then.\n\n";
+        text += "The scan ended early: " + r.walk_error + "\nThe report shows what was found until then.\n\n";
     if (!r.files_error.empty() || !r.junk_files_error.empty()) text += "The results of this scan could not be saved.\n";
     for (const auto& [name, why] : {std::pair{kFilesFileName, &r.files_error},
                                     std::pair{kJunkFilesFileName, &r.junk_files_error}}) {
         if (why->empty()) continue;
         text += "\nFile: " + platform::StoredName((services_.programDir / name).native()) + "\nReason: " + *why + "\n";
     }
+    while (!text.empty() && text.back() == '\n') text.pop_back();
     if (!text.empty()) tk_.ShowMessage(text);
 }
 
@@ -253,7 +255,16 @@ ScanResult FrmY2KMain::RunScan(const std::string& entry, ScanningPage& page) {
     // A letter that is no drive of the machine has nothing to walk, but the operating system is
     // still checked and both result files are written, as for a drive without a medium.
     const auto root = services_.drives.Root(drive);
+    bool readable = root.has_value();
+    try {
+        if (root) platform::ListDirectory(*root, platform::ListPattern::kAll);
+    } catch (const std::exception&) {
+        readable = false;
+    }
     ScanResult result = ScanAndSave(st_, scan, drive, root ? &*root : nullptr, os, services_.programDir);
+    if (!readable)
+        result.drive_error = "Drive " + text::Upper(drive) + " could not be read (is there a disk in it?). "
+                             "The report shows only the operating system.";
     shown.Flush();  // the page ends showing the last program
     return result;
 }

@@ -17,6 +17,8 @@ struct ScanResult {
     // Why the walk ended before its end (an unexpected failure), empty when it did not; the
     // results gathered until then are saved all the same.
     std::string walk_error;
+    // Why the drive itself could not be read (no disk in it, no such drive); empty when it could.
+    std::string drive_error;
     // The walk or the saving ran out of memory: nothing was saved, the previous results stay.
     bool out_of_memory = false;
     bool ok() const { return files_error.empty() && junk_files_error.empty(); }

@@ -226,6 +226,10 @@ TEST(Scan, ADriveThatCannotBeReadStillChecksTheSystemAndReports) {
     EXPECT_EQ(w.State().lngNumFiles, 0);
     EXPECT_TRUE(std::filesystem::exists(w.dir() / "JFiles.y2k"));
     EXPECT_TRUE(w.Button("BtnNext").Enabled());
+    // ... and says why the report holds nothing else.
+    ASSERT_EQ(w.tk.messages.size(), 1u);
+    EXPECT_EQ(w.tk.messages[0].text, "Drive D: could not be read (is there a disk in it?). "
+                                     "The report shows only the operating system.");
 }
 
 TEST(ReportPage, ButtonsOpenTheDetailTheListingSaveAndPrint) {
