@@ -6,9 +6,21 @@
 #include <sstream>
 #include <stdexcept>
 
+#include <gtest/gtest.h>
+
+#include "platform/ui/event.h"
 #include "platform/vb_error.h"
 
 namespace ostrevan::testing {
+namespace {
+
+// A handler that fails in a test fails the test; a test that expects it sets its own hook.
+const bool kHandlerFailuresFailTests = [] {
+    ui::SetEventFailureHook([](const std::string& what) { ADD_FAILURE() << "an event handler failed: " << what; });
+    return true;
+}();
+
+}  // namespace
 
 TempDir::TempDir() {
     static std::atomic<unsigned> counter{0};
