@@ -21,10 +21,12 @@ std::string FleetHelp() {
            "class colours, with the PCs that carry it, then a table of the PCs with their counts\n"
            "per class and of undocumented programs. OUT.csv holds one line per product and PC\n"
            "(UTF-8, comma-separated, quoted where needed). A folder whose result files are\n"
-           "missing or damaged is named in a warning and left out, as is a folder given twice;\n"
-           "a second folder of the same name is listed with a number after its name.\n"
+           "missing or damaged is named in a warning and left out, as is a folder given twice\n"
+           "(however spelt); a second folder of the same name is listed with a number after\n"
+           "its name. The two files are written together: when one cannot be, neither old one\n"
+           "is replaced.\n"
            "Example: ostrevan-scan --fleet office results/PC-01 results/PC-02 results/PC-03\n"
-           "Exit status: 0 written, 1 a file could not be written, 2 bad usage.\n";
+           "Exit status: 0 written, 1 a file could not be written or memory ran out, 2 bad usage.\n";
 }
 
 int RunFleet(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
