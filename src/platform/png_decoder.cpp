@@ -47,6 +47,7 @@ std::optional<RgbaImage> DecodePng(ByteView bytes, int maxSide) {
             colour = d[9];
             if (d[10] != 0 || d[11] != 0 || d[12] != 0) return std::nullopt;  // interlaced: not supported
         } else if (std::memcmp(type, "PLTE", 4) == 0) {
+            if (length == 0 || length % 3 != 0 || length > 3 * 256) return std::nullopt;  // no whole colours
             palette.assign(data->data(), data->data() + length);
         } else if (std::memcmp(type, "tRNS", 4) == 0) {
             paletteAlpha.assign(data->data(), data->data() + length);

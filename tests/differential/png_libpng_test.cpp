@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 #include <png.h>
 
+#include <algorithm>
 #include <csetjmp>
 #include <cstring>
 #include <optional>
@@ -209,6 +210,26 @@ TEST(PngAgainstLibpng, CutAndDamagedImages) {
         }
     }
     EXPECT_LT(accepted, tries);
+}
+
+// A palette chunk cut to a length that holds no whole colours (the chunk's length field says so).
+TEST(PngAgainstLibpng, PalettesOfBrokenLength) {
+    std::mt19937 rng(DifferentialSeed("PngAgainstLibpng.PalettesOfBrokenLength"));
+    int accepted = 0, tried = 0;
+    for (int trial = 0; trial < 200 && tried < 40; ++trial) {
+        const Image img = RandomImage(rng);
+        if (img.colour != 3) continue;
+        Bytes png = Encode(img, 6, 8192);
+        const auto at = std::search(png.begin(), png.end(), std::begin("PLTE"), std::end("PLTE") - 1) - png.begin() - 4;
+        const uint32_t length = uint32_t{png[at]} << 24 | uint32_t{png[at + 1]} << 16 | uint32_t{png[at + 2]} << 8 | png[at + 3];
+        const uint32_t cut = 1 + static_cast<uint32_t>(tried % 2);
+        png.erase(png.begin() + at + 8 + (length - cut), png.begin() + at + 8 + length);
+        for (int k = 0; k < 4; ++k) png[at + k] = static_cast<uint8_t>((length - cut) >> (24 - 8 * k));
+        ++tried;
+        ExpectSame(png, Describe(img) + ", palette cut by " + std::to_string(cut), accepted);
+    }
+    EXPECT_EQ(accepted, 0);
+    EXPECT_GT(tried, 10);
 }
 
 TEST(PngAgainstLibpng, WhatTheDecoderDoesNotReadIsRefused) {
