@@ -4,6 +4,7 @@
 
 #include "platform/command_line.h"
 #include "platform/host_api_win32.h"
+#include "platform/scoped_win.h"
 
 namespace ostrevan::platform {
 namespace {
@@ -43,9 +44,9 @@ std::vector<std::string> CommandLineArguments(int argc, char** argv) {
         for (int i = 1; i < argc; ++i) out.push_back(ToUtf8(host::FromAnsi(argv[i]).c_str()));
         return out;
     }
+    const win::ScopedLocal block(static_cast<HLOCAL>(wargv));
     std::vector<std::string> out;
     for (int i = 1; i < n; ++i) out.push_back(ToUtf8(wargv[i]));
-    LocalFree(wargv);
     return out;
 }
 

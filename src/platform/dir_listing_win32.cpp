@@ -2,24 +2,11 @@
 
 #include "platform/dir_listing.h"
 #include "platform/host_api_win32.h"
+#include "platform/scoped_win.h"
 #include "platform/vb_error.h"
 
 namespace ostrevan::platform {
 namespace {
-
-class FindHandle {
-public:
-    explicit FindHandle(HANDLE h) : h_(h) {}
-    ~FindHandle() {
-        if (h_ != INVALID_HANDLE_VALUE) FindClose(h_);
-    }
-    FindHandle(const FindHandle&) = delete;
-    FindHandle& operator=(const FindHandle&) = delete;
-    HANDLE get() const { return h_; }
-
-private:
-    HANDLE h_;
-};
 
 // The search text for `dir`: on NT, long absolute paths take the "\\?\" form, which lifts the
 // 260-character limit (Windows 95/98/ME know no such form).
@@ -48,8 +35,8 @@ bool Search(const std::wstring& search, std::vector<Found>& out) {
     const UINT old = SetErrorMode(SEM_FAILCRITICALERRORS);
     if (host::AnsiOnly()) {
         WIN32_FIND_DATAA fd;
-        FindHandle h(FindFirstFileA(host::Ansi(HostPath(search)).c_str(), &fd));
-        if (h.get() == INVALID_HANDLE_VALUE) {
+        win::ScopedFind h(FindFirstFileA(host::Ansi(HostPath(search)).c_str(), &fd));
+        if (!h) {
             err = GetLastError();
         } else {
             do out.push_back(Found{host::FromAnsi(fd.cFileName).native(), fd.dwFileAttributes,
@@ -58,8 +45,8 @@ bool Search(const std::wstring& search, std::vector<Found>& out) {
         }
     } else {
         WIN32_FIND_DATAW fd;
-        FindHandle h(FindFirstFileW(search.c_str(), &fd));
-        if (h.get() == INVALID_HANDLE_VALUE) {
+        win::ScopedFind h(FindFirstFileW(search.c_str(), &fd));
+        if (!h) {
             err = GetLastError();
         } else {
             do out.push_back(Found{fd.cFileName, fd.dwFileAttributes, fd.cAlternateFileName});

@@ -1,6 +1,7 @@
 #include "platform/file_access.h"
 #include "platform/command_line.h"
 #include "platform/host_api_win32.h"
+#include "platform/scoped_win.h"
 
 namespace ostrevan::platform {
 
@@ -45,19 +46,17 @@ std::vector<HostPath> DirectoryEntries(const HostPath& dir) {
     const UINT old = SetErrorMode(SEM_FAILCRITICALERRORS);
     if (host::AnsiOnly()) {
         WIN32_FIND_DATAA fd;
-        HANDLE h = FindFirstFileA(host::Ansi(dir / L"*").c_str(), &fd);
-        if (h != INVALID_HANDLE_VALUE) {
+        const win::ScopedFind h(FindFirstFileA(host::Ansi(dir / L"*").c_str(), &fd));
+        if (h) {
             do keep(host::FromAnsi(fd.cFileName).native());
-            while (FindNextFileA(h, &fd));
-            FindClose(h);
+            while (FindNextFileA(h.get(), &fd));
         }
     } else {
         WIN32_FIND_DATAW fd;
-        HANDLE h = FindFirstFileW((dir / L"*").c_str(), &fd);
-        if (h != INVALID_HANDLE_VALUE) {
+        const win::ScopedFind h(FindFirstFileW((dir / L"*").c_str(), &fd));
+        if (h) {
             do keep(fd.cFileName);
-            while (FindNextFileW(h, &fd));
-            FindClose(h);
+            while (FindNextFileW(h.get(), &fd));
         }
     }
     SetErrorMode(old);

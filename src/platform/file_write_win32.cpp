@@ -7,6 +7,7 @@
 
 #include "platform/file_write.h"
 #include "platform/host_api_win32.h"
+#include "platform/scoped_win.h"
 
 namespace ostrevan::platform {
 namespace {
@@ -70,9 +71,9 @@ DWORD ReplaceFile(const std::string& from, const std::string& to) {
         const DWORD err = GetLastError();
         if (err == ERROR_ACCESS_DENIED) {
             // A target that another program holds open is "in use", not protected.
-            HANDLE h = CreateFileA(to.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-            if (h != INVALID_HANDLE_VALUE) CloseHandle(h);
-            else if (GetLastError() == ERROR_SHARING_VIOLATION) return ERROR_SHARING_VIOLATION;
+            const win::ScopedFile probe(
+                CreateFileA(to.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+            if (!probe && GetLastError() == ERROR_SHARING_VIOLATION) return ERROR_SHARING_VIOLATION;
         }
         if (err != ERROR_CALL_NOT_IMPLEMENTED) return err;
     }
@@ -85,9 +86,9 @@ class FolderLock {
 public:
     explicit FolderLock(const std::string& folder) : path_(folder + "\\" + kLockName) {
         for (int waited = 0;; waited += 50) {
-            h_ = CreateFileA(path_.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_ALWAYS,
-                             FILE_ATTRIBUTE_HIDDEN, nullptr);
-            if (h_ != INVALID_HANDLE_VALUE) return;
+            h_.reset(CreateFileA(path_.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_ALWAYS,
+                                 FILE_ATTRIBUTE_HIDDEN, nullptr));
+            if (h_) return;
             err_ = GetLastError();
             if (err_ != ERROR_SHARING_VIOLATION) return;
             if (waited >= kFolderLockWaitSeconds * 1000) {
@@ -98,15 +99,15 @@ public:
         }
     }
     ~FolderLock() {
-        if (h_ == INVALID_HANDLE_VALUE) return;
-        CloseHandle(h_);
+        if (!h_) return;
+        h_.reset();
         DeleteFileA(path_.c_str());  // fails harmlessly while the next program holds it
     }
-    DWORD error() const { return h_ == INVALID_HANDLE_VALUE ? err_ : 0; }
+    DWORD error() const { return h_ ? 0 : err_; }
 
 private:
     std::string path_;
-    HANDLE h_ = INVALID_HANDLE_VALUE;
+    win::ScopedFile h_;
     DWORD err_ = 0;
 };
 
@@ -118,8 +119,8 @@ public:
         for (int attempt = 0; attempt < 100; ++attempt) {
             const std::string name = target.folder + "\\~os" + std::to_string(GetCurrentThreadId() % 100000) + "_" +
                                      std::to_string(++counter) + ".tmp";
-            h_ = CreateFileA(name.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
-            if (h_ != INVALID_HANDLE_VALUE) {
+            h_.reset(CreateFileA(name.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr));
+            if (h_) {
                 path_ = name;
                 return;
             }
@@ -128,24 +129,24 @@ public:
         }
     }
     ~Temporary() {
-        if (h_ != INVALID_HANDLE_VALUE) CloseHandle(h_);
+        h_.reset();
         if (!path_.empty() && !committed_) DeleteFileA(path_.c_str());
     }
     DWORD Write(std::string_view bytes) {
-        if (h_ == INVALID_HANDLE_VALUE) return err_;
+        if (!h_) return err_;
         DWORD err = 0;
         const char* p = bytes.data();
         size_t n = bytes.size();
         while (n > 0 && err == 0) {
             const DWORD chunk = n > 0x100000 ? 0x100000 : static_cast<DWORD>(n);
             DWORD written = 0;
-            if (!WriteFile(h_, p, chunk, &written, nullptr)) err = GetLastError();
+            if (!WriteFile(h_.get(), p, chunk, &written, nullptr)) err = GetLastError();
             p += written;
             n -= written;
         }
-        if (err == 0 && !FlushFileBuffers(h_)) err = GetLastError();
-        if (!CloseHandle(h_) && err == 0) err = GetLastError();
-        h_ = INVALID_HANDLE_VALUE;
+        if (err == 0 && !FlushFileBuffers(h_.get())) err = GetLastError();
+        // Closing can report a late write failure, so this one close is checked.
+        if (!CloseHandle(h_.release()) && err == 0) err = GetLastError();
         return err;
     }
     DWORD Commit() {
@@ -156,7 +157,7 @@ public:
 
 private:
     std::string target_, path_;
-    HANDLE h_ = INVALID_HANDLE_VALUE;
+    win::ScopedFile h_;
     DWORD err_ = 0;
     bool committed_ = false;
 };

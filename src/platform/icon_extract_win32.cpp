@@ -2,8 +2,10 @@
 #include <shellapi.h>
 
 #include <algorithm>
+#include <optional>
 
 #include "platform/icon_image.h"
+#include "platform/scoped_win.h"
 
 // The system's shell extracts the icon and draws it; the drawing is read back from a 32-bit
 // bitmap, once over black and once over white, which gives each pixel's colour and alpha.
@@ -11,9 +13,9 @@ namespace ostrevan::icons::platform {
 namespace {
 
 struct Surface {
-    HDC dc = nullptr;
-    HBITMAP bitmap = nullptr;
-    HGDIOBJ old = nullptr;
+    win::ScopedDc dc;
+    win::ScopedBitmap bitmap;
+    std::optional<win::Selection> selected;
     uint8_t* bits = nullptr;  // BGRA, rows top to bottom
 
     explicit Surface(int size) {
@@ -25,15 +27,10 @@ struct Surface {
         info.bmiHeader.biBitCount = 32;
         info.bmiHeader.biCompression = BI_RGB;
         void* p = nullptr;
-        dc = CreateCompatibleDC(nullptr);
-        bitmap = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &p, nullptr, 0);
+        dc.reset(CreateCompatibleDC(nullptr));
+        bitmap.reset(CreateDIBSection(dc.get(), &info, DIB_RGB_COLORS, &p, nullptr, 0));
         bits = static_cast<uint8_t*>(p);
-        if (dc && bitmap) old = SelectObject(dc, bitmap);
-    }
-    ~Surface() {
-        if (old) SelectObject(dc, old);
-        if (bitmap) DeleteObject(bitmap);
-        if (dc) DeleteDC(dc);
+        if (dc && bitmap) selected.emplace(dc.get(), bitmap.get());
     }
     bool ok() const { return dc && bitmap && bits; }
     void Fill(uint8_t value, int size) {
@@ -47,20 +44,21 @@ struct Surface {
 std::optional<RgbaImage> ExtractFirstIcon(const std::string& path) {
     HINSTANCE instance = reinterpret_cast<HINSTANCE>(GetModuleHandleA(path.c_str()));
     const std::string pathWithZero = path + '\0';
-    HICON icon = ExtractIconA(instance, pathWithZero.c_str(), 0);
+    HICON extracted = ExtractIconA(instance, pathWithZero.c_str(), 0);
     // 0: no icon; 1: not a program, library or icon file.
-    if (icon == nullptr || icon == reinterpret_cast<HICON>(1)) return std::nullopt;
+    if (extracted == nullptr || extracted == reinterpret_cast<HICON>(1)) return std::nullopt;
+    const win::ScopedIcon icon(extracted);
     const int size = GetSystemMetrics(SM_CXICON) > 0 ? GetSystemMetrics(SM_CXICON) : kIconSize;
     std::optional<RgbaImage> result;
     Surface surface(size);
     if (surface.ok()) {
         std::vector<uint8_t> onBlack(size_t(size) * size * 4), onWhite(onBlack.size());
         surface.Fill(0, size);
-        DrawIcon(surface.dc, 0, 0, icon);
+        DrawIcon(surface.dc.get(), 0, 0, icon.get());
         GdiFlush();
         std::copy_n(surface.bits, onBlack.size(), onBlack.begin());
         surface.Fill(255, size);
-        DrawIcon(surface.dc, 0, 0, icon);
+        DrawIcon(surface.dc.get(), 0, 0, icon.get());
         GdiFlush();
         std::copy_n(surface.bits, onWhite.size(), onWhite.begin());
         RgbaImage img;
@@ -78,7 +76,6 @@ std::optional<RgbaImage> ExtractFirstIcon(const std::string& path) {
         }
         result = std::move(img);
     }
-    DestroyIcon(icon);
     return result;
 }
 

@@ -300,6 +300,7 @@ TEST(Win32Printing, TextDrawnOnADeviceContextLandsInItsColourWithinTheMargins) {
     FontCache fonts;
     Canvas page(816, 1056);
     PatBlt(page.dc, 0, 0, 816, 1056, WHITENESS);
+    const HGDIOBJ ownFont = GetCurrentObject(page.dc, OBJ_FONT);
     {
         GdiPrintDevice dev(page.dc, false, fonts);
         EXPECT_EQ(dev.PageWidth(), 816);
@@ -313,7 +314,9 @@ TEST(Win32Printing, TextDrawnOnADeviceContextLandsInItsColourWithinTheMargins) {
             for (const auto& p : l.pieces) dev.DrawString(p.x, y, p.format, p.text);
             y += l.height;
         }
+        EXPECT_NE(GetCurrentObject(page.dc, OBJ_FONT), ownFont);
     }
+    EXPECT_EQ(GetCurrentObject(page.dc, OBJ_FONT), ownFont) << "the context gets its font back";
     const int red = page.Count(kRed, {0, 0, 816, 1056});
     EXPECT_GT(red, 100);
     EXPECT_EQ(page.Count(kRed, {96, 96, 816 - 96 + 1, 96 + 40 + 1}), red) << "all within the margins";

@@ -57,13 +57,12 @@ void W32Label::SetAlignment(Alignment a) { align_ = a; Invalidate(); }
 
 void W32Label::Paint(HDC dc) {
     RECT r = PixelRect();
-    HGDIOBJ old = SelectObject(dc, Kit().fonts.Get(font_, Kit().dpi));
+    win::Selection font(dc, Kit().fonts.Get(font_, Kit().dpi));
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, enabled_ ? ToRef(fore_) : GetSysColor(COLOR_GRAYTEXT));
     const UINT align = align_ == Alignment::Right ? DT_RIGHT : align_ == Alignment::Center ? DT_CENTER : DT_LEFT;
     DrawTextA(dc, caption_.c_str(), static_cast<int>(caption_.size()), &r,
               DT_WORDBREAK | DT_NOPREFIX | DT_EXPANDTABS | align);
-    SelectObject(dc, old);
 }
 
 // ---- Buttons ----
@@ -154,14 +153,12 @@ void W32Line::SetPosition(const Ends& e) {
 void W32Line::SetBorderColor(Color c) { color_ = c; Invalidate(); }
 
 void W32Line::Paint(HDC dc) {
-    HPEN pen = CreatePen(PS_SOLID, 1, ToRef(color_));
-    HGDIOBJ old = SelectObject(dc, pen);
+    win::ScopedPen pen(CreatePen(PS_SOLID, 1, ToRef(color_)));
+    win::Selection selected(dc, pen.get());
     const auto& k = Kit();
     MoveToEx(dc, k.Px(ends_.x1), k.Px(ends_.y1), nullptr);
     LineTo(dc, k.Px(ends_.x2), k.Px(ends_.y2));
     SetPixel(dc, k.Px(ends_.x2), k.Px(ends_.y2), ToRef(color_));  // LineTo leaves out the end
-    SelectObject(dc, old);
-    DeleteObject(pen);
 }
 
 // ---- Shapes ----
@@ -175,10 +172,10 @@ void W32Shape::Paint(HDC dc) {
         r.right = r.left + side;
         r.bottom = r.top + side;
     }
-    HPEN pen = CreatePen(PS_SOLID, 1, ToRef(border_));
-    HBRUSH brush = style_ == FillStyle::Solid ? CreateSolidBrush(ToRef(fill_)) : nullptr;
-    HGDIOBJ oldPen = SelectObject(dc, pen);
-    HGDIOBJ oldBrush = SelectObject(dc, brush ? static_cast<HGDIOBJ>(brush) : GetStockObject(NULL_BRUSH));
+    win::ScopedPen pen(CreatePen(PS_SOLID, 1, ToRef(border_)));
+    win::ScopedBrush brush(style_ == FillStyle::Solid ? CreateSolidBrush(ToRef(fill_)) : nullptr);
+    win::Selection selectedPen(dc, pen.get());
+    win::Selection selectedBrush(dc, brush ? static_cast<HGDIOBJ>(brush.get()) : GetStockObject(NULL_BRUSH));
     switch (kind_) {
         case ShapeKind::Oval:
         case ShapeKind::Circle: Ellipse(dc, r.left, r.top, r.right, r.bottom); break;
@@ -190,10 +187,6 @@ void W32Shape::Paint(HDC dc) {
         }
         default: Rectangle(dc, r.left, r.top, r.right, r.bottom); break;
     }
-    SelectObject(dc, oldBrush);
-    SelectObject(dc, oldPen);
-    DeleteObject(pen);
-    if (brush) DeleteObject(brush);
 }
 
 // ---- Pictures ----
@@ -258,10 +251,6 @@ W32TextBox::W32TextBox(const ControlArgs& a, W32Container& p, bool multiline) : 
     SetText(a.caption);
 }
 
-W32TextBox::~W32TextBox() {
-    if (brush_) DeleteObject(brush_);
-}
-
 std::string W32TextBox::Text() const {
     if (!hwnd_) return {};
     const int n = GetWindowTextLengthA(hwnd_);
@@ -287,15 +276,14 @@ void W32TextBox::SetText(const std::string& t) {
 
 void W32TextBox::SetBackColor(Color c) {
     back_ = c;
-    if (brush_) DeleteObject(brush_);
-    brush_ = nullptr;
+    brush_.reset();
     if (hwnd_) InvalidateRect(hwnd_, nullptr, TRUE);
 }
 
 HBRUSH W32TextBox::ColorFor(HDC dc) {
-    if (!brush_) brush_ = CreateSolidBrush(ToRef(back_));
+    if (!brush_) brush_.reset(CreateSolidBrush(ToRef(back_)));
     SetBkColor(dc, ToRef(back_));
-    return brush_;
+    return brush_.get();
 }
 
 // ---- Drive lists ----

@@ -27,7 +27,8 @@ GdiPrintDevice::GdiPrintDevice(HDC dc, bool printer, FontCache& fonts)
 
 HFONT GdiPrintDevice::Select(const CharFormat& f) {
     HFONT font = fonts_.Get(f.face, f.heightTwips, f.bold, f.italic, dpiY_);
-    SelectObject(dc_, font);
+    if (font_) SelectObject(dc_, font);
+    else font_.emplace(dc_, font);
     return font;
 }
 
@@ -88,30 +89,24 @@ PrintDevice& Win32Printer::OpenDevice() {
     pd.lStructSize = sizeof pd;
     pd.Flags = PD_RETURNDEFAULT;
     if (!PrintDlgA(&pd)) PrinterError();  // no printer installed
-    HDC dc = nullptr;
-    if (pd.hDevNames) {
-        auto* names = static_cast<DEVNAMES*>(GlobalLock(pd.hDevNames));
-        auto* mode = pd.hDevMode ? static_cast<DEVMODEA*>(GlobalLock(pd.hDevMode)) : nullptr;
-        if (names) {
-            const char* base = reinterpret_cast<const char*>(names);
-            dc = CreateDCA(base + names->wDriverOffset, base + names->wDeviceOffset,
-                           base + names->wOutputOffset, mode);
+    const win::ScopedGlobal devMode(pd.hDevMode), devNames(pd.hDevNames);
+    {
+        const win::GlobalLockOf<DEVNAMES> names(devNames.get());
+        const win::GlobalLockOf<DEVMODEA> mode(devMode.get());
+        if (names.get()) {
+            const char* base = reinterpret_cast<const char*>(names.get());
+            dc_.reset(CreateDCA(base + names.get()->wDriverOffset, base + names.get()->wDeviceOffset,
+                                base + names.get()->wOutputOffset, mode.get()));
         }
-        if (mode) GlobalUnlock(pd.hDevMode);
-        GlobalUnlock(pd.hDevNames);
     }
-    if (pd.hDevMode) GlobalFree(pd.hDevMode);
-    if (pd.hDevNames) GlobalFree(pd.hDevNames);
-    if (!dc) PrinterError();
-    dc_ = dc;
-    dev_ = std::make_unique<GdiPrintDevice>(dc_, true, fonts_);
+    if (!dc_) PrinterError();
+    dev_ = std::make_unique<GdiPrintDevice>(dc_.get(), true, fonts_);
     return *dev_;
 }
 
 void Win32Printer::CloseDevice() {
     dev_.reset();
-    if (dc_) DeleteDC(dc_);
-    dc_ = nullptr;
+    dc_.reset();
 }
 
 }  // namespace ostrevan::ui::win32

@@ -22,10 +22,6 @@ std::string Narrow(const std::wstring& w) {
 
 // ---- Fonts ----
 
-FontCache::~FontCache() {
-    for (auto& [key, font] : fonts_) DeleteObject(font);
-}
-
 namespace {
 int CALLBACK FoundFace(const LOGFONTA*, const TEXTMETRICA*, DWORD, LPARAM found) {
     *reinterpret_cast<bool*>(found) = true;
@@ -33,13 +29,12 @@ int CALLBACK FoundFace(const LOGFONTA*, const TEXTMETRICA*, DWORD, LPARAM found)
 }
 
 bool FaceInstalled(const std::string& face) {
-    HDC dc = GetDC(nullptr);
+    win::WindowDc screen(nullptr);
     LOGFONTA lf{};
     lf.lfCharSet = DEFAULT_CHARSET;
     lstrcpynA(lf.lfFaceName, face.c_str(), LF_FACESIZE);
     bool found = false;
-    EnumFontFamiliesExA(dc, &lf, FoundFace, reinterpret_cast<LPARAM>(&found), 0);
-    ReleaseDC(nullptr, dc);
+    EnumFontFamiliesExA(screen.get(), &lf, FoundFace, reinterpret_cast<LPARAM>(&found), 0);
     return found;
 }
 }  // namespace
@@ -70,15 +65,16 @@ std::string FontCache::Resolve(const std::string& face) {
 
 HFONT FontCache::Get(const std::string& face, int heightTwips, bool bold, bool italic, int dpi) {
     const auto key = std::make_tuple(face, heightTwips, bold, italic, dpi);
-    if (auto it = fonts_.find(key); it != fonts_.end()) return it->second;
-    const std::string use = Resolve(face);
-    HFONT f = CreateFontA(-MulDiv(heightTwips, dpi, 1440), 0, 0, 0, bold ? FW_BOLD : FW_NORMAL,
+    auto it = fonts_.find(key);
+    if (it == fonts_.end()) {
+        const std::string use = Resolve(face);
+        it = fonts_.emplace(key, win::ScopedFont(CreateFontA(-MulDiv(heightTwips, dpi, 1440), 0, 0, 0, bold ? FW_BOLD : FW_NORMAL,
                           italic, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
                           CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE,
-                          use.c_str());
-    if (!f) f = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
-    fonts_[key] = f;
-    return f;
+                          use.c_str()))).first;
+    }
+    // A font that could not be made is the system's own (which is never deleted).
+    return it->second ? it->second.get() : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
 }
 
 // ---- The toolkit ----
@@ -160,9 +156,7 @@ Win32Toolkit::Win32Toolkit() : s_(std::make_unique<State>()) {
     InitCommonControlsEx(&icc);
     RegisterClasses();
     s_->richClass = LoadRichEdit();
-    HDC dc = GetDC(nullptr);
-    s_->dpi = std::max(1, GetDeviceCaps(dc, LOGPIXELSX));
-    ReleaseDC(nullptr, dc);
+    s_->dpi = std::max(1, GetDeviceCaps(win::WindowDc(nullptr).get(), LOGPIXELSX));
     s_->printer = std::make_unique<Win32Printer>(s_->fonts);
 }
 

@@ -120,7 +120,6 @@ private:
 class W32TextBox : public W32Control<TextBox> {
 public:
     W32TextBox(const ControlArgs& a, W32Container& p, bool multiline);
-    ~W32TextBox() override;
     std::string Text() const override;
     void SetText(const std::string& t) override;
     Color BackColor() const override { return back_; }
@@ -129,7 +128,7 @@ public:
 
 private:
     Color back_ = kWhite;
-    HBRUSH brush_ = nullptr;
+    win::ScopedBrush brush_;
 };
 
 class W32DriveList : public W32Control<DriveList> {

@@ -7,10 +7,12 @@
 #include <algorithm>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <tuple>
 #include <vector>
 
+#include "platform/scoped_win.h"
 #include "platform/ui/bitmap.h"
 #include "platform/ui/event.h"
 #include "platform/ui/rendering_printer.h"
@@ -40,7 +42,6 @@ inline void Fire(const std::function<void()>& f) { FireEvent(f); }
 // Fonts by their description, created once per resolution and kept for the program run.
 class FontCache {
 public:
-    ~FontCache();
     // A font for the screen or for a device of the given resolution. A face that is not
     // installed falls back to a similar one (Impact to Arial Black, then Arial).
     HFONT Get(const std::string& face, int heightTwips, bool bold, bool italic, int dpi);
@@ -51,7 +52,7 @@ public:
     std::string Resolve(const std::string& face);
 
 private:
-    std::map<std::tuple<std::string, int, bool, bool, int>, HFONT> fonts_;
+    std::map<std::tuple<std::string, int, bool, bool, int>, win::ScopedFont> fonts_;
     std::map<std::string, std::string> resolved_;
 };
 
@@ -164,7 +165,7 @@ protected:
     W32Frame* frame_;
     HWND hwnd_ = nullptr;
     Color back_ = kButtonFace;
-    HBRUSH brush_ = nullptr;
+    win::ScopedBrush brush_;
     std::vector<W32Element*> drawn_;
     std::vector<class W32Option*> options_;
 };
@@ -253,6 +254,7 @@ public:
 private:
     HFONT Select(const CharFormat& f);
     HDC dc_;
+    std::optional<win::Selection> font_;  // gives the context its own font back
     bool printer_;
     FontCache& fonts_;
     int dpiX_, dpiY_, width_, height_;
@@ -270,8 +272,8 @@ protected:
 
 private:
     FontCache& fonts_;
-    HDC dc_ = nullptr;
-    std::unique_ptr<GdiPrintDevice> dev_;
+    win::ScopedDc dc_;
+    std::unique_ptr<GdiPrintDevice> dev_;  // selects into dc_: closed first
 };
 
 // Creates the controls of a container (implemented beside each control).

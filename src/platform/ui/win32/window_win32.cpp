@@ -119,20 +119,17 @@ template class W32Control<Frame>;
 
 // ---- Containers ----
 
-W32Container::~W32Container() {
-    if (brush_) DeleteObject(brush_);
-}
+W32Container::~W32Container() = default;
 
 void W32Container::SetBackColor(Color c) {
     back_ = c;
-    if (brush_) DeleteObject(brush_);
-    brush_ = nullptr;
+    brush_.reset();
     if (hwnd_) InvalidateRect(hwnd_, nullptr, FALSE);
 }
 
 HBRUSH W32Container::BackBrush() {
-    if (!brush_) brush_ = CreateSolidBrush(ToRef(back_));
-    return brush_;
+    if (!brush_) brush_.reset(CreateSolidBrush(ToRef(back_)));
+    return brush_.get();
 }
 
 void W32Container::PaintContent(HDC dc, const RECT& client) {
@@ -177,21 +174,18 @@ LRESULT W32Container::Handle(UINT msg, WPARAM wp, LPARAM lp) {
             return 0;
         }
         case WM_PAINT: {
-            PAINTSTRUCT ps;
-            HDC dc = BeginPaint(hwnd_, &ps);
+            win::PaintDc paint(hwnd_);
+            const RECT& dirty = paint.paint().rcPaint;
             RECT rc;
             GetClientRect(hwnd_, &rc);
             // Drawn off screen and copied in one go: changing labels do not flicker.
-            HDC mem = CreateCompatibleDC(dc);
-            HBITMAP bmp = CreateCompatibleBitmap(dc, std::max(1L, rc.right), std::max(1L, rc.bottom));
-            HGDIOBJ old = SelectObject(mem, bmp);
-            PaintContent(mem, rc);
-            BitBlt(dc, ps.rcPaint.left, ps.rcPaint.top, ps.rcPaint.right - ps.rcPaint.left,
-                   ps.rcPaint.bottom - ps.rcPaint.top, mem, ps.rcPaint.left, ps.rcPaint.top, SRCCOPY);
-            SelectObject(mem, old);
-            DeleteObject(bmp);
-            DeleteDC(mem);
-            EndPaint(hwnd_, &ps);
+            win::ScopedDc mem(CreateCompatibleDC(paint.get()));
+            win::ScopedBitmap bmp(
+                CreateCompatibleBitmap(paint.get(), std::max(1L, rc.right), std::max(1L, rc.bottom)));
+            win::Selection selected(mem.get(), bmp.get());
+            PaintContent(mem.get(), rc);
+            BitBlt(paint.get(), dirty.left, dirty.top, dirty.right - dirty.left, dirty.bottom - dirty.top,
+                   mem.get(), dirty.left, dirty.top, SRCCOPY);
             return 0;
         }
         case WM_SETCURSOR:
@@ -240,7 +234,7 @@ LRESULT W32Frame::Handle(UINT msg, WPARAM wp, LPARAM lp) {
 void W32Frame::PaintFrame(HDC dc, const RECT& client) {
     // An etched border, its top through the middle of the caption.
     HFONT font = window_.Kit().fonts.Get(Font{}, window_.Kit().dpi);
-    HGDIOBJ oldFont = SelectObject(dc, font);
+    win::Selection selectedFont(dc, font);
     TEXTMETRICA tm{};
     GetTextMetricsA(dc, &tm);
     RECT border = client;
@@ -255,7 +249,6 @@ void W32Frame::PaintFrame(HDC dc, const RECT& client) {
         SetTextColor(dc, GetSysColor(Enabled() ? COLOR_BTNTEXT : COLOR_GRAYTEXT));
         TextOutA(dc, 10, 0, caption_.c_str(), static_cast<int>(caption_.size()));
     }
-    SelectObject(dc, oldFont);
 }
 
 // ---- Windows ----
