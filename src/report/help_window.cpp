@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "report/report_format.h"
+#include "report/save_print.h"
 #include "report/skip.h"
 
 namespace ostrevan {
@@ -52,8 +53,7 @@ void FrmHelp::btnPrint_Click() {
     try {
         printer.PrintLine("");  // opens the print job
         rtxtHelp.SetSelection(0, rtxtHelp.TextLength());
-        rtxtHelp.SetSelIndents(kPrintIndent, kPrintIndent);
-        rtxtHelp.PrintSelection(printer);
+        printer.PrintText(IndentedForPrint(rtxtHelp.Content()));
         rtxtHelp.SetSelection(0, 0);
     } catch (const std::exception&) {
         tk_.ShowMessage("Unable to Print Help", "Print Error!!");

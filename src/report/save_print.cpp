@@ -1,5 +1,7 @@
 #include "report/save_print.h"
 
+#include <algorithm>
+
 #include "platform/file_write.h"
 #include "platform/ui/rtf.h"
 #include "report/print_steps.h"
@@ -27,13 +29,21 @@ void SaveRichTextAs(ui::Toolkit& tk, const ui::RichText& rtxt) {
         tk.ShowMessage("The file could not be saved.\n\nFile: " + *answer + "\nReason: " + reason);
 }
 
+ui::PrintableText IndentedForPrint(ui::PrintableText t) {
+    size_t paragraphs = 1;
+    for (const ui::TextRun& r : t.runs) paragraphs += std::count(r.text.begin(), r.text.end(), '\n');
+    t.paragraphs.assign(paragraphs, ui::ParaFormat{kPrintIndent, kPrintIndent});
+    return t;
+}
+
 void PrintRichText(ui::Toolkit& tk, ui::RichText& rtxt) {
     ui::Printer& printer = tk.DefaultPrinter();
     PrintSteps steps(tk);
+    ui::PrintableText printed;
     if (!steps.Run([&] { rtxt.SetSelection(0, rtxt.TextLength()); })) return;
-    if (!steps.Run([&] { rtxt.SetSelIndents(kPrintIndent, kPrintIndent); })) return;
+    if (!steps.Run([&] { printed = IndentedForPrint(rtxt.Content()); })) return;
     if (!steps.Run([&] { printer.PrintLine(""); })) return;  // opens the print job
-    if (!steps.Run([&] { rtxt.PrintSelection(printer); })) return;
+    if (!steps.Run([&] { printer.PrintText(printed); })) return;
     if (!steps.Run([&] { rtxt.SetSelection(0, 0); })) return;
     TryStep([&] { printer.EndDoc(); });
 }

@@ -20,8 +20,12 @@ void SaveRichTextAs(ui::Toolkit& tk, const ui::RichText& rtxt);
 std::string SaveRichText(const ui::RichText& rtxt, const std::string& path);
 
 // Prints the control's whole text, formatted and indented 100 twips on both sides, on the
-// default printer, and leaves the caret at the start with nothing selected. Without a printer
-// "Unable to Print" comes twice and the procedure ends.
+// default printer, and leaves the caret at the start with nothing selected; the control keeps
+// its own indents, on screen and in a later save. Without a printer "Unable to Print" comes
+// twice and the procedure ends.
 void PrintRichText(ui::Toolkit& tk, ui::RichText& rtxt);
+
+// A document as it is printed: every paragraph indented 100 twips on both sides.
+ui::PrintableText IndentedForPrint(ui::PrintableText t);
 
 }  // namespace ostrevan

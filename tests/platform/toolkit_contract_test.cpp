@@ -145,27 +145,6 @@ TYPED_TEST(Contract, RichTextLoadsRtfWithColoursAndKeepsItsContentOnFailure) {
     EXPECT_EQ(r.Text(), "line 1\nline 2") << "a file not in RTF is shown as plain text";
 }
 
-TYPED_TEST(Contract, PrintedSelectionCarriesIndentsAndColours) {
-    struct Recorder : Printer {
-        void SetFontSize(double) override {}
-        double FontSize() const override { return 10; }
-        void PrintLine(const std::string&) override {}
-        void PrintText(const PrintableText& t) override { got = t; }
-        void EndDoc() override {}
-        PrintableText got;
-    } printer;
-    RichText& r = this->Rich();
-    this->Append(r, "one\n", kGreen);
-    this->Append(r, "two", kRed);
-    r.SetSelection(0, r.TextLength());
-    r.SetSelIndents(100, 100);
-    r.PrintSelection(printer);
-    EXPECT_EQ(testing::PlainText(printer.got).substr(0, 7), "one\ntwo");
-    EXPECT_EQ(printer.got.runs.at(0).format.color, kGreen);
-    ASSERT_FALSE(printer.got.paragraphs.empty());
-    EXPECT_EQ(printer.got.paragraphs[0], (ParaFormat{100, 100}));
-}
-
 // A handler that fails is told through the one hook, on every backend, and the window goes on:
 // the next click runs its handler again.
 TYPED_TEST(Contract, AFailingHandlerGoesToTheHookAndTheWindowGoesOn) {

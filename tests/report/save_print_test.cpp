@@ -89,6 +89,7 @@ TEST(PrintReport, WholeTextFormattedOnTheDefaultPrinter) {
     ReportPage p;
     Filled(p);
     p.rtxt->SetSelection(17, 4);
+    const ui::PrintableText shown = p.rtxt->Content();
     PrintRichText(p.tk, *p.rtxt);
     EXPECT_TRUE(p.tk.messages.empty());
     const auto& docs = p.tk.PrinterState().Documents();
@@ -101,8 +102,9 @@ TEST(PrintReport, WholeTextFormattedOnTheDefaultPrinter) {
     ASSERT_EQ(t.paragraphs.size(), 8u * 5 + 1);
     for (size_t i = 0; i + 1 < t.paragraphs.size(); ++i)  // the last one is empty
         EXPECT_EQ(t.paragraphs[i], (ui::ParaFormat{100, 100})) << i;
-    EXPECT_EQ(t.runs, p.rtxt->Content().runs) << "in the report's colours and face";
+    EXPECT_EQ(t.runs, shown.runs) << "in the report's colours and face";
     EXPECT_EQ(p.rtxt->SelStart() + p.rtxt->SelLength(), 0);
+    EXPECT_EQ(p.rtxt->Content().paragraphs, shown.paragraphs) << "the report on screen is not indented";
 }
 
 TEST(PrintReport, WithoutPrinterTwoMessagesThenItEnds) {

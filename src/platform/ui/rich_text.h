@@ -40,12 +40,6 @@ public:
     // Index (0-based) of the line holding the character at pos; a position at or past the
     // end gives the last line. Lines are those started by line feeds, not wrapped lines.
     virtual int LineFromChar(int pos) const = 0;
-    // Left and right indents (twips) of the paragraphs touched by the selection.
-    virtual void SetSelIndents(int leftTwips, int rightTwips) = 0;
-
-    // Prints the selection, with its colours, faces and indents, onto the printer's current
-    // document, from its current line on. Throws VbError when the printer fails.
-    virtual void PrintSelection(Printer& printer) = 0;
     // Replaces the content by the RTF document in the file (a file not in RTF is read as plain
     // text). Throws VbError 53 when it cannot be read; the content then stays as it was. The
     // path is the host's, so a folder name outside the code page still opens.

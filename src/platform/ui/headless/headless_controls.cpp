@@ -186,14 +186,6 @@ void HeadlessRichText::ReplaceSelection(const std::string& text) {
     selLength_ = 0;
 }
 
-void HeadlessRichText::SetSelIndents(int leftTwips, int rightTwips) {
-    doc_.SetParagraphFormat(selStart_, selLength_, ParaFormat{leftTwips, rightTwips});
-}
-
-void HeadlessRichText::PrintSelection(Printer& printer) {
-    printer.PrintText(doc_.Slice(selStart_, selLength_));
-}
-
 void HeadlessRichText::LoadFile(const std::filesystem::path& path) {
     std::ifstream in(path, std::ios::binary);
     if (!in) throw VbError(kErrFileNotFound, "File not found");

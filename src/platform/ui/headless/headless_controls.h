@@ -199,8 +199,6 @@ public:
     void SetSelColor(Color c) override;
     void ReplaceSelection(const std::string& text) override;
     int LineFromChar(int pos) const override { return doc_.ParagraphOf(pos); }
-    void SetSelIndents(int leftTwips, int rightTwips) override;
-    void PrintSelection(Printer& printer) override;
     void LoadFile(const std::filesystem::path& path) override;
     PrintableText Content() const override { return doc_.All(); }
 

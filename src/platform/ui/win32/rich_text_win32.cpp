@@ -156,22 +156,6 @@ public:
         return static_cast<int>(std::count(t.begin(), t.begin() + pos, '\n'));
     }
 
-    void SetSelIndents(int leftTwips, int rightTwips) override {
-        if (!hwnd_) return;
-        PARAFORMAT2 pf{};
-        pf.cbSize = sizeof pf;
-        pf.dwMask = PFM_STARTINDENT | PFM_RIGHTINDENT;
-        pf.dxStartIndent = leftTwips;
-        pf.dxRightIndent = rightTwips;
-        SendMessageA(hwnd_, EM_SETPARAFORMAT, 0, reinterpret_cast<LPARAM>(&pf));
-    }
-
-    void PrintSelection(Printer& printer) override {
-        // The native control's own printing (EM_FORMATRANGE) is missing on some systems; the
-        // selection is read back as runs and printed by the toolkit's renderer.
-        printer.PrintText(ReadRtf(StreamOut(SF_RTF | SFF_SELECTION)));
-    }
-
     void LoadFile(const std::filesystem::path& path) override {
         std::ifstream in(path, std::ios::binary);
         if (!in) throw VbError(kErrFileNotFound, "File not found");
