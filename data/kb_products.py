@@ -306,10 +306,38 @@ P("ms", 3, "Microsoft Schedule+ for Windows", "7.0", "7.5",
   "(Knowledge Base article Q242581). Status of April 2000.", alt="Microsoft Schedule+",
   source="ms-kb-q242581", as_of="2000-04-27", examples=["7.0", "7.0a", "7.5"])
 MAILFIX = "ftp.microsoft.com/bussys/mail/pcmail-public/All-Y2K/"
-P("ms", 3, "Microsoft Mail Remote for Windows", "3.2", "3.2",
+# Mail Remote for Windows 3.2.2000.4025 is the client Microsoft names as the upgrade; the record for
+# the earlier 3.2 clients ends just below it (a file that says only "3.2" stays with the first).
+P("ms", 3, "Microsoft Mail Remote for Windows", "3.2", "3.2.2000.4024",
   "Mail Remote for Windows 3.2: after 1999 the client may show the year as 10; Microsoft's fix "
   "Remcy2k.exe (Msrmttr.dll 3.2.4025) is at " + MAILFIX + " (Knowledge Base article Q192238). "
   "Status of January 2000.", source="ms-kb-q192238", as_of="2000-01-20", examples=["3.2"])
+P("ms", 1, "Microsoft Mail Remote for Windows", "3.2.2000.4025", "3.2",
+  "Mail Remote for Windows 3.2.2000.4025 or a later 3.2 client: the version Microsoft names as the "
+  "upgrade that shows dates after 1999 correctly in the client and its call logs (Knowledge Base "
+  "article Q192545). Status of January 2000.", source="ms-kb-q192545", as_of="2000-01-23",
+  examples=["3.2.2000.4025"])
+P("ms", 3, "Microsoft Mail Remote for MS-DOS", "3.0", "3.0",
+  "Mail Remote for MS-DOS 3.0: after 1999 its Date/Time function sets the year to 1900 instead of "
+  "2000; Microsoft's fix Remcy2k.exe (Listen.exe, Mail.exe and Transmit.exe 3.0.4) is at " + MAILFIX
+  + " (Knowledge Base article Q192241). Status of January 2000.", source="ms-kb-q192241",
+  as_of="2000-01-19", examples=["3.0"])
+P("ms", 3, "Microsoft Mail Gateway to MHS", "3.2", "3.2",
+  "Mail Gateway to MHS 3.2: Sent.log and Recv.log record messages of 2000 to 2009 with the year 10; "
+  "Microsoft's fix Mhsgy2k.exe (Inpost.exe and Outpost.exe 3.0.10) is at "
+  "ftp.microsoft.com/bussys/mail/gateways-public/All-Y2K/ (Knowledge Base article Q192085). Status "
+  "of January 2000.", source="ms-kb-q192085", as_of="2000-01-19", examples=["3.2"])
+P("ms", 4, "Microsoft LinkAge Connector", "3.2", "3.2",
+  "LinkAge 3.2 connectors (Notes, PROFS, SNADS and cc:Mail) for Exchange Server: Microsoft states "
+  "that they are not certified for the Year 2000 and will not be; move to the Exchange Server 5.5 "
+  "versions of these connectors, which Microsoft tested for the Year 2000 (Knowledge Base article "
+  "Q229921).", alt="LinkAge", source="ms-kb-q229921", as_of="2001-08-03", examples=["3.2"])
+# Schedule+ 1.0 keeps dates in a window from 1920 to 2019 by design.
+P("ms", 5, "Microsoft Schedule+ for Windows", "1.0", "1.0",
+  "Schedule+ 1.0: it handles the year 2000, but by design only the years 1920 to 2019: a later year "
+  "typed in becomes 19xx, and from 1 January 2020 it refuses to start (Knowledge Base articles "
+  "Q192200 and Q192201). Status of December 1999.", alt="Microsoft Schedule+",
+  source="ms-kb-q192200", as_of="1999-12-17", examples=["1.0", ("1.0", "ms-kb-q192201")])
 P("ms", 3, "Microsoft Mail for Windows", "2", "3.5",
   "Microsoft Mail for Windows 2.x to 3.5: after 1999 Postmaster messages and delivery and read "
   "receipts can show the year as 10 or 100; Microsoft's fix Exty2k.exe (External.exe, Async.ovl "

@@ -432,3 +432,15 @@ S("ms-kb-q193371", "maker", MSKB, "Q193371: WINS/DHCP Admin show expiration date
   MSKB_URL + "193/Q193371/README.md")
 S("ms-kb-q196038", "maker", MSKB, "Q196038: Date subvector of NVAlert major vector incorrectly set in year 2000 "
   "(SNA Server 3.0 and 4.0)", "last modified 2002-07-25", MSKB_URL + "196/Q196038/README.md")
+S("ms-kb-q192200", "maker", MSKB, "Q192200: XCLN: Schedule+ 1.0 supports dates to 2019", "last modified 1999-12-17",
+  MSKB_URL + "192/Q192200/README.md")
+S("ms-kb-q192201", "maker", MSKB, "Q192201: XCLN: Schedule+ 1.0 will not run after 12/31/2019", "last modified 1999-12-17",
+  MSKB_URL + "192/Q192201/README.md")
+S("ms-kb-q192241", "maker", MSKB, "Q192241: DOS Remote Mail incorrectly changes date/time after year 2000",
+  "last modified 2000-01-19", MSKB_URL + "192/Q192241/README.md")
+S("ms-kb-q192085", "maker", MSKB, "Q192085: MHS: Incorrect date recorded in Sent.log and Recv.log files "
+  "(Mail Gateway to MHS 3.2)", "last modified 2000-01-19", MSKB_URL + "192/Q192085/README.md")
+S("ms-kb-q192545", "maker", MSKB, "Q192545: PC WRmt: Windows Remote client displays wrong date after 2000",
+  "last modified 2000-01-23", MSKB_URL + "192/Q192545/README.md")
+S("ms-kb-q229921", "maker", MSKB, "Q229921: XFOR: LinkAge 3.2 connectors are not Year 2000 compliant",
+  "last modified 2001-08-03", MSKB_URL + "229/Q229921/README.md")
