@@ -172,6 +172,12 @@ P("ms", 3, "Microsoft Access", "8", "8",
   "Access 97: install Office 97 Service Release 2 and the Microsoft Jet 3.5 update "
   "(www.microsoft.com/y2k); with them Microsoft rates Access 97 compliant. " + OCT99,
   exe="MSACCESS.EXE", source="ms-y2k-access97", as_of="1999-09-29", examples=["8.0"])
+P("ms", 3, "Microsoft Access", "7", "7",
+  "Access 95 (7.0): UC Berkeley's Year 2000 advisory of November 1999 names Access 2.0 through 97 "
+  "among the programs that need a Year 2000 fix from their maker: look for the update on "
+  "Microsoft's Year 2000 pages (www.microsoft.com/y2k) and type four-digit years.",
+  exe="MSACCESS.EXE", source="ucb-advisory-1999-11-12", as_of="1999-11-12",
+  examples=[("7.0", "cde-office-versions")])
 P("ms", 1, "Microsoft Access", "9", "9",
   "Access 2000: Microsoft rates it compliant with no prerequisite. " + OCT99, exe="MSACCESS.EXE",
   source="ms-y2k-access2000", as_of="1999-09-28", examples=["9.0"])
@@ -258,8 +264,25 @@ P("ms", 5, "MS-DOS", "6.0", "6.0",
   "DIR shows two-digit years, and the DATE command takes years from 2000 on only with four digits "
   "(type 01-01-2000, not 01-01-00). Status of October 1999.", alt="Microsoft MS-DOS",
   source="ms-y2k-msdos60", as_of="1999-10-28", examples=["6.0"])
+P("ms", 5, "MS-DOS", "6.22", "6.22",
+  "MS-DOS 6.22: Microsoft's first Year 2000 list (April 1998) rated it compliant with minor issues "
+  "(San Diego Daily Transcript's report of the list). Type four-digit years and look for "
+  "Microsoft's later statement at www.microsoft.com/y2k.", alt="Microsoft MS-DOS",
+  source="sddt-ms-y2k-1998", as_of="1998-04-20", examples=["6.22"])
+# Word for MS-DOS: the head of Microsoft's Year 2000 effort, as the Associated Press quoted him.
+WDOS = " (Everything2000's report of the Associated Press interview, December 1999)."
+P("ms", 4, "Microsoft Word for MS-DOS", "5.0", "5.0",
+  "Word for MS-DOS 5.0: Microsoft found it not Year 2000 compliant and gave its remaining users "
+  "Word 5.5, which is; upgrade" + WDOS, alt="Word for MS-DOS", source="everything2000-ms-ready",
+  as_of="1999-12", examples=["5.0", ("5.0", "sddt-ms-y2k-1998")])
+P("ms", 1, "Microsoft Word for MS-DOS", "5.5", "5.5",
+  "Word for MS-DOS 5.5: Microsoft calls it Year 2000 compliant" + WDOS, alt="Word for MS-DOS",
+  source="everything2000-ms-ready", as_of="1999-12", examples=["5.5"])
 # Internet Explorer's program files carry 4.70.x for IE 3.0x and 4.71.x or 4.72.x for IE 4.0 and
 # 4.01 (Knowledge Base article Q164539); the press report of April 1998 is the only statement found.
+P("ms", 1, "Microsoft Outlook Express", "4.01", "4.01",
+  "Outlook Express 4.01 for Windows 3.1 (16-bit): Microsoft rates it compliant with no prerequisite. "
+  "Status of September 1999.", source="ms-y2k-oe401-16", as_of="1999-09-29", examples=["4.01"])
 IE98 = (" (ZDNet's report of Microsoft's statement when its Year 2000 site opened, April 1998; look "
         "for a later statement at www.microsoft.com/y2k).")
 P("ms", 3, "Microsoft Internet Explorer", "4.70", "4.70",

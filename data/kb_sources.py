@@ -444,3 +444,13 @@ S("ms-kb-q192545", "maker", MSKB, "Q192545: PC WRmt: Windows Remote client displ
   "last modified 2000-01-23", MSKB_URL + "192/Q192545/README.md")
 S("ms-kb-q229921", "maker", MSKB, "Q229921: XFOR: LinkAge 3.2 connectors are not Year 2000 compliant",
   "last modified 2001-08-03", MSKB_URL + "229/Q229921/README.md")
+
+# Round five: the press on Microsoft's lists of April 1998 and December 1999, and another page of
+# Microsoft's product guide.
+S("sddt-ms-y2k-1998", "press", "San Diego Daily Transcript (Tech Week)", "Microsoft posts Y2K product information",
+  "1998-04-20", "http://www.sddt.com/News/article.cfm?SourceCode=19980420tcc&_t=Tech+Week")
+S("everything2000-ms-ready", "press", "Everything2000 (reporting the Associated Press)",
+  "Bring on Y2K; Microsoft ready (Word 5.0 and 5.5 for MS-DOS)", "undated (December 1999)",
+  "https://www.everything2000.com/news/computer/bringony2k.html")
+S("ms-y2k-oe401-16", "maker", MSUCD, "Year 2000 product guide: Outlook Express 4.01 (16-bit Win) (volume 24)",
+  "1999-09-29", MSUCD_URL + "user_allproductsvol24.htm")
