@@ -408,6 +408,19 @@ for vscan in ("4.0.2", "4.02"):
       "compliant (statement shipped with the program, 1999)." % vscan, exe="SCAN32.EXE",
       alt="VirusScan", source="nai-vscan402-y2k", as_of="1999", examples=[vscan])
 
+# F-PROT: its maker's statement shipped with the program, and Command Software's letter on the
+# F-PROT Professional edition it sold.
+P("frisk", 1, "F-PROT", "3.06", "3.06",
+  "F-PROT 3.06: its maker expects 3.06b to work normally in and after 2000 as long as the operating "
+  "system gives the right date. F-PROT refuses to run once its virus database is more than a year "
+  "old, so no release made before 1999 works in 2000: keep it up to date (F-PROT Year 2000 "
+  "statement shipped with F-PROT 3.06c).", alt="F-PROT Antivirus", source="frisk-fprot306-y2k",
+  as_of="1999", examples=["3.06b"])
+P("command", 1, "F-PROT Professional", "2", "2",
+  "F-PROT Professional 2.xx: Command Software states that it has no known Year 2000 problems and "
+  "warrants the Year 2000 compatibility of licensed copies (Command Software's letter to customers, "
+  "November 1996).", source="command-fprot-y2k", as_of="1996-11-08", examples=["2"])
+
 # Windows 3.1: Microsoft rates it compliant with acceptable deviations (the operating-system check
 # never runs on it; the record serves its files).
 P("ms", 5, W9X, "3.1", "3.1",

@@ -454,3 +454,13 @@ S("everything2000-ms-ready", "press", "Everything2000 (reporting the Associated 
   "https://www.everything2000.com/news/computer/bringony2k.html")
 S("ms-y2k-oe401-16", "maker", MSUCD, "Year 2000 product guide: Outlook Express 4.01 (16-bit Win) (volume 24)",
   "1999-09-29", MSUCD_URL + "user_allproductsvol24.htm")
+
+# F-PROT: the maker's statement in the program package and the US distributor's letter.
+S("frisk-fprot306-y2k", "maker", "F-PROT's maker (YEAR2000.TXT in the F-PROT 3.06c package, mirrored by the Garbo archive at ftp.lip6.fr)",
+  "F-PROT Year 2000 compliance statement", "undated (1999)",
+  "https://ftp.lip6.fr/ftp/pub/pc/garbo/pc/goldies/fp-306c.zip")
+S("frisk-fprot-order", "maker", "Frisk Software International (ORDER.DOC of the F-PROT package on the Chip Hitware Vol. 7 CD, archived by discmaster.textfiles.com)",
+  "F-PROT ordering information (licences from Frisk Software International)", "undated (1990s)",
+  "https://discmaster.textfiles.com/view/23356/Chip_Hitware_Vol_07.iso/chiphit7/_viren/fprot/order.doc")
+S("command-fprot-y2k", "maker", "Command Software (CSS)", "F-PROT Professional Year 2000 Compliance (letter to customers)",
+  "1996-11-08", "https://www.commandcom.com/html/tech/year2000.html")
