@@ -253,6 +253,13 @@ P("ms", 1, "Microsoft SQL Server", "7.0", "7.0",
   "SQL Server 7.0 (Standard, Enterprise, Small Business and Evaluation editions): Microsoft rates "
   "it compliant with no prerequisite. Status of May 1999.", source="ms-y2k-sql70",
   as_of="1999-05-19", examples=["7.0"])
+LATER("ms", "Microsoft Exchange Server", "in September 2000 or later (version 6.0 is Exchange 2000 Server, "
+      "released in September 2000; the later versions followed it)", "dom-exchange2000", "2000-09-18",
+      vb="6", ve=N, label="Exchange 2000 Server or a later Exchange",
+      examples=[("6.0.4052.0", "winworld-exchange2000")])
+LATER("ms", "Microsoft SQL Server", "in late 2000 or later (version 8.0 is SQL Server 2000; the later "
+      "versions followed it)", "jimmcleod-sql2000", "2000", vb="8", ve=N,
+      label="SQL Server 2000 or a later SQL Server", examples=["8.0"])
 P("ms", 1, "Microsoft Exchange Server", "5.5", "5.5",
   "Exchange Server 5.5: Microsoft rates it compliant; check the Outlook or Exchange client "
   "separately. Status of September 1999.", source="ms-y2k-exchange55", as_of="1999-09-21", examples=["5.5"])
@@ -280,6 +287,13 @@ P("ms", 1, "Microsoft Word for MS-DOS", "5.5", "5.5",
   source="everything2000-ms-ready", as_of="1999-12", examples=["5.5"])
 # Internet Explorer's program files carry 4.70.x for IE 3.0x and 4.71.x or 4.72.x for IE 4.0 and
 # 4.01 (Knowledge Base article Q164539); the press report of April 1998 is the only statement found.
+# Internet Explorer 5.5 (files 5.50.x) and 6 and later were released after 1999.
+LATER("ms", "Microsoft Internet Explorer", "in July 2000 (version 5.5)", "wikinfo-ie", "2000-07",
+      exe="IEXPLORE.EXE", alt="Internet Explorer", vb="5.5", ve="5.50", label="Internet Explorer 5.5",
+      examples=["5.5"])
+LATER("ms", "Microsoft Internet Explorer", "in October 2001 or later (version 6.0 and the versions after it)",
+      "wikinfo-ie", "2001-10", exe="IEXPLORE.EXE", alt="Internet Explorer", vb="6", ve=N,
+      label="Internet Explorer 6 or later", examples=["6.0"])
 P("ms", 1, "Microsoft Outlook Express", "4.01", "4.01",
   "Outlook Express 4.01 for Windows 3.1 (16-bit): Microsoft rates it compliant with no prerequisite. "
   "Status of September 1999.", source="ms-y2k-oe401-16", as_of="1999-09-29", examples=["4.01"])
@@ -533,6 +547,12 @@ P("ms", 1, "Microsoft Encarta Encyclopedia 2000", N, N,
   "Encarta Encyclopedia 2000 (also Deluxe and Deluxe DVD): Microsoft rates it compliant with no "
   "prerequisite. Status of August 1999.", alt="Microsoft Encarta Encyclopedia 2000 Deluxe",
   source="ms-y2k-encarta2000", as_of="1999-08-26")
+# The editions named after later years came out from 2000 on (BetaWiki's timeline: each edition
+# appeared in the year before the one in its name); like the 2000 record they follow the record
+# without a year.
+for enc_year in range(2001, 2010):
+    LATER("ms", "Microsoft Encarta Encyclopedia %d" % enc_year, "in %d" % (enc_year - 1),
+          "betawiki-encarta", str(enc_year - 1), label="Encarta Encyclopedia %d" % enc_year)
 
 # WinRAR: its author's certificate covers every version of RAR and WinRAR.
 P("rar", 1, "WinRAR", N, N,
@@ -606,18 +626,18 @@ LATER("ms", "Microsoft Visual Studio 2005", "after Visual Studio .NET of 2002", 
 LATER("ms", "Microsoft Visual Studio 2008", "after Visual Studio .NET of 2002", "debugstory-vs-history", "2008", label="Visual Studio 2008")
 LATER("ms", "Microsoft Visual Studio 2010", "after Visual Studio .NET of 2002", "debugstory-vs-history", "2010", label="Visual Studio 2010")
 NS('ms', 'Microsoft Windows Media Player', exe='wmplayer.exe')
-NS('ms', 'Microsoft .NET Framework')
+LATER("ms", "Microsoft .NET Framework", "on 14 February 2002 (version 1.0, the first stable release)", "iprogrammer-dotnet-20", "2002-02-14", label=".NET Framework")
 LATER("ms", "Microsoft OneDrive", "in August 2007 (as SkyDrive; renamed OneDrive in 2014)", "betawiki-onedrive", "2007-08", label="OneDrive")
 LATER("ms", "Microsoft Teams", "on 14 March 2017", "windowscentral-teams", "2017-03-14", label="Microsoft Teams")
 NS('netscape', 'Netscape Navigator', exe='NETSCAPE.EXE')
 NS('netscape', 'Netscape Communicator', exe='NETSCAPE.EXE', alt='Netscape Navigator')
 NS('netscape', 'Netscape Enterprise Server')
 LATER("mozilla", "Firefox", "on 9 November 2004 (version 1.0)", "internetnews-firefox", "2004-11-09", exe="firefox.exe", alt="Mozilla Firefox", label="Firefox", examples=["1.0"])
-NS('mozilla', 'Thunderbird', exe='thunderbird.exe', alt='Mozilla Thunderbird')
-NS('mozilla', 'Mozilla SeaMonkey')
+LATER("mozilla", "Thunderbird", "on 7 December 2004 (version 1.0)", "wordiq-thunderbird", "2004-12-07", exe="thunderbird.exe", alt="Mozilla Thunderbird", label="Thunderbird")
+LATER("mozilla", "Mozilla SeaMonkey", "on 30 January 2006 (version 1.0)", "opentopia-seamonkey", "2006-01-30", alt="SeaMonkey", label="SeaMonkey")
 LATER("google", "Google Chrome", "on 2 September 2008", "sharealink-chrome", "2008-09-02", exe="chrome.exe", label="Google Chrome", examples=["0.3.154.9"])
-NS('google', 'Google Drive')
-NS('google', 'Google Earth')
+LATER("google", "Google Drive", "on 24 April 2012", "techhacktips-google-drive", "2012-04-24", label="Google Drive")
+LATER("google", "Google Earth", "in June 2005", "skytruth-google-earth", "2005-06", label="Google Earth")
 NS('qualcomm', 'Eudora', exe='EUDORA.EXE')
 NS('qualcomm', 'Eudora Light', exe='EUDORA.EXE')
 NS('qualcomm', 'Eudora Pro', exe='EUDORA.EXE')

@@ -464,3 +464,25 @@ S("frisk-fprot-order", "maker", "Frisk Software International (ORDER.DOC of the 
   "https://discmaster.textfiles.com/view/23356/Chip_Hitware_Vol_07.iso/chiphit7/_viren/fprot/order.doc")
 S("command-fprot-y2k", "maker", "Command Software (CSS)", "F-PROT Professional Year 2000 Compliance (letter to customers)",
   "1996-11-08", "https://www.commandcom.com/html/tech/year2000.html")
+
+# Release dates of products first released after 1999.
+S("iprogrammer-dotnet-20", "press", "I Programmer", ".NET celebrates 20th anniversary of launch (first stable release 14 February 2002)",
+  "2022-02-14", "https://www.i-programmer.info/news/89-net/15214-net-celebrates-20th-anniversary-of-launch.html")
+S("wordiq-thunderbird", "reference", "WordIQ (copy of an encyclopedia article)", "Mozilla Thunderbird (version 1.0 of 7 December 2004)",
+  "undated (2005)", "http://www.wordiq.com/definition/Mozilla_Thunderbird")
+S("opentopia-seamonkey", "reference", "Opentopia encyclopedia (copy of an encyclopedia article)", "SeaMonkey (1.0 released 30 January 2006)",
+  "undated (2006)", "http://encycl.opentopia.com/term/SeaMonkey")
+S("techhacktips-google-drive", "reference", "techhacktips.com", "When did Google Drive come out? (launched 24 April 2012)",
+  "undated (online)", "https://techhacktips.com/blogs/tools-productivity/when-did-google-drive-come-out-a-comprehensive-look-at-the-release-and-evolution-of-googles-cloud-storage-service")
+S("skytruth-google-earth", "reference", "SkyTruth", "About Google Earth (released to the public in June 2005)",
+  "undated (online)", "http://labs.skytruth.org/get-involved/skytruth-google-earth-and-you/about-google-earth")
+S("dom-exchange2000", "press", "Directions on Microsoft", "Exchange 2000 released", "2000-09-18",
+  "http://www.directionsonmicrosoft.com/sample/DOMIS/update/2000/10oct/1000e2r.htm")
+S("winworld-exchange2000", "reference", "WinWorld", "Microsoft Exchange 2000 (download list: Exchange Server 2000 6.0.4052.0, beta 3)",
+  "undated (online)", "https://winworldpc.org/product/exchange/2000")
+S("jimmcleod-sql2000", "reference", "Jim McLeod (blog)", "He's dead, Jim (SQL Server 2000, version 8.0, released late 2000)",
+  "2013-04-09", "http://www.jimmcleod.net/blog/index.php/2013/04/09/hes-dead-jim/")
+S("wikinfo-ie", "reference", "Wikinfo", "Internet Explorer (Windows release history: 5.5 July 2000, 6.0 October 2001)",
+  "2003", "http://www.wikinfo.org/index.php/Internet_Explorer")
+S("betawiki-encarta", "reference", "BetaWiki", "Microsoft Encarta (timeline of editions and release years, 1993-2008)",
+  "undated (online)", "https://betawiki.net/wiki/Microsoft_Encarta")
