@@ -532,6 +532,9 @@ for vendor in ("borland", "inprise"):
       alt="BDE", source="about-delphi-y2k", as_of="1999-10-23", examples=["4.5", "5"])
     P(vendor, 1, "InterBase", "4.2", "5", INPRISE_SAID.format("InterBase 4.2 and 5", "are"),
       source="about-delphi-y2k", as_of="1999-10-23", examples=["4.2", "5"])
+    LATER(vendor, "Delphi", "in 2001 or later (Delphi 6 came out in 2001, 7 in 2002, 8 in 2003)",
+          "kolmck-delphi-versions", "2001", exe="DELPHI32.EXE", vb="6", ve=N, label="Delphi 6 or later",
+          examples=["6", "7", "8"])
 
 # Systems Management Server 1.2 is compliant with acceptable deviations through Service Pack 3 and
 # compliant with Service Pack 4, the guide's prerequisite.
@@ -629,6 +632,13 @@ NS('ms', 'Microsoft Windows Media Player', exe='wmplayer.exe')
 LATER("ms", "Microsoft .NET Framework", "on 14 February 2002 (version 1.0, the first stable release)", "iprogrammer-dotnet-20", "2002-02-14", label=".NET Framework")
 LATER("ms", "Microsoft OneDrive", "in August 2007 (as SkyDrive; renamed OneDrive in 2014)", "betawiki-onedrive", "2007-08", label="OneDrive")
 LATER("ms", "Microsoft Teams", "on 14 March 2017", "windowscentral-teams", "2017-03-14", label="Microsoft Teams")
+# Netscape 6 (14 November 2000) and the Netscape 7 that followed it came after 1999. A program that
+# calls itself only "Netscape" fits both names below, so each takes its versions only.
+LATER("netscape", "Netscape Navigator", "on 14 November 2000 or later (version 6, and 7 after it)",
+      "piglix-netscape6", "2000-11-14", exe="NETSCAPE.EXE", vb="6", ve=N, label="Netscape 6 or later",
+      examples=["6.0", "6.2.3"])
+LATER("netscape", "Netscape 6", "on 14 November 2000", "piglix-netscape6", "2000-11-14", vb="6", ve="6",
+      label="Netscape 6", examples=["6.2.3"])
 NS('netscape', 'Netscape Navigator', exe='NETSCAPE.EXE')
 NS('netscape', 'Netscape Communicator', exe='NETSCAPE.EXE', alt='Netscape Navigator')
 NS('netscape', 'Netscape Enterprise Server')
@@ -760,10 +770,22 @@ NS('fsf', 'GNU Emacs', exe='emacs.exe', alt='Emacs')
 NS('fsf', 'GNU Binutils', alt='binutils')
 NS('fsf', 'GNU Make', exe='make.exe')
 NS('fsf', 'GNU tar', exe='tar.exe')
+# Java 1.3 (8 May 2000) and every release after it came after 1999 (Sun's list of release dates).
+J2SE_LATER = "on 8 May 2000 or later (J2SE 1.3; 1.4.0 followed on 13 February 2002, 5.0 in 2004)"
+J2SE_VERSIONS = ["1.3", "1.3.1", "1.4.0", "1.4.1", "1.4.2", "1.5.0"]
+LATER("sun", "Java 2 Platform Standard Edition", J2SE_LATER, "sun-j2se-codenames", "2000-05-08",
+      exe="java.exe", alt="Java(TM) 2 Platform Standard Edition", vb="1.3", ve=N,
+      label="Java 2 Platform, Standard Edition 1.3 or later",
+      examples=J2SE_VERSIONS)
+LATER("sun", "Java Development Kit", J2SE_LATER, "sun-j2se-codenames", "2000-05-08", exe="java.exe",
+      alt="Java Runtime Environment", vb="1.3", ve=N,
+      label="Java Development Kit or Runtime Environment 1.3 or later", examples=J2SE_VERSIONS)
 NS('sun', 'Java 2 Platform Standard Edition', exe='java.exe', alt='Java(TM) 2 Platform Standard Edition')
 NS('sun', 'Java Development Kit', exe='java.exe', alt='Java Runtime Environment')
 NS('sun', 'StarOffice', exe='soffice.exe')
-NS('sun', 'Java Platform SE', alt='Java Platform SE binary')
+LATER("sun", "Java Platform SE", "in December 2006 or later (Java SE 6 is the first release named Java SE; "
+      "versions 1.2 to 1.4 were named J2SE)", "codejava-versions", "2006-12", alt="Java Platform SE binary",
+      label="Java SE")
 NS('sybase', 'PowerBuilder')
 NS('sybase', 'SQL Anywhere', alt='Watcom SQL')
 NS('sybase', 'Adaptive Server Anywhere')

@@ -486,3 +486,11 @@ S("wikinfo-ie", "reference", "Wikinfo", "Internet Explorer (Windows release hist
   "2003", "http://www.wikinfo.org/index.php/Internet_Explorer")
 S("betawiki-encarta", "reference", "BetaWiki", "Microsoft Encarta (timeline of editions and release years, 1993-2008)",
   "undated (online)", "https://betawiki.net/wiki/Microsoft_Encarta")
+S("kolmck-delphi-versions", "reference", "kolmck.net", "Versions of Delphi programming language (Delphi 6 in 2001, 7 in 2002, 8 in 2003)",
+  "undated (online)", "http://kolmck.net/versions-delphi-programming-language/")
+S("piglix-netscape6", "reference", "piglix (copy of an encyclopedia article)", "Netscape 6 (initial release 14 November 2000; last release 6.2.3)",
+  "undated (2017)", "http://piglix.com/piglix/Netscape_6")
+S("sun-j2se-codenames", "maker", "Sun Microsystems", "Java 2 Platform Standard Edition code names and release dates (1.1.4 to 5.0)",
+  "undated (2004)", "http://java.sun.com/j2se/codenames.html")
+S("codejava-versions", "reference", "CodeJava.net", "Java SE versions history (J2SE 1.2 to 1.4, Java SE 6 of December 2006)",
+  "2013-05-19", "http://www.codejava.net/java-se/java-se-versions-history")
