@@ -628,6 +628,11 @@ LATER("ms", "Microsoft Visual Studio .NET", "in 2002", "packt-vs-history", "2002
 LATER("ms", "Microsoft Visual Studio 2005", "after Visual Studio .NET of 2002", "debugstory-vs-history", "2005", label="Visual Studio 2005")
 LATER("ms", "Microsoft Visual Studio 2008", "after Visual Studio .NET of 2002", "debugstory-vs-history", "2008", label="Visual Studio 2008")
 LATER("ms", "Microsoft Visual Studio 2010", "after Visual Studio .NET of 2002", "debugstory-vs-history", "2010", label="Visual Studio 2010")
+# Windows Media Player 7, the first release whose program is wmplayer.exe (6.4 runs as mplayer2),
+# came out in July 2000: Microsoft counted its downloads of the first ten days on 2 August 2000.
+LATER("ms", "Microsoft Windows Media Player", "in July 2000 or later (version 7, downloadable from "
+      "late July 2000)", "ms-wmp7-downloads", "2000-08-02", exe="wmplayer.exe", vb="7", ve=N,
+      label="Windows Media Player 7 or later", examples=["7", ("7.0", "itpro-wmp7")])
 NS('ms', 'Microsoft Windows Media Player', exe='wmplayer.exe')
 LATER("ms", "Microsoft .NET Framework", "on 14 February 2002 (version 1.0, the first stable release)", "iprogrammer-dotnet-20", "2002-02-14", label=".NET Framework")
 LATER("ms", "Microsoft OneDrive", "in August 2007 (as SkyDrive; renamed OneDrive in 2014)", "betawiki-onedrive", "2007-08", label="OneDrive")
@@ -683,7 +688,11 @@ NS('adobe', 'Adobe PageMaker', exe='PM65.EXE', alt='PageMaker')
 NS('adobe', 'Adobe FrameMaker', alt='FrameMaker')
 NS('adobe', 'Adobe Premiere', alt='Premiere')
 NS('adobe', 'Adobe Type Manager', alt='ATM')
-NS('adobe', 'Adobe Flash Player')
+# The player carries Adobe's name only after Adobe bought Macromedia (December 2005); Adobe's first
+# release of it, Flash Player 9, came in June 2006. Earlier players are Macromedia's.
+LATER("adobe", "Adobe Flash Player", "by Adobe in June 2006 or later (Flash Player 9, Adobe's first "
+      "release after it bought Macromedia)", "syscon-flash9", "2006-06", label="Adobe Flash Player",
+      examples=["9"])
 LATER("adobe", "Adobe Creative Cloud", "after its announcement in October 2011", "wp-creative-cloud", "2011-10", label="Adobe Creative Cloud")
 NS('macromedia', 'Dreamweaver', alt='Macromedia Dreamweaver')
 NS('macromedia', 'Flash', alt='Macromedia Flash')

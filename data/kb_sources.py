@@ -494,3 +494,9 @@ S("sun-j2se-codenames", "maker", "Sun Microsystems", "Java 2 Platform Standard E
   "undated (2004)", "http://java.sun.com/j2se/codenames.html")
 S("codejava-versions", "reference", "CodeJava.net", "Java SE versions history (J2SE 1.2 to 1.4, Java SE 6 of December 2006)",
   "2013-05-19", "http://www.codejava.net/java-se/java-se-versions-history")
+S("ms-wmp7-downloads", "maker", "Microsoft PressPass", "Worldwide Popularity of Microsoft Windows Media Player 7 (downloads of its first ten days)",
+  "2000-08-02", "https://news.microsoft.com/2000/08/02/worldwide-popularity-of-microsoft-windows-media-player-7/")
+S("itpro-wmp7", "press", "WinInfo (ITPro Today)", "Microsoft unveils Windows Media Player 7 (version 7.0)",
+  "undated (2000)", "https://www.itprotoday.com/windows-8/microsoft-unveils-windows-media-player-7")
+S("syscon-flash9", "press", "SYS-CON Media (Emmy Huang, Adobe)", "Flash Player 9 adoption (Adobe released Flash Player 9 in June 2006)",
+  "undated (2006)", "http://emmyhuang.sys-con.com/")
