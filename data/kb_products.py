@@ -172,6 +172,12 @@ P("ms", 3, "Microsoft Access", "8", "8",
   "Access 97: install Office 97 Service Release 2 and the Microsoft Jet 3.5 update "
   "(www.microsoft.com/y2k); with them Microsoft rates Access 97 compliant. " + OCT99,
   exe="MSACCESS.EXE", source="ms-y2k-access97", as_of="1999-09-29", examples=["8.0"])
+P("ms", 3, "Microsoft Access", "7", "7",
+  "Access 95 (7.0): UC Berkeley's Year 2000 advisory of November 1999 names Access 2.0 through 97 "
+  "among the programs that need a Year 2000 fix from their maker: look for the update on "
+  "Microsoft's Year 2000 pages (www.microsoft.com/y2k) and type four-digit years.",
+  exe="MSACCESS.EXE", source="ucb-advisory-1999-11-12", as_of="1999-11-12",
+  examples=[("7.0", "cde-office-versions")])
 P("ms", 1, "Microsoft Access", "9", "9",
   "Access 2000: Microsoft rates it compliant with no prerequisite. " + OCT99, exe="MSACCESS.EXE",
   source="ms-y2k-access2000", as_of="1999-09-28", examples=["9.0"])
@@ -247,6 +253,13 @@ P("ms", 1, "Microsoft SQL Server", "7.0", "7.0",
   "SQL Server 7.0 (Standard, Enterprise, Small Business and Evaluation editions): Microsoft rates "
   "it compliant with no prerequisite. Status of May 1999.", source="ms-y2k-sql70",
   as_of="1999-05-19", examples=["7.0"])
+LATER("ms", "Microsoft Exchange Server", "in September 2000 or later (version 6.0 is Exchange 2000 Server, "
+      "released in September 2000; the later versions followed it)", "dom-exchange2000", "2000-09-18",
+      vb="6", ve=N, label="Exchange 2000 Server or a later Exchange",
+      examples=[("6.0.4052.0", "winworld-exchange2000")])
+LATER("ms", "Microsoft SQL Server", "in late 2000 or later (version 8.0 is SQL Server 2000; the later "
+      "versions followed it)", "jimmcleod-sql2000", "2000", vb="8", ve=N,
+      label="SQL Server 2000 or a later SQL Server", examples=["8.0"])
 P("ms", 1, "Microsoft Exchange Server", "5.5", "5.5",
   "Exchange Server 5.5: Microsoft rates it compliant; check the Outlook or Exchange client "
   "separately. Status of September 1999.", source="ms-y2k-exchange55", as_of="1999-09-21", examples=["5.5"])
@@ -258,8 +271,32 @@ P("ms", 5, "MS-DOS", "6.0", "6.0",
   "DIR shows two-digit years, and the DATE command takes years from 2000 on only with four digits "
   "(type 01-01-2000, not 01-01-00). Status of October 1999.", alt="Microsoft MS-DOS",
   source="ms-y2k-msdos60", as_of="1999-10-28", examples=["6.0"])
+P("ms", 5, "MS-DOS", "6.22", "6.22",
+  "MS-DOS 6.22: Microsoft's first Year 2000 list (April 1998) rated it compliant with minor issues "
+  "(San Diego Daily Transcript's report of the list). Type four-digit years and look for "
+  "Microsoft's later statement at www.microsoft.com/y2k.", alt="Microsoft MS-DOS",
+  source="sddt-ms-y2k-1998", as_of="1998-04-20", examples=["6.22"])
+# Word for MS-DOS: the head of Microsoft's Year 2000 effort, as the Associated Press quoted him.
+WDOS = " (Everything2000's report of the Associated Press interview, December 1999)."
+P("ms", 4, "Microsoft Word for MS-DOS", "5.0", "5.0",
+  "Word for MS-DOS 5.0: Microsoft found it not Year 2000 compliant and gave its remaining users "
+  "Word 5.5, which is; upgrade" + WDOS, alt="Word for MS-DOS", source="everything2000-ms-ready",
+  as_of="1999-12", examples=["5.0", ("5.0", "sddt-ms-y2k-1998")])
+P("ms", 1, "Microsoft Word for MS-DOS", "5.5", "5.5",
+  "Word for MS-DOS 5.5: Microsoft calls it Year 2000 compliant" + WDOS, alt="Word for MS-DOS",
+  source="everything2000-ms-ready", as_of="1999-12", examples=["5.5"])
 # Internet Explorer's program files carry 4.70.x for IE 3.0x and 4.71.x or 4.72.x for IE 4.0 and
 # 4.01 (Knowledge Base article Q164539); the press report of April 1998 is the only statement found.
+# Internet Explorer 5.5 (files 5.50.x) and 6 and later were released after 1999.
+LATER("ms", "Microsoft Internet Explorer", "in July 2000 (version 5.5)", "wikinfo-ie", "2000-07",
+      exe="IEXPLORE.EXE", alt="Internet Explorer", vb="5.5", ve="5.50", label="Internet Explorer 5.5",
+      examples=["5.5"])
+LATER("ms", "Microsoft Internet Explorer", "in October 2001 or later (version 6.0 and the versions after it)",
+      "wikinfo-ie", "2001-10", exe="IEXPLORE.EXE", alt="Internet Explorer", vb="6", ve=N,
+      label="Internet Explorer 6 or later", examples=["6.0"])
+P("ms", 1, "Microsoft Outlook Express", "4.01", "4.01",
+  "Outlook Express 4.01 for Windows 3.1 (16-bit): Microsoft rates it compliant with no prerequisite. "
+  "Status of September 1999.", source="ms-y2k-oe401-16", as_of="1999-09-29", examples=["4.01"])
 IE98 = (" (ZDNet's report of Microsoft's statement when its Year 2000 site opened, April 1998; look "
         "for a later statement at www.microsoft.com/y2k).")
 P("ms", 3, "Microsoft Internet Explorer", "4.70", "4.70",
@@ -306,10 +343,38 @@ P("ms", 3, "Microsoft Schedule+ for Windows", "7.0", "7.5",
   "(Knowledge Base article Q242581). Status of April 2000.", alt="Microsoft Schedule+",
   source="ms-kb-q242581", as_of="2000-04-27", examples=["7.0", "7.0a", "7.5"])
 MAILFIX = "ftp.microsoft.com/bussys/mail/pcmail-public/All-Y2K/"
-P("ms", 3, "Microsoft Mail Remote for Windows", "3.2", "3.2",
+# Mail Remote for Windows 3.2.2000.4025 is the client Microsoft names as the upgrade; the record for
+# the earlier 3.2 clients ends just below it (a file that says only "3.2" stays with the first).
+P("ms", 3, "Microsoft Mail Remote for Windows", "3.2", "3.2.2000.4024",
   "Mail Remote for Windows 3.2: after 1999 the client may show the year as 10; Microsoft's fix "
   "Remcy2k.exe (Msrmttr.dll 3.2.4025) is at " + MAILFIX + " (Knowledge Base article Q192238). "
   "Status of January 2000.", source="ms-kb-q192238", as_of="2000-01-20", examples=["3.2"])
+P("ms", 1, "Microsoft Mail Remote for Windows", "3.2.2000.4025", "3.2",
+  "Mail Remote for Windows 3.2.2000.4025 or a later 3.2 client: the version Microsoft names as the "
+  "upgrade that shows dates after 1999 correctly in the client and its call logs (Knowledge Base "
+  "article Q192545). Status of January 2000.", source="ms-kb-q192545", as_of="2000-01-23",
+  examples=["3.2.2000.4025"])
+P("ms", 3, "Microsoft Mail Remote for MS-DOS", "3.0", "3.0",
+  "Mail Remote for MS-DOS 3.0: after 1999 its Date/Time function sets the year to 1900 instead of "
+  "2000; Microsoft's fix Remcy2k.exe (Listen.exe, Mail.exe and Transmit.exe 3.0.4) is at " + MAILFIX
+  + " (Knowledge Base article Q192241). Status of January 2000.", source="ms-kb-q192241",
+  as_of="2000-01-19", examples=["3.0"])
+P("ms", 3, "Microsoft Mail Gateway to MHS", "3.2", "3.2",
+  "Mail Gateway to MHS 3.2: Sent.log and Recv.log record messages of 2000 to 2009 with the year 10; "
+  "Microsoft's fix Mhsgy2k.exe (Inpost.exe and Outpost.exe 3.0.10) is at "
+  "ftp.microsoft.com/bussys/mail/gateways-public/All-Y2K/ (Knowledge Base article Q192085). Status "
+  "of January 2000.", source="ms-kb-q192085", as_of="2000-01-19", examples=["3.2"])
+P("ms", 4, "Microsoft LinkAge Connector", "3.2", "3.2",
+  "LinkAge 3.2 connectors (Notes, PROFS, SNADS and cc:Mail) for Exchange Server: Microsoft states "
+  "that they are not certified for the Year 2000 and will not be; move to the Exchange Server 5.5 "
+  "versions of these connectors, which Microsoft tested for the Year 2000 (Knowledge Base article "
+  "Q229921).", alt="LinkAge", source="ms-kb-q229921", as_of="2001-08-03", examples=["3.2"])
+# Schedule+ 1.0 keeps dates in a window from 1920 to 2019 by design.
+P("ms", 5, "Microsoft Schedule+ for Windows", "1.0", "1.0",
+  "Schedule+ 1.0: it handles the year 2000, but by design only the years 1920 to 2019: a later year "
+  "typed in becomes 19xx, and from 1 January 2020 it refuses to start (Knowledge Base articles "
+  "Q192200 and Q192201). Status of December 1999.", alt="Microsoft Schedule+",
+  source="ms-kb-q192200", as_of="1999-12-17", examples=["1.0", ("1.0", "ms-kb-q192201")])
 P("ms", 3, "Microsoft Mail for Windows", "2", "3.5",
   "Microsoft Mail for Windows 2.x to 3.5: after 1999 Postmaster messages and delivery and read "
   "receipts can show the year as 10 or 100; Microsoft's fix Exty2k.exe (External.exe, Async.ovl "
@@ -356,6 +421,19 @@ for vscan in ("4.0.2", "4.02"):
       "VirusScan 4.0.2 (version %s): Network Associates states that this version is Year 2000 "
       "compliant (statement shipped with the program, 1999)." % vscan, exe="SCAN32.EXE",
       alt="VirusScan", source="nai-vscan402-y2k", as_of="1999", examples=[vscan])
+
+# F-PROT: its maker's statement shipped with the program, and Command Software's letter on the
+# F-PROT Professional edition it sold.
+P("frisk", 1, "F-PROT", "3.06", "3.06",
+  "F-PROT 3.06: its maker expects 3.06b to work normally in and after 2000 as long as the operating "
+  "system gives the right date. F-PROT refuses to run once its virus database is more than a year "
+  "old, so no release made before 1999 works in 2000: keep it up to date (F-PROT Year 2000 "
+  "statement shipped with F-PROT 3.06c).", alt="F-PROT Antivirus", source="frisk-fprot306-y2k",
+  as_of="1999", examples=["3.06b"])
+P("command", 1, "F-PROT Professional", "2", "2",
+  "F-PROT Professional 2.xx: Command Software states that it has no known Year 2000 problems and "
+  "warrants the Year 2000 compatibility of licensed copies (Command Software's letter to customers, "
+  "November 1996).", source="command-fprot-y2k", as_of="1996-11-08", examples=["2"])
 
 # Windows 3.1: Microsoft rates it compliant with acceptable deviations (the operating-system check
 # never runs on it; the record serves its files).
@@ -454,6 +532,9 @@ for vendor in ("borland", "inprise"):
       alt="BDE", source="about-delphi-y2k", as_of="1999-10-23", examples=["4.5", "5"])
     P(vendor, 1, "InterBase", "4.2", "5", INPRISE_SAID.format("InterBase 4.2 and 5", "are"),
       source="about-delphi-y2k", as_of="1999-10-23", examples=["4.2", "5"])
+    LATER(vendor, "Delphi", "in 2001 or later (Delphi 6 came out in 2001, 7 in 2002, 8 in 2003)",
+          "kolmck-delphi-versions", "2001", exe="DELPHI32.EXE", vb="6", ve=N, label="Delphi 6 or later",
+          examples=["6", "7", "8"])
 
 # Systems Management Server 1.2 is compliant with acceptable deviations through Service Pack 3 and
 # compliant with Service Pack 4, the guide's prerequisite.
@@ -469,6 +550,12 @@ P("ms", 1, "Microsoft Encarta Encyclopedia 2000", N, N,
   "Encarta Encyclopedia 2000 (also Deluxe and Deluxe DVD): Microsoft rates it compliant with no "
   "prerequisite. Status of August 1999.", alt="Microsoft Encarta Encyclopedia 2000 Deluxe",
   source="ms-y2k-encarta2000", as_of="1999-08-26")
+# The editions named after later years came out from 2000 on (BetaWiki's timeline: each edition
+# appeared in the year before the one in its name); like the 2000 record they follow the record
+# without a year.
+for enc_year in range(2001, 2010):
+    LATER("ms", "Microsoft Encarta Encyclopedia %d" % enc_year, "in %d" % (enc_year - 1),
+          "betawiki-encarta", str(enc_year - 1), label="Encarta Encyclopedia %d" % enc_year)
 
 # WinRAR: its author's certificate covers every version of RAR and WinRAR.
 P("rar", 1, "WinRAR", N, N,
@@ -541,19 +628,31 @@ LATER("ms", "Microsoft Visual Studio .NET", "in 2002", "packt-vs-history", "2002
 LATER("ms", "Microsoft Visual Studio 2005", "after Visual Studio .NET of 2002", "debugstory-vs-history", "2005", label="Visual Studio 2005")
 LATER("ms", "Microsoft Visual Studio 2008", "after Visual Studio .NET of 2002", "debugstory-vs-history", "2008", label="Visual Studio 2008")
 LATER("ms", "Microsoft Visual Studio 2010", "after Visual Studio .NET of 2002", "debugstory-vs-history", "2010", label="Visual Studio 2010")
+# Windows Media Player 7, the first release whose program is wmplayer.exe (6.4 runs as mplayer2),
+# came out in July 2000: Microsoft counted its downloads of the first ten days on 2 August 2000.
+LATER("ms", "Microsoft Windows Media Player", "in July 2000 or later (version 7, downloadable from "
+      "late July 2000)", "ms-wmp7-downloads", "2000-08-02", exe="wmplayer.exe", vb="7", ve=N,
+      label="Windows Media Player 7 or later", examples=["7", ("7.0", "itpro-wmp7")])
 NS('ms', 'Microsoft Windows Media Player', exe='wmplayer.exe')
-NS('ms', 'Microsoft .NET Framework')
+LATER("ms", "Microsoft .NET Framework", "on 14 February 2002 (version 1.0, the first stable release)", "iprogrammer-dotnet-20", "2002-02-14", label=".NET Framework")
 LATER("ms", "Microsoft OneDrive", "in August 2007 (as SkyDrive; renamed OneDrive in 2014)", "betawiki-onedrive", "2007-08", label="OneDrive")
 LATER("ms", "Microsoft Teams", "on 14 March 2017", "windowscentral-teams", "2017-03-14", label="Microsoft Teams")
+# Netscape 6 (14 November 2000) and the Netscape 7 that followed it came after 1999. A program that
+# calls itself only "Netscape" fits both names below, so each takes its versions only.
+LATER("netscape", "Netscape Navigator", "on 14 November 2000 or later (version 6, and 7 after it)",
+      "piglix-netscape6", "2000-11-14", exe="NETSCAPE.EXE", vb="6", ve=N, label="Netscape 6 or later",
+      examples=["6.0", "6.2.3"])
+LATER("netscape", "Netscape 6", "on 14 November 2000", "piglix-netscape6", "2000-11-14", vb="6", ve="6",
+      label="Netscape 6", examples=["6.2.3"])
 NS('netscape', 'Netscape Navigator', exe='NETSCAPE.EXE')
 NS('netscape', 'Netscape Communicator', exe='NETSCAPE.EXE', alt='Netscape Navigator')
 NS('netscape', 'Netscape Enterprise Server')
 LATER("mozilla", "Firefox", "on 9 November 2004 (version 1.0)", "internetnews-firefox", "2004-11-09", exe="firefox.exe", alt="Mozilla Firefox", label="Firefox", examples=["1.0"])
-NS('mozilla', 'Thunderbird', exe='thunderbird.exe', alt='Mozilla Thunderbird')
-NS('mozilla', 'Mozilla SeaMonkey')
+LATER("mozilla", "Thunderbird", "on 7 December 2004 (version 1.0)", "wordiq-thunderbird", "2004-12-07", exe="thunderbird.exe", alt="Mozilla Thunderbird", label="Thunderbird")
+LATER("mozilla", "Mozilla SeaMonkey", "on 30 January 2006 (version 1.0)", "opentopia-seamonkey", "2006-01-30", alt="SeaMonkey", label="SeaMonkey")
 LATER("google", "Google Chrome", "on 2 September 2008", "sharealink-chrome", "2008-09-02", exe="chrome.exe", label="Google Chrome", examples=["0.3.154.9"])
-NS('google', 'Google Drive')
-NS('google', 'Google Earth')
+LATER("google", "Google Drive", "on 24 April 2012", "techhacktips-google-drive", "2012-04-24", label="Google Drive")
+LATER("google", "Google Earth", "in June 2005", "skytruth-google-earth", "2005-06", label="Google Earth")
 NS('qualcomm', 'Eudora', exe='EUDORA.EXE')
 NS('qualcomm', 'Eudora Light', exe='EUDORA.EXE')
 NS('qualcomm', 'Eudora Pro', exe='EUDORA.EXE')
@@ -589,7 +688,11 @@ NS('adobe', 'Adobe PageMaker', exe='PM65.EXE', alt='PageMaker')
 NS('adobe', 'Adobe FrameMaker', alt='FrameMaker')
 NS('adobe', 'Adobe Premiere', alt='Premiere')
 NS('adobe', 'Adobe Type Manager', alt='ATM')
-NS('adobe', 'Adobe Flash Player')
+# The player carries Adobe's name only after Adobe bought Macromedia (December 2005); Adobe's first
+# release of it, Flash Player 9, came in June 2006. Earlier players are Macromedia's.
+LATER("adobe", "Adobe Flash Player", "by Adobe in June 2006 or later (Flash Player 9, Adobe's first "
+      "release after it bought Macromedia)", "syscon-flash9", "2006-06", label="Adobe Flash Player",
+      examples=["9"])
 LATER("adobe", "Adobe Creative Cloud", "after its announcement in October 2011", "wp-creative-cloud", "2011-10", label="Adobe Creative Cloud")
 NS('macromedia', 'Dreamweaver', alt='Macromedia Dreamweaver')
 NS('macromedia', 'Flash', alt='Macromedia Flash')
@@ -676,10 +779,22 @@ NS('fsf', 'GNU Emacs', exe='emacs.exe', alt='Emacs')
 NS('fsf', 'GNU Binutils', alt='binutils')
 NS('fsf', 'GNU Make', exe='make.exe')
 NS('fsf', 'GNU tar', exe='tar.exe')
+# Java 1.3 (8 May 2000) and every release after it came after 1999 (Sun's list of release dates).
+J2SE_LATER = "on 8 May 2000 or later (J2SE 1.3; 1.4.0 followed on 13 February 2002, 5.0 in 2004)"
+J2SE_VERSIONS = ["1.3", "1.3.1", "1.4.0", "1.4.1", "1.4.2", "1.5.0"]
+LATER("sun", "Java 2 Platform Standard Edition", J2SE_LATER, "sun-j2se-codenames", "2000-05-08",
+      exe="java.exe", alt="Java(TM) 2 Platform Standard Edition", vb="1.3", ve=N,
+      label="Java 2 Platform, Standard Edition 1.3 or later",
+      examples=J2SE_VERSIONS)
+LATER("sun", "Java Development Kit", J2SE_LATER, "sun-j2se-codenames", "2000-05-08", exe="java.exe",
+      alt="Java Runtime Environment", vb="1.3", ve=N,
+      label="Java Development Kit or Runtime Environment 1.3 or later", examples=J2SE_VERSIONS)
 NS('sun', 'Java 2 Platform Standard Edition', exe='java.exe', alt='Java(TM) 2 Platform Standard Edition')
 NS('sun', 'Java Development Kit', exe='java.exe', alt='Java Runtime Environment')
 NS('sun', 'StarOffice', exe='soffice.exe')
-NS('sun', 'Java Platform SE', alt='Java Platform SE binary')
+LATER("sun", "Java Platform SE", "in December 2006 or later (Java SE 6 is the first release named Java SE; "
+      "versions 1.2 to 1.4 were named J2SE)", "codejava-versions", "2006-12", alt="Java Platform SE binary",
+      label="Java SE")
 NS('sybase', 'PowerBuilder')
 NS('sybase', 'SQL Anywhere', alt='Watcom SQL')
 NS('sybase', 'Adaptive Server Anywhere')

@@ -432,3 +432,71 @@ S("ms-kb-q193371", "maker", MSKB, "Q193371: WINS/DHCP Admin show expiration date
   MSKB_URL + "193/Q193371/README.md")
 S("ms-kb-q196038", "maker", MSKB, "Q196038: Date subvector of NVAlert major vector incorrectly set in year 2000 "
   "(SNA Server 3.0 and 4.0)", "last modified 2002-07-25", MSKB_URL + "196/Q196038/README.md")
+S("ms-kb-q192200", "maker", MSKB, "Q192200: XCLN: Schedule+ 1.0 supports dates to 2019", "last modified 1999-12-17",
+  MSKB_URL + "192/Q192200/README.md")
+S("ms-kb-q192201", "maker", MSKB, "Q192201: XCLN: Schedule+ 1.0 will not run after 12/31/2019", "last modified 1999-12-17",
+  MSKB_URL + "192/Q192201/README.md")
+S("ms-kb-q192241", "maker", MSKB, "Q192241: DOS Remote Mail incorrectly changes date/time after year 2000",
+  "last modified 2000-01-19", MSKB_URL + "192/Q192241/README.md")
+S("ms-kb-q192085", "maker", MSKB, "Q192085: MHS: Incorrect date recorded in Sent.log and Recv.log files "
+  "(Mail Gateway to MHS 3.2)", "last modified 2000-01-19", MSKB_URL + "192/Q192085/README.md")
+S("ms-kb-q192545", "maker", MSKB, "Q192545: PC WRmt: Windows Remote client displays wrong date after 2000",
+  "last modified 2000-01-23", MSKB_URL + "192/Q192545/README.md")
+S("ms-kb-q229921", "maker", MSKB, "Q229921: XFOR: LinkAge 3.2 connectors are not Year 2000 compliant",
+  "last modified 2001-08-03", MSKB_URL + "229/Q229921/README.md")
+
+# Round five: the press on Microsoft's lists of April 1998 and December 1999, and another page of
+# Microsoft's product guide.
+S("sddt-ms-y2k-1998", "press", "San Diego Daily Transcript (Tech Week)", "Microsoft posts Y2K product information",
+  "1998-04-20", "http://www.sddt.com/News/article.cfm?SourceCode=19980420tcc&_t=Tech+Week")
+S("everything2000-ms-ready", "press", "Everything2000 (reporting the Associated Press)",
+  "Bring on Y2K; Microsoft ready (Word 5.0 and 5.5 for MS-DOS)", "undated (December 1999)",
+  "https://www.everything2000.com/news/computer/bringony2k.html")
+S("ms-y2k-oe401-16", "maker", MSUCD, "Year 2000 product guide: Outlook Express 4.01 (16-bit Win) (volume 24)",
+  "1999-09-29", MSUCD_URL + "user_allproductsvol24.htm")
+
+# F-PROT: the maker's statement in the program package and the US distributor's letter.
+S("frisk-fprot306-y2k", "maker", "F-PROT's maker (YEAR2000.TXT in the F-PROT 3.06c package, mirrored by the Garbo archive at ftp.lip6.fr)",
+  "F-PROT Year 2000 compliance statement", "undated (1999)",
+  "https://ftp.lip6.fr/ftp/pub/pc/garbo/pc/goldies/fp-306c.zip")
+S("frisk-fprot-order", "maker", "Frisk Software International (ORDER.DOC of the F-PROT package on the Chip Hitware Vol. 7 CD, archived by discmaster.textfiles.com)",
+  "F-PROT ordering information (licences from Frisk Software International)", "undated (1990s)",
+  "https://discmaster.textfiles.com/view/23356/Chip_Hitware_Vol_07.iso/chiphit7/_viren/fprot/order.doc")
+S("command-fprot-y2k", "maker", "Command Software (CSS)", "F-PROT Professional Year 2000 Compliance (letter to customers)",
+  "1996-11-08", "https://www.commandcom.com/html/tech/year2000.html")
+
+# Release dates of products first released after 1999.
+S("iprogrammer-dotnet-20", "press", "I Programmer", ".NET celebrates 20th anniversary of launch (first stable release 14 February 2002)",
+  "2022-02-14", "https://www.i-programmer.info/news/89-net/15214-net-celebrates-20th-anniversary-of-launch.html")
+S("wordiq-thunderbird", "reference", "WordIQ (copy of an encyclopedia article)", "Mozilla Thunderbird (version 1.0 of 7 December 2004)",
+  "undated (2005)", "http://www.wordiq.com/definition/Mozilla_Thunderbird")
+S("opentopia-seamonkey", "reference", "Opentopia encyclopedia (copy of an encyclopedia article)", "SeaMonkey (1.0 released 30 January 2006)",
+  "undated (2006)", "http://encycl.opentopia.com/term/SeaMonkey")
+S("techhacktips-google-drive", "reference", "techhacktips.com", "When did Google Drive come out? (launched 24 April 2012)",
+  "undated (online)", "https://techhacktips.com/blogs/tools-productivity/when-did-google-drive-come-out-a-comprehensive-look-at-the-release-and-evolution-of-googles-cloud-storage-service")
+S("skytruth-google-earth", "reference", "SkyTruth", "About Google Earth (released to the public in June 2005)",
+  "undated (online)", "http://labs.skytruth.org/get-involved/skytruth-google-earth-and-you/about-google-earth")
+S("dom-exchange2000", "press", "Directions on Microsoft", "Exchange 2000 released", "2000-09-18",
+  "http://www.directionsonmicrosoft.com/sample/DOMIS/update/2000/10oct/1000e2r.htm")
+S("winworld-exchange2000", "reference", "WinWorld", "Microsoft Exchange 2000 (download list: Exchange Server 2000 6.0.4052.0, beta 3)",
+  "undated (online)", "https://winworldpc.org/product/exchange/2000")
+S("jimmcleod-sql2000", "reference", "Jim McLeod (blog)", "He's dead, Jim (SQL Server 2000, version 8.0, released late 2000)",
+  "2013-04-09", "http://www.jimmcleod.net/blog/index.php/2013/04/09/hes-dead-jim/")
+S("wikinfo-ie", "reference", "Wikinfo", "Internet Explorer (Windows release history: 5.5 July 2000, 6.0 October 2001)",
+  "2003", "http://www.wikinfo.org/index.php/Internet_Explorer")
+S("betawiki-encarta", "reference", "BetaWiki", "Microsoft Encarta (timeline of editions and release years, 1993-2008)",
+  "undated (online)", "https://betawiki.net/wiki/Microsoft_Encarta")
+S("kolmck-delphi-versions", "reference", "kolmck.net", "Versions of Delphi programming language (Delphi 6 in 2001, 7 in 2002, 8 in 2003)",
+  "undated (online)", "http://kolmck.net/versions-delphi-programming-language/")
+S("piglix-netscape6", "reference", "piglix (copy of an encyclopedia article)", "Netscape 6 (initial release 14 November 2000; last release 6.2.3)",
+  "undated (2017)", "http://piglix.com/piglix/Netscape_6")
+S("sun-j2se-codenames", "maker", "Sun Microsystems", "Java 2 Platform Standard Edition code names and release dates (1.1.4 to 5.0)",
+  "undated (2004)", "http://java.sun.com/j2se/codenames.html")
+S("codejava-versions", "reference", "CodeJava.net", "Java SE versions history (J2SE 1.2 to 1.4, Java SE 6 of December 2006)",
+  "2013-05-19", "http://www.codejava.net/java-se/java-se-versions-history")
+S("ms-wmp7-downloads", "maker", "Microsoft PressPass", "Worldwide Popularity of Microsoft Windows Media Player 7 (downloads of its first ten days)",
+  "2000-08-02", "https://news.microsoft.com/2000/08/02/worldwide-popularity-of-microsoft-windows-media-player-7/")
+S("itpro-wmp7", "press", "WinInfo (ITPro Today)", "Microsoft unveils Windows Media Player 7 (version 7.0)",
+  "undated (2000)", "https://www.itprotoday.com/windows-8/microsoft-unveils-windows-media-player-7")
+S("syscon-flash9", "press", "SYS-CON Media (Emmy Huang, Adobe)", "Flash Player 9 adoption (Adobe released Flash Player 9 in June 2006)",
+  "undated (2006)", "http://emmyhuang.sys-con.com/")

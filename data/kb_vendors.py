@@ -164,3 +164,6 @@ V('caldera', 'Caldera', "240 West Center Street", "Orem, UT 84057", "(801) 765-4
 V('rar', 'Eugene Roshal')
 V('on', 'ON', company="ON Technology", company_source="on-y2k")
 V('forte', 'Forte', company="Forté", company_source="apogeo-freeagent")
+# F-PROT's maker as its order form names itself; no address of 1999 was found.
+V('frisk', 'Frisk', company="Frisk Software International", company_source="frisk-fprot-order")
+V('command', 'Command', company="Command Software", company_source="command-fprot-y2k")
