@@ -72,7 +72,7 @@ void FrmY2KMain::Form_Load() {
     w_.Move(0, 0);
     // The run state and the knowledge base: the vendor directory first, for the product loader
     // files each product under its vendor; missing or broken files leave what was read.
-    const std::vector<std::string> damage = StartRunState(st_, services_.programDir);
+    kbProblems_ = StartRunState(st_, services_.programDir);
 
     // The help window with the introduction, at the bottom-right corner of the screen.
     SelectHelp(HelpTopic::Introduction);
@@ -85,7 +85,7 @@ void FrmY2KMain::Form_Load() {
     ShowRightFrame();
 
     // A damaged knowledge-base file is used as far as it could be read, and the user is told.
-    for (const std::string& problem : damage)
+    for (const std::string& problem : kbProblems_)
         tk_.ShowMessage(problem + ". Programs whose records were ignored will be reported as not in the "
                                   "database or with no information.");
 
@@ -160,6 +160,11 @@ void FrmY2KMain::BtnNext_Click() {
         if (st_.cJunkFiles.Count() < 1)
             TryStep([&] { st_.cJunkFiles.LoadFromFile(true, services_.programDir); });
         tk_.SetMousePointer(ui::MousePointer::Default);
+        if (st_.cFiles.Count() < 1 && st_.cJunkFiles.Count() < 1) {
+            st_.lngStep = 1;
+            tk_.ShowMessage(kNoPreviousReport);
+            return;
+        }
         FillReport();
         ShowRightFrame();
         return;
@@ -220,6 +225,12 @@ void FrmY2KMain::ScanDrive() {
 
 void FrmY2KMain::TellScanProblems(const ScanResult& r) {
     std::string text = r.drive_error.empty() ? "" : r.drive_error + "\n\n";
+    if (st_.IsAborting) text += "The scan was stopped with Abort!: the report shows only the programs found until then.\n\n";
+    if (!kbProblems_.empty()) {
+        text += "The knowledge base was not loaded whole (";
+        for (size_t i = 0; i < kbProblems_.size(); ++i) text += (i ? "; " : "") + kbProblems_[i];
+        text += "): programs whose records are missing are reported as not in the database.\n\n";
+    }
     if (!r.walk_error.empty())
         text += "The scan ended early: " + r.walk_error + "\nThe report shows what was found until then.\n\n";
     if (!r.files_error.empty() || !r.junk_files_error.empty()) text += "The results of this scan could not be saved.\n";

@@ -5,6 +5,7 @@
 #include <array>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "app/app_services.h"
 #include "match/run_state.h"
@@ -15,6 +16,11 @@
 namespace ostrevan {
 
 class ScanningPage;
+
+// What View says when no earlier scan left results beside the program.
+inline constexpr const char* kNoPreviousReport =
+    "There is no previous report: no results of an earlier scan were found beside the program. "
+    "Choose \"Create a Year 2000 Software Readiness Report\" to scan a drive.";
 
 // The help topics the wizard's pages select.
 enum class HelpTopic { Introduction, ModeSelection, DiskSelection, DiskScan, SoftwareReport, BiosCheck };
@@ -90,6 +96,8 @@ private:
     std::unique_ptr<Controls> c_;
     bool scanning_ = false;
     bool endAfterScan_ = false;  // the window was closed through its frame during a scan
+    // What could not be loaded of the knowledge base at start-up, told again with every report.
+    std::vector<std::string> kbProblems_;
 };
 
 }  // namespace ostrevan

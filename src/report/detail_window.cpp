@@ -161,6 +161,10 @@ std::unique_ptr<FrmDetail> NewProductDetail(RunState& st, ui::Toolkit& tk,
 }
 
 void OpenProductDetail(RunState& st, ui::Toolkit& tk, const ui::RichText& rtxtSummary) {
+    if (ListedCount(st.cFiles) == 0) {
+        tk.ShowMessage(kNoEntryToShow);
+        return;
+    }
     const std::unique_ptr<FrmDetail> f = NewProductDetail(st, tk, rtxtSummary);
     TryStep([&] { f->Show(); });
 }

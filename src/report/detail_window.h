@@ -85,7 +85,9 @@ std::unique_ptr<FrmDetail> NewProductDetail(RunState& st, ui::Toolkit& tk,
                                             const ui::RichText& rtxtSummary);
 
 // The More Info... button of the report page and the double click on the report: opens a
-// detail window for the entry under the caret and waits until it is closed.
+// detail window for the entry under the caret and waits until it is closed. A report that lists
+// no program has no entry to show: the user is told so and no window opens.
 void OpenProductDetail(RunState& st, ui::Toolkit& tk, const ui::RichText& rtxtSummary);
+inline constexpr const char* kNoEntryToShow = "The report lists no program, so there are no details to show.";
 
 }  // namespace ostrevan

@@ -132,6 +132,9 @@ TEST(Scan, AbortFromTheEventLoopEndsEarlyAndSavesAndReportsThePartialResults) {
         EXPECT_TRUE(st.IsAborting);
         EXPECT_LT(st.lngFileCounter, 5);
         EXPECT_EQ(w.Page() + " " + w.Buttons(), "FraReport ++++");
+        ASSERT_EQ(w.tk.messages.size(), 1u);
+        EXPECT_EQ(w.tk.messages[0].text,
+                  "The scan was stopped with Abort!: the report shows only the programs found until then.");
         // What was saved is what was gathered, and the report shows it.
         EXPECT_EQ(w.Report().empty(), st.cFiles.Count() == 0);
         colFiles saved;
@@ -142,7 +145,24 @@ TEST(Scan, AbortFromTheEventLoopEndsEarlyAndSavesAndReportsThePartialResults) {
         w.Next();
         EXPECT_FALSE(st.IsAborting);
         EXPECT_EQ(st.lngFileCounter, 5);
+        EXPECT_EQ(w.tk.messages.size(), 1u) << "a whole scan says nothing";
     }
+}
+
+// Without its knowledge base every program is "not in the database": start-up says so, and so
+// does every report made without it.
+TEST(Scan, AMissingKnowledgeBaseIsToldAtStartUpAndWithTheReport) {
+    Wizard w;
+    FillDrive(w);
+    std::filesystem::remove(w.dir() / "Vendors.y2k");
+    w.Start();
+    const std::string missing = platform::StoredName((w.dir() / "Vendors.y2k").native()) + " is missing";
+    ASSERT_EQ(w.tk.messages.size(), 1u);
+    EXPECT_EQ(w.tk.messages[0].text.rfind(missing + ". ", 0), 0u) << w.tk.messages[0].text;
+    for (int i = 0; i < 3; ++i) w.Next();
+    ASSERT_EQ(w.tk.messages.size(), 2u);
+    EXPECT_EQ(w.tk.messages[1].text, "The knowledge base was not loaded whole (" + missing +
+                                         "): programs whose records are missing are reported as not in the database.");
 }
 
 TEST(Scan, ClosingTheWindowDuringAScanAbortsItSavesAndEndsTheProgram) {

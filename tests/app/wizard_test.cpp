@@ -100,6 +100,8 @@ TEST(Navigation, EveryPageChangeReloadsItsHelpTopicEvenWhenTheHelpWindowIsClosed
 
 TEST(Navigation, ViewModeSkipsTheDrivePageBothWays) {
     Wizard w;
+    testing::WriteFileBytes(w.dir() / "Files.y2k",
+                            scantest::Line({"Paint", "Acme", "1.0", "1.0", "desc", "comments", "C:", "1"}));
     w.Start();
     w.Next();
     w.Find<HeadlessOption>("OptView").Click();
@@ -137,13 +139,16 @@ std::string StoredLine(const std::string& name, const std::string& vendor, int c
 
 TEST(ViewMode, LoadsBothResultFilesAndShowsTheReport) {
     {
-        Wizard none;  // without result files: an empty report and no message
+        Wizard none;  // without result files: no report, and the user is told why
         none.Start();
         none.Next();
         none.Find<HeadlessOption>("OptView").Click();
         none.Next();
-        EXPECT_EQ(none.Page() + none.Report(), "FraReport");
-        EXPECT_TRUE(none.tk.messages.empty());
+        EXPECT_EQ(none.Page(), "FraCreateOrView");
+        ASSERT_EQ(none.tk.messages.size(), 1u);
+        EXPECT_EQ(none.tk.messages[0].text, kNoPreviousReport);
+        none.Next();
+        EXPECT_EQ(none.Page() + std::to_string(none.tk.messages.size()), "FraCreateOrView2") << "Next asks again";
     }
     Wizard w;
     testing::WriteFileBytes(w.dir() / "Files.y2k", StoredLine("Writer", "Acme", 4) + StoredLine("Paint", "Acme", 1));

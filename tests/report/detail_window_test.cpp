@@ -151,15 +151,17 @@ TEST(DetailWindow, VendorAddressComesFromTheDirectory) {
     EXPECT_EQ(p.st.cVendors.Count(), before + 1) << "a second look adds nothing";
 }
 
-TEST(DetailWindow, EmptyReportOpensTheWindowWithoutARecord) {
+// A report that lists no program (empty, or only records it leaves out) has no entry to show: a
+// word instead of a window of design captions and a letter to nobody.
+TEST(DetailWindow, AReportWithoutEntriesOpensNoWindowAndSaysWhy) {
     DetailPage p;
+    p.Add({"Hidden", "Acme", "1", "1", -1});
     p.Fill();
-    const Shown s = p.OpenAt(0);
-    EXPECT_EQ(s["lblProduct"] + "/" + s["lblCompliance"], "Product/Compliance") << "the design's captions stay";
-    EXPECT_TRUE(p.tk.messages.empty());
-    FrmDetail f(p.tk, p.st);
-    FillDetail(f, p.st, RecordAtCaret(p.st, *p.rtxt));
-    EXPECT_EQ(f.lngCompCode, 0);
+    p.rtxt->SetSelection(0, 0);
+    OpenProductDetail(p.st, p.tk, *p.rtxt);
+    EXPECT_TRUE(p.shown.empty());
+    ASSERT_EQ(p.tk.messages.size(), 1u);
+    EXPECT_EQ(p.tk.messages[0].text, kNoEntryToShow);
 }
 
 TEST(DetailWindow, FreshModalWindowForEveryUseAndDoubleClickOpensTheLineClicked) {
