@@ -30,9 +30,11 @@ public:
     // Client size of the window as designed, twips.
     static constexpr int kDesignWidth = 8250;
     static constexpr int kDesignHeight = 5040;
-    // The frame will not be made smaller than this outer size (twips).
-    static constexpr int kMinWidth = 640;
-    static constexpr int kMinHeight = 400;
+    // The frame will not be made smaller than this outer size (twips): the wizard's buttons and
+    // the report page's buttons still stand side by side without overlapping, and the report
+    // keeps a few lines.
+    static constexpr int kMinWidth = 5400;
+    static constexpr int kMinHeight = 3900;
 
     // Builds the window (hidden) with all its pages.
     FrmY2KMain(ui::Toolkit& tk, AppServices services);

@@ -173,8 +173,9 @@ void FrmY2KMain::BuildAnimation() {
         c_->ShapeGreen[static_cast<size_t>(r.element)] =
             &Filled(f, name.c_str(), Rect{3840, r.shapeTop, 375, 375}, ui::ShapeKind::Square,
                     Ui(r.colour), ui::kBlack);
-        *r.counterInto = &Caption(f, r.counter, Rect{4320, r.textTop, 615, 255}, "0");
-        Caption(f, r.title, Rect{4680, r.textTop, 3015, 255}, r.titleText);
+        // A counter holds six digits before its title begins.
+        *r.counterInto = &Caption(f, r.counter, Rect{4320, r.textTop, 660, 255}, "0");
+        Caption(f, r.title, Rect{5040, r.textTop, 2895, 255}, r.titleText);
     }
     c_->LineCompliant = &Indicator(f, "LineCompliant", 2640, 2040, kGreen);
     c_->LineCompUnknown = &Indicator(f, "LineCompUnknown", 2760, 2430, kBlue);

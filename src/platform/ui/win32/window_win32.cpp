@@ -396,6 +396,8 @@ LRESULT Win32Window::Handle(UINT msg, WPARAM wp, LPARAM lp) {
     switch (msg) {
         case WM_SIZE:
             if (shownOnce_) Fire(onResize);
+            // Pages and buttons have moved: what was painted where they stood goes too.
+            RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
             return 0;
         case WM_ACTIVATE:
             if (LOWORD(wp) != WA_INACTIVE) Fire(onActivate);
