@@ -83,6 +83,8 @@ bench: deps
 	@for b in build/bench/bench/ostrevan_*_bench; do [ -x $$b ] && $$b; done; true
 	python3 bench/scan_floor.py --build build/bench $$([ -f $(CROSS)/bench/win32/ostrevan-wizard-scan.exe ] && \
 	  [ -f $(CROSS)/tools/ostrevan-scan/ostrevan-scan.exe ] && command -v wine >/dev/null && echo --wine $(CROSS))
+	@l=$(CROSS32)/bench/win32/ostrevan-listing-open.exe; if [ -f $$l ] && command -v wine >/dev/null; then \
+	  WINEPREFIX=$${WINEPREFIX:-$(CURDIR)/build/wineprefix} WINEDEBUG=-all wine $$l 20000; fi
 
 # dist/Ostrevan/: the 32-bit Windows programs (they run on 64-bit Windows too) with the knowledge
 # base and the help topics beside them, ready to copy to a PC, and dist/Ostrevan.zip of that

@@ -15,7 +15,8 @@ public:
     FrmAdvanced(const FrmAdvanced&) = delete;
     FrmAdvanced& operator=(const FrmAdvanced&) = delete;
 
-    // Replaces the listing by the entries of junk, in list order; yields once per entry.
+    // Replaces the listing by the entries of junk, in list order, under the hourglass; yields
+    // after each hundred entries.
     void FillListing(const colFiles& junk);
     // Shows the window modally; returns when the user has closed it.
     void Show();
