@@ -233,6 +233,7 @@ TEST_F(Win32Rich, DoubleClickPlacesTheCaretBeforeTheHandlerRuns) {
 
 TEST_F(Win32Ui, ModalWindowsWaitAndEnterEscapePressTheirButtons) {
     Window& dlg = tk.NewWindow({"frmDetail", "Detailed Report", 6510, 4530, WindowStyle::FixedDialog});
+    TextBox& comments = dlg.AddTextBox({"txtComments", {1560, 2880, 4815, 855}, "Text1"}, true);
     Button& letter = dlg.AddButton({"btnLEtter", {2400, 3840, 1935, 615}, "Print Manufacturer Form Letter"});
     Button& ok = dlg.AddButton({"btnOK", {4440, 3840, 1935, 615}, "Close"});
     letter.SetRole(ButtonRole::Default);
@@ -242,8 +243,15 @@ TEST_F(Win32Ui, ModalWindowsWaitAndEnterEscapePressTheirButtons) {
     ok.onClick = [&] { dlg.Hide(); };
     w.Show();
     bool mainDisabled = false;
+    HWND focusAtOpen = nullptr, focusAfterTab = nullptr;
     tk.onModal = [&](Window& m) {
         mainDisabled = !IsWindowEnabled(H(w));
+        focusAtOpen = GetFocus();
+        // Tab in the multi-line comments moves on, as in a dialog.
+        PostMessageA(H(comments), WM_KEYDOWN, VK_TAB, 0);
+        PostMessageA(H(comments), WM_KEYUP, VK_TAB, 0xC0000001);
+        tk.DoEvents();
+        focusAfterTab = GetFocus();
         SendMessageA(H(m), WM_COMMAND, IDOK, 0);      // what Enter becomes
         SendMessageA(H(m), WM_COMMAND, IDCANCEL, 0);  // what Escape becomes
     };
@@ -251,7 +259,10 @@ TEST_F(Win32Ui, ModalWindowsWaitAndEnterEscapePressTheirButtons) {
     EXPECT_TRUE(mainDisabled);
     EXPECT_EQ(letters, 1);
     EXPECT_FALSE(dlg.Visible());
+    EXPECT_EQ(focusAtOpen, H(comments)) << "the first control has the focus";
+    EXPECT_EQ(focusAfterTab, H(letter));
     EXPECT_TRUE(IsWindowEnabled(H(w))) << "the main window takes input again";
+    EXPECT_EQ(GetActiveWindow(), H(w)) << "and has the keyboard";
 }
 
 TEST_F(Win32Ui, KeyboardMovesInCreationOrderAndEnterEscapePressTheRoleButtons) {
@@ -280,6 +291,16 @@ TEST_F(Win32Ui, KeyboardMovesInCreationOrderAndEnterEscapePressTheRoleButtons) {
     }
     EXPECT_EQ(nexts, 1) << "Enter presses Next";
     EXPECT_EQ(exits, 1) << "Escape presses the cancel button";
+
+    // A page that is hidden gives the focus up; a window activated again gets its focus back.
+    page.SetVisible(false);
+    EXPECT_EQ(GetFocus(), H(help));
+    SetFocus(H(next));
+    Window& other = tk.NewWindow({"frmHelp", "Help", 3000, 2000});
+    other.Show();
+    EXPECT_NE(GetActiveWindow(), H(w));
+    w.Show();
+    EXPECT_EQ(GetFocus(), H(next));
 }
 
 TEST_F(Win32Ui, InputBoxReturnsTheTypedTextOrNothing) {

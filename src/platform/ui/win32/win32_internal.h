@@ -32,6 +32,33 @@ inline HWND TopLevelOf(HWND h) {
     return h;
 }
 
+// Whether `h` lies inside `outer` (IsChild, written with GetParent: no new import for it). Only
+// child windows are followed up: the parent of a top-level window is its owner.
+inline bool Inside(HWND outer, HWND h) {
+    while (h && (GetWindowLongA(h, GWL_STYLE) & WS_CHILD)) {
+        h = GetParent(h);
+        if (h == outer) return true;
+    }
+    return false;
+}
+
+// The first control of top-level window `root` that can take the focus (visible, enabled, a tab
+// stop), or null.
+inline HWND FirstTabStop(HWND root) {
+    HWND first = GetNextDlgTabItem(root, nullptr, FALSE);
+    return first && IsWindowVisible(first) && IsWindowEnabled(first) ? first : nullptr;
+}
+
+// When the focus is on `h` or inside it (a control or page being hidden), it moves to the first
+// control of the window that can take it: keys must not go to what the user cannot see.
+inline void MoveFocusOutOf(HWND h) {
+    const HWND f = GetFocus();
+    if (!f || (f != h && !Inside(h, f))) return;
+    const HWND root = TopLevelOf(h);
+    const HWND next = FirstTabStop(root);
+    SetFocus(next ? next : root);
+}
+
 // Text conversions between our Windows-1252 bytes and the wide API of RichEdit.
 std::wstring Widen(const std::string& s);
 std::string Narrow(const std::wstring& s);
@@ -226,6 +253,14 @@ private:
     int minW_ = 0, minH_ = 0;
     bool shownOnce_ = false;
     bool modal_ = false;
+    // While shown modally: the windows it disabled and the window that was active before it.
+    std::vector<HWND> disabled_;
+    HWND previous_ = nullptr;
+    // The control that had the focus when the window was last deactivated.
+    HWND focus_ = nullptr;
+    // Enables the windows the modal window disabled (before it hides: so the system can hand
+    // the activation back to one of them).
+    void EndModal();
     int nextId_ = 1000;
     std::vector<std::unique_ptr<W32Element>> elements_;
 };

@@ -85,8 +85,12 @@ template <typename Base>
 void W32Control<Base>::SetVisible(bool v) {
     if (v == visible_) return;
     visible_ = v;
-    if (hwnd_) ShowWindow(hwnd_, v ? SW_SHOWNA : SW_HIDE);
-    else Invalidate();
+    if (hwnd_) {
+        ShowWindow(hwnd_, v ? SW_SHOWNA : SW_HIDE);
+        if (!v) MoveFocusOutOf(hwnd_);
+    } else {
+        Invalidate();
+    }
 }
 
 template <typename Base>
@@ -142,6 +146,14 @@ void W32Container::PaintContent(HDC dc, const RECT& client) {
 
 LRESULT W32Container::Handle(UINT msg, WPARAM wp, LPARAM lp) {
     switch (msg) {
+        case WM_NEXTDLGCTL: {
+            // A multi-line edit asks its parent, as it would ask a dialog, to move the focus on
+            // Tab: to the control named, or to the next (previous) one of the window.
+            const HWND to = LOWORD(lp) ? reinterpret_cast<HWND>(wp)
+                                       : GetNextDlgTabItem(TopLevelOf(hwnd_), GetFocus(), wp != 0);
+            if (to) SetFocus(to);
+            return 0;
+        }
         case WM_COMMAND:
             if (W32Element* e = ElementOf(reinterpret_cast<HWND>(lp))) {
                 e->OnCommand(HIWORD(wp));
@@ -339,11 +351,12 @@ void Win32Window::Show() {
 
 void Win32Window::ShowModal() {
     if (!hwnd_) return;
-    std::vector<HWND> disabled;
+    previous_ = GetActiveWindow();
+    disabled_.clear();
     for (const auto& w : kit_.windows) {
         if (w.get() != this && w->hwnd_ && IsWindowEnabled(w->hwnd_)) {
             EnableWindow(w->hwnd_, FALSE);
-            disabled.push_back(w->hwnd_);
+            disabled_.push_back(w->hwnd_);
         }
     }
     modal_ = true;
@@ -363,14 +376,26 @@ void Win32Window::ShowModal() {
         }
         kit_.Dispatch(m);
     }
+    EndModal();
     modal_ = false;
-    for (HWND h : disabled) {
+}
+
+void Win32Window::EndModal() {
+    for (HWND h : disabled_) {
         if (IsWindow(h)) EnableWindow(h, TRUE);
     }
+    disabled_.clear();
 }
 
 void Win32Window::Hide() {
-    if (hwnd_) ShowWindow(hwnd_, SW_HIDE);
+    if (!hwnd_) return;
+    const bool wasActive = GetActiveWindow() == hwnd_;
+    if (modal_) EndModal();
+    ShowWindow(hwnd_, SW_HIDE);
+    // A closed modal window hands the keyboard back to the window it was opened from.
+    if (modal_ && wasActive && previous_ && IsWindow(previous_) && IsWindowVisible(previous_) &&
+        IsWindowEnabled(previous_))
+        SetActiveWindow(previous_);
 }
 
 void Win32Window::Unload() {
@@ -397,11 +422,26 @@ LRESULT Win32Window::Handle(UINT msg, WPARAM wp, LPARAM lp) {
         case WM_SIZE:
             if (shownOnce_) Fire(onResize);
             // Pages and buttons have moved: what was painted where they stood goes too.
-            RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+            InvalidateRect(hwnd_, nullptr, TRUE);
             return 0;
-        case WM_ACTIVATE:
-            if (LOWORD(wp) != WA_INACTIVE) Fire(onActivate);
-            break;
+        case WM_ACTIVATE: {
+            // As in dialogs: the control that had the focus gets it back when the window is
+            // activated again (after a message box, another window), else the first control.
+            if (LOWORD(wp) == WA_INACTIVE) {
+                const HWND f = GetFocus();
+                if (f && Inside(hwnd_, f)) focus_ = f;
+                break;
+            }
+            Fire(onActivate);
+            if (HIWORD(wp)) break;  // minimized
+            const HWND f = GetFocus();
+            if (f && Inside(hwnd_, f)) return 0;  // the handler chose
+            const bool keep = focus_ && IsWindow(focus_) && Inside(hwnd_, focus_) && IsWindowVisible(focus_) &&
+                              IsWindowEnabled(focus_);
+            const HWND to = keep ? focus_ : FirstTabStop(hwnd_);
+            SetFocus(to ? to : hwnd_);
+            return 0;
+        }
         case WM_CLOSE:
             if (onClose) Fire(onClose);
             else Hide();
