@@ -96,13 +96,13 @@ void FrmY2KMain::BuildMode() {
             "Mode Selection: Create a New Report or View an Existing One?")
         .SetFont(Bold());
     c_->OptReport = &f.AddOption(ControlArgs{"OptReport", Rect{720, 1200, 4335, 255},
-                                             "Create a Year 2000 Software Readiness Report"});
+                                             "Create a Year 2000 Software Readiness Report", true, true, 'R'});
     c_->OptReport->SetValue(true);
     Caption(f, "lblCreateDesc", Rect{1080, 1560, 5295, 495},
             "This option will scan the drive you select for all installed software and generate "
             "a new readiness report.");
     c_->OptView = &f.AddOption(
-        ControlArgs{"OptView", Rect{720, 2280, 3495, 255}, "View the Previously Generated Report"});
+        ControlArgs{"OptView", Rect{720, 2280, 3495, 255}, "View the Previously Generated Report", true, true, 'V'});
     Caption(f, "lblViewDesc", Rect{1080, 2640, 4815, 495},
             "This option will let you view the results from the last scan of the selected drive.");
     c_->OptReport->onClick = [this] { OptReport_Click(); };
@@ -184,7 +184,7 @@ void FrmY2KMain::BuildAnimation() {
     c_->LineNotComp = &Indicator(f, "LineNotComp", 2880, 3840, kRed);
 
     c_->lblCount = &Caption(f, "lblCount", Rect{960, 3960, 2055, 255}, "");
-    c_->btnAbort = &f.AddButton(ControlArgs{"btnAbort", Rect{120, 3840, 735, 375}, "Abort!"});
+    c_->btnAbort = &f.AddButton(ControlArgs{"btnAbort", Rect{120, 3840, 735, 375}, "Abort!", true, true, 'A'});
     c_->btnAbort->onClick = [this] { btnAbort_Click(); };
 }
 
@@ -200,20 +200,21 @@ void FrmY2KMain::BuildReport() {
     struct Btn {
         const char* name;
         const char* caption;
+        char key;  // access keys differ across the whole window
         int left;
         ui::Button** into;
         std::function<void()> click;
     };
     const Btn buttons[] = {
-        {"btnPrint", "Print", 120, &c_->btnPrint, [this, &report] { PrintRichText(tk_, report); }},
-        {"btnMoreInfo", "More Info...", 1320, &c_->btnMoreInfo,
+        {"btnPrint", "Print", 'P', 120, &c_->btnPrint, [this, &report] { PrintRichText(tk_, report); }},
+        {"btnMoreInfo", "More Info...", 'M', 1320, &c_->btnMoreInfo,
          [this, &report] { OpenProductDetail(st_, tk_, report); }},
-        {"btnAdvanced", "Advanced...", 2520, &c_->btnAdvanced,
+        {"btnAdvanced", "Advanced...", 'd', 2520, &c_->btnAdvanced,
          [this] { OpenAdvancedListing(st_.cJunkFiles, tk_); }},
-        {"btnSave", "Save...", 3720, &c_->btnSave, [this, &report] { SaveRichTextAs(tk_, report); }},
+        {"btnSave", "Save...", 'S', 3720, &c_->btnSave, [this, &report] { SaveRichTextAs(tk_, report); }},
     };
     for (const Btn& b : buttons) {
-        *b.into = &f.AddButton(ControlArgs{b.name, Rect{b.left, 3840, 1095, 375}, b.caption});
+        *b.into = &f.AddButton(ControlArgs{b.name, Rect{b.left, 3840, 1095, 375}, b.caption, true, true, b.key});
         (*b.into)->onClick = [click = b.click] {
             try {
                 click();
@@ -233,17 +234,17 @@ void FrmY2KMain::BuildBios() {
                            "check your BIOS for year 2000 compliance. ");
     c_->FraCopyTo = &f.AddFrame(ControlArgs{"FraCopyTo", Rect{240, 2040, 5175, 1935}, "Copy To..."});
     c_->btnCopyTo = &c_->FraCopyTo->AddButton(
-        ControlArgs{"btnCopyTo", Rect{240, 360, 2415, 735}, "Copy YMARK2000 to this Drive..."});
+        ControlArgs{"btnCopyTo", Rect{240, 360, 2415, 735}, "Copy YMARK2000 to this Drive...", true, true, 'C'});
     c_->dirCopyTo = &c_->FraCopyTo->AddDriveList(ControlArgs{"dirCopyTo", Rect{3000, 360, 1935, 315}});
     c_->btnCopyTo->onClick = [this] { btnCopyTo_Click(); };
 }
 
 void FrmY2KMain::BuildButtons() {
     const int top = kDesignHeight - 600;
-    c_->btnHelp = &w_.AddButton(ControlArgs{"btnHelp", Rect{0, top, 1095, 495}, "Help"});
-    c_->btnBack = &w_.AddButton(ControlArgs{"btnBack", Rect{2977, top, 1095, 495}, "Back"});
-    c_->BtnNext = &w_.AddButton(ControlArgs{"BtnNext", Rect{4178, top, 1095, 495}, "Next"});
-    c_->btnExit = &w_.AddButton(ControlArgs{"btnExit", Rect{kDesignWidth - 1170, top, 1095, 495}, "Exit"});
+    c_->btnHelp = &w_.AddButton(ControlArgs{"btnHelp", Rect{0, top, 1095, 495}, "Help", true, true, 'H'});
+    c_->btnBack = &w_.AddButton(ControlArgs{"btnBack", Rect{2977, top, 1095, 495}, "Back", true, true, 'B'});
+    c_->BtnNext = &w_.AddButton(ControlArgs{"BtnNext", Rect{4178, top, 1095, 495}, "Next", true, true, 'N'});
+    c_->btnExit = &w_.AddButton(ControlArgs{"btnExit", Rect{kDesignWidth - 1170, top, 1095, 495}, "Exit", true, true, 'x'});
     c_->BtnNext->SetRole(ui::ButtonRole::Default);
     c_->btnHelp->onClick = [this] { btnHelp_Click(); };
     c_->btnBack->onClick = [this] { btnBack_Click(); };

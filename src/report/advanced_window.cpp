@@ -19,9 +19,9 @@ FrmAdvanced::FrmAdvanced(ui::Toolkit& tk)
       w_(tk.NewWindow({"frmAdvanced", "Advanced", 6465, 4815, ui::WindowStyle::Sizable})),
       lblTitle(w_.AddLabel({"lblTitle", {120, 0, 6255, 975}, kTitle})),
       rtxtAdvanced(w_.AddRichText({"rtxtAdvanced", {0, 960, 6375, 3375}, ""})),
-      btnSave(w_.AddButton({"btnSave", {2880, 4440, 1095, 375}, "Save..."})),
-      btnLEtter(w_.AddButton({"btnLEtter", {4080, 4440, 1095, 375}, "Print"})),
-      btnOK(w_.AddButton({"btnOK", {5280, 4440, 1095, 375}, "Close"})) {
+      btnSave(w_.AddButton({"btnSave", {2880, 4440, 1095, 375}, "Save...", true, true, 'S'})),
+      btnLEtter(w_.AddButton({"btnLEtter", {4080, 4440, 1095, 375}, "Print", true, true, 'P'})),
+      btnOK(w_.AddButton({"btnOK", {5280, 4440, 1095, 375}, "Close", true, true, 'C'})) {
     TryStep([&] { rtxtAdvanced.SetFontSize(kReportFontSize); });
     btnOK.SetRole(ui::ButtonRole::Cancel);
     btnOK.onClick = [this] { TryStep([&] { w_.Hide(); }); };

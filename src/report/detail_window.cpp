@@ -53,8 +53,8 @@ FrmDetail::FrmDetail(ui::Toolkit& tk, RunState& st)
       lblCommentsTitle(w_.AddLabel({"lblCommentsTitle", {120, 2880, 1335, 375}, "Comments:"})),
       txtComments(w_.AddTextBox({"txtComments", {1560, 2880, 4815, 855}, "Text1"}, true)),
       btnLEtter(w_.AddButton(
-          {"btnLEtter", {2400, 3840, 1935, 615}, "Print Manufacturer Form Letter"})),
-      btnOK(w_.AddButton({"btnOK", {4440, 3840, 1935, 615}, "Close"})) {
+          {"btnLEtter", {2400, 3840, 1935, 615}, "Print Manufacturer Form Letter", true, true, 'P'})),
+      btnOK(w_.AddButton({"btnOK", {4440, 3840, 1935, 615}, "Close", true, true, 'C'})) {
     txtComments.SetBackColor(ui::Color{192, 192, 192});
     btnOK.SetRole(ui::ButtonRole::Cancel);
     btnOK.onClick = [this] { TryStep([&] { w_.Hide(); }); };

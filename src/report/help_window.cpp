@@ -13,16 +13,16 @@ FrmHelp::FrmHelp(ui::Toolkit& tk, std::filesystem::path programDir)
       dir_(std::move(programDir)),
       w_(tk.NewWindow({"frmHelp", "Help - Click To Choose A Help File Topic", 6765, 4620,
                        ui::WindowStyle::Sizable})),
-      optGeneral(w_.AddOption({"optGeneral", {120, 0, 1215, 255}, "Introduction"})),
-      optStep1(w_.AddOption({"optStep1", {120, 240, 1695, 255}, "Mode Selection"})),
-      optStep2(w_.AddOption({"optStep2", {1800, 0, 1455, 255}, "Disk Selection"})),
-      optAnimation(w_.AddOption({"optAnimation", {1800, 240, 1455, 255}, "Disk Scan"})),
-      optReport(w_.AddOption({"optReport", {3360, 0, 1455, 255}, "Software Report"})),
-      optBIOS(w_.AddOption({"optBIOS", {3360, 240, 1455, 255}, "BIOS Check"})),
-      OptVend(w_.AddOption({"OptVend", {5040, 0, 1575, 495}, "Troubleshooting"})),
+      optGeneral(w_.AddOption({"optGeneral", {120, 0, 1215, 255}, "Introduction", true, true, 'I'})),
+      optStep1(w_.AddOption({"optStep1", {120, 240, 1695, 255}, "Mode Selection", true, true, 'M'})),
+      optStep2(w_.AddOption({"optStep2", {1800, 0, 1455, 255}, "Disk Selection", true, true, 'D'})),
+      optAnimation(w_.AddOption({"optAnimation", {1800, 240, 1455, 255}, "Disk Scan", true, true, 'S'})),
+      optReport(w_.AddOption({"optReport", {3360, 0, 1455, 255}, "Software Report", true, true, 'R'})),
+      optBIOS(w_.AddOption({"optBIOS", {3360, 240, 1455, 255}, "BIOS Check", true, true, 'B'})),
+      OptVend(w_.AddOption({"OptVend", {5040, 0, 1575, 495}, "Troubleshooting", true, true, 'T'})),
       rtxtHelp(w_.AddRichText({"rtxtHelp", {120, 600, 6495, 3495}, ""})),
-      btnPrint(w_.AddButton({"btnPrint", {1440, 4200, 1815, 375}, "Print"})),
-      btnClose(w_.AddButton({"btnClose", {3360, 4200, 1815, 375}, "Close"})) {
+      btnPrint(w_.AddButton({"btnPrint", {1440, 4200, 1815, 375}, "Print", true, true, 'P'})),
+      btnClose(w_.AddButton({"btnClose", {3360, 4200, 1815, 375}, "Close", true, true, 'C'})) {
     optGeneral.SetValue(true);
     for (ui::OptionButton* o :
          {&optGeneral, &optStep1, &optStep2, &optAnimation, &optReport, &optBIOS, &OptVend})

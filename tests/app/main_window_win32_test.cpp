@@ -2,6 +2,10 @@
 // windows and controls hold while the wizard is walked with real button presses.
 #include <gtest/gtest.h>
 
+#include <cctype>
+#include <functional>
+#include <set>
+
 #include "app/frm_y2k_main.h"
 #include "app/frm_y2k_main_controls.h"
 #include "platform/text.h"
@@ -82,7 +86,8 @@ TEST_F(MainWindowWin32, StartsOnTheWelcomePageWithTheHelpWindowInFront) {
     EXPECT_EQ(TextOf(H(main->Window())), "Ostrevan");
     EXPECT_EQ(VisiblePages(), "FraWelcome");
     EXPECT_EQ(TextOf(H(*c().FraWelcome)), "Welcome");
-    EXPECT_EQ(TextOf(H(*c().BtnNext)), "Next");
+    EXPECT_EQ(TextOf(H(*c().BtnNext)), "&Next");
+    EXPECT_EQ(c().BtnNext->Caption(), "Next");
     EXPECT_FALSE(IsWindowEnabled(H(*c().btnBack)));
     EXPECT_TRUE(IsWindowEnabled(H(*c().BtnNext)));
 
@@ -96,6 +101,31 @@ TEST_F(MainWindowWin32, StartsOnTheWelcomePageWithTheHelpWindowInFront) {
     EXPECT_NEAR(hr.bottom, GetSystemMetrics(SM_CYSCREEN), 1);
     EXPECT_NE(main->Help()->rtxtHelp.Text().find("HelpINTR"), std::string::npos);
     EXPECT_EQ(GetActiveWindow(), help) << "raised in front when the main window first appears";
+}
+
+// Every button and option of the window has an access key of its own, and Alt with it presses
+// the button.
+TEST_F(MainWindowWin32, AccessKeysDifferAndAltPressesTheirButton) {
+    std::set<char> keys;
+    std::vector<std::string> clashes;
+    std::function<void(HWND)> walk = [&](HWND parent) {
+        for (HWND h = GetWindow(parent, GW_CHILD); h; h = GetWindow(h, GW_HWNDNEXT)) {
+            const std::string t = TextOf(h);
+            for (size_t i = 0; i + 1 < t.size(); ++i) {
+                if (t[i] != '&') continue;
+                if (t[i + 1] != '&' && !keys.insert(static_cast<char>(std::toupper(static_cast<unsigned char>(t[i + 1])))).second)
+                    clashes.push_back(t);
+                ++i;
+            }
+            walk(h);
+        }
+    };
+    walk(H(main->Window()));
+    EXPECT_EQ(keys.size(), 12u);
+    EXPECT_EQ(clashes, std::vector<std::string>{});
+    PostMessageA(H(main->Window()), WM_SYSCHAR, 'n', 1 << 29);
+    tk.DoEvents();
+    EXPECT_EQ(VisiblePages(), "FraCreateOrView");
 }
 
 TEST_F(MainWindowWin32, WalksThroughAScanToTheColouredReportAndFinishes) {
@@ -125,8 +155,8 @@ TEST_F(MainWindowWin32, WalksThroughAScanToTheColouredReportAndFinishes) {
 
     Press(c().BtnNext);
     EXPECT_EQ(VisiblePages(), "FraBios");
-    EXPECT_EQ(TextOf(H(*c().BtnNext)), "Finish");
-    EXPECT_EQ(TextOf(H(*c().btnCopyTo)), "Copy YMARK2000 to this Drive...");
+    EXPECT_EQ(TextOf(H(*c().BtnNext)), "Fi&nish");
+    EXPECT_EQ(TextOf(H(*c().btnCopyTo)), "&Copy YMARK2000 to this Drive...");
     c().dirCopyTo->SetDrive("c:");
     Press(c().btnCopyTo);
     EXPECT_EQ(messages, (std::vector<std::string>{"Ostrevan: YMARK 2000 Copy Completed!"}));

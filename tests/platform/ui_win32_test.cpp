@@ -59,11 +59,12 @@ protected:
 
 TEST_F(Win32Ui, ControlsHoldTheirCaptionsStatesAndPlaces) {
     Frame& page = w.AddFrame({"FraReport", {0, 0, 8175, 4335}, "Ostrevan Summary Report"});
-    Button& print = page.AddButton({"btnPrint", {120, 3840, 1095, 375}, "Print"});
+    Button& print = page.AddButton({"btnPrint", {120, 3840, 1095, 375}, "Print & Save", true, true, 's'});
     Button& next = w.AddButton({"BtnNext", {4178, 4440, 1095, 495}, "Next"});
     ASSERT_TRUE(H(print));
     EXPECT_EQ(TextOf(H(w)), "Ostrevan");
-    EXPECT_EQ(TextOf(H(print)), "Print");
+    EXPECT_EQ(TextOf(H(print)), "Print && &Save") << "the access key underlined, an ampersand shown";
+    EXPECT_EQ(print.Caption(), "Print & Save");
     EXPECT_EQ(GetParent(H(print)), H(page));
     const RECT r = RectInParent(H(print));
     EXPECT_EQ(r.left, Px(120));

@@ -17,6 +17,9 @@ struct ControlArgs {
     std::string caption = {};  // caption of labels, buttons, options, frames; text of a text box
     bool visible = true;
     bool enabled = true;
+    // A button's or option's access key: Alt and this letter of its caption press it (the
+    // caption's text stays as it is; Windows underlines the letter). 0: none.
+    char accessKey = 0;
 };
 
 // Something controls are placed on. The controls belong to the window that holds the

@@ -67,15 +67,16 @@ void W32Label::Paint(HDC dc) {
 
 // ---- Buttons ----
 
-W32Button::W32Button(const ControlArgs& a, W32Container& p) : W32Control(a, p), caption_(a.caption) {
+W32Button::W32Button(const ControlArgs& a, W32Container& p)
+    : W32Control(a, p), caption_(a.caption), key_(a.accessKey) {
     // A caption too wide for the button wraps onto a second line, as the designs expect
     // ("Print Manufacturer Form Letter" on a two-line-high button).
-    CreateNative("BUTTON", BS_PUSHBUTTON | BS_MULTILINE | WS_TABSTOP, 0, caption_);
+    CreateNative("BUTTON", BS_PUSHBUTTON | BS_MULTILINE | WS_TABSTOP, 0, NativeCaption(caption_, key_));
 }
 
 void W32Button::SetCaption(const std::string& t) {
     caption_ = t;
-    if (hwnd_) SetWindowTextA(hwnd_, t.c_str());
+    if (hwnd_) SetWindowTextA(hwnd_, NativeCaption(t, key_).c_str());
 }
 
 void W32Button::SetRole(ButtonRole r) {
@@ -96,13 +97,14 @@ void W32Button::OnCommand(WORD code) {
 
 // ---- Option buttons ----
 
-W32Option::W32Option(const ControlArgs& a, W32Container& p) : W32Control(a, p), caption_(a.caption) {
-    CreateNative("BUTTON", BS_RADIOBUTTON | WS_TABSTOP, 0, caption_);
+W32Option::W32Option(const ControlArgs& a, W32Container& p)
+    : W32Control(a, p), caption_(a.caption), key_(a.accessKey) {
+    CreateNative("BUTTON", BS_RADIOBUTTON | WS_TABSTOP, 0, NativeCaption(caption_, key_));
 }
 
 void W32Option::SetCaption(const std::string& t) {
     caption_ = t;
-    if (hwnd_) SetWindowTextA(hwnd_, t.c_str());
+    if (hwnd_) SetWindowTextA(hwnd_, NativeCaption(t, key_).c_str());
 }
 
 void W32Option::SetValue(bool v) {

@@ -47,6 +47,7 @@ public:
 
 private:
     std::string caption_;
+    char key_;
     ButtonRole role_ = ButtonRole::Normal;
 };
 
@@ -62,6 +63,7 @@ public:
 
 private:
     std::string caption_;
+    char key_;
     bool value_ = false;
 };
 

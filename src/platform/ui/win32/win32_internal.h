@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "platform/scoped_win.h"
+#include "platform/text.h"
 #include "platform/ui/bitmap.h"
 #include "platform/ui/event.h"
 #include "platform/ui/rendering_printer.h"
@@ -57,6 +58,22 @@ inline void MoveFocusOutOf(HWND h) {
     const HWND root = TopLevelOf(h);
     const HWND next = FirstTabStop(root);
     SetFocus(next ? next : root);
+}
+
+// A caption as the native control shows it: "&" doubled (else it would underline), and "&"
+// before the first letter that is the access key, whatever its case.
+inline std::string NativeCaption(const std::string& caption, char key) {
+    std::string out;
+    bool marked = key == 0;
+    for (char ch : caption) {
+        if (ch == '&') out += '&';
+        else if (!marked && text::ToUpper(static_cast<unsigned char>(ch)) == text::ToUpper(static_cast<unsigned char>(key))) {
+            out += '&';
+            marked = true;
+        }
+        out += ch;
+    }
+    return out;
 }
 
 // Text conversions between our Windows-1252 bytes and the wide API of RichEdit.
