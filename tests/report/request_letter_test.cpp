@@ -73,6 +73,9 @@ TEST(RequestLetter, AddressedToTheCompanyWithItsNote) {
     size_t i = 18;
     for (; i < l.size() && !l[i].empty(); ++i) {
         EXPECT_LE(l[i].size(), 66u) << l[i];
+        if (!l[i + 1].empty()) {  // a line holds all the words that fit
+            EXPECT_GT(l[i].size() + 1 + l[i + 1].find(' '), 66u) << l[i];
+        }
         note += (note.empty() ? "" : " ") + l[i];
     }
     EXPECT_EQ(note, "I understand that " + to.note +

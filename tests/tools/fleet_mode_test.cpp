@@ -39,7 +39,7 @@ TEST(Fleet, SharedAndDistinctProductsOfSeveralPcsInOneReport) {
            ""),
         pc("BROKEN", "not a result line\r\n", ""),
         platform::Utf8FromHostPath(t / "EMPTY"),
-        pc("PC-03", Lines({"Acme Writer\tAcme\t5.0\t5.0\tWriter\tNothing to do\tC:\\ACME\t1"}), ""),
+        pc("PC-03", Lines({"Acme Writer\tAcme\t5.0\t5.0\tWriter\tNo tests planned\tC:\\ACME\t6"}), ""),
     };
     std::filesystem::create_directory(t / "EMPTY");
     std::ostringstream out, err;
@@ -52,8 +52,8 @@ TEST(Fleet, SharedAndDistinctProductsOfSeveralPcsInOneReport) {
               "PC,Product,Version(s),Manufacturer,Readiness code,Readiness,Folder,Instructions\r\n"
               "PC-01,Acme Writer,4.0,Acme,4,Not Year 2000 Ready - Upgrade or Discontinue Use,C:\\ACME,Upgrade to Writer 5\r\n"
               "PC-02,Acme Writer,4.0,Acme,4,Not Year 2000 Ready - Upgrade or Discontinue Use,D:\\APPS,Upgrade to Writer 5\r\n"
+              "PC-03,Acme Writer,5.0,Acme,6,Manufacturer will not Test,C:\\ACME,No tests planned\r\n"
               "PC-01,\"Paint, Pro\",1.0,\"Brush \"\"Co\"\"\",1,Year 2000 Ready - No Action Required,C:\\PAINT,Nothing to do\r\n"
-              "PC-03,Acme Writer,5.0,Acme,1,Year 2000 Ready - No Action Required,C:\\ACME,Nothing to do\r\n"
               "PC-02,Calc,2.0,Numbers Ltd,0,\"Not in Ostrevan Database, Send Readiness Request Letter\",C:\\CALC,\r\n"
               "PC-02,Gadget,1.0,None,0,\"Not in Ostrevan Database, Send Readiness Request Letter\",C:\\GADGET,\r\n");
 
