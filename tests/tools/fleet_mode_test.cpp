@@ -59,14 +59,16 @@ TEST(Fleet, SharedAndDistinctProductsOfSeveralPcsInOneReport) {
 
     const ui::PrintableText rtf = ui::ReadRtf(ReadFileBytes(t / "office.rtf"));
     std::string text;
-    bool sharedEntryInRed = false;
+    bool sharedEntryInRed = false, headingsBold = false;
     for (const ui::TextRun& r : rtf.runs) {
         text += r.text;
+        if (r.text.find("Undocumented\n") != std::string::npos) headingsBold = r.format.bold;
         if (r.text.find("Acme Writer\n\tVersion(s): 4.0\n\tManufacturer: Acme\n\tNot Year 2000 Ready - Upgrade or "
                         "Discontinue Use\n\tPCs (2): PC-01, PC-02\n") != std::string::npos)
             sharedEntryInRed = r.format.color == ui::Color{255, 0, 0};
     }
     EXPECT_TRUE(sharedEntryInRed) << text;
+    EXPECT_TRUE(headingsBold);
     // One row per PC: the counts in report order, undocumented last.
     EXPECT_NE(text.find("\nPC-01  1       0     0      0       0       1     0          1\n"
                         "PC-02  1       0     0      0       0       0     2          0\n"),
