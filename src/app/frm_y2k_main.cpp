@@ -231,6 +231,7 @@ void FrmY2KMain::TellScanProblems(const ScanResult& r) {
         for (size_t i = 0; i < kbProblems_.size(); ++i) text += (i ? "; " : "") + kbProblems_[i];
         text += "): programs whose records are missing are reported as not in the database.\n\n";
     }
+    if (!r.unlisted_folders.empty()) text += UnlistedFoldersMessage(r.unlisted_folders) + "\n\n";
     if (!r.walk_error.empty())
         text += "The scan ended early: " + r.walk_error + "\nThe report shows what was found until then.\n\n";
     if (!r.files_error.empty() || !r.junk_files_error.empty()) text += "The results of this scan could not be saved.\n";

@@ -4,22 +4,14 @@
 
 namespace ostrevan::platform {
 #if !defined(_WIN32)
-namespace {
-
-std::vector<DirEntry> ListOrNothing(const HostPath& dir, ListPattern pattern) {
-    try {
-        return ListDirectory(dir, pattern);
-    } catch (const VbError&) {
-        return {};
-    }
-}
-
-}  // namespace
-
 // Elsewhere "*.exe" is a plain suffix test, which one listing answers for both lists.
 ProgramsAndAll ListProgramsAndAll(const HostPath& dir) {
     ProgramsAndAll out;
-    out.all = ListOrNothing(dir, ListPattern::kAll);
+    try {
+        out.all = ListDirectory(dir, ListPattern::kAll);
+    } catch (const VbError&) {
+        out.listed = false;
+    }
     for (const DirEntry& e : out.all)
         if (e.kind == EntryKind::kFile && HasProgramExtension(e.host.filename().native())) out.programs.push_back(e);
     return out;

@@ -34,6 +34,7 @@ std::vector<DirEntry> ListDirectory(const HostPath& dir, ListPattern pattern);
 // program too.
 struct ProgramsAndAll {
     std::vector<DirEntry> programs, all;
+    bool listed = true;  // false: the directory could not be listed (no permission, gone)
 };
 ProgramsAndAll ListProgramsAndAll(const HostPath& dir);
 

@@ -96,7 +96,8 @@ std::vector<DirEntry> ListDirectory(const HostPath& dir, ListPattern pattern) {
 ProgramsAndAll ListProgramsAndAll(const HostPath& dir) {
     ProgramsAndAll out;
     std::vector<Found> found;
-    if (Search(SearchText(dir, L"*"), found)) out.all = Entries(dir, found, false, &out.programs);
+    out.listed = Search(SearchText(dir, L"*"), found);
+    if (out.listed) out.all = Entries(dir, found, false, &out.programs);
     return out;
 }
 

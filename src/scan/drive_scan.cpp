@@ -119,8 +119,10 @@ void DriveScan::CheckOperatingSystem(const platform::OsIdentity& id) {
 void DriveScan::WalkTree(const ScanDirectory& top,
                          const std::function<void(const ScanDirectory&, const std::vector<DirEntry>&)>& visit) {
     std::vector<std::vector<ScanDirectory>> pending;  // per level, the subdirectories left, last first
+    unlisted_.clear();
     auto enter = [&](const ScanDirectory& dir) {
         const auto listing = ListProgramsAndAll(dir.host);
+        if (!listing.listed && !pending.empty()) unlisted_.push_back(dir.path);
         visit(dir, listing.programs);
         std::vector<ScanDirectory> subdirs;
         for (const DirEntry& e : listing.all) {

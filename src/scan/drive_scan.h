@@ -7,6 +7,7 @@
 #include <functional>
 #include <string>
 #include <unordered_map>
+#include <vector>
 #include <unordered_set>
 
 #include "match/compliance.h"
@@ -58,6 +59,9 @@ public:
     void GetNumFiles(const ScanDirectory& dir);
     // Examines every program file in the tree below dir. Returns early once IsAborting is set.
     void CheckDirectory(const ScanDirectory& dir);
+    // The folders below the top that the last walk could not list (no permission, gone while
+    // the walk went on), as the scan names them ("C:\\PRIVATE"): their programs are missing.
+    const std::vector<std::string>& unlisted_folders() const { return unlisted_; }
 
     const OsCheckOutcome& os_outcome() const { return os_; }
     FileListIndex& main_index() { return main_; }
@@ -87,6 +91,7 @@ private:
     FileListIndex main_;
     FileListIndex junk_;
     std::unordered_map<const clsFile*, std::unordered_set<std::string>> merged_;
+    std::vector<std::string> unlisted_;
 };
 
 }  // namespace ostrevan

@@ -155,7 +155,8 @@ std::string ScanUsage() {
            "far; a second Ctrl-C ends the program at once, saving nothing.\n"
            "Exit status: 0 done, 1 the drive could not be read, the result files (or the\n"
            "report) could not be written or memory ran out (the previous results then stay\n"
-           "as they were), 2 bad usage, 130 stopped by Ctrl-C.\n"
+           "as they were), 2 bad usage, 3 the scan is incomplete (folders that could not be\n"
+           "read are named; their programs are missing), 130 stopped by Ctrl-C.\n"
            "Example, a disk of another PC judged by its own Windows:\n"
            "  ostrevan-scan --map C:=/mnt/disk --os drive C:\n";
 }
@@ -285,6 +286,9 @@ int RunScanCommand(const ScanOptions& options, VersionSource& versions, std::ost
     const ScanResult r = RunScanSequence(st, scan, page, options.drive, root, os, results);
     if (line) line->Finish();
     if (!r.walk_error.empty()) err << "ostrevan-scan: the scan ended early: " << VisibleText(r.walk_error) << "\n";
+    for (const std::string& folder : r.unlisted_folders)
+        err << "ostrevan-scan: warning: " << VisibleText(folder) << " could not be read; its programs are left out\n";
+    if (!r.unlisted_folders.empty()) err << "ostrevan-scan: " << VisibleText(UnlistedFoldersMessage(r.unlisted_folders)) << "\n";
     if (st.IsAborting)
         err << "ostrevan-scan: stopped by Ctrl-C; " << (r.ok() ? "the results so far were saved\n" : "nothing was saved\n");
     out << "Year 2000 Ready: " << st.lngComp << "\n"
@@ -307,7 +311,8 @@ int RunScanCommand(const ScanOptions& options, VersionSource& versions, std::ost
         return 1;
     }
     if (!r.ok()) return 1;
-    return st.IsAborting ? kStoppedStatus : 0;
+    if (st.IsAborting) return kStoppedStatus;
+    return r.unlisted_folders.empty() ? 0 : kIncompleteStatus;
 }
 
 }  // namespace ostrevan

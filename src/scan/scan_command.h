@@ -47,6 +47,8 @@ std::string ScanUsage();
 
 // The exit status of a scan stopped by Ctrl-C (the shells' status for a program ended by it).
 inline constexpr int kStoppedStatus = 130;
+// Folders of the drive could not be read: the results were saved without their programs.
+inline constexpr int kIncompleteStatus = 3;
 
 // Runs the scan; progress goes to `progress` when given. Prints the five class counts and the
 // number of undocumented programs on `out` (and of programs that could not be recorded, when

@@ -51,6 +51,17 @@ ScanResult RunScanSequence(RunState& st, DriveScan& scan, ScanPage& page, const 
     return ScanAndSave(st, scan, drive, &root, os, results_dir);
 }
 
+std::string UnlistedFoldersMessage(const std::vector<std::string>& folders) {
+    constexpr size_t kNamed = 5;
+    std::string text = "The scan is incomplete: " + std::to_string(folders.size()) +
+                       (folders.size() == 1 ? " folder could not be read, and the programs in it are"
+                                            : " folders could not be read, and the programs in them are") +
+                       " missing from the results (";
+    for (size_t i = 0; i < folders.size() && i < kNamed; ++i) text += (i ? ", " : "") + folders[i];
+    if (folders.size() > kNamed) text += " and " + std::to_string(folders.size() - kNamed) + " more";
+    return text + ").";
+}
+
 ScanResult ScanAndSave(RunState& st, DriveScan& scan, const std::string& drive, const platform::HostPath* root,
                        const platform::OsIdentity& os, const platform::HostPath& results_dir) {
     ScanResult r;
@@ -73,6 +84,7 @@ ScanResult ScanAndSave(RunState& st, DriveScan& scan, const std::string& drive, 
     } catch (...) {
         r.walk_error = "unexpected error";
     }
+    r.unlisted_folders = scan.unlisted_folders();
     const ScanResult saved = SaveScanResults(st, results_dir);
     r.files_error = saved.files_error;
     r.junk_files_error = saved.junk_files_error;

@@ -3,6 +3,7 @@
 // the window's own steps: showing the page, the buttons, the pointer and the report).
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "platform/host_path.h"
 #include "platform/os_identity.h"
@@ -21,8 +22,14 @@ struct ScanResult {
     std::string drive_error;
     // The walk or the saving ran out of memory: nothing was saved, the previous results stay.
     bool out_of_memory = false;
+    // Folders the walk could not list: the scan is incomplete without their programs.
+    std::vector<std::string> unlisted_folders;
     bool ok() const { return files_error.empty() && junk_files_error.empty(); }
 };
+
+// What the user is told when the walk could not list some folders: that the scan is incomplete,
+// how many folders, and the first few of them.
+std::string UnlistedFoldersMessage(const std::vector<std::string>& folders);
 
 // Writes Files.y2k and JFiles.y2k of the run into results_dir; the result names what failed.
 ScanResult SaveScanResults(const RunState& st, const platform::HostPath& results_dir);
