@@ -176,7 +176,8 @@ TEST(Rtf, MalformedInputEndsCleanly) {
         {"colour index past the table", "{\\rtf1{\\colortbl;\\red9;}\\cf7 z}", "z"},
         {"deep nesting", std::string(5000, '{') + "\\rtf1 deep" + std::string(5000, '}'), "deep"},
         {"font table without braces", "{\\rtf1{\\fonttbl\\f0\\fswiss Arial;\\f1 Courier;}\\f1 t}", "t"},
-        {"unknown control words, any case", "{\\rtf1 \\xmpZoo a\\Zed b}", "ab"},
+        {"unknown control words, any case", "{\\rtf1 \\xmpZoz a\\Zed b}", "ab"},
+        {"empty and blank font names", "{\\rtf1{\\fonttbl{\\f0;}{\\f1   ;}}\\f0 t\\f1 u}", "tu"},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(testing::PlainText(ReadRtf(c.rtf)), c.text) << c.name;
