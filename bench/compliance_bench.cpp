@@ -96,6 +96,19 @@ void BM_StripName(benchmark::State& state) {
     }
 }
 
+// A name that is the company's name over and over ("V V V ...", N characters): each removal
+// must not copy the rest of the name; the time grows with N, not N squared.
+void BM_StripNameOfTheCompanyRepeated(benchmark::State& state) {
+    std::string name;
+    while (name.size() < static_cast<size_t>(state.range(0))) name += "V ";
+    for (auto _ : state) {
+        std::string company = "V";
+        benchmark::DoNotOptimize(StripName(name, company));
+    }
+    state.SetComplexityN(state.range(0));
+}
+BENCHMARK(BM_StripNameOfTheCompanyRepeated)->RangeMultiplier(4)->Range(1 << 12, 1 << 20)->Complexity();
+
 BENCHMARK(BM_DecisionLastRecordFits)->Repetitions(5)->ReportAggregatesOnly(true);
 BENCHMARK(BM_DecisionNoRecordFits)->Repetitions(5)->ReportAggregatesOnly(true);
 BENCHMARK(BM_DecisionFirstRecordFits)->Repetitions(5)->ReportAggregatesOnly(true);

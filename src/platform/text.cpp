@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <cstdlib>
+#include <vector>
 
 #include "platform/vb_error.h"
 
@@ -69,10 +70,30 @@ bool IEquals(std::string_view a, std::string_view b) {
     return true;
 }
 
+// Knuth, Morris and Pratt's search over letters compared without regard to case: each letter of
+// the text is looked at a bounded number of times, whatever the two texts hold.
+static size_t IFindLinear(std::string_view hay, std::string_view needle, size_t start) {
+    std::vector<size_t> border(needle.size() + 1, 0);  // longest proper border of needle[0, i)
+    for (size_t i = 1, k = 0; i < needle.size(); ++i) {
+        while (k > 0 && !SameLetter(needle[i], needle[k])) k = border[k];
+        if (SameLetter(needle[i], needle[k])) ++k;
+        border[i + 1] = k;
+    }
+    for (size_t i = start, k = 0; i < hay.size(); ++i) {
+        while (k > 0 && !SameLetter(hay[i], needle[k])) k = border[k];
+        if (SameLetter(hay[i], needle[k])) ++k;
+        if (k == needle.size()) return i + 1 - k;
+    }
+    return std::string_view::npos;
+}
+
 size_t IFind(std::string_view hay, std::string_view needle, size_t start) {
     if (start > hay.size()) return std::string_view::npos;
     if (needle.empty()) return start;
     if (needle.size() > hay.size()) return std::string_view::npos;
+    // Short needles are quicker found letter by letter; a long one, compared at every place of
+    // a long text, would cost the product of the two lengths.
+    if (needle.size() > 32) return IFindLinear(hay, needle, start);
     const unsigned char first = Up(needle[0]);
     for (size_t i = start; i + needle.size() <= hay.size(); ++i) {
         if (Up(hay[i]) != first) continue;

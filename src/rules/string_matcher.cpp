@@ -55,17 +55,50 @@ std::string StripVendor(std::string& strVendor) {
     return Trim(s);
 }
 
+std::string RemoveCompanyName(std::string_view name, std::string_view company) {
+    if (company.empty() || text::IFind(name, company) == std::string_view::npos) return std::string(name);
+    // Each occurrence is removed where it is met while the name is read once; the blanks on
+    // both sides of it become one, and what came before it is read again (the few characters
+    // an occurrence across the junction can start in), so that occurrences are removed first
+    // to last as a search from the start after each removal would find them.
+    const size_t n = company.size();
+    std::string out;
+    out.reserve(name.size());
+    std::string pending;  // characters to read before the rest of the name; back() comes next
+    size_t i = 0;
+    auto next = [&](char& c) {
+        if (!pending.empty()) {
+            c = pending.back();
+            pending.pop_back();
+            return true;
+        }
+        if (i == name.size()) return false;
+        c = name[i++];
+        return true;
+    };
+    for (char c; next(c);) {
+        out.push_back(c);
+        if (out.size() < n || !text::IEquals(std::string_view(out).substr(out.size() - n), company)) continue;
+        out.resize(out.size() - n);
+        while (!out.empty() && out.back() == ' ') out.pop_back();
+        while (!pending.empty() && pending.back() == ' ') pending.pop_back();
+        if (pending.empty())
+            while (i < name.size() && name[i] == ' ') ++i;
+        if (out.empty() || (pending.empty() && i == name.size())) continue;
+        pending.push_back(' ');
+        const size_t back = std::min(out.size(), n - 1);
+        pending.append(out.rbegin(), out.rbegin() + static_cast<std::ptrdiff_t>(back));
+        out.resize(out.size() - back);
+    }
+    return Trim(out);
+}
+
 std::string StripName(const std::string& strName, std::string& strCompany) {
     const std::string vend = StripVendor(strCompany);
     if (strName.empty() || Trim(strName) == Trim(strCompany)) return strName;
     std::string s = strName;
     if (s.back() == '*') s.pop_back();
-    if (!strCompany.empty()) {
-        size_t p;
-        while (!vend.empty() && (p = text::IFind(s, vend)) != std::string::npos) {
-            s = Trim(Trim(s.substr(0, p)) + " " + Trim(s.substr(p + vend.size())));
-        }
-    }
+    if (!strCompany.empty()) s = RemoveCompanyName(s, vend);
     s = Trim(s);
     ReplaceEvery(s, "'", " ");
     s = Trim(s);

@@ -4,6 +4,7 @@
 // MatchingVersion. Arguments passed by reference are rewritten as documented, and callers
 // that need a text as it was keep their own copy.
 #include <string>
+#include <string_view>
 
 namespace ostrevan {
 
@@ -15,6 +16,12 @@ std::string StripVendor(std::string& strVendor);
 // name removed. strName is not changed; strCompany is rewritten as by StripVendor. A product
 // named exactly like its (normalised) company keeps its name.
 std::string StripName(const std::string& strName, std::string& strCompany);
+
+// The name without the company's name (compared without regard to case): every occurrence is
+// taken out, first to last, also those that the removals bring together, and the blanks on
+// both sides of each become one; the result is trimmed. In time linear in the name's length
+// times the company's.
+std::string RemoveCompanyName(std::string_view name, std::string_view company);
 
 // How strA's version relates to strB's: "EQUAL", "GREATER", "LESS" or "INDETERMINATE". A
 // component with one letter after its number marks a release of that number ("5.0c", "4.0v3"):

@@ -233,6 +233,35 @@ def merge_case(work):
     check(status == 0 and files.count(b" , ") == 2 * 39, f"forty long versions: status {status} {err[:200]!r}")
 
 
+def quadratic_cases(work):
+    """A record named "V V V ..." whose maker is "V": taking the maker's name out of the product's
+    copied the rest of the name at each of its million removals; the fleet now merges it within
+    the budget."""
+    pc = os.path.join(work, "quadratic", "PC-V")
+    os.makedirs(pc)
+    with open(os.path.join(pc, "Files.y2k"), "wb") as f:
+        f.write(b'"' + b"V " * (1 << 20) + b'\tV\t1.0\t1.0\tV\t\tC:\\V\t2"\r\n')
+    open(os.path.join(pc, "JFiles.y2k"), "wb").close()
+    status, out, err = run(["--fleet", os.path.join(work, "quadratic", "office"), pc], "a name that is its maker's over and over")
+    check(status == 0 and b"1 PCs, 1 products" in out, f"a name that is its maker's over and over: {status} {out!r} {err[:200]!r}")
+
+    # A product name of a megabyte in the knowledge base against programs whose names are 20,000
+    # near misses of it: a plain search compared the two at every place (15 s a program).
+    sys.path.insert(0, os.path.join(SOURCE, "fuzz"))
+    import make_seeds
+    kb = knowledge_base(work, "kb-long-name",
+                        vendors=b'"None\t\t\t\t1\t"\r\n"Acme\t\t\t\t2\t"\r\n',
+                        apps=b'"1\t2\t1\t' + b"a" * (1 << 20) + b'\t\tNOLIMITS\tNOLIMITS\tReady\t"\r\n')
+    drive = os.path.join(work, "long-names-drive")
+    os.makedirs(drive)
+    for i in range(3):
+        with open(os.path.join(drive, f"N{i}.EXE"), "wb") as f:
+            f.write(make_seeds.version_program({"ProductName": "a" * 20000 + "b", "CompanyName": "Acme",
+                                                "ProductVersion": "1.0"}))
+    status, out, err = run(["--quiet", "--data", kb, "--os", "none", drive], "a megabyte product name")
+    check(status == 0 and b"Manufacturer Supplied No Info: 3" in out, f"a megabyte product name: {status} {out!r} {err[:200]!r}")
+
+
 def terminal_and_output_cases(work):
     """Names holding escape sequences never reach the terminal raw; the fleet's two files are
     replaced together or not at all; the longest names a target may have still save."""
@@ -294,7 +323,7 @@ def main():
 
 
 CASES = [version_info_cases, results_folder_cases, loader_cases, command_line_cases, merge_case,
-         terminal_and_output_cases]
+         quadratic_cases, terminal_and_output_cases]
 
 if __name__ == "__main__":
     sys.exit(main())

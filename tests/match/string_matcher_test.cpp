@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/text.h"
 #include "rules/string_matcher.h"
 
 namespace ostrevan {
@@ -64,6 +65,30 @@ TEST(StripName, ProductNames) {
         const std::string name = c.name;
         EXPECT_EQ(StripName(name, company), c.result) << c.name << " / " << c.company;
         EXPECT_EQ(company, c.companyAfter) << c.name << " / " << c.company;
+    }
+}
+
+// The company's name taken out of a product's name, against the plain algorithm it replaces:
+// search from the start, remove the first occurrence, join what is left around one blank, again.
+TEST(StripName, CompanyRemovalMatchesRepeatedSearchesFromTheStart) {
+    auto reference = [](std::string s, const std::string& company) {
+        size_t p;
+        while ((p = text::IFind(s, company)) != std::string::npos)
+            s = text::Trim(text::Trim(s.substr(0, p)) + " " + text::Trim(s.substr(p + company.size())));
+        return text::Trim(s);
+    };
+    std::mt19937 rng(1209);
+    const std::string letters = "aAbB  ";
+    auto pick = [&](size_t most) {
+        std::string t(rng() % (most + 1), ' ');
+        for (char& c : t) c = letters[rng() % letters.size()];
+        return t;
+    };
+    for (int n = 0; n < 20000; ++n) {
+        const std::string company = text::Trim(pick(4)), name = pick(24);
+        if (company.empty()) continue;
+        ASSERT_EQ(text::Trim(RemoveCompanyName(name, company)), reference(name, company))
+            << "name '" << name << "' company '" << company << "'";
     }
 }
 

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
+
 #include "platform/vb_error.h"
 #include "support/test_support.h"
 
@@ -22,6 +24,31 @@ TEST(TextFind, IgnoresCaseAndHonoursStart) {
     EXPECT_EQ((std::vector<size_t>{IFind("Acme (r) Tools", "(R)"), IFind("Acme Ltd. Ltd.", " LTD.", 5), IFind("abc", "abcd"),
                                    IFind("abc", "", 2), IFind("abc", "a", 4)}),
               (std::vector<size_t>{5, 9, std::string::npos, 2, std::string::npos}));
+}
+
+// Long needles are found by another algorithm than short ones; both must agree with a plain
+// search at every place, on texts full of near misses.
+TEST(TextFind, LongNeedlesAreFoundWhereAPlainSearchFindsThem) {
+    std::mt19937 rng(1210);
+    auto pick = [&](size_t n) {
+        std::string t(n, ' ');
+        for (char& c : t) c = "aAb\xE9\xC9"[rng() % 5];
+        return t;
+    };
+    for (int n = 0; n < 3000; ++n) {
+        const std::string needle = pick(33 + rng() % 30);
+        std::string hay = pick(rng() % 200);
+        if (rng() % 2) {  // the needle planted, in other letter case, or one letter off
+            std::string copy = Upper(needle);
+            if (rng() % 2) copy[rng() % copy.size()] = 'b';
+            hay.insert(rng() % (hay.size() + 1), copy);
+        }
+        const size_t start = rng() % 50;
+        size_t plain = std::string::npos;
+        for (size_t i = start; plain == std::string::npos && i + needle.size() <= hay.size(); ++i)
+            if (IEquals(std::string_view(hay).substr(i, needle.size()), needle)) plain = i;
+        ASSERT_EQ(IFind(hay, needle, start), plain) << hay << " / " << needle << " from " << start;
+    }
 }
 
 TEST(TextReplace, FirstOnlyReplacesOneOccurrence) {
