@@ -107,7 +107,8 @@ dist:
 	(cd dist && zip -qr Ostrevan.zip Ostrevan) && echo "make dist: $(DIST)/ and dist/Ostrevan.zip"
 
 # The reader of program files under libFuzzer (clang-14, ASan, UBSan), seeded with the fixture
-# programs of the native build and the crafted files of fuzz/seeds/ (fuzz/make_seeds.py).
+# programs of the native build and the crafted files of fuzz/seeds/ (fuzz/make_seeds.py); then
+# the readers of the data files (fuzz/data_fuzz.cpp, seeds in fuzz/data-seeds/), as long again.
 # `make fuzz` runs FUZZ_SECONDS (default 300); the test target runs it for 60 s. Every input
 # has a budget: 10 s (-timeout), 512 MB resident (-rss_limit_mb) and no single allocation
 # above 64 MB (-malloc_limit_mb); the reader's own caps keep a sound run far below them, and
@@ -119,6 +120,12 @@ FUZZ_SRCS    := $(addprefix src/platform/,byte_reader.cpp codepage.cpp codepage_
                   program_file.cpp version_block.cpp version_api_portable.cpp version_api_posix.cpp \
                   icon_reader.cpp png_decoder.cpp inflate.cpp icon_extract_posix.cpp ansi_path_posix.cpp) \
                 src/scan/ModVersion.cpp fuzz/reader_fuzz.cpp
+# The readers of result files, knowledge base, BOOT.INI and MSDOS.SYS (fuzz/data_fuzz.cpp).
+DATA_FUZZ_SRCS := $(filter-out %win32.cpp %icon_extract_posix.cpp %program_files.cpp %program_files_posix.cpp, \
+                    $(wildcard src/platform/*.cpp)) \
+                  $(addprefix src/kb/,data_lines.cpp file_collection.cpp product_collection.cpp vendor_collection.cpp) \
+                  src/match/run_state.cpp src/match/compliance.cpp src/rules/string_matcher.cpp \
+                  src/scan/drive_windows.cpp src/scan/ModVersion.cpp fuzz/data_fuzz.cpp
 
 fuzz:
 	@if ! command -v clang++-14 >/dev/null 2>&1; then echo "fuzz: clang++-14 not found, fuzzing skipped"; exit 0; fi; \
@@ -128,7 +135,12 @@ fuzz:
 	cp -n $(NATIVE)/tests/fixtures/*.exe $(FUZZ_DIR)/corpus/ 2>/dev/null || true; \
 	cp -n fuzz/seeds/* $(FUZZ_DIR)/corpus/ 2>/dev/null || true; \
 	$(FUZZ_DIR)/reader_fuzz -max_total_time=$(FUZZ_SECONDS) -timeout=10 -rss_limit_mb=512 -malloc_limit_mb=64 \
-	  -max_len=65536 -print_final_stats=1 -artifact_prefix=$(FUZZ_DIR)/ $(FUZZ_DIR)/corpus
+	  -max_len=65536 -print_final_stats=1 -artifact_prefix=$(FUZZ_DIR)/ $(FUZZ_DIR)/corpus; \
+	clang++-14 -std=c++20 -g -O1 -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=undefined \
+	  -Isrc $(DATA_FUZZ_SRCS) -o $(FUZZ_DIR)/data_fuzz; \
+	mkdir -p $(FUZZ_DIR)/data-corpus; cp -n fuzz/data-seeds/* $(FUZZ_DIR)/data-corpus/ 2>/dev/null || true; \
+	$(FUZZ_DIR)/data_fuzz -max_total_time=$(FUZZ_SECONDS) -timeout=10 -rss_limit_mb=512 -malloc_limit_mb=64 \
+	  -max_len=65536 -print_final_stats=1 -artifact_prefix=$(FUZZ_DIR)/ $(FUZZ_DIR)/data-corpus
 
 fuzz-ci: test-native
 	@$(MAKE) --no-print-directory fuzz FUZZ_SECONDS=60
