@@ -249,6 +249,7 @@ TEST_F(Win32Ui, ModalWindowsWaitAndEnterEscapePressTheirButtons) {
         mainDisabled = !IsWindowEnabled(H(w));
         focusAtOpen = GetFocus();
         // Tab in the multi-line comments moves on, as in a dialog.
+        SetFocus(H(comments));
         PostMessageA(H(comments), WM_KEYDOWN, VK_TAB, 0);
         PostMessageA(H(comments), WM_KEYUP, VK_TAB, 0xC0000001);
         tk.DoEvents();
@@ -260,7 +261,7 @@ TEST_F(Win32Ui, ModalWindowsWaitAndEnterEscapePressTheirButtons) {
     EXPECT_TRUE(mainDisabled);
     EXPECT_EQ(letters, 1);
     EXPECT_FALSE(dlg.Visible());
-    EXPECT_EQ(focusAtOpen, H(comments)) << "the first control has the focus";
+    EXPECT_EQ(focusAtOpen, H(letter)) << "the default button has the focus: Enter presses it";
     EXPECT_EQ(focusAfterTab, H(letter));
     EXPECT_TRUE(IsWindowEnabled(H(w))) << "the main window takes input again";
     EXPECT_EQ(GetActiveWindow(), H(w)) << "and has the keyboard";
@@ -295,7 +296,7 @@ TEST_F(Win32Ui, KeyboardMovesInCreationOrderAndEnterEscapePressTheRoleButtons) {
 
     // A page that is hidden gives the focus up; a window activated again gets its focus back.
     page.SetVisible(false);
-    EXPECT_EQ(GetFocus(), H(help));
+    EXPECT_EQ(GetFocus(), H(next)) << "to the default button";
     SetFocus(H(next));
     Window& other = tk.NewWindow({"frmHelp", "Help", 3000, 2000});
     other.Show();

@@ -50,15 +50,6 @@ inline HWND FirstTabStop(HWND root) {
     return first && IsWindowVisible(first) && IsWindowEnabled(first) ? first : nullptr;
 }
 
-// When the focus is on `h` or inside it (a control or page being hidden), it moves to the first
-// control of the window that can take it: keys must not go to what the user cannot see.
-inline void MoveFocusOutOf(HWND h) {
-    const HWND f = GetFocus();
-    if (!f || (f != h && !Inside(h, f))) return;
-    const HWND root = TopLevelOf(h);
-    const HWND next = FirstTabStop(root);
-    SetFocus(next ? next : root);
-}
 
 // A caption as the native control shows it: "&" doubled (else it would underline), and "&"
 // before the first letter that is the access key, whatever its case.
@@ -261,6 +252,13 @@ public:
     int NextId() { return nextId_++; }
     // Presses the button of the role, for Enter and Escape.
     void PressRole(ButtonRole role);
+    // Where the focus goes when the control that had it cannot keep it: the default button
+    // (so that Enter still presses it), else the first control that can take the focus, else
+    // the window itself.
+    HWND FocusHome() const;
+    // When the focus is on `h` or inside it (a control or page being hidden), it goes home:
+    // keys must not go to what the user cannot see.
+    void MoveFocusOutOf(HWND h) const;
 
 private:
     Win32Toolkit::State& kit_;

@@ -87,7 +87,7 @@ void W32Control<Base>::SetVisible(bool v) {
     visible_ = v;
     if (hwnd_) {
         ShowWindow(hwnd_, v ? SW_SHOWNA : SW_HIDE);
-        if (!v) MoveFocusOutOf(hwnd_);
+        if (!v) parent_.OwnerWindow().MoveFocusOutOf(hwnd_);
     } else {
         Invalidate();
     }
@@ -408,6 +408,21 @@ void Win32Window::Unload() {
     if (kit_.main == this) kit_.self->EndProgram();
 }
 
+HWND Win32Window::FocusHome() const {
+    for (const auto& e : elements_) {
+        if (auto* b = dynamic_cast<W32Button*>(e.get()); b && b->Role() == ButtonRole::Default && b->Hwnd() &&
+                                                          IsWindowVisible(b->Hwnd()) && IsWindowEnabled(b->Hwnd()))
+            return b->Hwnd();
+    }
+    const HWND first = FirstTabStop(hwnd_);
+    return first ? first : hwnd_;
+}
+
+void Win32Window::MoveFocusOutOf(HWND h) const {
+    const HWND f = GetFocus();
+    if (f && (f == h || Inside(h, f))) SetFocus(FocusHome());
+}
+
 void Win32Window::PressRole(ButtonRole role) {
     for (auto& e : elements_) {
         if (auto* b = dynamic_cast<W32Button*>(e.get()); b && b->Role() == role) {
@@ -438,8 +453,7 @@ LRESULT Win32Window::Handle(UINT msg, WPARAM wp, LPARAM lp) {
             if (f && Inside(hwnd_, f)) return 0;  // the handler chose
             const bool keep = focus_ && IsWindow(focus_) && Inside(hwnd_, focus_) && IsWindowVisible(focus_) &&
                               IsWindowEnabled(focus_);
-            const HWND to = keep ? focus_ : FirstTabStop(hwnd_);
-            SetFocus(to ? to : hwnd_);
+            SetFocus(keep ? focus_ : FocusHome());
             return 0;
         }
         case WM_CLOSE:
