@@ -67,10 +67,11 @@ TEST(DriveMap, DesignatorsAndMappedRoots) {
     EXPECT_EQ(map.Root("X:\\whatever"), HostPath("/somewhere"));
     EXPECT_EQ(map.Root("x:"), HostPath("/somewhere"));
     map.Map('c', HostPath("/c"));
+    map.Map('z', HostPath("/z"));
     const auto drives = map.Drives();
 #if defined(_WIN32)
     EXPECT_NE(std::find(drives.begin(), drives.end(), "X:"), drives.end());
 #else
-    EXPECT_EQ(drives, (std::vector<std::string>{"C:", "X:"})) << "a machine without drive letters";
+    EXPECT_EQ(drives, (std::vector<std::string>{"C:", "X:", "Z:"})) << "a machine without drive letters";
 #endif
 }
