@@ -116,8 +116,45 @@ def build(outdir):
     print("build_help: %d topics" % len(TOPICS))
 
 
+# What each topic must tell the user about its page, in the program's own words (captions,
+# messages, file names): a topic that loses one of these fails the check.
+KEY_POINTS = {
+    "HelpINTR.rtf": ["Vendors.y2k", "APPS.y2k", "Mode Selection", "Disk Selection", "Disk Scan",
+                     "Software Report", "BIOS Check", "changes nothing"],
+    "HelpMODE.rtf": ["Create a Year 2000 Software Readiness Report",
+                     "View the Previously Generated Report", "Files.y2k", "JFiles.y2k"],
+    "HelpDISK.rtf": ["*.exe", "hidden", "network", "Abort!", "operating system"],
+    "HelpSCAN.rtf": ["Year 2000 Ready", "Manufacturer Supplied No Info", "Year 2000 Ready With Issues",
+                     "Not Year 2000 Ready", "Manufacturer Will Not Test", "Abort!",
+                     "Not in Ostrevan Database"],
+    "HelpREP.rtf": ["More Info...", "Advanced...", "Save...", "Print", "C:\\Temp.rtf",
+                    "readiness request letter", "Version(s): "],
+    "HelpBIOS.rtf": ["31 December 1999", "23:59", "1 January 2000", "29 February 2000", "switch off",
+                     "2000.exe", "floppy", "never inside Windows", "set the correct date and time again",
+                     "battery", "BIOS update",
+                     # the utility's exit codes, one to a line, for batch files
+                     "\t0: ", "\t1: ", "\t2: ", "\t6: ", "\t8: ", "\t16: "],
+    "HelpTS.rtf": ["Unable to Print Help", "Print Error!!", "Ostrevan was Unable to Copy this File",
+                   "Copy Error", "Vendors.y2k", "APPS.y2k", "Files.y2k"],
+}
+
+
+def plain_text(blocks):
+    """A topic's words without the markup, its list items each after a tab."""
+    parts = []
+    for _, body in blocks:
+        for b in (body if isinstance(body, list) else [body]):
+            parts.append("\t" + TOKEN.sub("", b) + "\n")
+    return "".join(parts)
+
+
 def check(outdir):
-    """Fails when the shipped files differ from what the tables generate."""
+    """Fails when the shipped files differ from what the tables generate, or a topic misses a
+    point of its page."""
+    missing = ["%s: %r" % (name, point) for name, points in KEY_POINTS.items()
+               for point in points if point.lower() not in plain_text(TOPICS[name]).lower()]
+    if missing or set(KEY_POINTS) != set(TOPICS):
+        sys.exit("build_help: topics miss their points: %s" % "; ".join(missing or ["a topic"]))
     import filecmp
     import tempfile
     with tempfile.TemporaryDirectory() as tmp:

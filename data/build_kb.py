@@ -18,6 +18,7 @@ one, a record with a code other than 2 without a statement source, and a source 
 kb_sources.py does not define. It also refuses a vendor or a product record named twice.
 """
 import os
+import re
 import sys
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
@@ -116,8 +117,13 @@ def check_products(ids):
             fail("write ALLPRODUCTS records through build_kb.py, not the table")
         if not 1 <= p["code"] <= 6:
             fail("%s has code %r" % (what, p["code"]))
-        if not p["text"].strip():
-            fail("%s has no instructions" % what)
+        if len(p["text"].strip()) < 20:
+            fail("%s: give instructions a user can act on" % what)
+        for bound in (p["vb"], p["ve"]):
+            # numbers joined by full stops, each with at most one release letter and number
+            # after it ("4.0v3"), which the program's version comparison orders
+            if bound != NOLIMITS and not re.fullmatch(r"\d+(?:[A-Za-z]\d*)?(?:\.\d+(?:[A-Za-z]\d*)?)*", bound):
+                fail("%s: version bound %r" % (what, bound))
         if p["source"]:
             need_source(p["source"], what)
             if not p["as_of"]:

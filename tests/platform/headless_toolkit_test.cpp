@@ -108,18 +108,5 @@ protected:
     }
 };
 
-TEST_F(HeadlessRich, TypingContinuesTheColourBeforeTheCaret) {
-    Append("green", kGreen);
-    Append("red", kRed);
-    r.SetSelection(2, 0);
-    r.ReplaceSelection("G");
-    r.SetSelection(7, 0);
-    r.ReplaceSelection("R");
-    EXPECT_EQ(r.Text(), "grGeenrRed");
-    const PrintableText t = r.Content();
-    ASSERT_EQ(t.runs.size(), 2u);
-    EXPECT_EQ(t.runs[0].text + "|" + t.runs[1].text, "grGeen|rRed");
-}
-
 }  // namespace
 }  // namespace ostrevan::ui::headless

@@ -216,22 +216,6 @@ TEST_F(Win32Rich, AppendedEntriesKeepTheirColoursInTheNativeControl) {
     EXPECT_EQ(r.BackColor(), (Color{224, 224, 224}));
 }
 
-TEST_F(Win32Rich, DoubleClickPlacesTheCaretBeforeTheHandlerRuns) {
-    r.SetText("line0\nline1\nline2");
-    int clickedLine = -1, selLength = -1;
-    r.onDoubleClick = [&] {
-        clickedLine = r.LineFromChar(r.SelStart());
-        selLength = r.SelLength();
-    };
-    w.Show();
-    // Find the pixel position of a character on line 1 and double-click there.
-    POINTL pt{};
-    SendMessageA(H(r), EM_POSFROMCHAR, reinterpret_cast<WPARAM>(&pt), 8);
-    SendMessageA(H(r), WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(pt.x + 1, pt.y + 2));
-    EXPECT_EQ(clickedLine, 1);
-    EXPECT_EQ(selLength, 0) << "the caret, not a selected word";
-}
-
 TEST_F(Win32Ui, ModalWindowsWaitAndEnterEscapePressTheirButtons) {
     Window& dlg = tk.NewWindow({"frmDetail", "Detailed Report", 6510, 4530, WindowStyle::FixedDialog});
     TextBox& comments = dlg.AddTextBox({"txtComments", {1560, 2880, 4815, 855}, "Text1"}, true);

@@ -66,17 +66,5 @@ TEST_F(UtilityCopy, EveryFailureShowsOnlyTheCopyError) {
     EXPECT_FALSE(fs::exists(program_ / "d" / "2000.exe"));
 }
 
-TEST(DriveFacts, MappedDirectoryShowsItsFileSystemAndSizes) {
-    TempDir t;
-    platform::DriveMap drives;
-    drives.Map('C', t.path());
-    const DriveFacts f = DriveReportFacts(drives, "c: [SYSTEM]");
-    EXPECT_FALSE(f.file_system.empty());
-    EXPECT_GT(std::stoll(f.size), 0);
-    EXPECT_LE(std::stoll(f.free_space), std::stoll(f.size));
-    EXPECT_FALSE(f.drive_type.empty());
-    EXPECT_EQ(f.size.find_first_not_of("0123456789"), std::string::npos);  // plain decimal
-}
-
 }  // namespace
 }  // namespace ostrevan
