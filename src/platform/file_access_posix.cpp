@@ -1,6 +1,11 @@
 #include "platform/file_access.h"
 
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <string>
 
 #include <system_error>
 
@@ -37,7 +42,21 @@ std::vector<HostPath> DirectoryEntries(const HostPath& dir) {
     return out;
 }
 
-void OpenStream(std::ifstream& in, const HostPath& path) { in.open(path, std::ios::binary); }
+// Opened first, checked after: a name that becomes a named pipe or a device between a check by
+// name and the opening would block the reader for ever, so the name is opened without waiting
+// and read only when what was opened is a plain file, through that descriptor's own entry (the
+// same file even when the name is replaced meanwhile).
+void OpenStream(std::ifstream& in, const HostPath& path) {
+    const int fd = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    struct stat st {};
+    if (fd >= 0 && fstat(fd, &st) == 0 && S_ISREG(st.st_mode)) {
+        in.open("/proc/self/fd/" + std::to_string(fd), std::ios::binary);
+        // Without /proc the name is opened again: it was a plain file a moment ago.
+        if (!in.is_open() && errno == ENOENT) in.open(path, std::ios::binary);
+    }
+    if (fd >= 0) close(fd);
+    if (!in.is_open()) in.setstate(std::ios::failbit);
+}
 
 void OpenStream(std::ofstream& out, const HostPath& path) {
     out.open(path, std::ios::binary | std::ios::trunc);

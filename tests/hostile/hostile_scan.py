@@ -309,6 +309,56 @@ def terminal_and_output_cases(work):
     check(status == 0 and b": 1 PCs" in out, f"one folder three ways: {out!r} {err!r}")
 
 
+class Swapper:
+    """Swaps a plain file and a named pipe of the same name, without pause, while it runs."""
+
+    def __init__(self, path, content):
+        self.path, self.content, self.stop = path, content, False
+
+    def loop(self):
+        while not self.stop:
+            plain, pipe = self.path + ".p", self.path + ".f"
+            with open(plain, "wb") as f:
+                f.write(self.content)
+            os.replace(plain, self.path)
+            os.mkfifo(pipe)
+            os.replace(pipe, self.path)
+
+    def __enter__(self):
+        import threading
+        self.thread = threading.Thread(target=self.loop)
+        self.thread.start()
+        return self
+
+    def __exit__(self, *_):
+        self.stop = True
+        self.thread.join()
+
+
+def swap_cases(work):
+    """Files that turn into named pipes between the check and the opening: a results folder's
+    Files.y2k under --fleet, BOOT.INI under --os drive, the Vendors.y2k of --data. Each run ends
+    within the budget, whatever it found."""
+    pc = os.path.join(work, "swap-pc")
+    drive = os.path.join(work, "swap-drive")
+    make_tree(drive, "S", 3)
+    os.makedirs(pc)
+    kb = knowledge_base(work, "swap-kb")
+    status, _, err = run(["--quiet", "--data", kb, "--results", pc, "--os", "none", drive], "results to swap")
+    check(status == 0, f"results to swap: {status} {err!r}")
+    cases = (
+        (os.path.join(pc, "Files.y2k"), ["--fleet", os.path.join(work, "swap-office"), pc]),
+        (os.path.join(drive, "BOOT.INI"),
+         ["--quiet", "--data", kb, "--results", os.path.join(work, "swap-r1"), "--os", "drive", drive]),
+        (os.path.join(kb, "Vendors.y2k"),
+         ["--quiet", "--data", kb, "--results", os.path.join(work, "swap-r2"), "--os", "none", drive]),
+    )
+    for path, args in cases:
+        with Swapper(path, read(path) if os.path.exists(path) else b"[boot loader]\r\n"):
+            for i in range(10):
+                run(args, f"{os.path.basename(path)} swapped with a pipe, run {i}")
+
+
 def main():
     global SCAN, SOURCE
     SCAN, SOURCE = sys.argv[1], sys.argv[2]
@@ -323,7 +373,7 @@ def main():
 
 
 CASES = [version_info_cases, results_folder_cases, loader_cases, command_line_cases, merge_case,
-         quadratic_cases, terminal_and_output_cases]
+         quadratic_cases, terminal_and_output_cases, swap_cases]
 
 if __name__ == "__main__":
     sys.exit(main())

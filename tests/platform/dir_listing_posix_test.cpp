@@ -1,13 +1,17 @@
 // Listing rules on this host's file systems: hidden names, the program pattern, links.
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <filesystem>
+#include <fstream>
+#include <future>
 
 #include <gtest/gtest.h>
 
 #include "platform/dir_listing.h"
+#include "platform/file_access.h"
 #include "platform/vb_error.h"
 #include "support/test_support.h"
 
@@ -97,4 +101,28 @@ TEST(HostPaths, StoredTextAndHostNamesConvertBothWays) {
     const std::string stored = "C:\\Caf\xE9 \x80\\x.exe";
     EXPECT_EQ(HostPathFromStored(stored).native(), "C:\\Caf\xC3\xA9 \xE2\x82\xAC\\x.exe");
     EXPECT_EQ(StoredName(HostPathFromStored(stored).native()), stored);
+}
+
+// A named pipe is never waited on: the stream fails at once (a reader opening it blocking would
+// wait for a writer that never comes). A plain file opens and reads as before.
+TEST(HostPaths, StreamsOpenOnlyPlainFiles) {
+    TempDir t;
+    WriteFileBytes(t / "plain", "text");
+    ASSERT_EQ(mkfifo((t / "pipe").c_str(), 0600), 0);
+    std::ifstream plain;
+    OpenStream(plain, t / "plain");
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(plain), {}), "text");
+    auto opening = std::async(std::launch::async, [&] {
+        std::ifstream in;
+        OpenStream(in, t / "pipe");
+        return static_cast<bool>(in);
+    });
+    if (opening.wait_for(std::chrono::seconds(10)) != std::future_status::ready) {
+        ADD_FAILURE() << "the opening waits on the pipe";
+        close(open((t / "pipe").c_str(), O_WRONLY | O_NONBLOCK));  // let it go
+    }
+    EXPECT_FALSE(opening.get());
+    std::ifstream dir;
+    OpenStream(dir, t.path());
+    EXPECT_FALSE(dir);
 }
