@@ -5,6 +5,7 @@
 // sides beyond its bound) it refuses.
 #include <gtest/gtest.h>
 #include <png.h>
+#include <zlib.h>
 
 #include <algorithm>
 #include <csetjmp>
@@ -258,6 +259,35 @@ TEST(PngAgainstLibpng, WhatTheDecoderDoesNotReadIsRefused) {
         const Bytes png = Encode(img, 6, 8192);
         ASSERT_TRUE(LibpngReference(png)) << what << ": a valid image";
         EXPECT_FALSE(icons::DecodePng(ByteView(png), 256)) << what;
+    }
+}
+
+// A colour key whose samples an 8-bit image cannot hold (libpng will not even write one) is
+// ignored: no pixel turns clear, not even the one the key's bits would spill into. One in range
+// clears exactly its colour, as libpng reads it.
+TEST(PngAgainstLibpng, ColourKeysBeyondTheDepthAreIgnored) {
+    Image img;
+    img.width = 2, img.height = 1, img.colour = PNG_COLOR_TYPE_RGB;
+    img.rows = {Bytes{0, 1, 0, 0, 0, 0}};
+    const Bytes plain = Encode(img, 6, 8192);
+    for (const uint16_t blue : {uint16_t{256}, uint16_t{0}}) {
+        const uint16_t green = blue == 0 ? 1 : 0;
+        const uint8_t chunk[] = {0, 0, 0, 6, 't', 'R', 'N', 'S', 0, 0, uint8_t(green >> 8), uint8_t(green),
+                                 uint8_t(blue >> 8), uint8_t(blue)};
+        Bytes png(plain.begin(), plain.begin() + 33);  // signature and IHDR
+        png.insert(png.end(), std::begin(chunk), std::end(chunk));
+        const uint32_t crc = static_cast<uint32_t>(crc32(0, chunk + 4, sizeof chunk - 4));
+        for (int shift : {24, 16, 8, 0}) png.push_back(uint8_t(crc >> shift));
+        png.insert(png.end(), plain.begin() + 33, plain.end());
+        const auto ours = icons::DecodePng(ByteView(png), 256);
+        ASSERT_TRUE(ours) << blue;
+        EXPECT_EQ(ours->At(0, 0), blue == 0 ? 0x00010000u : 0x000100FFu) << blue;
+        EXPECT_EQ(ours->At(1, 0), 0x000000FFu) << blue;
+        if (blue == 0) {
+            int accepted = 0;
+            ExpectSame(png, "key in range", accepted);
+            EXPECT_EQ(accepted, 1);
+        }
     }
 }
 
