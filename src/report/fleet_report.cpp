@@ -13,6 +13,7 @@
 #include "platform/ui/rich_document.h"
 #include "platform/vb_error.h"
 #include "report/report_format.h"
+#include "report/summary_report.h"
 
 namespace ostrevan {
 namespace {
@@ -138,10 +139,10 @@ ui::PrintableText FleetReportText(const std::vector<FleetPc>& fleet, const std::
         bold);
     for (const FleetEntry& e : entries) {
         const clsFile& r = *e.product;
-        add(r.Name + "\n\tVersion(s): " + Versions(r) + "\n\tManufacturer: " + r.Vendor + "\n\t" +
-                ReadinessMessage(r.CompliantCode) + "\n\tPCs (" + std::to_string(e.pcs.size()) + "): " + PcList(fleet, e) +
-                "\n\n",
-            coloured(r.CompliantCode));
+        // The summary report's entry, with the PCs before its empty line.
+        std::string text = ReportEntryText(r, ReadinessMessage(r.CompliantCode));
+        text.insert(text.size() - 1, "\tPCs (" + std::to_string(e.pcs.size()) + "): " + PcList(fleet, e) + "\n");
+        add(text, coloured(r.CompliantCode));
     }
 
     size_t nameWidth = 2;

@@ -4,6 +4,7 @@
 
 #include "report/report_format.h"
 #include "report/skip.h"
+#include "platform/ui/rich_document.h"
 
 namespace ostrevan {
 
@@ -36,9 +37,8 @@ int ListedCount(const colFiles& files) {
     return n;
 }
 
-void FillReport(RunState& st, ui::Toolkit& tk, ui::RichText& rtxtSummary) {
-    TryStep([&] { rtxtSummary.SetText(""); });
-    TryStep([&] { rtxtSummary.SetFontName(kReportFace); });
+std::vector<ReportEntry> SummaryReportEntries(RunState& st) {
+    std::vector<ReportEntry> entries;
     for (const int code : kReportOrder) {
         int16_t count = 0;
         if (!TryStep([&] { count = st.cFiles.Count(); })) continue;
@@ -47,24 +47,38 @@ void FillReport(RunState& st, ui::Toolkit& tk, ui::RichText& rtxtSummary) {
             bool ofClass = true;  // a test that fails runs its branch
             TryStep([&] { ofClass = st.cFiles.Item(i).CompliantCode == code; });
             if (!ofClass) continue;
-            TryStep([&] { rtxtSummary.SetSelection(rtxtSummary.TextLength(), 0); });
-            TryStep([&] { rtxtSummary.SetSelColor(ClassColor(code)); });
-            std::string entry;
+            ReportEntry& e = entries.emplace_back(ReportEntry{code, ""});
             TryStep([&] {
                 const clsFile& r = st.cFiles.Item(i);
-                const std::string& message =
-                    st.strCompMessages.at(static_cast<size_t>(r.CompliantCode));
-                entry = ReportEntryText(r, message);
+                e.text = ReportEntryText(r, st.strCompMessages.at(static_cast<size_t>(r.CompliantCode)));
             });
-            TryStep([&] { rtxtSummary.ReplaceSelection(entry); });
-            tk.DoEvents();
         }
     }
     // Programs the full result lists could not take are not left out without a word.
-    if (st.lngNotRecorded > 0) {
+    if (st.lngNotRecorded > 0) entries.push_back({-1, NotRecordedMessage(st.lngNotRecorded) + "\n\n"});
+    return entries;
+}
+
+ui::PrintableText SummaryReportDocument(RunState& st) {
+    ui::RichDocument doc;
+    ui::CharFormat f;
+    f.face = kReportFace;
+    f.heightTwips = ui::PointsToTwips(kReportFontSize);
+    for (const ReportEntry& e : SummaryReportEntries(st)) {
+        f.color = ClassColor(e.code);
+        doc.Replace(doc.Length(), 0, e.text, f);
+    }
+    return doc.All();
+}
+
+void FillReport(RunState& st, ui::Toolkit& tk, ui::RichText& rtxtSummary) {
+    TryStep([&] { rtxtSummary.SetText(""); });
+    TryStep([&] { rtxtSummary.SetFontName(kReportFace); });
+    for (const ReportEntry& e : SummaryReportEntries(st)) {
         TryStep([&] { rtxtSummary.SetSelection(rtxtSummary.TextLength(), 0); });
-        TryStep([&] { rtxtSummary.SetSelColor(ui::Rgb(0, 0, 0)); });
-        TryStep([&] { rtxtSummary.ReplaceSelection(NotRecordedMessage(st.lngNotRecorded) + "\n\n"); });
+        TryStep([&] { rtxtSummary.SetSelColor(ClassColor(e.code)); });
+        TryStep([&] { rtxtSummary.ReplaceSelection(e.text); });
+        if (e.code >= 0) tk.DoEvents();  // after each program's entry
     }
 }
 

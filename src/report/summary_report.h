@@ -2,10 +2,12 @@
 // The summary report: every program with version data, worst readiness class first, each as
 // a five-line entry in its class colour, in the report page's rich-text control.
 #include <string>
+#include <vector>
 
 #include "kb/file_record.h"
 #include "match/run_state.h"
 #include "platform/ui/rich_text.h"
+#include "platform/ui/rich_text_types.h"
 #include "platform/ui/toolkit.h"
 
 namespace ostrevan {
@@ -18,10 +20,26 @@ void SetUpReportControl(ui::RichText& rtxtSummary);
 // feed, so the entry ends with two.
 std::string ReportEntryText(const clsFile& rec, const std::string& message);
 
+// One entry of the report: its text and the readiness code whose colour it takes.
+struct ReportEntry {
+    int code = 0;
+    std::string text;
+};
+
+// The report's entries from st.cFiles: each class in report order, and within a class the
+// records in list order; codes outside 0..6 are not listed. A step that fails is skipped. When
+// the full result lists could not take every program, a last entry (code -1, in black) says how
+// many.
+std::vector<ReportEntry> SummaryReportEntries(RunState& st);
+
+// The report as a document, as the report page's control holds it after FillReport: the
+// entries in their class colours, in the report's face and size.
+ui::PrintableText SummaryReportDocument(RunState& st);
+
 // Rebuilds the report in rtxtSummary from st.cFiles (the main window calls it after a scan and
 // when stored results are shown). Each class in report order, and within a class the records in
-// list order; codes outside 0..6 are not listed. Yields once per entry. A step that fails is
-// skipped; the caret is left at the end of the text.
+// list order (SummaryReportEntries). Yields once per entry. A step that fails is skipped; the
+// caret is left at the end of the text.
 void FillReport(RunState& st, ui::Toolkit& tk, ui::RichText& rtxtSummary);
 
 // How many records of the list the report shows (records with a code of 0 to 6).

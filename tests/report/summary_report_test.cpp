@@ -1,6 +1,8 @@
 // The summary report: entry text, class order, colours and face.
 #include <gtest/gtest.h>
 
+#include <random>
+
 #include "report/report_fixture.h"
 #include "report/report_format.h"
 
@@ -97,6 +99,27 @@ TEST(SummaryReport, WithinAClassRecordsKeepListOrderAndFieldsAreInsertedAsStored
     EXPECT_EQ((std::vector<std::string>{lines[0], lines[5], lines[10], lines[15], lines[16], lines[17]}),
               (std::vector<std::string>{"Bad First", "Bad Second", "Ready One", name, "\tVersion(s): None",
                                         "\tManufacturer: \"Quoted\" Vendor\t"}));
+}
+
+// The report as a document (what the command line saves) is what the report page's control
+// holds after FillReport, for any list: codes in and out of the table, empty and odd fields,
+// programs the lists could not take.
+TEST(SummaryReport, TheDocumentIsWhatTheControlShows) {
+    std::mt19937 rng(20261207);
+    for (int trial = 0; trial < 60; ++trial) {
+        ReportPage p;
+        const int n = static_cast<int>(rng() % 12);
+        for (int i = 0; i < n; ++i) {
+            const auto code = static_cast<int16_t>(static_cast<int>(rng() % 10) - 2);
+            const std::string v = std::to_string(rng() % 3);
+            p.Add({trial % 5 ? "P" + std::to_string(i) : "", "V\t\xE9", v, rng() % 2 ? v : v + ".1", code});
+        }
+        p.st.lngNotRecorded = static_cast<int32_t>(rng() % 3);
+        p.Fill();
+        const ui::PrintableText doc = SummaryReportDocument(p.st), shown = p.rtxt->Content();
+        EXPECT_EQ(doc.runs, shown.runs) << trial;
+        EXPECT_EQ(doc.paragraphs, shown.paragraphs) << trial;
+    }
 }
 
 }  // namespace

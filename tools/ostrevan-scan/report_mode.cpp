@@ -1,7 +1,6 @@
 #include "report_mode.h"
 
 #include "platform/file_write.h"
-#include "platform/ui/headless/headless_toolkit.h"
 #include "platform/ui/rtf.h"
 #include "report/summary_report.h"
 
@@ -24,12 +23,7 @@ bool TakeReportOption(std::vector<std::string>& args, std::optional<std::string>
 }
 
 std::string WriteScanReport(RunState& st, const platform::HostPath& file) {
-    ui::headless::HeadlessToolkit tk;
-    ui::Window& w = tk.NewWindow({"FrmY2KMain", "Ostrevan"});
-    ui::RichText& rtxtSummary = w.AddRichText({"rtxtSummary", {}, ""});
-    SetUpReportControl(rtxtSummary);
-    FillReport(st, tk, rtxtSummary);
-    return platform::WriteWholeFile(file, ui::WriteRtf(rtxtSummary.Content()));
+    return platform::WriteWholeFile(file, ui::WriteRtf(SummaryReportDocument(st)));
 }
 
 }  // namespace ostrevan
