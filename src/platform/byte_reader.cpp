@@ -1,5 +1,7 @@
 #include "platform/byte_reader.h"
 
+#include "platform/folder_anchor.h"
+
 #include <algorithm>
 #if defined(_WIN32)
 #include <io.h>
@@ -69,8 +71,11 @@ struct FileBytes::Handle {
 };
 
 std::optional<FileBytes> FileBytes::Open(const std::string& path) {
-    // Without O_NONBLOCK, opening a named pipe would wait for a writer that never comes.
-    const int fd = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    // Without O_NONBLOCK, opening a named pipe would wait for a writer that never comes. A
+    // program of the folder the walk is reading is opened through that folder.
+    constexpr int kFlags = O_RDONLY | O_NONBLOCK | O_CLOEXEC;
+    int fd = platform::OpenInAnchoredFolder(path, kFlags);
+    if (fd == platform::kNotAnchored) fd = open(path.c_str(), kFlags);
     if (fd < 0) return std::nullopt;
     FileBytes f;
     f.file_ = std::make_shared<const Handle>(fd);

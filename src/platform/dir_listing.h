@@ -4,9 +4,12 @@
 // them (nothing is sorted). Symbolic links, junctions and other reparse points are listed as
 // links and are never followed, so a link that points back up the tree cannot make a walk
 // endless.
+#include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
+#include "platform/folder_anchor.h"
 #include "platform/host_path.h"
 
 namespace ostrevan::platform {
@@ -32,11 +35,24 @@ std::vector<DirEntry> ListDirectory(const HostPath& dir, ListPattern pattern);
 // file system's order and each empty when it cannot be listed, from one listing. Where the
 // system's own "*.exe" match also tries short names, a file whose 8.3 alias ends in ".EXE" is a
 // program too.
+//
+// A walk names the folder it listed each directory in (`parent`, the key that folder's listing
+// gave): a directory that is no longer inside that folder when it is entered, because it or a
+// folder above it was swapped for a link meanwhile, is not listed. The top of a walk has no
+// parent and may be reached through links.
+struct FolderKey {
+    uint64_t device = 0, inode = 0;  // none on Windows
+    bool known() const { return device != 0 || inode != 0; }
+    friend bool operator==(const FolderKey&, const FolderKey&) = default;
+};
 struct ProgramsAndAll {
     std::vector<DirEntry> programs, all;
     bool listed = true;  // false: the directory could not be listed (no permission, gone)
+    FolderKey key;       // the folder listed, to name as the parent of its subdirectories
+    std::shared_ptr<const ListedFolder> folder;
 };
-ProgramsAndAll ListProgramsAndAll(const HostPath& dir);
+ProgramsAndAll ListProgramsAndAll(const HostPath& dir, const FolderKey& parent = {});
+
 
 // True when `host_name` ends in ".exe" without regard to letter case.
 bool HasProgramExtension(const HostPath::string_type& host_name);

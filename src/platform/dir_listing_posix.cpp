@@ -87,14 +87,17 @@ EntryKind KindOf(unsigned char d_type) {
     }
 }
 
-}  // namespace
-
-std::vector<DirEntry> ListDirectory(const HostPath& dir, ListPattern pattern) {
-    DirHandle d(opendir(dir.c_str()));
-    if (!d.get()) throw VbError(kErrPathNotFound, "Path not found");
+// Lists the open directory `fd` (named `dir`), reading it through a descriptor of its own.
+// False when it cannot be read.
+bool ListOpenDirectory(int fd, const HostPath& dir, ListPattern pattern, std::vector<DirEntry>& out) {
+    const int own = dup(fd);
+    DirHandle d(own >= 0 ? fdopendir(own) : nullptr);
+    if (!d.get()) {
+        if (own >= 0) close(own);
+        return false;
+    }
     const int dfd = dirfd(d.get());
     DosAttributes dos(dfd);
-    std::vector<DirEntry> out;
     while (struct dirent* e = readdir(d.get())) {
         const char* name = e->d_name;
         // Names beginning with a dot are hidden here; this also drops "." and "..".
@@ -118,6 +121,41 @@ std::vector<DirEntry> ListDirectory(const HostPath& dir, ListPattern pattern) {
         }
         out.push_back(DirEntry{StoredName(host_name), dir / host_name, kind});
     }
+    return true;
+}
+
+}  // namespace
+
+
+std::vector<DirEntry> ListDirectory(const HostPath& dir, ListPattern pattern) {
+    const int fd = open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) throw VbError(kErrPathNotFound, "Path not found");
+    const auto folder = HoldListedFolder(fd, dir);
+    std::vector<DirEntry> out;
+    if (!ListOpenDirectory(fd, dir, pattern, out)) throw VbError(kErrPathNotFound, "Path not found");
+    return out;
+}
+
+// "*.exe" is a plain suffix test here, which one listing answers for both lists.
+ProgramsAndAll ListProgramsAndAll(const HostPath& dir, const FolderKey& parent) {
+    ProgramsAndAll out;
+    out.listed = false;
+    // A directory inside a listed folder is opened without following a link, and must still
+    // have that folder above it.
+    const int fd = open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_NONBLOCK | O_CLOEXEC | (parent.known() ? O_NOFOLLOW : 0));
+    if (fd < 0) return out;
+    auto folder = HoldListedFolder(fd, dir);
+    struct stat st {}, up {};
+    if (fstat(fd, &st) != 0) return out;
+    if (parent.known() && (fstatat(fd, "..", &up, 0) != 0 ||
+                           !(FolderKey{static_cast<uint64_t>(up.st_dev), static_cast<uint64_t>(up.st_ino)} == parent)))
+        return out;
+    if (!ListOpenDirectory(fd, dir, ListPattern::kAll, out.all)) return out;
+    for (const DirEntry& e : out.all)
+        if (e.kind == EntryKind::kFile && HasProgramExtension(e.host.filename().native())) out.programs.push_back(e);
+    out.listed = true;
+    out.key = {static_cast<uint64_t>(st.st_dev), static_cast<uint64_t>(st.st_ino)};
+    out.folder = std::move(folder);
     return out;
 }
 

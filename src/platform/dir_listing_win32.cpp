@@ -93,7 +93,7 @@ std::vector<DirEntry> ListDirectory(const HostPath& dir, ListPattern pattern) {
 
 // One search serves both lists: the programs are the plain files whose name or alias the
 // system's "*.exe" would match, in the same order.
-ProgramsAndAll ListProgramsAndAll(const HostPath& dir) {
+ProgramsAndAll ListProgramsAndAll(const HostPath& dir, const FolderKey&) {
     ProgramsAndAll out;
     std::vector<Found> found;
     out.listed = Search(SearchText(dir, L"*"), found);

@@ -121,14 +121,18 @@ void DriveScan::WalkTree(const ScanDirectory& top,
     std::vector<std::vector<ScanDirectory>> pending;  // per level, the subdirectories left, last first
     unlisted_.clear();
     auto enter = [&](const ScanDirectory& dir) {
-        const auto listing = ListProgramsAndAll(dir.host);
+        const auto listing = ListProgramsAndAll(dir.host, dir.parent);
         if (!listing.listed && !pending.empty()) unlisted_.push_back(dir.path);
-        visit(dir, listing.programs);
+        {
+            // Its programs are read from the folder listed, whatever is put in its place.
+            const platform::FolderAnchor anchor(listing.folder);
+            visit(dir, listing.programs);
+        }
         std::vector<ScanDirectory> subdirs;
         for (const DirEntry& e : listing.all) {
             if (st_.IsAborting) return;
             if (e.name != "." && e.name != ".." && e.kind == EntryKind::kDirectory)
-                subdirs.push_back({dir.path + "\\" + e.name, e.host});
+                subdirs.push_back({dir.path + "\\" + e.name, e.host, listing.key});
             Yield();
         }
         std::reverse(subdirs.begin(), subdirs.end());

@@ -26,6 +26,7 @@ namespace ostrevan {
 struct ScanDirectory {
     std::string path;
     platform::HostPath host;
+    platform::FolderKey parent;  // the folder it was listed in; none for the top
 };
 
 // What the operating-system check leaves for the walk.

@@ -68,7 +68,7 @@ ScanResult ScanAndSave(RunState& st, DriveScan& scan, const std::string& drive, 
     try {
         scan.CheckOperatingSystem(os);
         if (root) {
-            const ScanDirectory top{drive.substr(0, 2), *root};
+            const ScanDirectory top{drive.substr(0, 2), *root, {}};
             scan.GetNumFiles(top);
             scan.CheckDirectory(top);
         }

@@ -359,6 +359,42 @@ def swap_cases(work):
                 run(args, f"{os.path.basename(path)} swapped with a pipe, run {i}")
 
 
+def link_swap_case(work):
+    """A helper swaps a folder of the drive with a link to a folder outside it, without pause,
+    while the drive is scanned again and again: nothing outside the drive is ever recorded."""
+    drive, outside = os.path.join(work, "link-drive"), os.path.join(work, "link-outside")
+    sub = os.path.join(drive, "SUB")
+    make_tree(sub, "INSIDE", 20)
+    make_tree(os.path.join(sub, "DEEP"), "DEEPIN", 5)
+    make_tree(outside, "OUTSIDE", 20)
+    make_tree(os.path.join(outside, "DEEP"), "DEEPOUT", 5)
+    kb = knowledge_base(work, "link-kb")
+    results = os.path.join(work, "link-results")
+    os.makedirs(results)
+    stop = []
+
+    def swap():
+        while not stop:
+            os.rename(sub, sub + ".real")
+            os.symlink(outside, sub)
+            os.unlink(sub)
+            os.rename(sub + ".real", sub)
+
+    import threading
+    helper = threading.Thread(target=swap)
+    helper.start()
+    try:
+        for i in range(20):
+            status, _, err = run(["--quiet", "--data", kb, "--results", results, "--os", "none", drive],
+                                 f"folder swapped with a link, run {i}")
+            found = read(os.path.join(results, "Files.y2k")) + read(os.path.join(results, "JFiles.y2k"))
+            check(b"OUTSIDE" not in found and b"DEEPOUT" not in found,
+                  f"folder swapped with a link, run {i}: programs outside the drive recorded")
+    finally:
+        stop.append(True)
+        helper.join()
+
+
 def main():
     global SCAN, SOURCE
     SCAN, SOURCE = sys.argv[1], sys.argv[2]
@@ -373,7 +409,7 @@ def main():
 
 
 CASES = [version_info_cases, results_folder_cases, loader_cases, command_line_cases, merge_case,
-         quadratic_cases, terminal_and_output_cases, swap_cases]
+         quadratic_cases, terminal_and_output_cases, swap_cases, link_swap_case]
 
 if __name__ == "__main__":
     sys.exit(main())

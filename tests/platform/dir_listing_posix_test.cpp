@@ -10,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include "platform/byte_reader.h"
 #include "platform/dir_listing.h"
 #include "platform/file_access.h"
 #include "platform/vb_error.h"
@@ -125,4 +126,35 @@ TEST(HostPaths, StreamsOpenOnlyPlainFiles) {
     std::ifstream dir;
     OpenStream(dir, t.path());
     EXPECT_FALSE(dir);
+}
+
+// A folder swapped for a link after its parent was listed is not entered, nor is one below a
+// folder swapped so; the programs of a folder being read come from the folder listed, even when
+// a link to another folder takes its name meanwhile.
+TEST(DirListingPosix, FoldersSwappedForLinksAreNotFollowed) {
+    TempDir t;
+    fs::create_directories(t / "drive" / "a" / "b");
+    fs::create_directories(t / "outside" / "b");
+    WriteFileBytes(t / "drive" / "a" / "P.EXE", "MZ inside");
+    WriteFileBytes(t / "outside" / "P.EXE", "MZ outside");
+    const std::string program = (t / "drive" / "a" / "P.EXE").string();
+    auto content = [&] {
+        const auto f = ostrevan::FileBytes::Open(program);
+        const auto bytes = f ? f->Read(0, f->size()) : std::nullopt;
+        return bytes ? std::string(bytes->begin(), bytes->end()) : std::string("(none)");
+    };
+    const auto root = ListProgramsAndAll(t / "drive");
+    const auto a = ListProgramsAndAll(t / "drive" / "a", root.key);
+    ASSERT_TRUE(a.listed && root.listed);
+    EXPECT_TRUE(ListProgramsAndAll(t / "drive" / "a" / "b", a.key).listed);
+    {
+        const FolderAnchor anchor(a.folder);
+        fs::rename(t / "drive" / "a", t / "drive" / "a.old");
+        fs::create_directory_symlink(t / "outside", t / "drive" / "a");
+        EXPECT_EQ(content(), "MZ inside");
+    }
+    EXPECT_EQ(content(), "MZ outside") << "without an anchor a path is a path";
+    EXPECT_FALSE(ListProgramsAndAll(t / "drive" / "a", root.key).listed) << "the link itself";
+    EXPECT_FALSE(ListProgramsAndAll(t / "drive" / "a" / "b", a.key).listed) << "a folder below the link";
+    EXPECT_TRUE(ListProgramsAndAll(t / "drive" / "a").listed) << "the top of a walk may be a link";
 }

@@ -250,7 +250,7 @@ TEST(ScanEdges, VersionsMergeWholeAndFullListsAreCounted) {
     bool told = false;
     f.page.on_change = [&](const HeadlessScanPage::View& v) { told = told || v.status == NotRecordedMessage(2); };
     DriveScan scan(f.st, f.page, f.source, {});
-    scan.CheckDirectory({"C:", f.drive()});
+    scan.CheckDirectory({"C:", f.drive(), {}});
     EXPECT_EQ(f.st.cJunkFiles.Count(), kMaxRecords);
     EXPECT_EQ(f.st.lngNotRecorded, 2);
     EXPECT_TRUE(told);
