@@ -58,6 +58,15 @@ bool Search(const std::wstring& search, std::vector<Found>& out) {
     return err == ERROR_SUCCESS || err == ERROR_FILE_NOT_FOUND || err == ERROR_NO_MORE_FILES;
 }
 
+// The name the report and the result files give an entry: its own, or, when that has no
+// Windows-1252 spelling (Cyrillic, Greek, CJK ...), its 8.3 alias, the name the system gives
+// such a file in the 8-bit world, so that the user can find it; question marks would not tell.
+std::string ListedName(const Found& f) {
+    std::string stored = StoredName(f.name);
+    if (f.shortName.empty() || HostPathFromStored(stored).native() == f.name) return stored;
+    return StoredName(f.shortName);
+}
+
 // The entries of `found` as the listing gives them: "." and "..", hidden and system entries
 // left out, and with `programsOnly` only plain files.
 std::vector<DirEntry> Entries(const HostPath& dir, const std::vector<Found>& found, bool programsOnly,
@@ -73,7 +82,7 @@ std::vector<DirEntry> Entries(const HostPath& dir, const std::vector<Found>& fou
                          : (a & FILE_ATTRIBUTE_DEVICE)      ? EntryKind::kOther
                                                             : EntryKind::kFile;
         if (programsOnly && kind != EntryKind::kFile) continue;
-        out.push_back(DirEntry{StoredName(name), dir / name, kind});
+        out.push_back(DirEntry{ListedName(f), dir / name, kind});
         // The system's "*.exe" matches the long name or the 8.3 alias.
         if (programs && kind == EntryKind::kFile && (HasProgramExtension(name) || HasProgramExtension(f.shortName)))
             programs->push_back(out.back());
