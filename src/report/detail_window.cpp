@@ -56,6 +56,11 @@ FrmDetail::FrmDetail(ui::Toolkit& tk, RunState& st)
           {"btnLEtter", {2400, 3840, 1935, 615}, "Print Manufacturer Form Letter", true, true, 'P'})),
       btnOK(w_.AddButton({"btnOK", {4440, 3840, 1935, 615}, "Close", true, true, 'C'})) {
     txtComments.SetBackColor(ui::Color{192, 192, 192});
+    // What a record holds may be longer than its label (a list of versions, a deep folder):
+    // the label shows the lines that fit whole and says that more follows.
+    for (ui::Label* l : {&lblProduct, &lblVersion, &lblManufacturer, &lblAddress1, &lblAddress2, &lblPhoneNum,
+                         &lblURL, &lblDirectory})
+        l->SetEllipsis(true);
     btnOK.SetRole(ui::ButtonRole::Cancel);
     btnOK.onClick = [this] { TryStep([&] { w_.Hide(); }); };
     btnLEtter.onClick = [this] { btnLEtter_Click(); };

@@ -1,4 +1,5 @@
 #include "platform/text.h"
+#include "platform/ui/text_fit.h"
 
 #include <gtest/gtest.h>
 
@@ -99,4 +100,54 @@ TEST(TextNumbers, SixteenBitConversionFailsClearly) {
                             {"", kErrTypeMismatch}})
         EXPECT_EQ(ostrevan::testing::ErrorOf([&] { ToInt16(t); }), error) << t;
     EXPECT_EQ(ostrevan::testing::ErrorOf([] { ToInt16(32768LL); }), kErrOverflow);
+}
+
+// What a label of a few lines shows of a long caption: a model label wraps words greedily into
+// `lines` lines of `width` characters. A cut fits, and one character more would not; where
+// cuts only ever fit shorter, it is the longest (a plain scan of every cut, on single lines).
+TEST(TextFit, ACutThatFitsEndsInAnEllipsis) {
+    auto fitsModel = [](int width, int lines) {
+        return [=](const std::string& t) {
+            int used = 1, col = 0;
+            for (size_t i = 0; i <= t.size();) {
+                const size_t end = std::min(t.find(' ', i), t.size());
+                const int word = static_cast<int>(end - i);
+                if (word > width) return false;
+                if (col > 0 && col + 1 + word > width) ++used, col = 0;
+                col += (col > 0 ? 1 : 0) + word;
+                i = end + 1;
+            }
+            return used <= lines;
+        };
+    };
+    auto cut = [](const std::string& text, size_t n) {
+        std::string c = text.substr(0, n);
+        while (!c.empty() && c.back() == ' ') c.pop_back();
+        return c + "...";
+    };
+    std::mt19937 rng(7);
+    for (int trial = 0; trial < 300; ++trial) {
+        std::string text;
+        for (int n = static_cast<int>(rng() % 60); n > 0; --n) text += "ab cd"[rng() % 5];
+        const int width = 3 + static_cast<int>(rng() % 12), lines = 1 + static_cast<int>(rng() % 3);
+        const auto fits = fitsModel(width, lines);
+        const std::string shown = ostrevan::ui::FitText(text, fits);
+        SCOPED_TRACE(text + " in " + std::to_string(lines) + " x " + std::to_string(width));
+        if (fits(text)) {
+            EXPECT_EQ(shown, text);
+            continue;
+        }
+        size_t n = text.size();
+        while (n > 0 && cut(text, n) != shown) --n;
+        ASSERT_EQ(cut(text, n), shown) << "a beginning of the text and an ellipsis";
+        if (n > 0) {
+            EXPECT_TRUE(fits(shown));
+        }
+        if (n + 1 < text.size()) {
+            EXPECT_FALSE(fits(cut(text, n + 1)));
+        }
+        if (lines == 1 && text.find(' ') == std::string::npos) {
+            EXPECT_EQ(shown.size(), static_cast<size_t>(width));
+        }
+    }
 }

@@ -122,6 +122,27 @@ TEST_F(Win32Ui, DrawnControlsPaintOnTheirContainer) {
     EXPECT_GT(canvas.Count(kBlue, {Px(1200), Px(2880), Px(4080) + 1, Px(3840) + 1}), 100) << "the line";
 }
 
+// A label that shows data draws only the lines it holds whole: the list of versions of a
+// label one line high never shows the top of its second line (a designed caption is drawn as
+// it comes, cut where the label ends).
+TEST_F(Win32Ui, LabelsOfDataShowWholeLinesOnly) {
+    std::string versions;
+    for (int i = 0; i < 40; ++i) versions += "1." + std::to_string(i) + ", ";
+    Label& data = w.AddLabel({"lblVersion", {240, 240, 2400, 255}, versions});
+    Label& design = w.AddLabel({"lblDesign", {240, 1440, 2400, 255}, versions});
+    data.SetEllipsis(true);
+    for (Label* l : {&data, &design}) l->SetForeColor(kRed);
+    RECT rc;
+    GetClientRect(H(w), &rc);
+    Canvas canvas(rc.right, rc.bottom);
+    SendMessageA(H(w), WM_PRINTCLIENT, reinterpret_cast<WPARAM>(canvas.dc), PRF_CLIENT);
+    const int line = MulDiv(13, tk.Dpi(), 96);  // a line of the labels' font
+    auto red = [&](int top, int from, int to) { return canvas.Count(kRed, {Px(240), Px(top) + from, Px(2640), Px(top) + to}); };
+    EXPECT_GT(red(240, 0, line), 20) << "the first line";
+    EXPECT_EQ(red(240, line, Px(255)), 0) << "no part of a second line";
+    EXPECT_GT(red(1440, line, Px(255)), 0) << "the designed label is cut where it ends";
+}
+
 // A picture box shows an icon's pixels in their own colours (red stays red: the bitmap handed
 // to the system is blue, green, red), blended over its back colour by alpha.
 TEST_F(Win32Ui, PictureBoxesShowImagesInTheirColours) {

@@ -126,6 +126,8 @@ TEST(DetailWindow, ShowsTheRecordWithItsReadinessInTheClassColour) {
         FrmDetail f(p.tk, p.st);
         FillDetail(f, p.st, 1);
         EXPECT_EQ(f.lngCompCode, c.rec.code) << "the letter's code";
+        EXPECT_TRUE(f.lblVersion.Ellipsis() && f.lblDirectory.Ellipsis()) << "long lists and folders say they go on";
+        EXPECT_FALSE(f.lblCompliance.Ellipsis()) << "a message is drawn whole";
     }
 }
 

@@ -18,7 +18,10 @@ void FillSampleResults(RunState& st) {
         const char* dir;
         const char* comments;
     } recs[] = {
-        {"Acme Writer", "Acme Software, Inc.", "3.1", "3.1", 4, "C:\\ACME\\WRITER",
+        // Versions found in many folders, one deep folder: more than the detail window's labels hold.
+        {"Acme Writer", "Acme Software, Inc.", "3.0, 3.1, 3.11, 3.12, 3.2, 3.21, 3.5, 3.51, 3.6, 3.7, 3.8, 3.9, 3.95, 3.96, 3.97",
+         "3.0, 3.1, 3.11, 3.12, 3.2, 3.21, 3.5, 3.51, 3.6, 3.7, 3.8, 3.9, 3.95, 3.96, 3.97",
+         4, "C:\\PROGRAM FILES\\ACME SOFTWARE\\ACME WRITER 3\\PROGRAM\\SHARED TOOLS\\CONVERTERS\\WORD PROCESSING",
          "Versions before 4.0 store two-digit years in document dates. Upgrade to 4.0 or later."},
         {"Acme Ledger", "Acme Software, Inc.", "2.0", "2.5", 3, "C:\\ACME\\LEDGER",
          "Install the Year 2000 update 2.5a from the manufacturer's web site."},

@@ -47,6 +47,11 @@ public:
     virtual void SetFont(const Font& f) = 0;
     virtual Alignment GetAlignment() const = 0;
     virtual void SetAlignment(Alignment a) = 0;
+    // Whether a caption longer than the label shows only the lines that fit whole, the last
+    // one ending in "..." (for data such as a folder or a list of versions); off by default,
+    // as designed captions are drawn as they come.
+    virtual bool Ellipsis() const = 0;
+    virtual void SetEllipsis(bool on) = 0;
 };
 
 enum class ButtonRole {

@@ -56,6 +56,8 @@ public:
     void SetFont(const Font& f) override { font_ = f; }
     Alignment GetAlignment() const override { return align_; }
     void SetAlignment(Alignment a) override { align_ = a; }
+    bool Ellipsis() const override { return ellipsis_; }
+    void SetEllipsis(bool on) override { ellipsis_ = on; }
     int captionChanges = 0;
 
 private:
@@ -63,6 +65,7 @@ private:
     Color fore_ = kBlack;
     Font font_;
     Alignment align_ = Alignment::Left;
+    bool ellipsis_ = false;
 };
 
 class HeadlessButton : public ControlImpl<Button> {

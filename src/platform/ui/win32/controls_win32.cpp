@@ -1,7 +1,9 @@
 // Labels, buttons, option buttons, lines, shapes, pictures, text boxes and drive lists.
+#include <algorithm>
 #include <cctype>
 #include <type_traits>
 
+#include "platform/ui/text_fit.h"
 #include "platform/ui/win32/win32_controls.h"
 
 namespace ostrevan::ui::win32 {
@@ -61,8 +63,27 @@ void W32Label::Paint(HDC dc) {
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, enabled_ ? ToRef(fore_) : GetSysColor(COLOR_GRAYTEXT));
     const UINT align = align_ == Alignment::Right ? DT_RIGHT : align_ == Alignment::Center ? DT_CENTER : DT_LEFT;
-    DrawTextA(dc, caption_.c_str(), static_cast<int>(caption_.size()), &r,
-              DT_WORDBREAK | DT_NOPREFIX | DT_EXPANDTABS | align);
+    const UINT flags = DT_WORDBREAK | DT_NOPREFIX | DT_EXPANDTABS | align;
+    if (!ellipsis_) {
+        DrawTextA(dc, caption_.c_str(), static_cast<int>(caption_.size()), &r, flags);
+        return;
+    }
+    // Only whole lines, and a long word (a folder without blanks) ends in "..." too.
+    TEXTMETRICA tm{};
+    GetTextMetricsA(dc, &tm);
+    const int line = tm.tmHeight > 0 ? static_cast<int>(tm.tmHeight) : 1;
+    r.bottom = r.top + std::max(1, static_cast<int>((r.bottom - r.top) / line)) * line;
+    const std::string shown = FitText(caption_, [&](const std::string& t) {
+        RECT c{r.left, r.top, r.right, r.top};
+        DrawTextA(dc, t.c_str(), static_cast<int>(t.size()), &c, flags | DT_CALCRECT);
+        return c.bottom <= r.bottom && c.right <= r.right;
+    });
+    DrawTextA(dc, shown.c_str(), static_cast<int>(shown.size()), &r, flags | DT_WORD_ELLIPSIS);
+}
+
+void W32Label::SetEllipsis(bool on) {
+    ellipsis_ = on;
+    Invalidate();
 }
 
 // ---- Buttons ----

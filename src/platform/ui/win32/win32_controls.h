@@ -26,6 +26,8 @@ public:
     void SetFont(const Font& f) override;
     Alignment GetAlignment() const override { return align_; }
     void SetAlignment(Alignment a) override;
+    bool Ellipsis() const override { return ellipsis_; }
+    void SetEllipsis(bool on) override;
     void Paint(HDC dc) override;
 
 private:
@@ -33,6 +35,7 @@ private:
     Color fore_ = kBlack;
     Font font_;
     Alignment align_ = Alignment::Left;
+    bool ellipsis_ = false;
 };
 
 class W32Button : public W32Control<Button> {
