@@ -2,6 +2,7 @@
 // The five facts the drive page shows about a drive: volume label, file system, size, free
 // space and drive type.
 #include <cstdint>
+#include <iosfwd>
 #include <optional>
 #include <string>
 
@@ -37,6 +38,18 @@ enum DriveTypeCode : int {
 std::optional<VolumeNames> QueryVolumeNames(const HostPath& root);
 std::optional<ClusterCounts> QueryClusterCounts(const HostPath& root);
 int QueryDriveType(const HostPath& root);
+
+#if !defined(_WIN32)
+// A mounted file system, as a line of /proc/self/mountinfo gives it.
+struct Mount {
+    std::string point, type, source;
+    unsigned dev_major = 0, dev_minor = 0;
+};
+// The mount holding the real path `real` among the lines of a mount table (the format of
+// /proc/self/mountinfo): the longest mount point that is `real` or a folder above it, the later
+// line where two name the same point (a file system mounted over another).
+std::optional<Mount> MountHolding(const std::string& real, std::istream& mountinfo);
+#endif
 
 // The name shown for a drive-type code: "Removable", "Local Drive", "Network Drive", "CDROM",
 // "RAM Drive"; nullopt for any other code.

@@ -31,17 +31,9 @@ std::string Unescape(const std::string& s) {
     return out;
 }
 
-struct Mount {
-    std::string point, type, source;
-    unsigned dev_major = 0, dev_minor = 0;
-};
+}  // namespace
 
-// The mount that holds `dir`: the longest mount point that is a prefix of its real path.
-std::optional<Mount> MountOf(const HostPath& dir) {
-    std::error_code ec;
-    const std::string real = fs::canonical(dir, ec).string();
-    if (ec) return std::nullopt;
-    std::ifstream in("/proc/self/mountinfo");
+std::optional<Mount> MountHolding(const std::string& real, std::istream& in) {
     std::string line;
     std::optional<Mount> best;
     while (std::getline(in, line)) {
@@ -59,6 +51,17 @@ std::optional<Mount> MountOf(const HostPath& dir) {
         if (inside && (!best || m.point.size() >= best->point.size())) best = m;
     }
     return best;
+}
+
+namespace {
+
+// The mount that holds `dir`.
+std::optional<Mount> MountOf(const HostPath& dir) {
+    std::error_code ec;
+    const std::string real = fs::canonical(dir, ec).string();
+    if (ec) return std::nullopt;
+    std::ifstream in("/proc/self/mountinfo");
+    return MountHolding(real, in);
 }
 
 std::string FileSystemName(const std::string& type) {

@@ -120,10 +120,11 @@ bool InflateBlock(BitReader& bits, const Huffman& lit, const Huffman& dist, std:
 
 bool FixedTables(Huffman& lit, Huffman& dist) {
     uint8_t lengths[288];
-    for (int i = 0; i < 144; ++i) lengths[i] = 8;
-    for (int i = 144; i < 256; ++i) lengths[i] = 9;
-    for (int i = 256; i < 280; ++i) lengths[i] = 7;
-    for (int i = 280; i < 288; ++i) lengths[i] = 8;
+    int i = 0;  // one run through the symbols, each range where the last one ended
+    for (; i < 144; ++i) lengths[i] = 8;
+    for (; i < 256; ++i) lengths[i] = 9;
+    for (; i < 280; ++i) lengths[i] = 7;
+    for (; i < 288; ++i) lengths[i] = 8;
     uint8_t dl[30];
     for (auto& x : dl) x = 5;
     return lit.Build(lengths, 288) && dist.Build(dl, 30);

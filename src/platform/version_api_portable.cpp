@@ -35,8 +35,7 @@ uint32_t BufferSize(const ProgramFile& file, const ResourceItem& item) {
     const uint64_t size = item.size;
     uint64_t needed = 0;
     if (file.format() == ImageFormat::kNe) {
-        if (size < kFixedInfoSize) return 0;
-        needed = (size - kFixedInfoSize) * 4;
+        needed = (std::max<uint64_t>(size, kFixedInfoSize) - kFixedInfoSize) * 4;
     } else {
         needed = size * 2 + 4;
     }

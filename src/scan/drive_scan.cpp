@@ -162,9 +162,8 @@ void DriveScan::CheckDirectory(const ScanDirectory& top) {
         for (const DirEntry& e : programs) {
             if (st_.IsAborting) return;
             ResetAnimation();
-            if (e.name.size() < 3) continue;
             const std::string upper = text::Upper(e.name);
-            if (upper.compare(upper.size() - 3, 3, "EXE") != 0 || upper == "REGSVR32.EXE") continue;
+            if (!upper.ends_with("EXE") || upper == "REGSVR32.EXE") continue;
             try {
                 ExamineProgram(dir, e.name, e.host);
             } catch (const VbError&) {

@@ -267,23 +267,26 @@ TEST(PngAgainstLibpng, WhatTheDecoderDoesNotReadIsRefused) {
 // clears exactly its colour, as libpng reads it.
 TEST(PngAgainstLibpng, ColourKeysBeyondTheDepthAreIgnored) {
     Image img;
-    img.width = 2, img.height = 1, img.colour = PNG_COLOR_TYPE_RGB;
-    img.rows = {Bytes{0, 1, 0, 0, 0, 0}};
+    img.width = 3, img.height = 1, img.colour = PNG_COLOR_TYPE_RGB;
+    img.rows = {Bytes{0, 1, 0, 1, 0, 0, 0, 0, 0}};
     const Bytes plain = Encode(img, 6, 8192);
-    for (const uint16_t blue : {uint16_t{256}, uint16_t{0}}) {
-        const uint16_t green = blue == 0 ? 1 : 0;
-        const uint8_t chunk[] = {0, 0, 0, 6, 't', 'R', 'N', 'S', 0, 0, uint8_t(green >> 8), uint8_t(green),
-                                 uint8_t(blue >> 8), uint8_t(blue)};
+    // Green 256 would spill into red (1, 0, 0), blue 256 into green (0, 1, 0); (0, 1, 0) is in range.
+    const uint16_t keys[][3] = {{0, 256, 0}, {0, 0, 256}, {0, 1, 0}};
+    for (const auto& key : keys) {
+        uint8_t chunk[] = {0, 0, 0, 6, 't', 'R', 'N', 'S', 0, 0, 0, 0, 0, 0};
+        for (int c = 0; c < 3; ++c) chunk[8 + 2 * c] = uint8_t(key[c] >> 8), chunk[9 + 2 * c] = uint8_t(key[c]);
         Bytes png(plain.begin(), plain.begin() + 33);  // signature and IHDR
         png.insert(png.end(), std::begin(chunk), std::end(chunk));
         const uint32_t crc = static_cast<uint32_t>(crc32(0, chunk + 4, sizeof chunk - 4));
         for (int shift : {24, 16, 8, 0}) png.push_back(uint8_t(crc >> shift));
         png.insert(png.end(), plain.begin() + 33, plain.end());
         const auto ours = icons::DecodePng(ByteView(png), 256);
-        ASSERT_TRUE(ours) << blue;
-        EXPECT_EQ(ours->At(0, 0), blue == 0 ? 0x00010000u : 0x000100FFu) << blue;
-        EXPECT_EQ(ours->At(1, 0), 0x000000FFu) << blue;
-        if (blue == 0) {
+        ASSERT_TRUE(ours) << key[1] << "," << key[2];
+        const bool inRange = key[1] == 1;
+        EXPECT_EQ(ours->At(0, 0), inRange ? 0x00010000u : 0x000100FFu);
+        EXPECT_EQ(ours->At(1, 0), 0x010000FFu);
+        EXPECT_EQ(ours->At(2, 0), 0x000000FFu);
+        if (inRange) {
             int accepted = 0;
             ExpectSame(png, "key in range", accepted);
             EXPECT_EQ(accepted, 1);

@@ -7,11 +7,13 @@
 #include <filesystem>
 #include <fstream>
 #include <future>
+#include <sstream>
 
 #include <gtest/gtest.h>
 
 #include "platform/byte_reader.h"
 #include "platform/dir_listing.h"
+#include "platform/drive_info.h"
 #include "platform/file_access.h"
 #include "platform/vb_error.h"
 #include "support/test_support.h"
@@ -157,4 +159,27 @@ TEST(DirListingPosix, FoldersSwappedForLinksAreNotFollowed) {
     EXPECT_FALSE(ListProgramsAndAll(t / "drive" / "a", root.key).listed) << "the link itself";
     EXPECT_FALSE(ListProgramsAndAll(t / "drive" / "a" / "b", a.key).listed) << "a folder below the link";
     EXPECT_TRUE(ListProgramsAndAll(t / "drive" / "a").listed) << "the top of a walk may be a link";
+}
+
+// The file system of a folder: the deepest mount point above it, whole folder names only, the
+// later of two mounts on one point; escaped blanks in points.
+TEST(HostPaths, TheMountHoldingAFolder) {
+    const std::string table =
+        "22 1 8:1 / / rw - ext4 /dev/sda1 rw\n"
+        "30 22 8:2 / /mnt rw - ext4 /dev/sda2 rw\n"
+        "31 30 8:3 / /mnt/c rw - vfat /dev/sdb1 rw\n"
+        "32 30 8:4 / /mnt/c rw - ntfs3 /dev/sdc1 rw\n"
+        "33 30 11:0 / /mnt/cd\\040rom rw - iso9660 /dev/sr0 ro\n"
+        "34 22 0:5 / /xyz rw - tmpfs tmpfs rw\n"
+        "broken line\n";
+    struct Case { const char *path, *source; } cases[] = {
+        {"/mnt/c", "/dev/sdc1"},        {"/mnt/c/WINDOWS", "/dev/sdc1"}, {"/mnt/cdrom/x", "/dev/sda2"},
+        {"/mnt/cd rom/x", "/dev/sr0"}, {"/abc/x", "/dev/sda1"},          {"/xyz", "tmpfs"},
+    };
+    for (const auto& c : cases) {
+        std::istringstream in(table);
+        const auto m = MountHolding(c.path, in);
+        ASSERT_TRUE(m) << c.path;
+        EXPECT_EQ(m->source, c.source) << c.path;
+    }
 }

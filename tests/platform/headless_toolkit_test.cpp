@@ -75,7 +75,9 @@ TEST_F(Headless, DriveListSelectsByLetterAndReportsChanges) {
     int changes = 0;
     d.onChange = [&] { ++changes; };
     EXPECT_EQ(d.Drive(), "c: [SYSTEM]");
-    for (const char* pick : {"Z:\\", "z:", "q:"}) d.SetDrive(pick);
+    d.SetDrive("Z:\\");
+    EXPECT_EQ(changes, 1);
+    for (const char* pick : {"z:", "q:"}) d.SetDrive(pick);  // the same drive again, no such drive
     EXPECT_EQ(changes, 1);
     EXPECT_EQ(d.Drive(), "z: [/]");
     tk.SetDrives({"c: [NEW]", "z: [/]"}, 0);

@@ -173,6 +173,7 @@ TEST(Rtf, MalformedInputEndsCleanly) {
         {"backslash at the end", "{\\rtf1 x\\", "x"},
         {"binary longer than the data", "{\\rtf1 a\\bin999999 xyz", "a"},
         {"huge numbers", "{\\rtf1\\fs99999999999999999999 a\\cf-99999999999 b\\u-1? c}", "ab? c"},
+        {"characters of every range by number", "{\\rtf1 \\u65?\\u127?\\u160?\\u255?\\u8364?\\u256?\\u-3971?}", "A\x7F\xA0\xFF\x80??"},
         {"colour index past the table", "{\\rtf1{\\colortbl;\\red9;}\\cf7 z}", "z"},
         {"deep nesting", std::string(5000, '{') + "\\rtf1 deep" + std::string(5000, '}'), "deep"},
         {"font table without braces", "{\\rtf1{\\fonttbl\\f0\\fswiss Arial;\\f1 Courier;}\\f1 t}", "t"},

@@ -17,6 +17,8 @@ TEST(TextCase, Windows1252LettersFoldWithTheirCapitals) {
     // ÷ and × are not letters; ß and µ have no capital in this code page.
     EXPECT_EQ(Upper("\xF7\xDF\xB5"), "\xF7\xDF\xB5");
     EXPECT_EQ(Lower("\xD7"), "\xD7");
+    EXPECT_EQ(Lower("\xC0\xDE\xBF\xDF"), "\xE0\xFE\xBF\xDF");  // the first and last capitals, and beyond
+    EXPECT_EQ(Upper("\xE0\xFE\xDF\xFF"), "\xC0\xDE\xDF\x9F");
     EXPECT_TRUE(IEquals("Soci\xE9t\xE9", "SOCI\xC9T\xC9"));
     EXPECT_FALSE(IEquals("Acme", "Acm"));
 }

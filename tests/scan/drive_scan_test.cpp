@@ -134,6 +134,8 @@ TEST(ThrottledScanPage, ShowsTheLatestOncePerIntervalAndAllOnFlush) {
     shown.SetCounter(ReadinessCounter::lngComp, "1");
     shown.DrawIcon(platform::HostPath("b.exe"));
     shown.SetLineVisible(IndicatorLine::LineNotComp, true);
+    shown.SetLineVisible(IndicatorLine::None, true);  // no line, no counter: nothing to show
+    shown.SetCounter(ReadinessCounter::None, "9");
     shown.ShowIfDue();
     EXPECT_EQ(page.view().file, "A.EXE");
     EXPECT_EQ(changes, 1);
@@ -141,6 +143,7 @@ TEST(ThrottledScanPage, ShowsTheLatestOncePerIntervalAndAllOnFlush) {
     shown.SetFileLabel("C.EXE");
     EXPECT_EQ(page.view().file, "C.EXE");
     EXPECT_EQ(page.view().counters.at(ReadinessCounter::lngComp), "1");
+    EXPECT_EQ(page.view().counters.count(ReadinessCounter::None), 0u);
     EXPECT_EQ(page.view().icon, "b.exe");
     EXPECT_EQ(page.view().VisibleLine(), IndicatorLine::LineNotComp);
     shown.ClearIcon();

@@ -122,7 +122,6 @@ std::string Bitmap::ToPng() const {
 
     // Scanlines, each with filter byte 0.
     std::string raw;
-    raw.reserve(static_cast<size_t>(h_) * (w_ * 4 + 1));
     for (int y = 0; y < h_; ++y) {
         raw += '\0';
         raw.append(reinterpret_cast<const char*>(&px_[static_cast<size_t>(y) * w_ * 4]),
