@@ -97,13 +97,14 @@ void FrmY2KMain::Show() {
     const bool first = st_.JustLoaded;
     w_.Show();
     // The first activation raised the help window, but a toolkit may finish showing the main
-    // window in front of it; the help window is to stay in front after start-up.
-    if (first && !st_.JustLoaded && FHelp_) FHelp_->Show();
+    // window in front of it; the help window is to stay in front after start-up, while the
+    // main window keeps the keyboard (Enter presses Next).
+    if (first && !st_.JustLoaded && FHelp_) FHelp_->ShowInFront();
 }
 
 void FrmY2KMain::Form_Activate() {
     if (!st_.JustLoaded) return;
-    EnsureHelp().Show();
+    EnsureHelp().ShowInFront();
     st_.JustLoaded = false;
 }
 

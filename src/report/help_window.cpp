@@ -46,6 +46,8 @@ void FrmHelp::LoadHelp() {
 
 void FrmHelp::Show() { w_.Show(); }
 
+void FrmHelp::ShowInFront() { w_.ShowInFront(); }
+
 void FrmHelp::Hide() { w_.Hide(); }
 
 void FrmHelp::btnPrint_Click() {

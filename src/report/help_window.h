@@ -22,6 +22,8 @@ public:
     void LoadHelp();
     // Shows the window modeless and brings it in front; activation reloads the topic.
     void Show();
+    // In front of the main window, which keeps the keyboard.
+    void ShowInFront();
     void Hide();
     ui::Window& Form() { return w_; }
 

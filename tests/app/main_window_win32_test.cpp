@@ -100,7 +100,17 @@ TEST_F(MainWindowWin32, StartsOnTheWelcomePageWithTheHelpWindowInFront) {
     EXPECT_NEAR(hr.right, GetSystemMetrics(SM_CXSCREEN), 1);
     EXPECT_NEAR(hr.bottom, GetSystemMetrics(SM_CYSCREEN), 1);
     EXPECT_NE(main->Help()->rtxtHelp.Text().find("HelpINTR"), std::string::npos);
-    EXPECT_EQ(GetActiveWindow(), help) << "raised in front when the main window first appears";
+    // In front of the main window, which keeps the keyboard: the first Enter presses Next.
+    HWND above = help;
+    while (above && above != H(main->Window())) above = GetWindow(above, GW_HWNDNEXT);
+    EXPECT_EQ(above, H(main->Window())) << "the help window lies above the main window";
+    EXPECT_EQ(GetActiveWindow(), H(main->Window()));
+    HWND focus = GetFocus();
+    ASSERT_TRUE(focus && IsChild(H(main->Window()), focus));
+    PostMessageA(focus, WM_KEYDOWN, VK_RETURN, 0);
+    PostMessageA(focus, WM_KEYUP, VK_RETURN, 0xC0000001);
+    tk.DoEvents();
+    EXPECT_EQ(VisiblePages(), "FraCreateOrView");
 }
 
 // Every button and option of the window has an access key of its own, and Alt with it presses

@@ -22,7 +22,7 @@ TEST(StartUp, PreparesStateLoadsKnowledgeBaseAndShowsWelcome) {
     // The help window shows the introduction, raised once when the main window is first shown ...
     EXPECT_TRUE(w.HelpWindow().Visible());
     EXPECT_EQ(w.HelpShown(), "HelpINTR");
-    EXPECT_EQ(w.tk.ActiveWindow(), &w.HelpWindow());
+    EXPECT_EQ(w.tk.ActiveWindow(), &w.Window()) << "the main window keeps the keyboard";
     EXPECT_FALSE(st.JustLoaded);
     // ... and later activations do not bring it back.
     w.HelpWindow().CloseBox();  // the user closes the help window

@@ -87,6 +87,9 @@ public:
     virtual bool Visible() const = 0;
     // Shows the window without waiting (a modeless window) and brings it in front.
     virtual void Show() = 0;
+    // Shows the window in front of the others while the active window keeps the keyboard (a
+    // help window beside the window the user works in).
+    virtual void ShowInFront() = 0;
     // Shows the window and returns only when it is hidden or unloaded again; the other
     // windows of the program take no input meanwhile.
     virtual void ShowModal() = 0;

@@ -93,6 +93,15 @@ void HeadlessWindow::Show() {
     tk_.Activate(this);
 }
 
+void HeadlessWindow::ShowInFront() {
+    if (unloaded_) return;
+    visible_ = true;
+    if (!shownOnce_) {
+        shownOnce_ = true;
+        FireResize();
+    }
+}
+
 void HeadlessWindow::ShowModal() {
     if (unloaded_) return;
     modal_ = true;

@@ -75,6 +75,7 @@ public:
     void SetMinimumSize(int width, int height) override { minW_ = width; minH_ = height; }
     bool Visible() const override { return visible_; }
     void Show() override;
+    void ShowInFront() override;
     void ShowModal() override;
     void Hide() override;
     void Unload() override;

@@ -240,6 +240,7 @@ public:
     void SetMinimumSize(int width, int height) override { minW_ = width; minH_ = height; }
     bool Visible() const override;
     void Show() override;
+    void ShowInFront() override;
     void ShowModal() override;
     void Hide() override;
     void Unload() override;

@@ -349,6 +349,15 @@ void Win32Window::Show() {
     if (first) Fire(onResize);
 }
 
+void Win32Window::ShowInFront() {
+    if (!hwnd_) return;
+    const bool first = !shownOnce_;
+    ShowWindow(hwnd_, SW_SHOWNA);
+    shownOnce_ = true;
+    SetWindowPos(hwnd_, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    if (first) Fire(onResize);
+}
+
 void Win32Window::ShowModal() {
     if (!hwnd_) return;
     previous_ = GetActiveWindow();
