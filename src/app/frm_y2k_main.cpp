@@ -109,7 +109,9 @@ void FrmY2KMain::Form_Activate() {
 }
 
 FrmHelp& FrmY2KMain::EnsureHelp() {
-    if (!FHelp_) FHelp_ = std::make_unique<FrmHelp>(tk_, services_.programDir);
+    // The help window belongs to the main window: in front of it, and the main window keeps
+    // the keyboard.
+    if (!FHelp_) FHelp_ = std::make_unique<FrmHelp>(tk_, services_.programDir, &w_);
     return *FHelp_;
 }
 

@@ -8,11 +8,11 @@
 
 namespace ostrevan {
 
-FrmHelp::FrmHelp(ui::Toolkit& tk, std::filesystem::path programDir)
+FrmHelp::FrmHelp(ui::Toolkit& tk, std::filesystem::path programDir, const ui::Window* owner)
     : tk_(tk),
       dir_(std::move(programDir)),
       w_(tk.NewWindow({"frmHelp", "Help - Click To Choose A Help File Topic", 6765, 4620,
-                       ui::WindowStyle::Sizable})),
+                       ui::WindowStyle::Sizable, owner})),
       optGeneral(w_.AddOption({"optGeneral", {120, 0, 1215, 255}, "Introduction", true, true, 'I'})),
       optStep1(w_.AddOption({"optStep1", {120, 240, 1695, 255}, "Mode Selection", true, true, 'M'})),
       optStep2(w_.AddOption({"optStep2", {1800, 0, 1455, 255}, "Disk Selection", true, true, 'D'})),

@@ -13,7 +13,8 @@ namespace ostrevan {
 class FrmHelp {
 public:
     // Creates the (hidden) window; help files are read from programDir.
-    FrmHelp(ui::Toolkit& tk, std::filesystem::path programDir);
+    // `owner`: the window the help window stays in front of (none when nullptr).
+    FrmHelp(ui::Toolkit& tk, std::filesystem::path programDir, const ui::Window* owner = nullptr);
     FrmHelp(const FrmHelp&) = delete;
     FrmHelp& operator=(const FrmHelp&) = delete;
 

@@ -64,6 +64,9 @@ struct WindowArgs {
     int clientWidth = 6000;   // twips
     int clientHeight = 4000;  // twips
     WindowStyle style = WindowStyle::Sizable;
+    // The window it belongs to and always stays in front of (a help window beside the main
+    // window); none when nullptr.
+    const class Window* owner = nullptr;
 };
 
 // A top-level window. It is created hidden; Show or ShowModal brings it up.
@@ -87,8 +90,8 @@ public:
     virtual bool Visible() const = 0;
     // Shows the window without waiting (a modeless window) and brings it in front.
     virtual void Show() = 0;
-    // Shows the window in front of the others while the active window keeps the keyboard (a
-    // help window beside the window the user works in).
+    // Shows the window while the active window keeps the keyboard; a window with an owner is
+    // in front of it (a help window beside the window the user works in).
     virtual void ShowInFront() = 0;
     // Shows the window and returns only when it is hidden or unloaded again; the other
     // windows of the program take no input meanwhile.

@@ -278,7 +278,8 @@ Win32Window::Win32Window(Win32Toolkit::State& kit, const WindowArgs& a)
     // Dialogs open in the middle of the screen, other windows where the system puts them.
     const int x = style_ == WindowStyle::FixedDialog ? (GetSystemMetrics(SM_CXSCREEN) - w) / 2 : CW_USEDEFAULT;
     const int y = style_ == WindowStyle::FixedDialog ? (GetSystemMetrics(SM_CYSCREEN) - h) / 2 : CW_USEDEFAULT;
-    CreateWindowExA(ex, kFormClass, caption_.c_str(), style, x, y, w, h, nullptr, nullptr,
+    const auto* owner = dynamic_cast<const Win32Window*>(a.owner);
+    CreateWindowExA(ex, kFormClass, caption_.c_str(), style, x, y, w, h, owner ? owner->hwnd_ : nullptr, nullptr,
                     GetModuleHandleA(nullptr), static_cast<W32Container*>(this));
 }
 
@@ -354,7 +355,6 @@ void Win32Window::ShowInFront() {
     const bool first = !shownOnce_;
     ShowWindow(hwnd_, SW_SHOWNA);
     shownOnce_ = true;
-    SetWindowPos(hwnd_, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     if (first) Fire(onResize);
 }
 
