@@ -171,10 +171,12 @@ TEST(HostPaths, TheMountHoldingAFolder) {
         "32 30 8:4 / /mnt/c rw - ntfs3 /dev/sdc1 rw\n"
         "33 30 11:0 / /mnt/cd\\040rom rw - iso9660 /dev/sr0 ro\n"
         "34 22 0:5 / /xyz rw - tmpfs tmpfs rw\n"
+        "35 22 0:6 / /\\040lead rw - tmpfs lead rw\n"
         "broken line\n";
     struct Case { const char *path, *source; } cases[] = {
         {"/mnt/c", "/dev/sdc1"},        {"/mnt/c/WINDOWS", "/dev/sdc1"}, {"/mnt/cdrom/x", "/dev/sda2"},
         {"/mnt/cd rom/x", "/dev/sr0"}, {"/abc/x", "/dev/sda1"},          {"/xyz", "tmpfs"},
+        {"/ lead/x", "lead"},
     };
     for (const auto& c : cases) {
         std::istringstream in(table);

@@ -133,6 +133,8 @@ TEST(ScanCommand, NamesReachTheTerminalWithControlCharactersEscaped) {
     EXPECT_EQ(VisibleText("PC\x1B]0;x\x07"), "PC\\x1B]0;x\\x07");
     EXPECT_EQ(VisibleText("\xC2\x9B" "2J\x7F"), "\\xC2\\x9B2J\\x7F");            // U+009B, the 8-bit CSI
     EXPECT_EQ(VisibleText("\xC3(\xFF\xC0\x80\xE2\x82"), "\\xC3(\\xFF\\xC0\\x80\\xE2\\x82");  // broken, overlong, cut
+    // Halves of surrogate pairs are no characters: the first and the last of them show as bytes.
+    EXPECT_EQ(VisibleText("\xED\xA0\x80|\xED\xBF\xBF|\xED\x9F\xBF"), "\\xED\\xA0\\x80|\\xED\\xBF\\xBF|\xED\x9F\xBF");
 }
 
 TEST(ScanCommand, StopRequestSavesWhatWasFound) {
