@@ -85,11 +85,7 @@ void HeadlessWindow::FireActivate() {
 
 void HeadlessWindow::Show() {
     if (unloaded_) return;
-    visible_ = true;
-    if (!shownOnce_) {
-        shownOnce_ = true;
-        FireResize();
-    }
+    ShowInFront();
     tk_.Activate(this);
 }
 
