@@ -41,37 +41,6 @@ TEST(Layout, ResizeFollowsTheWindowIncludingOddWidths) {
     }
 }
 
-TEST(Layout, ShrinkingBelowTheMinimumSnapsBack) {
-    Wizard w;
-    w.Start();
-    w.Window().Resize(300, 200);
-    EXPECT_EQ(w.Window().Bounds().width, FrmY2KMain::kMinWidth);
-    EXPECT_EQ(w.Window().Bounds().height, FrmY2KMain::kMinHeight);
-    // At the smallest size the buttons still stand side by side, within the window and the
-    // report page, and the report keeps some lines.
-    const auto right = [&](const char* name) { return w.Bounds(name).left + w.Bounds(name).width; };
-    EXPECT_LT(right("btnHelp"), w.Bounds("btnBack").left);
-    EXPECT_LT(right("btnBack"), w.Bounds("BtnNext").left);
-    EXPECT_LT(right("BtnNext"), w.Bounds("btnExit").left);
-    EXPECT_LE(right("btnExit"), w.Window().ClientWidth());
-    EXPECT_LE(right("btnSave"), w.Bounds("FraReport").width);
-    EXPECT_GE(w.Bounds("rtxtSummary").height, 1000);
-    // Growing again restores the full layout.
-    Client(w, 8250, 5040);
-    EXPECT_EQ(w.Bounds("rtxtSummary"), (Rect{120, 600, 7935, 3135}));
-}
-
-// Each class's counter on the scanning page ends before its title begins, so that a count of
-// thousands does not run into it.
-TEST(Layout, ScanCountersEndBeforeTheirTitles) {
-    Wizard w;
-    w.Start();
-    for (const auto& [counter, title] : {std::pair{"lblCompliant", "lblCompTitle"}, {"lblCompUnknown", "lblCompUnknownTitle"},
-                                         {"lblNotTest", "lblNotTestTitle"}, {"lblNotCOmpFix", "lblNotCOmp2000FixTitle"},
-                                         {"lblNotComp", "lblNotComptitle"}})
-        EXPECT_LE(w.Bounds(counter).left + w.Bounds(counter).width, w.Bounds(title).left) << counter;
-}
-
 TEST(Layout, MinimizingAndRestoringKeepsTheLayoutAndThePage) {
     Wizard w;
     w.Start();

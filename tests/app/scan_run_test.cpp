@@ -42,33 +42,6 @@ struct OnDrivePage : Wizard {
 const char* const kCounterLabels[] = {"lblCompliant", "lblCompUnknown", "lblNotCOmpFix", "lblNotComp", "lblNotTest"};
 const char* const kLines[] = {"LineCompliant", "LineCompUnknown", "LineNotCompFix", "LineNotComp", "lineNotTest"};
 
-TEST(Scan, ShowsTheScanningPageWithTheButtonsDisabledUntilTheReport) {
-    OnDrivePage w;
-    // What the user sees at each yield: the page, whether the four buttons are usable and
-    // whether Abort is.
-    std::vector<std::string> seen;
-    std::string helpDuringScan;
-    w.tk.onYield = [&] {
-        if (helpDuringScan.empty()) helpDuringScan = w.HelpShown();
-        seen.push_back(w.Page() + " " + w.Buttons() + (w.Button("btnAbort").Usable() ? " abort" : ""));
-    };
-    w.Next();
-    w.tk.onYield = nullptr;
-    // The page appears before the buttons are disabled; the report page comes back with them.
-    ASSERT_GT(seen.size(), 4u);
-    EXPECT_EQ(seen.front(), "FraAnimation ++++ abort");
-    for (size_t i = 1; i + 1 < seen.size(); ++i) EXPECT_EQ(seen[i], "FraAnimation ---- abort") << i;
-    EXPECT_EQ(seen.back(), "FraReport ++++");
-    EXPECT_EQ(w.Page() + " " + w.Buttons(), "FraReport ++++");
-    EXPECT_NE(w.Report().find("Writer\n"), std::string::npos);
-    EXPECT_EQ(w.tk.pointerHistory.back(), MousePointer::Default);
-    EXPECT_NE(std::find(w.tk.pointerHistory.begin(), w.tk.pointerHistory.end(), MousePointer::Hourglass),
-              w.tk.pointerHistory.end());
-    // The help window followed the scan: the scan's topic, then the report's.
-    EXPECT_EQ(helpDuringScan, "HelpSCAN");
-    EXPECT_EQ(w.HelpShown(), "HelpREP");
-}
-
 TEST(Scan, FillsTheListsAndThePageAndSavesTheResults) {
     OnDrivePage w;
     w.Next();
@@ -90,30 +63,6 @@ TEST(Scan, FillsTheListsAndThePageAndSavesTheResults) {
     EXPECT_EQ(w.iconsRead, 2);
     EXPECT_EQ(w.Find<HeadlessPicture>("pic").imagesDrawn, 2);
     EXPECT_NE(testing::ReadFileBytes(w.dir() / "JFiles.y2k").find("JUNK.EXE"), std::string::npos);
-}
-
-TEST(Scan, ASecondScanStartsFromNothing) {
-    OnDrivePage w;
-    w.Next();
-    const int32_t firstComp = w.State().lngComp;
-    std::filesystem::remove_all(w.drive() / "SUB");
-    w.Back();
-    // The second yield follows the reset of the page, before the second scan walks anything.
-    bool sawReset = false;
-    int yields = 0;
-    w.tk.onYield = [&] {
-        if (++yields != 2) return;
-        sawReset = true;
-        for (const char* c : kCounterLabels) EXPECT_EQ(w.Caption(c), "0") << c;
-        for (const char* l : kLines) EXPECT_FALSE(w.Find<HeadlessLine>(l).Visible()) << l;
-        EXPECT_EQ(w.Find<HeadlessShape>("ShapeFlash").FillColor(),
-                  w.Find<HeadlessFrame>("FraAnimation").BackColor());
-    };
-    w.Next();
-    EXPECT_TRUE(sawReset);
-    EXPECT_EQ(w.State().cFiles.Count(), 3);  // the system, Writer and Writer Pro
-    EXPECT_EQ(w.State().lngNotTest, 0);
-    EXPECT_EQ(w.State().lngComp, firstComp);
 }
 
 TEST(Scan, AbortFromTheEventLoopEndsEarlyAndSavesAndReportsThePartialResults) {
@@ -175,28 +124,6 @@ TEST(Scan, ClosingTheWindowDuringAScanAbortsItSavesAndEndsTheProgram) {
     EXPECT_TRUE(w.main->Help()->Form().Unloaded());
     EXPECT_LT(w.State().lngFileCounter, 5);
     EXPECT_TRUE(std::filesystem::exists(w.dir() / "Files.y2k"));
-}
-
-TEST(Scan, ExitOrTheCloseBoxBeforeTheWalkEndsAtOnceAndKeepsTheOldResults) {
-    // Yield 1 comes before the buttons are disabled (Exit still works), yield 2 after.
-    for (int at : {1, 2}) {
-        for (bool exit : {true, false}) {
-            if (exit && at == 2) continue;
-            SCOPED_TRACE((exit ? "exit at yield " : "close box at yield ") + std::to_string(at));
-            OnDrivePage w;
-            testing::WriteFileBytes(w.dir() / "Files.y2k", "old");
-            int yields = 0;
-            w.tk.onYield = [&] {
-                if (++yields != at) return;
-                if (exit) w.Button("btnExit").Click();
-                else w.Window().CloseBox();
-            };
-            w.Next();
-            EXPECT_TRUE(w.tk.ended);
-            EXPECT_EQ(w.State().lngNumFiles, 0);
-            EXPECT_EQ(testing::ReadFileBytes(w.dir() / "Files.y2k"), "old");
-        }
-    }
 }
 
 // A scan whose results cannot be saved, or which a failure ends early, says so over its report;

@@ -85,19 +85,6 @@ TEST(Navigation, CreateModeWalksEveryPageAndFinishEndsTheProgram) {
     EXPECT_TRUE(w.main->Help()->Form().Unloaded());
 }
 
-TEST(Navigation, EveryPageChangeReloadsItsHelpTopicEvenWhenTheHelpWindowIsClosed) {
-    Wizard w;
-    w.Start();
-    w.HelpWindow().CloseBox();
-    w.Next();
-    EXPECT_EQ(w.HelpShown(), "HelpMODE");
-    // A topic file changed on disk is read again when its page is shown again.
-    testing::WriteFileBytes(w.dir() / "HelpINTR.rtf", "{\\rtf1\\ansi changed}");
-    w.Back();
-    EXPECT_EQ(w.HelpShown(), "changed");
-    EXPECT_FALSE(w.HelpWindow().Visible());
-}
-
 TEST(Navigation, ViewModeSkipsTheDrivePageBothWays) {
     Wizard w;
     testing::WriteFileBytes(w.dir() / "Files.y2k",
@@ -166,23 +153,6 @@ TEST(ViewMode, LoadsBothResultFilesAndShowsTheReport) {
     ASSERT_GE(p.size(), 2u);
     EXPECT_EQ(p[p.size() - 2], MousePointer::Hourglass);
     EXPECT_EQ(p.back(), MousePointer::Default);
-}
-
-TEST(ViewMode, AfterAScanShowsTheResultsInMemoryWithoutReadingTheFiles) {
-    Wizard w;
-    w.Put("APP.EXE", scantest::Program("Writer Pro", "Acme", "2.0"));
-    w.Start();
-    for (int i = 0; i < 3; ++i) w.Next();  // scan
-    const int16_t found = w.State().cFiles.Count();
-    ASSERT_GE(found, 2);  // the operating system and the program
-    // Files on disk that differ from memory are not read.
-    testing::WriteFileBytes(w.dir() / "Files.y2k", StoredLine("Other", "Acme", 4));
-    w.Back();
-    w.Back();
-    w.Find<HeadlessOption>("OptView").Click();
-    w.Next();
-    EXPECT_EQ(w.State().cFiles.Count(), found);
-    EXPECT_EQ(w.State().cFiles.Item(found).Name, "Writer Pro");
 }
 
 }  // namespace

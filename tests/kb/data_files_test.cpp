@@ -25,28 +25,6 @@ using testing::ReadFileBytes;
 using testing::TempDir;
 using testing::WriteFileBytes;
 
-std::vector<std::string> ReadAll(const fs::path& p) {
-    DataLineReader r(p);
-    std::vector<std::string> lines;
-    std::string line;
-    while (r.Next(line)) lines.push_back(line);
-    return lines;
-}
-
-TEST(DataLineReader, LineEnds) {
-    TempDir dir;
-    struct Case { std::string bytes; std::vector<std::string> lines; };
-    const std::vector<Case> cases{
-        {"", {}}, {"a\r\nb\r\n", {"a", "b"}}, {"a\r\nb", {"a", "b"}}, {"a\rb\nc", {"a", "b", "c"}},
-        {"\r\n\r\nx\r\n", {"", "", "x"}}, {"\xE9\x99\t\"\r\n", {"\xE9\x99\t\""}},
-    };
-    for (const Case& c : cases) {
-        WriteFileBytes(dir / "f", c.bytes);
-        EXPECT_EQ(ReadAll(dir / "f"), c.lines);
-    }
-    EXPECT_EQ(ErrorOf([&] { DataLineReader r(dir / "missing"); }), kErrFileNotFound);
-}
-
 TEST(DataLineSplit, FieldsAndBrokenLines) {
     using V = std::vector<std::string>;
     EXPECT_EQ(SplitDataLine("\"a\tb\tc\"", 3), (V{"a", "b", "c"}));
@@ -176,15 +154,6 @@ TEST(ResultFiles, WrittenWorstClassFirstInListOrder) {
     WriteFileBytes(dir / "JFiles.y2k", "old contents\r\n");
     colFiles().SaveToFile(true, dir.path());
     EXPECT_EQ(ReadFileBytes(dir / "JFiles.y2k"), "");
-}
-
-TEST(ResultFiles, LineBreaksAreRemovedAndTabsBecomeBlanks) {
-    TempDir dir;
-    colFiles c;
-    AddFile(c, "Tab\tName", 1, "Acme", "Line one\r\nLine two\rthree\nfour");
-    c.SaveToFile(false, dir.path());
-    EXPECT_EQ(ReadFileBytes(dir / "Files.y2k"),
-              FilesLine("Tab Name", 1, "Acme", "Line oneLine twothreefour"));
 }
 
 TEST(ResultFiles, RoundTripKeepsFieldsButNotTheDecisionRange) {

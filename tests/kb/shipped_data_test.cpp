@@ -61,42 +61,6 @@ protected:
     static inline size_t vendorLines_ = 0, appLines_ = 0;
 };
 
-TEST_F(ShippedKnowledgeBase, EveryVendorLoadsWithIdsOneToNInFileOrder) {
-    ASSERT_EQ(static_cast<size_t>(st_->cVendors.Count()), vendorLines_) << "the load stopped early";
-    EXPECT_EQ(st_->lngNumVends, st_->cVendors.Count());
-    int16_t expected = 1;
-    for (const clsVendor& v : st_->cVendors) {
-        EXPECT_EQ(v.ID(), expected) << v.Name();
-        EXPECT_EQ(&st_->cVendors.Item(expected), &v);
-        ++expected;
-    }
-}
-
-TEST_F(ShippedKnowledgeBase, VendorOneIsTheNeutralNoManufacturerRecord) {
-    const clsVendor& none = st_->cVendors.Item(1);
-    EXPECT_FALSE(none.Name().empty());
-    EXPECT_EQ(none.Address1() + none.Address2() + none.PhoneNum(), "");
-    EXPECT_EQ(none.mvarApps.Count(), 0) << "products of vendor 1 can never match";
-    // A company that is not a company lands on vendor 1, not on a real vendor.
-    for (std::string company : {"None", "(TM)", " . "}) EXPECT_EQ(st_->cVendors.GetVendorID(company), 1);
-    EXPECT_EQ(st_->cVendors.Count(), st_->lngNumVends) << "a lookup added a vendor";
-}
-
-TEST_F(ShippedKnowledgeBase, VendorNamesAreStoredNormalisedAndFindThemselves) {
-    std::set<std::string> upper;
-    for (const clsVendor& v : st_->cVendors) {
-        std::string name = v.Name();
-        EXPECT_EQ(StripVendor(name), v.Name()) << "vendor " << v.ID() << " is not stored normalised";
-        EXPECT_EQ(name, v.Name()) << "vendor " << v.ID() << " has blanks the normaliser removes";
-        EXPECT_TRUE(upper.insert(text::Upper(v.Name())).second)
-            << "vendor " << v.ID() << " " << v.Name() << " repeats an earlier name and can never be found";
-        if (v.ID() == 1) continue;
-        std::string lookup = v.Name();
-        EXPECT_EQ(st_->cVendors.GetVendorID(lookup), v.ID()) << v.Name();
-    }
-    EXPECT_EQ(st_->cVendors.Count(), st_->lngNumVends);
-}
-
 // The example versions of SOURCES.md: for each record with a status, version texts that its
 // source names for the product's files, each with the source it comes from.
 struct ExampleVersion { int record; std::string product, version, source; };
@@ -145,50 +109,6 @@ TEST_F(ShippedKnowledgeBase, EveryExampleVersionReachesItsRecord) {
             << "record " << p->ID << " " << p->ProductName << " states a status but lists no example version";
     }
     EXPECT_EQ(st_->cVendors.Count(), st_->lngNumVends) << "an example added a vendor";
-}
-
-// Company names as programs of the time spell them in their version resources: each must find
-// its vendor of the directory, not add a new one.
-TEST_F(ShippedKnowledgeBase, CompanySpellingsOfVersionResourcesFindTheirVendor) {
-    const std::vector<std::pair<std::string, std::string>> cases = {
-        {"Microsoft Corporation", "Microsoft"}, {"Microsoft Corp.", "Microsoft"},
-        {"Netscape Communications Corporation", "Netscape"}, {"Adobe Systems Incorporated", "Adobe"},
-        {"Adobe Systems, Inc.", "Adobe"}, {"Lotus Development Corporation", "Lotus"},
-        {"Network Associates, Inc.", "Network"}, {"Computer Associates International, Inc.", "Computer"},
-        {"Nico Mak Computing, Inc.", "Nico Mak"}, {"Creative Technology Ltd.", "Creative"},
-        {"ATI Technologies Inc.", "ATI"}, {"Borland International, Inc.", "Borland"},
-        {"Free Software Foundation", "Free Foundation"}, {"Sun Microsystems, Inc.", "Sun Microsystems"},
-        {"Diamond Multimedia Systems, Inc.", "Diamond"}, {"QUALCOMM Incorporated", "QUALCOMM"},
-        {"Hewlett-Packard Company", "Hewlett-Packard Company"}, {"Symantec Corporation", "Symantec"},
-        {"Intuit Inc.", "Intuit"}, {"Phoenix Technologies Ltd.", "Phoenix"},
-        {"Traveling Software, Inc.", "Traveling"},
-    };
-    for (const auto& [company, vendor] : cases) {
-        std::string text = company;
-        const int16_t id = st_->cVendors.GetVendorID(text);
-        ASSERT_LE(id, st_->lngNumVends) << company << " is not in the directory";
-        EXPECT_EQ(st_->cVendors.Item(id).Name(), vendor) << company;
-    }
-    EXPECT_EQ(st_->cVendors.Count(), st_->lngNumVends);
-}
-
-TEST_F(ShippedKnowledgeBase, EveryProductLoadsUnderItsOwnVendor) {
-    const auto products = Products();
-    ASSERT_EQ(products.size(), appLines_) << "the load stopped early or filed products twice";
-
-    // The flat load reads the whole file too; it fails on a repeated record ID.
-    colY2KApps flat;
-    ASSERT_NO_THROW(flat.LoadFromFile(DataDir()));
-    ASSERT_EQ(static_cast<size_t>(flat.Count()), appLines_);
-    int16_t expectedId = 1;
-    for (const clsY2KAPP& p : flat.mvarCOL) EXPECT_EQ(p.ID, expectedId++) << p.ProductName;
-
-    for (const auto& [vendor, p] : products) {
-        SCOPED_TRACE("record " + std::to_string(p->ID) + " " + p->ProductName);
-        EXPECT_EQ(p->Vendor, vendor->ID()) << "filed under another vendor: never chosen";
-        EXPECT_GT(p->Vendor, 1) << "vendor 1 never matches";
-        EXPECT_LE(p->Vendor, st_->lngNumVends);
-    }
 }
 
 // Versions worth trying against a vendor's records: every bound, just above and below it, and

@@ -126,20 +126,6 @@ TEST_F(Decision, Table) {
     }
 }
 
-TEST_F(Decision, NoCompanyChangesNothing) {
-    for (const std::string none : {"None", "NONE", "  none  "}) {
-        std::string company = none, exe, name = "Writer", version = "2.0";
-        std::string compliant, instructions = "keep", vb = "vb", ve = "ve";
-        const auto shown = CheckCompliance(st_, company, exe, name, version, compliant, instructions, vb, ve);
-        EXPECT_EQ(compliant + "|" + vb + "|" + ve + "|" + instructions + "|" + shown.status + "|" + company,
-                  "-1|vb|ve|keep||" + none);
-        EXPECT_EQ(shown.line, IndicatorLine::None);
-        EXPECT_FALSE(shown.flash.has_value());
-    }
-    EXPECT_EQ(st_.lngComp + st_.lngCompUnknown + st_.lngNotCompFix + st_.lngNotComp + st_.lngNotTest, 0);
-    EXPECT_EQ(st_.cVendors.Count(), 40);
-}
-
 TEST_F(Decision, UnknownCompanyJoinsTheDirectoryAndStaysUnknown) {
     for (int round = 0; round < 2; ++round) {
         std::string company = "Quillon Tools", exe, name = "Quillon Tools Pad!", version = "Version 1, 2";
@@ -218,28 +204,6 @@ TEST(ProductLoader, ABadLineEndsTheLoad) {
         EXPECT_EQ(st.cVendors.Item(2).mvarApps.Count(), 1) << bad;
         EXPECT_EQ(st.cVendors.Item(2).mvarApps.mvarCOL.At(1).ProductName, "Kept") << bad;
     }
-}
-
-TEST(StartUp, MissingFilesLeaveAnEmptyKnowledgeBase) {
-    TempDir dir;
-    WriteFileBytes(dir / "APPS.y2k", AppLine(1, 1, 1, "Orphan", "", "1", "2", ""));
-    RunState st;
-    st.lngComp = 3;
-    st.strMode = "VIEW";
-    // The user is told: without the vendor directory every program is "not in the database".
-    const std::vector<std::string> problems = StartRunState(st, dir.path());
-    ASSERT_EQ(problems.size(), 1u);
-    EXPECT_EQ(problems[0], platform::StoredName((dir / "Vendors.y2k").native()) + " is missing");
-    EXPECT_EQ(st.lngNumVends + st.cVendors.Count() + st.lngComp + st.lngStep, 0);
-    EXPECT_EQ(st.strMode, "Create");
-    EXPECT_TRUE(st.JustLoaded);
-    EXPECT_EQ(st.strCompMessages[5], "Year 2000 Ready With Issues - Check with Manufacturer");
-
-    // With no vendor file the first company met becomes vendor 1, which never matches.
-    std::string company = "Acme", exe, name = "Writer", version = "1", compliant, instructions, vb, ve;
-    CheckCompliance(st, company, exe, name, version, compliant, instructions, vb, ve);
-    EXPECT_EQ(compliant, "0");
-    EXPECT_EQ(st.cVendors.Item(1).Name(), "Acme");
 }
 
 }  // namespace

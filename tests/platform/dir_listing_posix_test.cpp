@@ -69,43 +69,6 @@ TEST(DirListingPosix, AllPatternGivesKindsAndHidesDotNames) {
     }
 }
 
-TEST(DirListingPosix, OrderIsTheFileSystemsNotSorted) {
-    TempDir t;
-    for (const char* n : {"z.exe", "a.exe", "m.exe", "b.exe"}) WriteFileBytes(t / n, "MZ");
-    std::vector<std::string> host_order;
-    for (const auto& e : fs::directory_iterator(t.path())) host_order.push_back(e.path().filename().string());
-    EXPECT_EQ(Names(ListDirectory(t.path(), ListPattern::kPrograms), false), host_order);
-}
-
-TEST(DirListingPosix, HostNamesBecomeWindows1252) {
-    TempDir t;
-    WriteFileBytes(t / "Caf\xC3\xA9.exe", "MZ");         // é is in the code page
-    WriteFileBytes(t / "\xE2\x82\xAC" "uro.exe", "MZ");  // so is the euro sign
-    EXPECT_EQ(Names(ListDirectory(t.path(), ListPattern::kPrograms)), (std::vector<std::string>{"Caf\xE9.exe", "\x80uro.exe"}));
-}
-
-TEST(DirListingPosix, DirectoriesThatCannotBeListedFailWithPathNotFound) {
-    TempDir t;
-    WriteFileBytes(t / "plain", "x");
-    for (const fs::path& p : {t / "missing", t / "plain"}) {
-        EXPECT_EQ(ostrevan::testing::ErrorOf([&] { ListDirectory(p, ListPattern::kAll); }), kErrPathNotFound);
-        const auto both = ListProgramsAndAll(p);
-        EXPECT_TRUE(both.programs.empty() && both.all.empty()) << p;
-    }
-    if (geteuid() != 0) {
-        fs::create_directory(t / "locked");
-        fs::permissions(t / "locked", fs::perms::none);
-        EXPECT_THROW(ListDirectory(t / "locked", ListPattern::kPrograms), VbError);
-        fs::permissions(t / "locked", fs::perms::owner_all);
-    }
-}
-
-TEST(HostPaths, StoredTextAndHostNamesConvertBothWays) {
-    const std::string stored = "C:\\Caf\xE9 \x80\\x.exe";
-    EXPECT_EQ(HostPathFromStored(stored).native(), "C:\\Caf\xC3\xA9 \xE2\x82\xAC\\x.exe");
-    EXPECT_EQ(StoredName(HostPathFromStored(stored).native()), stored);
-}
-
 // A named pipe is never waited on: the stream fails at once (a reader opening it blocking would
 // wait for a writer that never comes). A plain file opens and reads as before.
 TEST(HostPaths, StreamsOpenOnlyPlainFiles) {

@@ -29,33 +29,6 @@ TEST(DriveInfoArithmetic, OverflowsAreReportedNotWrapped) {
     EXPECT_EQ(ostrevan::testing::ErrorOf([] { ClustersToMebibytes(1ull << 40, 8, 4096); }), kErrOverflow);  // size past 32 bits
 }
 
-namespace {
-
-std::optional<VolumeNames> NotReadyVolume(const HostPath&) { return std::nullopt; }
-std::optional<ClusterCounts> NotReadyClusters(const HostPath&) { return std::nullopt; }
-int Removable(const HostPath&) { return kDriveRemovable; }
-int Unknown(const HostPath&) { return kDriveUnknown; }
-std::optional<VolumeNames> Named(const HostPath&) { return VolumeNames{"", "FAT"}; }
-std::optional<ClusterCounts> Floppy(const HostPath&) { return ClusterCounts{1, 512, 713, 2847}; }
-
-// What the drive page shows after GetDriveInfo over texts and sizes that held "old" and 7:
-// label, file system, size, free space, type.
-std::string Shown(const std::optional<HostPath>& root, const DriveQueries& q) {
-    std::string label = "old", fsys = "old", type = "old";
-    int32_t size = 7, free = 7;
-    GetDriveInfo(root, label, fsys, size, free, type, q);
-    return label + "|" + fsys + "|" + std::to_string(size) + "|" + std::to_string(free) + "|" + type;
-}
-
-}  // namespace
-
-// A drive that is not ready shows only its type; an unknown type leaves the name; a letter that is
-// no drive leaves every text. Sizes: 1.39 MiB and 0.35 MiB of a floppy.
-TEST(DriveInfo, FactsOfReadyAndNotReadyDrives) {
-    EXPECT_EQ(Shown(HostPath("A:\\"), {NotReadyVolume, NotReadyClusters, Removable}), "old|old|0|0|Removable");
-    EXPECT_EQ(Shown(HostPath("A:\\"), {Named, Floppy, Unknown}), "|FAT|1|0|old");
-    EXPECT_EQ(Shown(DriveMap().Root("Q:"), {}), "old|old|0|0|old");
-}
 
 TEST(DriveMap, DesignatorsAndMappedRoots) {
     EXPECT_EQ((std::vector{DriveDesignator("c:"), DriveDesignator("D:\\"), DriveDesignator("C:\\x"), DriveDesignator("1:"),

@@ -64,22 +64,6 @@ TEST(IconChoice, TakesTheNearestSizeThenTheNearestDepth) {
     EXPECT_FALSE(ChooseImage({}, 32, 32, 32));
 }
 
-TEST(IconGroup, ReadsNoMoreEntriesThanItsBytesHold) {
-    std::vector<uint8_t> g = {0, 0, 1, 0, 0xE8, 0x03};  // claims 1000 entries
-    for (int i = 0; i < 2; ++i) {
-        const uint8_t side = i ? 0 : 32;  // 0 means 256
-        const uint8_t e[14] = {side, side, 0, 0, 1, 0, 8, 0, 0, 1, 0, 0, static_cast<uint8_t>(i + 1), 0};
-        g.insert(g.end(), e, e + 14);
-    }
-    auto entries = ParseGroup(ByteView(g));
-    ASSERT_EQ(entries.size(), 2u);
-    EXPECT_EQ(std::make_tuple(entries[1].id, entries[1].width, entries[1].height), std::make_tuple(2, 256, 256));
-    EXPECT_EQ(entries[0].bitCount, 8);
-    g[0] = 1;  // reserved word not zero: not a group
-    EXPECT_TRUE(ParseGroup(ByteView(g)).empty());
-    EXPECT_TRUE(ParseGroup(ByteView(g.data(), 4)).empty());
-}
-
 TEST(IconExtraction, DecodesEveryDepthOfTheFixtures) {
     struct Case { const char* fixture; PixelRule rule; } cases[] = {
         // basic: first group is first.ico, whose 32 x 32 image has 4 bits per pixel.
@@ -99,28 +83,6 @@ TEST(IconExtraction, DecodesEveryDepthOfTheFixtures) {
     }
 }
 
-TEST(IconExtraction, AnIconFileGivesItsOwnImage) {
-    auto icon = portable::ExtractFirstIcon(IcoPath("first.ico"));
-    ASSERT_TRUE(icon);
-    ExpectPixels(*icon, [](int x, int y) { return Transparent(x, y) ? 0u : (kPalette16[IndexAt(x, y, 16)] << 8) | 0xFF; },
-                 "first.ico");
-    TempDir dir;
-    std::string cut = ReadFileBytes(IcoPath("depth24.ico"));
-    cut.resize(cut.size() - 100);
-    WriteFileBytes(dir / "cut.ico", cut);
-    EXPECT_FALSE(portable::ExtractFirstIcon((dir / "cut.ico").string()));
-    WriteFileBytes(dir / "empty.ico", std::string("\0\0\1\0\0\0", 6));
-    EXPECT_FALSE(portable::ExtractFirstIcon((dir / "empty.ico").string()));
-}
-
-TEST(IconExtraction, ProgramsWithoutAnIconGiveNone) {
-    TempDir dir;
-    WriteFileBytes(dir / "text.exe", "hello");
-    for (const std::string& path : {FixturePath("signs"), FixturePath("japanese_only"), (dir / "text.exe").string(),
-                                     (dir / "missing.exe").string()})
-        EXPECT_FALSE(portable::ExtractFirstIcon(path)) << path;
-}
-
 TEST(IconExtraction, ScalesAnImageOfAnotherSizeTo32) {
     TempDir dir;
     // Only a 16 x 16 image: every pixel is doubled.
@@ -137,28 +99,4 @@ TEST(IconExtraction, ScalesAnImageOfAnotherSizeTo32) {
     ExpectPixels(*icon, [](int x, int y) {
         return Transparent(x / 2, y / 2) ? 0u : (kPalette16[IndexAt(x / 2, y / 2, 16)] << 8) | 0xFF;
     }, "16 x 16 scaled");
-}
-
-TEST(IconExtraction, DamagedIconsGiveNone) {
-    TempDir dir;
-    const std::string ico = ReadFileBytes(IcoPath("depth24.ico"));
-    struct Case {
-        const char* what;
-        std::function<void(std::vector<Resource>&)> damage;
-    } cases[] = {
-        {"group names a missing image", [](std::vector<Resource>& r) { r.back().data[6 + 12] = 99; }},
-        {"image cut short", [](std::vector<Resource>& r) { r[0].data.resize(r[0].data.size() / 2); }},
-        {"image wider than 256", [](std::vector<Resource>& r) { r[0].data[5] = 0x10; }},
-        {"16 bits per pixel", [](std::vector<Resource>& r) { r[0].data[14] = 16; }},
-        {"compressed bitmap", [](std::vector<Resource>& r) { r[0].data[16] = 1; }},
-        {"empty group", [](std::vector<Resource>& r) { r.back().data.resize(6); r.back().data[4] = 0; }},
-        {"negative height", [](std::vector<Resource>& r) { r[0].data[11] = 0xFF; }},
-    };
-    for (const auto& c : cases) {
-        auto resources = IconResources(ico, 1, 1);
-        c.damage(resources);
-        const Bytes pe = BuildPe(resources);
-        WriteFileBytes(dir / "d.exe", std::string(pe.begin(), pe.end()));
-        EXPECT_FALSE(portable::ExtractFirstIcon((dir / "d.exe").string())) << c.what;
-    }
 }

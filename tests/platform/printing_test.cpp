@@ -15,23 +15,6 @@ using testing::ErrorOf;
 
 const Color kRed{255, 0, 0}, kGreen{0, 192, 0};
 
-TEST(Printer, AbsentPrinterRefusesEveryPrintingOperation) {
-    HeadlessPrinter p;
-    p.SetAbsent(true);
-    EXPECT_EQ(ErrorOf([&] { p.SetFontSize(12); }), kErrPrinter);
-    EXPECT_EQ(ErrorOf([&] { p.PrintLine(""); }), kErrPrinter);
-    EXPECT_EQ(ErrorOf([&] { p.PrintText(PrintableText{{TextRun{"x", {}}}, {}}); }), kErrPrinter);
-    EXPECT_EQ(ErrorOf([&] { p.EndDoc(); }), 0) << "nothing is open, so nothing to end";
-    EXPECT_EQ(p.failures, 3);
-    EXPECT_TRUE(p.Documents().empty());
-    // A printer that comes back prints the next document normally.
-    p.SetAbsent(false);
-    p.PrintLine("back");
-    p.EndDoc();
-    ASSERT_EQ(p.Documents().size(), 1u);
-    EXPECT_EQ(p.Documents()[0].pages.at(0).Text(), "back");
-}
-
 TEST(Printer, LinesGoOneBelowTheOtherAndEndDocSendsTheDocument) {
     HeadlessPrinter p;
     p.EndDoc();

@@ -42,17 +42,6 @@ TEST(RichDocument, ReplacingInTheMiddleKeepsTheFormatsAround) {
     EXPECT_EQ(d.FormatAt(99, {}).color, kGreen);
 }
 
-TEST(RichDocument, LinesAreCountedByLineFeeds) {
-    RichDocument d;
-    d.Replace(0, 0, "one\n\ttwo\n\nfour\n\n", Fmt(kBlack));
-    struct Case { int pos; int line; };
-    for (const Case c : {Case{0, 0}, {3, 0}, {4, 1}, {8, 1}, {9, 2}, {10, 3}, {14, 3},
-                         {15, 4}, {16, 5}, {999, 5}, {-3, 0}}) {
-        EXPECT_EQ(d.ParagraphOf(c.pos), c.line) << "position " << c.pos;
-    }
-    EXPECT_EQ(d.ParagraphCount(), 6);
-}
-
 TEST(RichDocument, ParagraphFormatsFollowInsertedAndRemovedLineFeeds) {
     RichDocument d;
     d.Replace(0, 0, "a\nb\nc", Fmt(kBlack));
@@ -68,15 +57,6 @@ TEST(RichDocument, ParagraphFormatsFollowInsertedAndRemovedLineFeeds) {
     // A range ending just after a line feed does not touch the next paragraph.
     d.SetParagraphFormat(0, 3, ParaFormat{7, 7});
     EXPECT_EQ(d.Paragraphs(), (std::vector<ParaFormat>{{7, 7}, {100, 200}, {}}));
-}
-
-TEST(RichDocument, FaceAndSizeChangeForTheWholeTextButColoursStay) {
-    RichDocument d;
-    d.Replace(0, 0, "red", Fmt(kRed, "Arial", 200));
-    d.Replace(3, 0, "blue", Fmt(kBlue, "Arial", 240));
-    d.SetFace("Courier");
-    d.SetHeight(165);
-    EXPECT_EQ(d.All().runs, (std::vector<TextRun>{{"red", Fmt(kRed)}, {"blue", Fmt(kBlue)}}));
 }
 
 TEST(RichDocument, SliceGivesTheRunsAndParagraphsOfARange) {
@@ -185,12 +165,6 @@ TEST(Rtf, MalformedInputEndsCleanly) {
     }
     EXPECT_EQ(ReadRtf("{\\rtf1{\\fonttbl\\f0\\fswiss Arial;\\f1 Courier;}\\f1 t}").runs[0].format.face,
               "Courier");
-}
-
-TEST(Rtf, RecognisesRtfByItsOpening) {
-    for (const char* yes : {"{\\rtf1 x}", "\r\n  {\\rtf"}) EXPECT_TRUE(LooksLikeRtf(yes)) << yes;
-    for (const char* no : {"plain {\\rtf", "{\\rt", ""}) EXPECT_FALSE(LooksLikeRtf(no)) << no;
-    EXPECT_TRUE(LooksLikeRtf(WriteRtf(PrintableText{})));
 }
 
 }  // namespace

@@ -54,14 +54,6 @@ TEST(TextFind, LongNeedlesAreFoundWhereAPlainSearchFindsThem) {
     }
 }
 
-TEST(TextReplace, FirstOnlyReplacesOneOccurrence) {
-    std::string s = "Acme Inc. Inc.";
-    EXPECT_TRUE(ReplaceFirst(s, " inc.", ""));
-    EXPECT_EQ(s, "Acme Inc.");
-    EXPECT_FALSE(ReplaceFirst(s, "xyz", ""));
-    EXPECT_EQ(s, "Acme Inc.");
-}
-
 TEST(TextReplace, EverySearchesAgainFromTheStart) {
     std::string s = "a      b  c";  // runs of blanks collapse completely
     ReplaceEvery(s, "  ", " ");
@@ -80,14 +72,6 @@ TEST(TextReplace, EverySearchesAgainFromTheStart) {
 TEST(TextTrim, BlanksOnlyNotTabs) {
     EXPECT_EQ((std::vector<std::string>{Trim("  a b  "), Trim("\ta\t"), Trim("   "), TrimLeft("  a "), TrimRight("  a ")}),
               (std::vector<std::string>{"a b", "\ta\t", "", "a ", "  a"}));
-}
-
-TEST(TextNumbers, NumericTexts) {
-    for (const char* yes : {"0", "00", "017", " 12 ", "-3", "+4", "1.5", ".5", "1e3", "2E-2"})
-        EXPECT_TRUE(IsNumeric(yes)) << yes;
-    for (const char* no : {"", " ", "abc", "1a", "0beta", "1.2.3", "-", "1e", "e5", "1 2", "\t1"})
-        EXPECT_FALSE(IsNumeric(no)) << no;
-    EXPECT_EQ(*NumericValue("010"), 10.0);
 }
 
 TEST(TextNumbers, RoundingHalvesToEven) {

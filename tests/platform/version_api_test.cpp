@@ -116,37 +116,3 @@ TEST(VersionApi, ReadsA16BitProgramsBlockInPlace) {
     EXPECT_EQ(Query(block, "\\").length, 52u);
 }
 
-TEST(VersionApi, DamagedBlocksAnswerLessButNeverReadOutside) {
-    // A zero-length child ends the walk; a value length far past the node is cut to the block.
-    VerNode zero = Str("Zero", u"z");
-    zero.valueLength = 1;
-    VerNode huge = Str("Huge", u"h");
-    huge.valueLength = 0x7FFF;
-    Bytes block32 = BuildVersionBlock32(VersionRoot({Block("StringFileInfo", {Block("040904E4", {huge, zero,
-        Str("After", u"a")})})}));
-    auto block = BlockOfFile(PeWithVersion(block32));
-    auto h = Query(block, "\\StringFileInfo\\040904E4\\Huge");
-    EXPECT_TRUE(h.found);
-    EXPECT_LT(h.length, 0x7FFFu);
-
-    // Set the "Zero" node's length to 0: nothing after it is reachable, and the walk ends.
-    Bytes patched = block32;
-    const std::u16string key = u"Zero";
-    for (size_t i = 0; i + 8 < patched.size(); ++i) {
-        if (std::memcmp(patched.data() + i + 6, key.data(), 8) == 0) {
-            patched[i] = patched[i + 1] = 0;
-            break;
-        }
-    }
-    auto block2 = BlockOfFile(PeWithVersion(patched));
-    EXPECT_FALSE(Query(block2, "\\StringFileInfo\\040904E4\\After").found);
-    EXPECT_TRUE(Query(block2, "\\StringFileInfo\\040904E4\\Zero").found);
-
-    // A root length beyond the buffer: only what lies in the buffer is walked.
-    std::vector<uint8_t> tiny = {0xFF, 0xFF, 0, 0, 0, 0, 'V', 0};
-    EXPECT_FALSE(Query(tiny, "\\StringFileInfo\\040904E4\\ProductName").found);
-    std::vector<uint8_t> two = {0, 0};
-    EXPECT_FALSE(Query(two, "\\VarFileInfo\\Translation").found);
-    EXPECT_FALSE(Query(two, "\\").found);
-}
-

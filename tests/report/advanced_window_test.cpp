@@ -43,40 +43,5 @@ TEST(AdvancedListing, EntriesInListOrder) {
     EXPECT_EQ(tk.yields, 1) << "one yield per hundred entries";
 }
 
-TEST(AdvancedListing, FreshWindowEveryTime) {
-    HeadlessToolkit tk;
-    std::vector<HeadlessWindow*> seen;
-    const colFiles junk = Junk({{"X.EXE", "C:\\X"}});
-    for (int i = 0; i < 2; ++i)
-        OpenListing(tk, junk, [&](HeadlessWindow& w) {
-            seen.push_back(&w);
-            tk.Find<ui::Button>("frmAdvanced.btnOK").Click();
-            EXPECT_FALSE(w.Visible());
-        });
-    ASSERT_EQ(seen.size(), 2u);
-    EXPECT_NE(seen[0], seen[1]);
-    EXPECT_TRUE(seen[0]->Unloaded());
-}
-
-TEST(AdvancedListing, SaveAndPrintTheListing) {
-    HeadlessToolkit tk;
-    TempDir dir;
-    const std::string path = (dir / "junk.rtf").string();
-    tk.inputAnswers.push_back(path);
-    OpenListing(tk, Junk({{"SETUP.EXE", "C:\\TEMP"}}), [&](HeadlessWindow&) {
-        tk.Find<ui::Button>("frmAdvanced.btnSave").Click();
-        tk.Find<ui::Button>("frmAdvanced.btnLEtter").Click();
-    });
-    ASSERT_EQ(tk.inputs.size(), 1u);
-    EXPECT_EQ(tk.inputs[0].defaultText, "C:\\Temp.rtf");
-    const std::string rtf = ReadFileBytes(path);
-    EXPECT_NE(rtf.find("File:SETUP.EXE"), std::string::npos);
-    EXPECT_NE(rtf.find("Courier"), std::string::npos);
-    const auto& docs = tk.PrinterState().Documents();
-    ASSERT_EQ(docs.size(), 1u);
-    EXPECT_EQ(docs[0].pages.at(0).Text(), "File:SETUP.EXE\nDirectory Found In:C:\\TEMP");
-    EXPECT_TRUE(tk.messages.empty());
-}
-
 }  // namespace
 }  // namespace ostrevan::testing

@@ -85,52 +85,6 @@ TEST(DetailWindow, CaretLineSelectsTheEntryOfThatLine) {
     }
 }
 
-TEST(DetailWindow, UnlistedRecordsDoNotShiftTheEstimateAndAreNeverOpened) {
-    DetailPage p;
-    EXPECT_EQ(RecordAtCaret(p.st, *p.rtxt), 0) << "nothing listed";
-    p.Add({"NoCompany1", "None", "1", "1", -1});
-    p.Fill();
-    EXPECT_EQ(RecordAtCaret(p.st, *p.rtxt), 0) << "a record the report does not list is never opened";
-    for (const Found& f : {Found{"Listed A", "V", "1", "1", 2}, Found{"NoCompany2", "None", "1", "1", -1},
-                           Found{"Listed B", "V", "1", "1", 2}, Found{"Odd", "V", "1", "1", 7},
-                           Found{"NoCompany3", "None", "1", "1", -1}})
-        p.Add(f);
-    p.Fill();
-    for (int line = 0; line < 10; ++line)
-        EXPECT_EQ(p.OpenAt(p.LineStart(line))["lblProduct"], line < 4 ? "Listed A" : "Listed B") << line;
-    p.rtxt->SetText("");  // the user emptied the report: no estimate, the first record
-    EXPECT_EQ(RecordAtCaret(p.st, *p.rtxt), 1);
-}
-
-TEST(DetailWindow, ShowsTheRecordWithItsReadinessInTheClassColour) {
-    struct Case { Found rec; const char *version, *message; Color colour; } cases[] = {
-        {{"Acme Writer", "Acme", "3.1", "3.1", 1, "C:\\ACME", "Nothing to do."},
-         "3.1", "Year 2000 Ready - No Action Required", {0, 192, 0}},
-        {{"Acme Draw", "Acme", "1.0", "2.0", 5, "C:\\DRAW", "Patch 2 fixes the dates."},
-         "1.0 - 2.0", "Year 2000 Ready With Issues - Check with Manufacturer", {255, 128, 0}},
-        {{"Mystery", "Nobody Known", "7", "7", 0}, "7", "Not in Ostrevan Database, Send Readiness Request Letter", {}},
-    };
-    for (const Case& c : cases) {
-        DetailPage p;
-        p.st.cVendors.Add("NO VENDOR", "", "", "", 0, "");
-        p.Add(c.rec);
-        p.Fill();
-        const Shown s = p.OpenAt(0);
-        EXPECT_EQ((std::vector<std::string>{s["lblProduct"], s["lblVersion"], s["lblManufacturer"], s["lblDirectory"],
-                                            s["txtComments"], s["lblCompliance"]}),
-                  (std::vector<std::string>{c.rec.name, c.version, c.rec.vendor, c.rec.directory, c.rec.comments,
-                                            c.message}));
-        EXPECT_EQ(s.colour, c.colour) << c.rec.name;
-        EXPECT_TRUE(s.modal);
-        EXPECT_EQ(p.st.cFiles.Item(1).Vendor, c.rec.vendor) << "the record keeps its vendor text";
-        FrmDetail f(p.tk, p.st);
-        FillDetail(f, p.st, 1);
-        EXPECT_EQ(f.lngCompCode, c.rec.code) << "the letter's code";
-        EXPECT_TRUE(f.lblVersion.Ellipsis() && f.lblDirectory.Ellipsis()) << "long lists and folders say they go on";
-        EXPECT_FALSE(f.lblCompliance.Ellipsis()) << "a message is drawn whole";
-    }
-}
-
 TEST(DetailWindow, VendorAddressComesFromTheDirectory) {
     DetailPage p;
     p.st.cVendors.Add("NO VENDOR", "1 Nowhere Road", "Void City", "000", 0, "none.example");
@@ -151,45 +105,6 @@ TEST(DetailWindow, VendorAddressComesFromTheDirectory) {
     EXPECT_EQ(s.Address(), (std::vector<std::string>{"", "", "", ""}));
     p.OpenAt(p.LineStart(0));
     EXPECT_EQ(p.st.cVendors.Count(), before + 1) << "a second look adds nothing";
-}
-
-// A report that lists no program (empty, or only records it leaves out) has no entry to show: a
-// word instead of a window of design captions and a letter to nobody.
-TEST(DetailWindow, AReportWithoutEntriesOpensNoWindowAndSaysWhy) {
-    DetailPage p;
-    p.Add({"Hidden", "Acme", "1", "1", -1});
-    p.Fill();
-    p.rtxt->SetSelection(0, 0);
-    OpenProductDetail(p.st, p.tk, *p.rtxt);
-    EXPECT_TRUE(p.shown.empty());
-    ASSERT_EQ(p.tk.messages.size(), 1u);
-    EXPECT_EQ(p.tk.messages[0].text, kNoEntryToShow);
-}
-
-TEST(DetailWindow, FreshModalWindowForEveryUseAndDoubleClickOpensTheLineClicked) {
-    DetailPage p;
-    p.Add({"Alpha", "Acme", "3.1", "3.1", 3, "C:\\ACME", "Original"});
-    p.Add({"Beta", "V", "1", "1", 2});
-    p.Fill();
-    std::vector<HeadlessWindow*> windows;
-    p.onDetail = [&](HeadlessWindow& w) {
-        windows.push_back(&w);
-        p.tk.Find<ui::TextBox>("frmDetail.txtComments").SetText("edited by the user");
-        p.tk.Find<ui::Button>("frmDetail.btnOK").Click();
-        EXPECT_FALSE(w.Visible()) << "Close hides the window";
-    };
-    p.rtxt->onDoubleClick = [&] { OpenProductDetail(p.st, p.tk, *p.rtxt); };
-    p.rtxt->SetSelection(0, 0);
-    p.rtxt->DoubleClickAt(p.LineStart(7));
-    p.rtxt->DoubleClickAt(p.LineStart(2));
-    p.OpenAt(0);
-    ASSERT_EQ(p.shown.size(), 3u);
-    EXPECT_EQ(p.shown[0]["lblProduct"] + p.shown[1]["lblProduct"], "BetaAlpha");
-    EXPECT_NE(windows[0], windows[2]);
-    EXPECT_TRUE(windows[0]->Unloaded());
-    EXPECT_TRUE(windows[2]->Unloaded());
-    EXPECT_EQ(p.shown.back()["txtComments"], "Original") << "the edit was not kept";
-    EXPECT_EQ(p.st.cFiles.Item(1).Comments, "Original");
 }
 
 }  // namespace

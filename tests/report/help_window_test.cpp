@@ -44,48 +44,6 @@ TEST(HelpWindow, EachOptionLoadsItsTopicFile) {
     }
 }
 
-TEST(HelpWindow, TheMainWindowSelectsATopicAndAMissingFileKeepsThePreviousTextSilently) {
-    HelpFixture f;
-    EXPECT_TRUE(f.help.optGeneral.Value()) << "Introduction is selected at design";
-    EXPECT_EQ(f.Shown(), "") << "nothing is read before the first LoadHelp";
-    f.help.optBIOS.SetValue(true);
-    f.help.LoadHelp();
-    EXPECT_EQ(f.Shown(), "Topic HelpBIOS.rtf");
-    EXPECT_FALSE(f.help.optGeneral.Value());
-    f.help.optGeneral.SetValue(true);
-    f.help.LoadHelp();
-    std::filesystem::remove(f.files.dir / "HelpTS.rtf");
-    f.help.OptVend.Click();
-    EXPECT_EQ(f.Shown(), "Topic HelpINTR.rtf");
-    EXPECT_TRUE(f.tk.messages.empty());
-}
-
-TEST(HelpWindow, EveryActivationReloadsTheTopicFromItsFile) {
-    HelpFixture f;
-    ui::Window& main = f.tk.NewWindow({"FrmY2KMain", "Ostrevan"});
-    main.Show();
-    f.help.Show();
-    EXPECT_EQ(f.Shown(), "Topic HelpINTR.rtf");
-    f.files.Write("HelpINTR.rtf", "Changed on disk");
-    main.Show();  // the user works in the main window ...
-    f.help.rtxtHelp.SetSelection(5, 0);
-    f.help.Show();  // ... and comes back
-    EXPECT_EQ(f.Shown(), "Changed on disk");
-    EXPECT_EQ(f.help.rtxtHelp.SelStart(), 0) << "shown again from its beginning";
-}
-
-TEST(HelpWindow, CloseHidesAndKeepsTheTopic) {
-    HelpFixture f;
-    f.help.Show();
-    f.help.optReport.Click();
-    f.tk.Find<ui::Button>("frmHelp.btnClose").Click();
-    EXPECT_FALSE(f.help.Form().Visible());
-    EXPECT_FALSE(f.help.Form().Unloaded());
-    f.help.Show();
-    EXPECT_TRUE(f.help.optReport.Value());
-    EXPECT_EQ(f.Shown(), "Topic HelpREP.rtf");
-}
-
 TEST(HelpWindow, PrintsTheTopicIndentedAndEndsTheDocument) {
     HelpFixture f;
     f.help.optStep2.Click();
@@ -99,16 +57,6 @@ TEST(HelpWindow, PrintsTheTopicIndentedAndEndsTheDocument) {
     EXPECT_EQ(docs[0].pages.at(0).Text(), "Topic HelpDISK.rtf");
     EXPECT_EQ(f.help.rtxtHelp.SelLength(), 0);
     EXPECT_TRUE(f.tk.messages.empty());
-}
-
-TEST(HelpWindow, WithoutPrinterOneMessage) {
-    HelpFixture f;
-    f.help.LoadHelp();
-    f.tk.PrinterState().SetAbsent(true);
-    f.help.btnPrint.Click();
-    ASSERT_EQ(f.tk.messages.size(), 1u);
-    EXPECT_EQ(f.tk.messages[0].title + ": " + f.tk.messages[0].text, "Print Error!!: Unable to Print Help");
-    EXPECT_TRUE(f.tk.PrinterState().Documents().empty());
 }
 
 }  // namespace

@@ -72,25 +72,6 @@ const char* kEntryNames[] = {"Program 1", "Program 3", "Program 4", "Program 5",
 const ui::Color kEntryColours[] = {{255, 0, 0},   {255, 0, 0}, {255, 128, 0}, {0, 0, 255},
                                    {255, 0, 255}, {0, 192, 0}, {0, 0, 0}};
 
-TEST(ReportOnRichEdit, TextColoursAndFaceInTheControl) {
-    Win32Report r;
-    const std::string t = r.rtxt.Text();
-    ASSERT_EQ(std::count(t.begin(), t.end(), '\n'), 35);
-    EXPECT_EQ(t.substr(0, t.find('\n')), "Program 1");
-    EXPECT_NE(t.find("Program 3\n\tVersion(s): 1.0 - 2.0\n\tManufacturer: Maker\n"
-                     "\tNot Year 2000 Ready - Fix or Workaround Available\n\n"),
-              std::string::npos);
-    for (int e = 0; e < 7; ++e) {
-        const int start = r.EntryStart(e);
-        EXPECT_EQ(t.substr(start, t.find('\n', start) - start), kEntryNames[e]);
-        for (int pos : {start, r.EntryStart(e + 1) - 3}) {  // first and last text characters
-            const NativeFormat f = FormatAt(r.rtxt, pos);
-            EXPECT_EQ(f.colour, kEntryColours[e]) << "entry " << e << " at " << pos;
-            EXPECT_EQ(f.face, "Courier");
-        }
-    }
-}
-
 TEST(ReportOnRichEdit, SavedRtfLoadsBackIntoTheControl) {
     Win32Report r;
     TempDir dir;
@@ -134,35 +115,6 @@ TEST(ReportOnRichEdit, DoubleClickOpensTheRecordOfTheLineClicked) {
     EXPECT_EQ(opened[1], kEntryNames[3]);
     EXPECT_EQ(opened[2], kEntryNames[6]);
     EXPECT_TRUE(modal);
-}
-
-TEST(ReportOnRichEdit, SaveFailuresNameTheirReason) {
-    Win32Report r;
-    TempDir dir;
-    const std::filesystem::path busy = dir / "busy.rtf";
-    HANDLE held = CreateFileW(busy.wstring().c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                              FILE_ATTRIBUTE_NORMAL, nullptr);
-    ASSERT_NE(held, INVALID_HANDLE_VALUE);
-    struct Case { std::string path; const char* reason; } cases[] = {
-        // (A read-only file is not among these: Wine run by root writes it all the same.)
-        {busy.string(), "The file is in use by another program."},
-        {(dir / "none" / "r.rtf").string(), "The folder does not exist."},
-        {"Q:\\nowhere\\r.rtf", "The"},  // a drive the machine lacks
-    };
-    for (const Case& c : cases) {
-        r.messages.clear();
-        r.tk.onInput = [&](const std::string&, const std::string&, const std::string& def) {
-            EXPECT_EQ(def, "C:\\Temp.rtf");
-            return std::optional<std::string>(c.path);
-        };
-        SaveRichTextAs(r.tk, r.rtxt);
-        ASSERT_EQ(r.messages.size(), 1u) << c.path;
-        EXPECT_NE(r.messages[0].find("File: " + c.path), std::string::npos) << r.messages[0];
-        EXPECT_NE(r.messages[0].find(std::string("Reason: ") + c.reason), std::string::npos)
-            << r.messages[0];
-    }
-    CloseHandle(held);
-    EXPECT_EQ(ReadFileBytes(busy), "") << "the file in use was left alone";
 }
 
 TEST(ReportOnRichEdit, ShippedHelpTopicsLoadIntoTheControl) {

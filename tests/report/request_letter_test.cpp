@@ -85,12 +85,6 @@ TEST(RequestLetter, AddressedToTheCompanyWithItsNote) {
     EXPECT_EQ(l[i + 1] + "|" + l[i + 2], "Acme Writer Version:3.1|Acme Draw Version:1.0 - 2.0");
 }
 
-TEST(RequestLetter, EmptySecondAddressLineKeepsItsPlace) {
-    const auto l = RequestLetterLines({2, "Solo", "1 Road", "", "", ""}, colFiles(), "d");
-    ASSERT_GT(l.size(), 12u);
-    EXPECT_EQ(l[9] + "|" + l[10] + "|" + l[12], "1 Road||Dear Sir / Madam,");
-}
-
 TEST(RequestLetter, PrintedLineByLineAtTwelvePoints) {
     HeadlessToolkit tk;
     const colFiles files = AcmePrograms();
@@ -103,63 +97,6 @@ TEST(RequestLetter, PrintedLineByLineAtTwelvePoints) {
     for (const std::string& l : expected) want.emplace_back(l, 12.0);
     EXPECT_EQ(docs[0].lines, want);
     EXPECT_TRUE(tk.messages.empty());
-}
-
-TEST(RequestLetter, WithoutPrinterTwoMessagesThenItEnds) {
-    HeadlessToolkit tk;
-    tk.PrinterState().SetAbsent(true);
-    PrintRequestLetter(tk, {3, "Acme", "", "", "", ""}, AcmePrograms(), "d");
-    ASSERT_EQ(tk.messages.size(), 2u);
-    for (const auto& m : tk.messages) EXPECT_EQ(m.title + ": " + m.text, "Print Error!!: Unable to Print");
-    EXPECT_EQ(tk.PrinterState().failures, 2) << "abandoned after the second failing step";
-}
-
-TEST(RequestLetter, PrinterFailingPartWayStillSendsTheRestAfterOneMessage) {
-    HeadlessToolkit tk;
-    tk.PrinterState().SetAbsent(true);
-    tk.onMessage = [&](const auto&) { tk.PrinterState().SetAbsent(false); };  // the printer is back
-    PrintRequestLetter(tk, {3, "Acme", "", "", "", ""}, AcmePrograms(), "d");
-    EXPECT_EQ(tk.messages.size(), 1u);
-    ASSERT_EQ(tk.PrinterState().Documents().size(), 1u);
-    // The font size failed; every line still went out (at the printer's default size).
-    EXPECT_EQ(tk.PrinterState().Documents()[0].lines.size(),
-              RequestLetterLines({3, "Acme", "", "", "", ""}, AcmePrograms(), "d").size());
-}
-
-TEST(RequestLetter, FromTheDetailWindowForTheProductShown) {
-    ReportPage p;
-    p.st.cVendors.Add("NO VENDOR", "", "", "", 0, "");
-    p.st.cVendors.Add("ACME", "12 Main Street", "Springfield", "555", 0, "www");
-    // The vendor's ALLPRODUCTS record names the company and the letter's note.
-    p.st.cVendors.Item(2).mvarApps.Add(2, 2, "ALLPRODUCTS", "Acme was sold in 1999.", "NOLIMITS",
-                                       "NOLIMITS", "Ask Acme", "Acme Widget Works, Inc.", 7);
-    p.Add({"Acme Writer", "Acme", "3.1", "3.1", 3});
-    p.Add({"Acme Draw", "Acme", "1.0", "2.0", 3});
-    p.Add({"Acme Fine", "Acme", "2", "2", 1});
-    p.Fill();
-    int presses = 0;
-    p.tk.onModal = [&](HeadlessWindow& w) {
-        if (w.Name() != "frmDetail") return;
-        p.tk.Find<ui::Button>("frmDetail.btnLEtter").Click();
-        ++presses;
-        EXPECT_TRUE(w.Visible()) << "the detail window stays open";
-    };
-    p.rtxt->SetSelection(0, 0);  // first entry: Acme Writer
-    OpenProductDetail(p.st, p.tk, *p.rtxt);
-    p.rtxt->SetSelection(p.rtxt->TextLength(), 0);  // last entry: Acme Fine
-    OpenProductDetail(p.st, p.tk, *p.rtxt);
-    EXPECT_EQ(presses, 2);
-    const auto& docs = p.tk.PrinterState().Documents();
-    ASSERT_EQ(docs.size(), 1u);
-    std::vector<std::string> printed;
-    for (const auto& l : docs[0].lines) printed.push_back(l.first);
-    const LetterAddressee to{3, "Acme", "12 Main Street", "Springfield", "Acme Widget Works, Inc.",
-                             "Acme was sold in 1999."};
-    EXPECT_EQ(printed, RequestLetterLines(to, p.st.cFiles, platform::ShortDateToday()));
-    ASSERT_GT(printed.size(), 8u);
-    EXPECT_EQ(printed[8], "Acme Widget Works, Inc.");
-    ASSERT_EQ(p.tk.messages.size(), 1u);
-    EXPECT_EQ(p.tk.messages[0].text, "No Need to Print a Letter for Compliant Products");
 }
 
 }  // namespace

@@ -22,21 +22,6 @@ ReportPage& Filled(ReportPage& p) {
     return p;
 }
 
-TEST(SaveReport, CancelOrEmptyAnswerSavesNothing) {
-    for (const std::optional<std::string>& answer :
-         {std::optional<std::string>{}, std::optional<std::string>{""}}) {
-        ReportPage p;
-        Filled(p);
-        TempDir dir;
-        std::filesystem::current_path(dir.path());
-        p.tk.inputAnswers.push_back(answer);
-        SaveRichTextAs(p.tk, *p.rtxt);
-        std::filesystem::current_path(dir.path().parent_path());
-        EXPECT_TRUE(std::filesystem::is_empty(dir.path()));
-        EXPECT_TRUE(p.tk.messages.empty());
-    }
-}
-
 TEST(SaveReport, FailuresTellWhyAndWhere) {
     TempDir dir;
     WriteFileBytes(dir / "plainfile", "x");
@@ -83,39 +68,6 @@ TEST(SaveReport, WritesTheControlsDocumentAndReplacesAnEarlierOne) {
     EXPECT_LT(second.size(), first.size());
     EXPECT_EQ(second, ui::WriteRtf(p.rtxt->Content())) << "no remains of the first document";
     EXPECT_TRUE(p.tk.messages.empty()) << "a successful save says nothing";
-}
-
-TEST(PrintReport, WholeTextFormattedOnTheDefaultPrinter) {
-    ReportPage p;
-    Filled(p);
-    p.rtxt->SetSelection(17, 4);
-    const ui::PrintableText shown = p.rtxt->Content();
-    PrintRichText(p.tk, *p.rtxt);
-    EXPECT_TRUE(p.tk.messages.empty());
-    const auto& docs = p.tk.PrinterState().Documents();
-    ASSERT_EQ(docs.size(), 1u);
-    ASSERT_EQ(docs[0].lines.size(), 1u);
-    EXPECT_EQ(docs[0].lines[0].first, "") << "an empty line opens the job";
-    ASSERT_EQ(docs[0].texts.size(), 1u);
-    const ui::PrintableText& t = docs[0].texts[0];
-    EXPECT_EQ(PlainText(t), p.rtxt->Text()) << "the whole text, whatever was selected";
-    ASSERT_EQ(t.paragraphs.size(), 8u * 5 + 1);
-    for (size_t i = 0; i + 1 < t.paragraphs.size(); ++i)  // the last one is empty
-        EXPECT_EQ(t.paragraphs[i], (ui::ParaFormat{100, 100})) << i;
-    EXPECT_EQ(t.runs, shown.runs) << "in the report's colours and face";
-    EXPECT_EQ(p.rtxt->SelStart() + p.rtxt->SelLength(), 0);
-    EXPECT_EQ(p.rtxt->Content().paragraphs, shown.paragraphs) << "the report on screen is not indented";
-}
-
-TEST(PrintReport, WithoutPrinterTwoMessagesThenItEnds) {
-    ReportPage p;
-    Filled(p);
-    p.tk.PrinterState().SetAbsent(true);
-    PrintRichText(p.tk, *p.rtxt);
-    ASSERT_EQ(p.tk.messages.size(), 2u);
-    for (const auto& m : p.tk.messages) EXPECT_EQ(m.title + ": " + m.text, "Print Error!!: Unable to Print");
-    EXPECT_TRUE(p.tk.PrinterState().Documents().empty());
-    EXPECT_EQ(p.tk.PrinterState().failures, 2);
 }
 
 }  // namespace

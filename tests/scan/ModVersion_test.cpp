@@ -105,18 +105,3 @@ TEST(ModVersion, AnAbsentTableCostsAFewQueriesNotFourThousand) {
     for (const char* field : kFields) EXPECT_EQ(reader.GetInfoString(field), "None");
     EXPECT_LE(reader.QueryCount(), 5u * 3u);
 }
-
-TEST(ModVersion, AFileWithoutVersionLeavesTwoZeroBytes) {
-    TempDir dir;
-    WriteFileBytes(dir / "notes.exe", "MZ but nothing else");
-    WriteFileBytes(dir / "empty.exe", "");
-    ModVersion reader;
-    reader.LoadVersionBlock(FixturePath("basic"));
-    for (const std::string& path : {(dir / "notes.exe").string(), (dir / "empty.exe").string(),
-                                     (dir / "missing.exe").string(), FixturePath("icon_only")}) {
-        reader.LoadVersionBlock(path);
-        EXPECT_EQ(reader.CurrentPath(), path);
-        EXPECT_EQ(reader.Block(), std::vector<uint8_t>(2, 0)) << path;
-        for (const char* field : kFields) EXPECT_EQ(reader.GetInfoString(field), "None") << path;
-    }
-}

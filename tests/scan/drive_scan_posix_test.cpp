@@ -24,19 +24,6 @@ TEST(ScanEdges, LinkLoopsAreNotFollowed) {
     EXPECT_EQ(f.st.lngComp, 1);
 }
 
-TEST(ScanEdges, UnreadableDirectoryIsSkippedAndTheWalkGoesOn) {
-    if (geteuid() == 0) GTEST_SKIP() << "permissions do not bind root";
-    ScanFixture f;
-    f.Put("LOCKED/SECRET.EXE", Program("Acme Writer", "Acme Inc.", "2.0"));
-    f.Put("OPEN/PROG.EXE", Program("Acme Writer", "Acme Inc.", "2.5"));
-    fs::permissions(f.drive() / "LOCKED", fs::perms::none);
-    f.Scan();
-    fs::permissions(f.drive() / "LOCKED", fs::perms::owner_all);
-    EXPECT_EQ(f.st.lngNumFiles, 1);
-    EXPECT_EQ(f.source.loads.size(), 1u);
-    EXPECT_EQ(f.st.cFiles.Count(), 2);
-}
-
 // A folder that cannot be listed when the walk comes to it (here it has become a file after its
 // parent was read, which binds root too) is named, and the scan is incomplete.
 TEST(ScanEdges, FoldersThatCannotBeListedAreNamed) {

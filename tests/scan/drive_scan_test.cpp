@@ -23,24 +23,6 @@ TEST(Progress, PercentRoundsHalvesToEvenAndIsNotCapped) {
     EXPECT_FALSE(ProgressText(21474837, 100));  // counter * 100 past 32 bits
 }
 
-// The system's record keeps major.minor; the matcher also gets the build number, which tells
-// Windows 98 (4.10.1998) from its Second Edition (4.10.2222).
-TEST(DescribeOs, NamesTheFamilyAndWritesBothVersionNumbers) {
-    struct Case { platform::OsIdentity id; const char *name, *version, *dir, *match; } cases[] = {
-        {{true, 1, 4, 10, "C:\\WINDOWS", 2222}, "Microsoft Windows Operating System", "4.10", "C:\\WINDOWS", "4.10.2222"},
-        {{true, 2, 4, 0, "  C:\\WINNT  ", 1381}, "Microsoft Windows NT Operating System", "4.0", "C:\\WINNT", "4.0.1381"},
-        {{true, 2, 5, 0, "", 0}, "Microsoft Windows NT Operating System", "5.0", "", "5.0"},
-        {{true, 3, 6, 1, "D:\\W", 7601}, "", "6.1", "D:\\W", "6.1.7601"},
-        {{false, 2, 5, 0, "C:\\WINDOWS", 950}, "", "", "C:\\WINDOWS", ""},
-    };
-    for (const auto& c : cases) {
-        std::string name = "x", version = "x", dir = "x";
-        DescribeOs(c.id, name, version, dir);
-        EXPECT_EQ(name + "|" + version + "|" + dir + "|" + OsMatchVersion(c.id),
-                  std::string(c.name) + "|" + c.version + "|" + c.dir + "|" + c.match);
-    }
-}
-
 // A drive with one program of every outcome.
 class SmallDrive : public ::testing::Test, protected ScanFixture {
 protected:
@@ -70,53 +52,6 @@ TEST_F(SmallDrive, ResultFilesByteForByte) {
     EXPECT_EQ(junk_files,
               Line({"NOVER.EXE", "None", "None", "None", "None", "None", "C:", "1"}) +
                   Line({"NOCO.EXE", "None", "1.0", "1.0", "A thing", "no company", "C:\\APPS\\NEW\\deep", "1"}));
-}
-
-TEST_F(SmallDrive, CountersAndProgress) {
-    Scan();
-    // Writer twice, Explorer in the system's class, the system itself.
-    EXPECT_EQ(Counters(), (std::array<int32_t, 5>{2, 0, 2, 0, 0}));
-    // regsvr32.exe counted but not examined, hidden ones not counted.
-    EXPECT_EQ(std::make_pair(st.lngNumFiles, st.lngFileCounter), std::make_pair(8, 7));
-    EXPECT_EQ(page.view().progress, "88% Complete");  // 87.5 rounds to even
-    EXPECT_EQ(st.cFiles.Count(), 3);
-    EXPECT_EQ(st.cJunkFiles.Count(), 2);
-    for (const auto& l : source.loads) EXPECT_TRUE(l.find("hidden") == l.npos && l.find("regsvr32") == l.npos) << l;
-}
-
-// The page after each documented program and operating-system file (the walk yields there).
-TEST_F(SmallDrive, PageAfterEachProgram) {
-    std::vector<HeadlessScanPage::View> shown;
-    on_yield = [&] {
-        if (!shown.empty() && shown.back() == page.view()) return;
-        if (page.view().file != "Operating System Check") shown.push_back(page.view());
-    };
-    Scan();
-    std::map<std::string, HeadlessScanPage::View> by_file;
-    for (const auto& v : shown) by_file[v.file] = v;
-    ASSERT_EQ(by_file.size(), 6u);  // NOVER.EXE shows nothing, NOCO.EXE is decided (code -1)
-
-    // Each page: its status, visible line and flash colour.
-    struct Expect { const char *file, *status; IndicatorLine line; Rgb flash; } expected[] = {
-        {"C:\\WRITER.EXE", "Year 2000 Ready - No Action Required", IndicatorLine::LineCompliant, kGreen},
-        {"C:\\APPS\\TOOL.EXE", "Quill Tool Not in Ostrevan Database - Send Readiness Request Letter",
-         IndicatorLine::None, kBlack},
-        {"C:\\APPS\\NEW\\deep\\NOCO.EXE", "", IndicatorLine::None, page.BackgroundColour()},
-        {"C:\\WINNT\\EXPLORER.EXE", "Operating System File Found, Already Checked", IndicatorLine::LineNotCompFix,
-         kOrange},
-    };
-    for (const Expect& e : expected) {
-        const auto& v = by_file.at(e.file);
-        EXPECT_EQ(v.status, e.status) << e.file;
-        EXPECT_EQ(v.VisibleLine(), e.line) << e.file;
-        EXPECT_EQ(v.flash, e.flash) << e.file;
-    }
-    const auto& writer = by_file.at("C:\\WRITER.EXE");
-    EXPECT_EQ(writer.counters.at(ReadinessCounter::lngComp), "1");
-    EXPECT_EQ(writer.counters.at(ReadinessCounter::lngNotCompFix), "1");  // the system's own
-    EXPECT_EQ(writer.icon, (drive() / "WRITER.EXE").generic_string());
-    EXPECT_EQ(by_file.at("C:\\APPS\\NEW\\deep\\NOCO.EXE").counters, by_file.at("C:\\APPS\\NEW\\TOOL2.EXE").counters);
-    EXPECT_EQ(by_file.at("C:\\WINNT\\EXPLORER.EXE").counters.at(ReadinessCounter::lngNotCompFix), "2");
 }
 
 // A page redrawn at most once an interval shows the latest of everything due, and all of it
@@ -208,18 +143,6 @@ TEST(ScanEdges, FileThatVanishesMidScanBecomesUndocumented) {
     EXPECT_EQ(std::make_pair(f.st.lngFileCounter, f.st.lngComp), std::make_pair(2, 1));
     ASSERT_EQ(f.st.cJunkFiles.Count(), 1);
     EXPECT_EQ(f.st.cJunkFiles.Item(1).Vendor, "None");
-}
-
-TEST(ScanEdges, DirectoryThatVanishesBeforeItsTurnIsSkipped) {
-    ScanFixture f;
-    f.Put("ROOT.EXE", Program("Acme Writer", "Acme Inc.", "2.0"));
-    f.Put("GONE/X.EXE", Program("Acme Writer", "Acme Inc.", "2.0"));
-    f.Put("GONE/SUB/Y.EXE", Program("Acme Writer", "Acme Inc.", "2.0"));
-    f.on_yield = [&] {
-        if (f.st.lngFileCounter == 1) fs::remove_all(f.drive() / "GONE");
-    };
-    ASSERT_TRUE(f.Scan().ok());
-    EXPECT_EQ(std::make_pair(f.st.lngNumFiles, f.st.lngFileCounter), std::make_pair(3, 1));
 }
 
 // A program without a fitting record keeps no instructions of the program before it.

@@ -105,26 +105,6 @@ TEST(ScanCommand, OsDriveJudgesTheWindowsOfTheDrive) {
               Line({"", "Microsoft Corporation", "", "", "Operating System", "", "", "2"}));
 }
 
-TEST(ScanCommand, UnwritableResultsFailClearly) {
-    ScanFixture f;
-    f.Put("P.EXE", "MZ");
-    std::string error;
-    auto o = ParseScanOptions({"--data", U(f.data()), "--results", U(f.data() / "nowhere"), "--quiet", U(f.drive())},
-                              error);
-    ASSERT_TRUE(o) << error;
-    std::ostringstream out, err;
-    EXPECT_EQ(RunScanCommand(*o, f.source, out, err, nullptr), 1);
-    EXPECT_NE(err.str().find("does not exist"), std::string::npos) << err.str();
-
-    // A results directory that exists but takes no files.
-    fs::create_directory(f.data() / "ro");
-    fs::create_directory(f.data() / "ro" / "Files.y2k");  // a directory in the file's place
-    o->results_dir = f.data() / "ro";
-    std::ostringstream out2, err2;
-    EXPECT_EQ(RunScanCommand(*o, f.source, out2, err2, nullptr), 1);
-    EXPECT_NE(err2.str().find("cannot write"), std::string::npos) << err2.str();
-}
-
 TEST(ScanCommand, NamesReachTheTerminalWithControlCharactersEscaped) {
     EXPECT_EQ(VisibleName("C:\\A\x1b[2J\x07.EXE"), "C:\\A\\x1B[2J\\x07.EXE");
     EXPECT_EQ(VisibleName("\x9b" "1m\x7f\xe9"), "\\x9B1m\\x7F\xe9");  // 8-bit CSI and DEL; "é" stays

@@ -97,30 +97,6 @@ TEST(Fleet, AFolderGivenTwiceCountsOnceAndPcsOfOneNameAreToldApart) {
     EXPECT_EQ(pcs, "PC;PC-01;PC-01 (2);pc-01 (3);PC-01 (2) (2);");
 }
 
-// One folder spelt in other ways is one PC: through a link or a relative path, and on Windows
-// in other case, with a trailing dot or the long-path prefix.
-TEST(Fleet, OneFolderHoweverSpeltIsOnePc) {
-    TempDir t;
-    std::filesystem::create_directories(t / "a" / "PC-01");
-    WriteFileBytes(t / "a" / "PC-01" / "Files.y2k", Lines({"Calc\tNumbers Ltd\t2.0\t2.0\tCalc\t\tC:\\CALC\t0"}));
-    WriteFileBytes(t / "a" / "PC-01" / "JFiles.y2k", "");
-    const std::string first = platform::Utf8FromHostPath(t / "a" / "PC-01");
-    std::vector<std::string> args = {platform::Utf8FromHostPath(t / "office"), first};
-#ifdef _WIN32
-    args.push_back(platform::Utf8FromHostPath(t / "A" / "pc-01."));
-    args.push_back("\\\\?\\" + first);
-#else
-    std::filesystem::create_directory_symlink(t / "a" / "PC-01", t / "link");
-    args.push_back(platform::Utf8FromHostPath(t / "link"));
-    args.push_back(std::filesystem::relative(t / "a" / "PC-01").string());
-#endif
-    std::ostringstream out, err;
-    ASSERT_EQ(RunFleet(args, out, err), 0) << err.str();
-    for (size_t i = 2; i < args.size(); ++i)
-        EXPECT_NE(err.str().find(args[i] + " is left out: the same folder as " + first), std::string::npos) << err.str();
-    EXPECT_NE(out.str().find(": 1 PCs"), std::string::npos) << out.str();
-}
-
 TEST(Fleet, CsvFieldsAreQuotedAndConvertedToUtf8) {
     using namespace std::string_literals;
     struct Case {
@@ -142,18 +118,6 @@ TEST(Fleet, CsvFieldsAreQuotedAndConvertedToUtf8) {
         {"\0=1"s, "'\0=1"s},
     };
     for (const Case& c : cases) EXPECT_EQ(CsvField(c.in), c.out) << c.in;
-}
-
-TEST(Fleet, UnwritableOutputFails) {
-    TempDir t;
-    std::ostringstream out, err;
-    EXPECT_EQ(RunFleet({platform::Utf8FromHostPath(t / "no" / "office"), platform::Utf8FromHostPath(t.path())}, out, err), 1);
-    EXPECT_NE(err.str().find("cannot write"), std::string::npos) << err.str();
-    // One of the pair cannot be written (a folder has its name): the other keeps its old content.
-    std::filesystem::create_directory(t / "office.rtf");
-    WriteFileBytes(t / "office.csv", "old");
-    EXPECT_EQ(RunFleet({platform::Utf8FromHostPath(t / "office"), platform::Utf8FromHostPath(t.path())}, out, err), 1);
-    EXPECT_EQ(ReadFileBytes(t / "office.csv"), "old");
 }
 
 }  // namespace

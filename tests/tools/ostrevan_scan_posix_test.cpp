@@ -35,13 +35,6 @@ ToolRun RunTool(const std::string& args) {
 
 }  // namespace
 
-TEST(OstrevanScanProgram, VersionInfoModePrintsLfLinesAndExitsZero) {
-    const ToolRun r = RunTool("--version-info " + FixturePath("basic") + " " + FixturePath("icon_only"));
-    EXPECT_EQ(r.status, 0);
-    EXPECT_EQ(r.out, FixturePath("basic") + "\tAcme Writer 2000\tAcme Software, Inc.\t2.0.1\tAcme Writer\tYear 2000 ready\n" +
-                         FixturePath("icon_only") + "\tNone\tNone\tNone\tNone\tNone\n");
-}
-
 TEST(OstrevanScanProgram, HelpExplainsBothModesAndBadUsageFails) {
     const ToolRun help = RunTool("--help");
     EXPECT_EQ(help.status, 0);

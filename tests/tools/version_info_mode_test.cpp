@@ -26,9 +26,3 @@ TEST(VersionInfoMode, PrintsOneTabSeparatedLinePerFile) {
         files[2] + "\tNone\tNone\tNone\tNone\tNone\n" + files[3] + "\tNone\tNone\tNone\tNone\tNone\n";
     EXPECT_EQ(out.str(), expected);
 }
-
-TEST(VersionInfoMode, PrintsThePathInWindows1252) {
-    std::ostringstream out;
-    RunVersionInfo({"no such folder/Caf\xC3\xA9 \xE2\x9C\x93.exe"}, out);
-    EXPECT_EQ(out.str(), "no such folder/Caf\xE9 ?.exe\tNone\tNone\tNone\tNone\tNone\n");
-}
