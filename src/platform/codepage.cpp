@@ -101,10 +101,12 @@ std::string Windows1252ToUtf8(std::string_view text) {
     std::string out;
     out.reserve(text.size());
     for (char c : text) {
+        if (static_cast<unsigned char>(c) < 0x80) {  // ASCII is itself
+            out += c;
+            continue;
+        }
         const char16_t u = Windows1252ToUtf16Unit(static_cast<unsigned char>(c));
-        if (u < 0x80) {
-            out += static_cast<char>(u);
-        } else if (u < 0x800) {
+        if (u < 0x800) {
             out += static_cast<char>(0xC0 | (u >> 6));
             out += static_cast<char>(0x80 | (u & 0x3F));
         } else {

@@ -24,7 +24,8 @@ std::vector<GroupEntry> ParseGroup(ByteView group) {
         GroupEntry e;
         e.width = *group.U8(at);
         e.height = *group.U8(at + 1);
-        if (e.width == 0 && e.height == 0) e.width = e.height = 256;
+        if (e.width == 0) e.width = 256;  // 256 does not fit the byte
+        if (e.height == 0) e.height = 256;
         e.bitCount = *group.U16(at + 6);
         e.id = *group.U16(at + 12);
         entries.push_back(e);
@@ -161,7 +162,8 @@ std::optional<RgbaImage> IconFromIconFile(const std::string& path) {
         GroupEntry e;
         e.width = *d.U8(16 * i);
         e.height = *d.U8(16 * i + 1);
-        if (e.width == 0 && e.height == 0) e.width = e.height = 256;
+        if (e.width == 0) e.width = 256;  // 256 does not fit the byte
+        if (e.height == 0) e.height = 256;
         e.bitCount = *d.U16(16 * i + 6);
         entries.push_back(e);
     }

@@ -226,7 +226,7 @@ std::string LineFeeds(std::string_view s) {
     for (size_t i = 0; i < s.size(); ++i) {
         if (s[i] == '\r') {
             out += '\n';
-            if (i + 1 < s.size() && s[i + 1] == '\n') ++i;
+            if (s.substr(i, 2) == "\r\n") ++i;
         } else {
             out += s[i];
         }

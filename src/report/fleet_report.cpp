@@ -37,7 +37,6 @@ std::string EntryKey(const clsFile& r) {
 }
 
 bool SameVersion(std::string a, std::string b) {
-    if (a == b) return true;
     try {
         return VersionNumberCompare(a, b) == "EQUAL";
     } catch (const std::exception&) {

@@ -11,9 +11,8 @@ std::optional<std::string> ProgressText(int32_t counter, int32_t total) {
     if (scaled > std::numeric_limits<int32_t>::max() || scaled < std::numeric_limits<int32_t>::min())
         return std::nullopt;
     if (total == 0) return std::nullopt;
+    // |total| is at least 1: the percentage is no larger than the scaled counter.
     const double percent = text::RoundHalfEven(static_cast<double>(scaled) / total);
-    if (!(percent >= std::numeric_limits<int32_t>::min() && percent <= std::numeric_limits<int32_t>::max()))
-        return std::nullopt;
     return text::Decimal(static_cast<long long>(percent)) + "% Complete";
 }
 

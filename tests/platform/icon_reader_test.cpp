@@ -64,6 +64,22 @@ TEST(IconChoice, TakesTheNearestSizeThenTheNearestDepth) {
     EXPECT_FALSE(ChooseImage({}, 32, 32, 32));
 }
 
+// Each side of 0 in the directory means 256, on its own; a count beyond the bytes is cut.
+TEST(IconGroup, EntriesAsTheDirectoryHoldsThem) {
+    std::vector<uint8_t> g = {0, 0, 1, 0, 0xE8, 0x03};  // claims 1000 entries
+    for (uint8_t i = 0; i < 2; ++i) {
+        const uint8_t e[14] = {i ? uint8_t(0) : uint8_t(32), 16, 0, 0, 1, 0, uint8_t(8 + 16 * i), 0, 0, 1, 0, 0, uint8_t(i + 1), 0};
+        g.insert(g.end(), e, e + 14);
+    }
+    const auto entries = ParseGroup(ByteView(g));
+    ASSERT_EQ(entries.size(), 2u);
+    for (int i = 0; i < 2; ++i)
+        EXPECT_EQ(std::make_tuple(entries[i].width, entries[i].height, entries[i].bitCount, entries[i].id),
+                  std::make_tuple(i ? 256 : 32, 16, 8 + 16 * i, i + 1));
+    g[0] = 1;  // reserved word not zero: not a group
+    EXPECT_TRUE(ParseGroup(ByteView(g)).empty());
+}
+
 TEST(IconExtraction, DecodesEveryDepthOfTheFixtures) {
     struct Case { const char* fixture; PixelRule rule; } cases[] = {
         // basic: first group is first.ico, whose 32 x 32 image has 4 bits per pixel.

@@ -1,6 +1,7 @@
 // The drive page's facts and the BIOS page's copy of the test utility.
 #include <gtest/gtest.h>
 
+#include "platform/program_files.h"
 #include "scan/drive_procedures.h"
 #include "support/test_support.h"
 
@@ -47,6 +48,18 @@ TEST_F(UtilityCopy, CopiesToTheRootWhateverFollowsTheLetterAndReplaces) {
     EXPECT_EQ(shown_.boxes, (decltype(shown_.boxes){kDone, kDone}));
     EXPECT_FALSE(fs::exists(program_ / "d" / "SOME"));
     fs::permissions(program_ / "prog" / "2000.exe", fs::perms::owner_write, fs::perm_options::add);
+}
+
+// A utility of the largest size copied is copied; one byte more, and the copy error is all
+// the user sees.
+TEST_F(UtilityCopy, TheLargestFileCopiedAndOneByteMore) {
+    std::string bytes(platform::kMaxCopiedFile, 'x');
+    WriteFileBytes(program_ / "prog" / "2000.exe", bytes);
+    EXPECT_TRUE(CopyUtilityToDrive(drives_, program_ / "prog", "D:", shown_.fn()));
+    EXPECT_EQ(fs::file_size(program_ / "d" / "2000.exe"), bytes.size());
+    WriteFileBytes(program_ / "prog" / "2000.exe", bytes + "x");
+    EXPECT_FALSE(CopyUtilityToDrive(drives_, program_ / "prog", "D:", shown_.fn()));
+    EXPECT_EQ(shown_.boxes, (decltype(shown_.boxes){kDone, {"Ostrevan was Unable to Copy this File", "Copy Error"}}));
 }
 
 }  // namespace

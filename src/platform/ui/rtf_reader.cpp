@@ -195,7 +195,7 @@ private:
             if (w == k) { st_.dest = Dest::Skip; return; }
         }
         if (st_.dest == Dest::ColorTable) {
-            const uint8_t v = static_cast<uint8_t>(p < 0 ? 0 : p > 255 ? 255 : p);
+            const uint8_t v = static_cast<uint8_t>(std::clamp(p, 0L, 255L));
             if (!pending_) pending_ = Color{};
             if (w == "red") pending_->r = v;
             else if (w == "green") pending_->g = v;
