@@ -28,21 +28,12 @@ using testing::ReadFileBytes;
 
 std::filesystem::path DataDir() { return std::filesystem::path(OSTREVAN_SOURCE_DIR) / "data"; }
 
-// The number of lines of a data file (the generator writes each with CR LF; the test
-// shipped_kb_generated holds the files to the generator's output, byte for byte).
-size_t LineCount(const std::filesystem::path& file) {
-    const std::string bytes = ReadFileBytes(file);
-    return static_cast<size_t>(std::count(bytes.begin(), bytes.end(), '\n'));
-}
-
 // The directory and the knowledge base as start-up loads them.
 class ShippedKnowledgeBase : public ::testing::Test {
 protected:
     static void SetUpTestSuite() {
         st_ = new RunState;
         StartRunState(*st_, DataDir());
-        vendorLines_ = LineCount(DataDir() / kVendorsFileName);
-        appLines_ = LineCount(DataDir() / kAppsFileName);
     }
     static void TearDownTestSuite() {
         delete st_;
@@ -58,7 +49,6 @@ protected:
     }
 
     static inline RunState* st_ = nullptr;
-    static inline size_t vendorLines_ = 0, appLines_ = 0;
 };
 
 // The example versions of SOURCES.md: for each record with a status, version texts that its

@@ -5,8 +5,6 @@
 
 #include <algorithm>
 #include <filesystem>
-#include <fstream>
-#include <future>
 #include <sstream>
 
 #include <gtest/gtest.h>
@@ -67,30 +65,6 @@ TEST(DirListingPosix, AllPatternGivesKindsAndHidesDotNames) {
         EXPECT_EQ(e.kind, want) << e.name;
         EXPECT_EQ(e.host, t.path() / e.name);
     }
-}
-
-// A named pipe is never waited on: the stream fails at once (a reader opening it blocking would
-// wait for a writer that never comes). A plain file opens and reads as before.
-TEST(HostPaths, StreamsOpenOnlyPlainFiles) {
-    TempDir t;
-    WriteFileBytes(t / "plain", "text");
-    ASSERT_EQ(mkfifo((t / "pipe").c_str(), 0600), 0);
-    std::ifstream plain;
-    OpenStream(plain, t / "plain");
-    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(plain), {}), "text");
-    auto opening = std::async(std::launch::async, [&] {
-        std::ifstream in;
-        OpenStream(in, t / "pipe");
-        return static_cast<bool>(in);
-    });
-    if (opening.wait_for(std::chrono::seconds(10)) != std::future_status::ready) {
-        ADD_FAILURE() << "the opening waits on the pipe";
-        close(open((t / "pipe").c_str(), O_WRONLY | O_NONBLOCK));  // let it go
-    }
-    EXPECT_FALSE(opening.get());
-    std::ifstream dir;
-    OpenStream(dir, t.path());
-    EXPECT_FALSE(dir);
 }
 
 // A folder swapped for a link after its parent was listed is not entered, nor is one below a

@@ -92,25 +92,21 @@ TEST(TextNumbers, SixteenBitConversionFailsClearly) {
 // `lines` lines of `width` characters. A cut fits, and one character more would not; where
 // cuts only ever fit shorter, it is the longest (a plain scan of every cut, on single lines).
 TEST(TextFit, ACutThatFitsEndsInAnEllipsis) {
+    // A model of a box `width` characters wide and `lines` high that wraps at blanks.
     auto fitsModel = [](int width, int lines) {
         return [=](const std::string& t) {
             int used = 1, col = 0;
-            for (size_t i = 0; i <= t.size();) {
-                const size_t end = std::min(t.find(' ', i), t.size());
+            for (size_t i = 0, end; i <= t.size(); i = end + 1) {
+                end = std::min(t.find(' ', i), t.size());
                 const int word = static_cast<int>(end - i);
                 if (word > width) return false;
                 if (col > 0 && col + 1 + word > width) ++used, col = 0;
                 col += (col > 0 ? 1 : 0) + word;
-                i = end + 1;
             }
             return used <= lines;
         };
     };
-    auto cut = [](const std::string& text, size_t n) {
-        std::string c = text.substr(0, n);
-        while (!c.empty() && c.back() == ' ') c.pop_back();
-        return c + "...";
-    };
+    auto cut = [](const std::string& text, size_t n) { return text::TrimRight(text.substr(0, n)) + "..."; };
     std::mt19937 rng(7);
     for (int trial = 0; trial < 300; ++trial) {
         std::string text;
@@ -123,17 +119,11 @@ TEST(TextFit, ACutThatFitsEndsInAnEllipsis) {
             EXPECT_EQ(shown, text);
             continue;
         }
-        size_t n = text.size();
+        size_t n = text.size();  // the longest beginning that the text shown is
         while (n > 0 && cut(text, n) != shown) --n;
         ASSERT_EQ(cut(text, n), shown) << "a beginning of the text and an ellipsis";
-        if (n > 0) {
-            EXPECT_TRUE(fits(shown));
-        }
-        if (n + 1 < text.size()) {
-            EXPECT_FALSE(fits(cut(text, n + 1)));
-        }
-        if (lines == 1 && text.find(' ') == std::string::npos) {
-            EXPECT_EQ(shown.size(), static_cast<size_t>(width));
-        }
+        if (n > 0) { EXPECT_TRUE(fits(shown)); }
+        if (n + 1 < text.size()) { EXPECT_FALSE(fits(cut(text, n + 1))) << "a longer beginning fits too"; }
+        if (lines == 1 && text.find(' ') == std::string::npos) { EXPECT_EQ(shown.size(), static_cast<size_t>(width)); }
     }
 }
