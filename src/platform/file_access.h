@@ -13,8 +13,9 @@ bool IsDirectory(const HostPath& path);
 bool IsFile(const HostPath& path);
 
 // What tells one folder from another however it is spelt: its device and inode where the
-// system has them; on Windows its spelling with case, trailing dots and blanks of each name and
-// the "\\?\" prefix taken out. Empty when the folder cannot be found.
+// system has them, on Windows NT its volume serial and file index; on Windows 95/98/ME its
+// spelling with case, trailing dots and blanks of each name and the "\\?\" prefix taken out.
+// Empty when the folder cannot be found.
 std::string FolderIdentity(const HostPath& dir);
 
 // Every entry of the directory (hidden and system ones too), without "." and ".."; none when it

@@ -12,8 +12,28 @@ bool IsDirectory(const HostPath& path) {
     return a != INVALID_FILE_ATTRIBUTES && (a & FILE_ATTRIBUTE_DIRECTORY);
 }
 
+namespace {
+
+// The volume serial and file index of the opened folder: one folder however it is spelt (case,
+// trailing dots, the long-path prefix, a short name, a junction). Windows NT only: Windows
+// 95/98/ME cannot open a folder as a file, and there the spelling is compared instead.
+std::string OpenedFolderIdentity(const HostPath& dir) {
+    if (host::AnsiOnly()) return {};
+    const win::ScopedFile h(CreateFileW(dir.c_str(), FILE_READ_ATTRIBUTES,
+                                        FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                        OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+    BY_HANDLE_FILE_INFORMATION info;
+    if (!h || !GetFileInformationByHandle(h.get(), &info) || !(info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
+        return {};
+    return "volume " + std::to_string(info.dwVolumeSerialNumber) + " folder " +
+           std::to_string((uint64_t{info.nFileIndexHigh} << 32) | info.nFileIndexLow);
+}
+
+}  // namespace
+
 std::string FolderIdentity(const HostPath& dir) {
     if (!IsDirectory(dir)) return {};
+    if (std::string opened = OpenedFolderIdentity(dir); !opened.empty()) return opened;
     std::string spelt = Utf8FromHostPath(dir);
     if (spelt.rfind("\\\\?\\", 0) == 0) spelt.erase(0, 4);
     spelt = Utf8FromHostPath((HostPathFromUtf8(spelt) / "").lexically_normal());

@@ -9,6 +9,10 @@
 #include "report/fleet_report.h"
 #include "support/test_support.h"
 
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
 namespace ostrevan::testing {
 namespace {
 
@@ -95,6 +99,34 @@ TEST(Fleet, AFolderGivenTwiceCountsOnceAndPcsOfOneNameAreToldApart) {
     std::istringstream csv(ReadFileBytes(t / "office.csv"));
     while (std::getline(csv, line)) pcs += line.substr(0, line.find(',')) + ";";
     EXPECT_EQ(pcs, "PC;PC-01;PC-01 (2);pc-01 (3);PC-01 (2) (2);");
+}
+
+// One folder spelt in other ways is one PC: through a link or a relative path, and on Windows
+// in other case, with a trailing dot, the long-path prefix or its short name.
+TEST(Fleet, OneFolderHoweverSpeltIsOnePc) {
+    TempDir t;
+    std::filesystem::create_directories(t / "a" / "PC-OFFICE-01");
+    WriteFileBytes(t / "a" / "PC-OFFICE-01" / "Files.y2k", Lines({"Calc\tNumbers Ltd\t2.0\t2.0\tCalc\t\tC:\\CALC\t0"}));
+    WriteFileBytes(t / "a" / "PC-OFFICE-01" / "JFiles.y2k", "");
+    const std::string first = platform::Utf8FromHostPath(t / "a" / "PC-OFFICE-01");
+    std::vector<std::string> args = {platform::Utf8FromHostPath(t / "office"), first};
+#ifdef _WIN32
+    args.push_back(platform::Utf8FromHostPath(t / "A" / "pc-office-01."));
+    args.push_back("\\\\?\\" + first);
+    wchar_t shortName[MAX_PATH];
+    ASSERT_GT(GetShortPathNameW((t / "a" / "PC-OFFICE-01").c_str(), shortName, MAX_PATH), 0u);
+    ASSERT_NE(std::wstring(shortName).find(L'~'), std::wstring::npos);
+    args.push_back(platform::Utf8FromHostPath(platform::HostPath(shortName)));
+#else
+    std::filesystem::create_directory_symlink(t / "a" / "PC-OFFICE-01", t / "link");
+    args.push_back(platform::Utf8FromHostPath(t / "link"));
+    args.push_back(std::filesystem::relative(t / "a" / "PC-OFFICE-01").string());
+#endif
+    std::ostringstream out, err;
+    ASSERT_EQ(RunFleet(args, out, err), 0) << err.str();
+    for (size_t i = 2; i < args.size(); ++i)
+        EXPECT_NE(err.str().find(args[i] + " is left out: the same folder as " + first), std::string::npos) << err.str();
+    EXPECT_NE(out.str().find(": 1 PCs"), std::string::npos) << out.str();
 }
 
 TEST(Fleet, CsvFieldsAreQuotedAndConvertedToUtf8) {
