@@ -152,6 +152,7 @@ TEST(Rtf, MalformedInputEndsCleanly) {
         {"bad hex digits", "{\\rtf1 x\\'zzy}", "xy"},
         {"backslash at the end", "{\\rtf1 x\\", "x"},
         {"binary longer than the data", "{\\rtf1 a\\bin999999 xyz", "a"},
+        {"binary of no or a negative length", "{\\rtf1 a\\bin b\\bin-5 c}", "abc"},
         {"huge numbers", "{\\rtf1\\fs99999999999999999999 a\\cf-99999999999 b\\u-1? c}", "ab? c"},
         {"characters of every range by number", "{\\rtf1 \\u65?\\u127?\\u160?\\u255?\\u8364?\\u256?\\u-3971?}", "A\x7F\xA0\xFF\x80??"},
         {"colour index past the table", "{\\rtf1{\\colortbl;\\red9;}\\cf7 z}", "z"},
