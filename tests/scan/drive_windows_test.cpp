@@ -86,15 +86,5 @@ TEST(DriveWindows, BootFilesChooseAmongSeveralFolders) {
     }
 }
 
-TEST(DriveWindows, AKernelWithoutVersionIsLikeAFailedQuery) {
-    testing::TempDir drive;
-    PutWindows(drive.path(), "WINNT", "", true);
-    const DriveWindowsSearch s = FindDriveWindows("C:", drive.path());
-    ASSERT_TRUE(s.found);
-    EXPECT_FALSE(s.found->identity.version_known);
-    EXPECT_EQ(s.found->identity.windows_directory, "C:\\WINNT");
-    EXPECT_NE(s.notes.at(0).find("C:\\WINNT has no readable version"), std::string::npos);
-}
-
 }  // namespace
 }  // namespace ostrevan
