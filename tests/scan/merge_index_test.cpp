@@ -122,5 +122,23 @@ TEST(MergeIndex, SameRecordAndSameCompanyRewritesAsThePlainSearch) {
     }
 }
 
+// A company that each comparison rewrites again (two "Multimedia" fewer each time) is searched
+// the plain way once the index has tried six rewrites, with the same answer.
+TEST(MergeIndex, CompaniesThatKeepChangingAreSearchedThePlainWay) {
+    colFiles main;
+    FileListIndex index(main, FileListIndex::Kind::kMain);
+    for (const char* company : {"Acme Inc.", "Quillon Tools", "Acme Corporation"})
+        for (const char* product : {"Writer", "Tool"}) index.Add("", company, "", product, "1.0", "1.0", 0, "C:", "", "");
+    for (int repeats : {10, 11, 13}) {
+        std::string company = "Acme";
+        for (int i = 0; i < repeats; ++i) company += " Multimedia";
+        std::string c1 = company, c2 = company;
+        const uint64_t before = index.linear_searches();
+        EXPECT_EQ(PositionOf(main, index.FindUnknownProduct("Tool", c1)), PlainUnknown(main, "Tool", c2)) << repeats;
+        EXPECT_EQ(c1, c2);
+        EXPECT_EQ(index.linear_searches() - before, repeats > 10 ? 1u : 0u) << repeats;
+    }
+}
+
 }  // namespace
 }  // namespace ostrevan
