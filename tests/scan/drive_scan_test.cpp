@@ -89,45 +89,6 @@ TEST(ThrottledScanPage, ShowsTheLatestOncePerIntervalAndAllOnFlush) {
     EXPECT_EQ(page.view().flash, kGreen);
 }
 
-// Abort pressed at every yield of the walk: nothing is examined afterwards, nothing yields
-// afterwards, and what was gathered is saved.
-TEST_F(SmallDrive, AbortAtEveryYield) {
-    Scan();
-    const int count_yields = yields;
-    ASSERT_GT(count_yields, 10);
-    for (int at = 1; at <= count_yields; ++at) {
-        ScanFixture f;
-        fs::remove(f.drive());
-        fs::copy(drive(), f.drive(), fs::copy_options::recursive);
-        size_t loads_at_abort = 0;
-        int yields_at_abort = -1;
-        bool counting_done = false;
-        f.on_yield = [&] {
-            counting_done = counting_done || f.st.lngFileCounter > 0 || f.st.lngNumFiles > 0;
-            if (f.yields == at) {
-                f.st.IsAborting = true;
-                loads_at_abort = f.source.loads.size();
-                yields_at_abort = f.yields;
-            }
-        };
-        ASSERT_TRUE(f.Scan().ok());
-        ASSERT_GE(yields_at_abort, 1);
-        EXPECT_EQ(f.source.loads.size(), loads_at_abort) << "abort at yield " << at;
-        if (f.st.lngFileCounter > 0 || loads_at_abort > 0) {
-            // Once the walk has begun, the yield of the abort is its last.
-            EXPECT_EQ(f.yields, yields_at_abort) << "abort at yield " << at;
-        }
-        // What was saved is what the lists hold.
-        colFiles reread, rejunk;
-        reread.LoadFromFile(false, f.data());
-        EXPECT_EQ(reread.Count(), f.st.cFiles.Count());
-        if (f.st.cJunkFiles.Count() > 0) {
-            rejunk.LoadFromFile(true, f.data());
-            EXPECT_EQ(rejunk.Count(), f.st.cJunkFiles.Count());
-        }
-    }
-}
-
 TEST(ScanEdges, FileThatVanishesMidScanBecomesUndocumented) {
     ScanFixture f;
     f.Put("A.EXE", Program("Acme Writer", "Acme Inc.", "2.0"));

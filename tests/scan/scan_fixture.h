@@ -121,7 +121,6 @@ public:
     // Runs the whole scan sequence on drive C: and reads back both result files.
     ScanResult Scan(const platform::OsIdentity& os = Win2000()) {
         DriveScan scan(st, page, source, [this] {
-            ++yields;
             if (on_yield) on_yield();
         });
         ScanResult r = RunScanSequence(st, scan, page, "C:", drive(), os, data());
@@ -138,7 +137,6 @@ public:
     HeadlessScanPage page;
     FieldFileSource source;
     std::function<void()> on_yield;
-    int yields = 0;
     std::string files, junk_files;
 
 private:
