@@ -41,7 +41,7 @@ std::vector<DirEntry> ListDirectory(const HostPath& dir, ListPattern pattern);
 // folder above it was swapped for a link meanwhile, is not listed. The top of a walk has no
 // parent and may be reached through links.
 struct FolderKey {
-    uint64_t device = 0, inode = 0;  // none on Windows
+    uint64_t device = 0, inode = 0;  // on Windows NT the volume serial and file index
     bool known() const { return device != 0 || inode != 0; }
     friend bool operator==(const FolderKey&, const FolderKey&) = default;
 };

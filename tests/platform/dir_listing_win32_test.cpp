@@ -93,6 +93,24 @@ TEST(DirListingWin32, NameOutsideTheCodePageIsListedByItsShortNameAndOpenedByIts
     }
 }
 
+// A folder that is no longer inside the folder it was found in when the walk comes to it (here
+// its parent was swapped for another folder of the same name) is not listed.
+TEST(DirListingWin32, AFolderSwappedAfterItsParentWasListedIsNotListed) {
+    TempDir t;
+    for (const char* d : {"A\\B", "Other\\B"}) fs::create_directories(t / d);
+    ASSERT_TRUE(Touch(t / "Other" / "B" / "OUTSIDE.EXE"));
+    const ProgramsAndAll a = ListProgramsAndAll(t / "A");
+    ASSERT_TRUE(a.listed && a.key.known());
+    EXPECT_TRUE(ListProgramsAndAll(t / "A" / "B", a.key).listed);
+    EXPECT_TRUE(ListProgramsAndAll(t / "A" / "B" / "", a.key).listed);
+    fs::rename(t / "A", t / "Moved");
+    fs::rename(t / "Other", t / "A");
+    const ProgramsAndAll swapped = ListProgramsAndAll(t / "A" / "B", a.key);
+    EXPECT_FALSE(swapped.listed);
+    EXPECT_TRUE(swapped.programs.empty());
+    EXPECT_TRUE(ListProgramsAndAll(t / "Moved" / "B", a.key).listed) << "the folder itself, moved";
+}
+
 TEST(DriveServicesWin32, SystemDriveIsListedAndDescribed) {
     DriveMap map;
     auto drives = map.Drives();
