@@ -87,7 +87,8 @@ TEST(VersionApi, MatchesSubBlockNamesWholeWithoutRegardToCase) {
 
 TEST(VersionApi, BuiltBlocksAnswerTheirExactLengths) {
     const Bytes block32 = BuildVersionBlock32(VersionRoot({
-        Block("StringFileInfo", {Block("040904E4", {Str("Open", u"abc", false), Str("Empty", u"", false)})}),
+        Block("StringFileInfo", {Block("040904E4", {Str("Open", u"abc", false), Str("Empty", u"", false),
+                                                    Str("Az\xC0\xDE", u"edges", false)})}),
         Block("VarFileInfo", {Translation({{0x407, 1252}, {0x409, 1252}})}),
     }));
     auto block = BlockOfFile(PeWithVersion(block32));
@@ -95,6 +96,8 @@ TEST(VersionApi, BuiltBlocksAnswerTheirExactLengths) {
     EXPECT_EQ(Query(block, "\\StringFileInfo\\040904E4\\Open"), (Answer{true, 3, "abc"}));  // no zero stored, none counted
     EXPECT_EQ(Query(block, "\\StringFileInfo\\040904E4\\Empty"), (Answer{true, 0, ""}));
     EXPECT_EQ(Query(block, "\\VarFileInfo\\Translation").length, 8u);
+    // The first and last capitals of each range fold (A, Z, \xC0, \xDE).
+    EXPECT_EQ(Query(block, "\\StringFileInfo\\040904E4\\aZ\xE0\xFE").bytes, "edges");
 }
 
 TEST(VersionApi, ReadsA16BitProgramsBlockInPlace) {
