@@ -115,4 +115,9 @@ TEST(IconExtraction, ScalesAnImageOfAnotherSizeTo32) {
     ExpectPixels(*icon, [](int x, int y) {
         return Transparent(x / 2, y / 2) ? 0u : (kPalette16[IndexAt(x / 2, y / 2, 16)] << 8) | 0xFF;
     }, "16 x 16 scaled");
+    // As wide as the icon but only half as high: scaled too.
+    RgbaImage wide{32, 16, std::vector<uint8_t>(32 * 16 * 4)};
+    wide.pixels[15 * 32 * 4] = 7;
+    const RgbaImage tall = ScaleNearest(wide, 32, 32);
+    EXPECT_EQ(std::make_pair(tall.height, int(tall.pixels.at(31 * 32 * 4))), std::make_pair(32, 7));
 }

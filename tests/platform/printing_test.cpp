@@ -127,6 +127,8 @@ TEST(Png, PicturesLargerThanOneDeflateBlockDecodeToTheSamePixels) {
         Bitmap b(w, h, kWhite);
         b.Set(0, 0, kRed);
         b.Set(w - 1, h - 1, kGreen);
+        b.Set(0, h, kRed);  // below and right of the picture: nothing
+        b.Set(w, 0, kRed);
         EXPECT_EQ(b.Count(kRed) + b.Count(kGreen), 2) << "corners count";
         EXPECT_EQ(b.AlphaAt(w, 0) + b.AlphaAt(0, h) + b.AlphaAt(-1, 0) + b.AlphaAt(0, -1), 0) << "outside: clear";
         const std::string png = b.ToPng();

@@ -29,3 +29,12 @@ TEST(ProgramFile, ReadsBothExecutableWidths) {
         EXPECT_EQ(f->Resources(kResGroupIcon).size(), 1u) << pe32plus;
     }
 }
+
+TEST(ProgramFile, NoSingleReadTakesMoreThanTheLargestPiece) {
+    TempDir dir;
+    WriteFileBytes(dir / "big.bin", std::string(FileBytes::kMaxRead + 1, 'x'));
+    const auto f = FileBytes::Open((dir / "big.bin").string());
+    ASSERT_TRUE(f);
+    EXPECT_EQ(f->Read(1, FileBytes::kMaxRead).value_or(std::vector<uint8_t>{}).size(), FileBytes::kMaxRead);
+    EXPECT_FALSE(f->Read(0, FileBytes::kMaxRead + 1));
+}

@@ -136,10 +136,18 @@ TEST(Rtf, ReadsADocumentAsWordProcessorsWriteIt) {
 
 TEST(Rtf, GroupsRestoreTheFormatBeforeThem) {
     const PrintableText t = ReadRtf(
-        "{\\rtf1{\\colortbl;\\red1\\green2\\blue3;}a{\\cf1\\b b}c{\\plain\\fs40 d}e}");
+        "{\\rtf1{\\colortbl\\red7;\\red1\\green2\\blue3;}a{\\cf1\\b b}c{\\plain\\fs40 d}e}");
     const CharFormat plain = t.runs.at(0).format, big{plain.face, 400};
     const CharFormat bold = Fmt(Color{1, 2, 3}, plain.face, plain.heightTwips, true);
     EXPECT_EQ(t.runs, (std::vector<TextRun>{{"a", plain}, {"b", bold}, {"c", plain}, {"d", big}, {"e", plain}}));
+}
+
+TEST(Rtf, FontNumbersChooseTheirFaces) {
+    // \deff gives the face of text without \f; a number named twice keeps its first name; a blank
+    // name leaves the default face.
+    const PrintableText t = ReadRtf("{\\rtf1\\deff1{\\fonttbl{\\f0 A;}{\\f1 B;}{\\f1 C;}{\\f2  ;}}x\\f0 y\\f2 z}");
+    ASSERT_EQ(t.runs.size(), 3u);
+    EXPECT_EQ(t.runs[0].format.face + t.runs[1].format.face + t.runs[2].format.face, "BA" + CharFormat{}.face);
 }
 
 TEST(Rtf, MalformedInputEndsCleanly) {

@@ -55,6 +55,16 @@ TEST(DriveWindows, EachFamilyIsRecognisedFromItsKernel) {
                   (std::vector<std::string>{std::to_string(c.family), c.osVersion, std::string("D:\\") + c.folder,
                                             c.version, c.release}));
     }
+    // A kernel whose fixed information ends right after the file version still tells it.
+    testing::VerNode root = testing::VersionRoot({});
+    root.binaryValue.resize(16);
+    testing::Put32(root.binaryValue, 8, 0x0004000A);
+    testing::TempDir drive;
+    PutWindows(drive.path(), "WINDOWS", "", false);
+    const testing::Bytes pe = testing::PeWithVersion(testing::BuildVersionBlock32(root));
+    testing::WriteFileBytes(drive.path() / "WINDOWS/SYSTEM/KERNEL32.DLL", std::string(pe.begin(), pe.end()));
+    const DriveWindowsSearch shortInfo = FindDriveWindows("C:", drive.path());
+    EXPECT_EQ(std::make_pair(shortInfo.found->identity.major, shortInfo.found->identity.minor), std::make_pair(4u, 10u));
     // Builds within a version: the release changes at the first build of the later one.
     EXPECT_EQ(WindowsRelease(1, 4, 10, 1998), "Windows 98");
     EXPECT_EQ(WindowsRelease(1, 4, 0, 1111), "Windows 95 OEM Service Release 2");

@@ -115,6 +115,7 @@ TEST(ScanCommand, NamesReachTheTerminalWithControlCharactersEscaped) {
     EXPECT_EQ(VisibleText("\xC3(\xFF\xC0\x80\xE2\x82"), "\\xC3(\\xFF\\xC0\\x80\\xE2\\x82");  // broken, overlong, cut
     // Halves of surrogate pairs are no characters: the first and the last of them show as bytes.
     EXPECT_EQ(VisibleText("\xED\xA0\x80|\xED\xBF\xBF|\xED\x9F\xBF"), "\\xED\\xA0\\x80|\\xED\\xBF\\xBF|\xED\x9F\xBF");
+    EXPECT_EQ(VisibleText("\xF0\x90\x80\x80|\xE0\xA0\x80"), "\xF0\x90\x80\x80|\xE0\xA0\x80");  // U+10000, U+0800
 }
 
 TEST(ScanCommand, StopRequestSavesWhatWasFound) {
