@@ -24,7 +24,12 @@ FrmAdvanced::FrmAdvanced(ui::Toolkit& tk)
       btnOK(w_.AddButton({"btnOK", {5280, 4440, 1095, 375}, "Close", true, true, 'C'})) {
     TryStep([&] { rtxtAdvanced.SetFontSize(kReportFontSize); });
     btnOK.SetRole(ui::ButtonRole::Cancel);
-    btnOK.onClick = [this] { TryStep([&] { w_.Hide(); }); };
+    // Closing while the listing is still being filled also stops the filling.
+    btnOK.onClick = [this] {
+        stopFilling_ = true;
+        TryStep([&] { w_.Hide(); });
+    };
+    w_.onClose = btnOK.onClick;
     btnSave.onClick = [this] { SaveRichTextAs(tk_, rtxtAdvanced); };
     btnLEtter.onClick = [this] { PrintRichText(tk_, rtxtAdvanced); };
     w_.onResize = [this] { Form_Resize(); };
@@ -44,21 +49,39 @@ void FrmAdvanced::FillListing(const colFiles& junk) {
     // The entries go into the control a hundred at a time: one insertion per entry makes the
     // native control measure all that it holds each time, and one insertion of them all is
     // slower still on some systems (under Wine, minutes for 20,000 entries; seconds in chunks).
+    // Between insertions the window shows how far the listing has come, and Close stops it;
+    // what is not complete cannot be saved or printed.
     constexpr int kEntriesPerInsertion = 100;
+    const std::string caption = w_.Caption();
+    stopFilling_ = false;
+    btnSave.SetEnabled(false);
+    btnLEtter.SetEnabled(false);
     tk_.SetMousePointer(ui::MousePointer::Hourglass);
     std::string chunk;
-    for (int i = 1; i <= count; ++i) {
+    for (int i = 1; i <= count && !stopFilling_; ++i) {
         TryStep([&] { chunk += ListingEntryText(junk.Item(static_cast<int16_t>(i))); });
         if (i % kEntriesPerInsertion != 0 && i != count) continue;
         TryStep([&] { rtxtAdvanced.SetSelection(rtxtAdvanced.TextLength(), 0); });
         TryStep([&] { rtxtAdvanced.ReplaceSelection(chunk); });
         chunk.clear();
+        if (i != count) w_.SetCaption(caption + ": " + std::to_string(i) + " of " + std::to_string(count) + " listed");
         tk_.DoEvents();
     }
+    w_.SetCaption(caption);
+    btnSave.SetEnabled(true);
+    btnLEtter.SetEnabled(true);
     tk_.SetMousePointer(ui::MousePointer::Default);
 }
 
-void FrmAdvanced::Show() { w_.ShowModal(); }
+void FrmAdvanced::Show(const colFiles* junk) {
+    // The listing is filled once the window is up, so that a long one shows its progress.
+    w_.onActivate = [this, junk] {
+        if (!junk || listed_) return;
+        listed_ = true;
+        FillListing(*junk);
+    };
+    w_.ShowModal();
+}
 
 void FrmAdvanced::Form_Resize() {
     if (w_.State() == ui::WindowState::Minimized) return;
@@ -72,8 +95,7 @@ void FrmAdvanced::Form_Resize() {
 
 void OpenAdvancedListing(const colFiles& cJunkFiles, ui::Toolkit& tk) {
     FrmAdvanced f(tk);
-    f.FillListing(cJunkFiles);
-    TryStep([&] { f.Show(); });
+    TryStep([&] { f.Show(&cJunkFiles); });
 }
 
 }  // namespace ostrevan

@@ -16,10 +16,12 @@ public:
     FrmAdvanced& operator=(const FrmAdvanced&) = delete;
 
     // Replaces the listing by the entries of junk, in list order, under the hourglass; yields
-    // after each hundred entries.
+    // after each hundred entries, showing the count listed so far in the caption, and stops
+    // when the window is closed meanwhile.
     void FillListing(const colFiles& junk);
-    // Shows the window modally; returns when the user has closed it.
-    void Show();
+    // Shows the window modally, first filling it with junk's entries when given; returns when
+    // the user has closed it.
+    void Show(const colFiles* junk = nullptr);
     ui::Window& Form() { return w_; }
 
 private:
@@ -35,6 +37,8 @@ public:
 
 private:
     void Form_Resize();
+    bool stopFilling_ = false;
+    bool listed_ = false;
 };
 
 // The three lines of one entry: "File:" and the name, "Directory Found In:" and the

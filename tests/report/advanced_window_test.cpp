@@ -43,5 +43,21 @@ TEST(AdvancedListing, EntriesInListOrder) {
     EXPECT_EQ(tk.yields, 1) << "one yield per hundred entries";
 }
 
+TEST(AdvancedListing, ALongListingShowsItsProgressAndCloseStopsIt) {
+    HeadlessToolkit tk;
+    colFiles junk;
+    for (int i = 0; i < 250; ++i) AddFound(junk, {"P.EXE", "None", "None", "None", -1, "C:"});
+    std::vector<std::string> seen;
+    tk.onYield = [&] {
+        seen.push_back(tk.ActiveWindow()->Caption() + (tk.Find<ui::Button>("frmAdvanced.btnSave").Enabled() ? " +" : " -"));
+        if (seen.size() == 2) tk.Find<ui::Button>("frmAdvanced.btnOK").Click();
+    };
+    bool shown = true;
+    const std::string text = OpenListing(tk, junk, [&](HeadlessWindow& w) { shown = w.Visible(); });
+    EXPECT_EQ(seen, (std::vector<std::string>{"Advanced: 100 of 250 listed -", "Advanced: 200 of 250 listed -"}));
+    EXPECT_EQ(text.size(), 200 * ListingEntryText(junk.Item(1)).size());
+    EXPECT_FALSE(shown);
+}
+
 }  // namespace
 }  // namespace ostrevan::testing
