@@ -1,9 +1,11 @@
 // The report for large scans: FillReport into the headless rich-text view, and the detail
-// window's caret-to-record mapping, up to the list's limit of 32,767 records.
+// window's caret-to-record mapping, up to the list's limit of 32,767 records; the fleet's merge
+// of one product carried in as many versions as records.
 #include <benchmark/benchmark.h>
 
 #include "platform/ui/headless/headless_toolkit.h"
 #include "report/detail_window.h"
+#include "report/fleet_report.h"
 #include "report/summary_report.h"
 
 namespace {
@@ -40,5 +42,23 @@ void BM_RecordAtCaret(benchmark::State& state) {
     for (auto _ : state) benchmark::DoNotOptimize(RecordAtCaret(st, r));
 }
 BENCHMARK(BM_RecordAtCaret)->Arg(1000)->Arg(6000)->Unit(benchmark::kMicrosecond);
+
+// One product in N versions of 900 characters each: every record is an entry of its own.
+void BM_FleetEntriesLongVersions(benchmark::State& state) {
+    std::vector<FleetPc> fleet(1);
+    for (int i = 0; i < state.range(0); ++i) {
+        std::string v;
+        for (int c = 0; c < 449; ++c) v += "1.";
+        v += std::to_string(i);
+        clsFile& f = fleet[0].records.emplace_back();
+        f.Name = "Writer";
+        f.Vendor = "Acme";
+        f.VersBegin = f.VersEnd = v;
+        f.CompliantCode = 2;
+    }
+    for (auto _ : state) benchmark::DoNotOptimize(FleetEntries(fleet).size());
+    state.SetComplexityN(state.range(0));
+}
+BENCHMARK(BM_FleetEntriesLongVersions)->RangeMultiplier(4)->Range(256, 16384)->Unit(benchmark::kMillisecond)->Complexity();
 
 }  // namespace

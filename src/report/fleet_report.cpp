@@ -36,14 +36,6 @@ std::string EntryKey(const clsFile& r) {
            std::to_string(r.CompliantCode);
 }
 
-bool SameVersion(std::string a, std::string b) {
-    try {
-        return VersionNumberCompare(a, b) == "EQUAL";
-    } catch (const std::exception&) {
-        return false;
-    }
-}
-
 std::string Versions(const clsFile& r) { return r.VersBegin == r.VersEnd ? r.VersBegin : r.VersBegin + " - " + r.VersEnd; }
 
 std::string PcList(const std::vector<FleetPc>& fleet, const FleetEntry& e) {
@@ -92,21 +84,16 @@ std::optional<FleetPc> LoadFleetPc(const platform::HostPath& dir, std::string& w
 
 std::vector<FleetEntry> FleetEntries(const std::vector<FleetPc>& fleet) {
     std::vector<FleetEntry> entries;
-    std::unordered_map<std::string, std::vector<size_t>> byKey;
+    std::unordered_map<std::string, size_t> byKey;
     for (size_t p = 0; p < fleet.size(); ++p) {
         for (const clsFile& r : fleet[p].records) {
             if (r.CompliantCode < 0 || r.CompliantCode > 6) continue;
-            std::vector<size_t>& bucket = byKey[EntryKey(r)];
-            auto it = std::find_if(bucket.begin(), bucket.end(), [&](size_t e) {
-                return SameVersion(entries[e].product->VersBegin, r.VersBegin) &&
-                       SameVersion(entries[e].product->VersEnd, r.VersEnd);
-            });
-            if (it == bucket.end()) {
-                bucket.push_back(entries.size());
-                entries.push_back({&r, {}, {}});
-                it = bucket.end() - 1;
-            }
-            FleetEntry& e = entries[*it];
+            std::string key = EntryKey(r);
+            for (const std::string& v : {VersionKey(r.VersBegin), VersionKey(r.VersEnd)})
+                key += std::to_string(v.size()) + ':' + v;
+            const auto [it, added] = byKey.try_emplace(key, entries.size());
+            if (added) entries.push_back({&r, {}, {}});
+            FleetEntry& e = entries[it->second];
             if (!e.pcs.empty() && e.pcs.back() == p) continue;
             e.pcs.push_back(p);
             e.records.push_back(&r);

@@ -33,7 +33,8 @@ struct FleetEntry {
 
 // The entries of the fleet in report order: classes worst first, and within a class in the
 // order first met. Records of one class are the same entry when their normalised product names
-// and vendors are equal (ignoring case) and both versions compare equal. Records whose code is
+// and vendors are equal (ignoring case) and both versions are alike (VersionKey: "1.00" is
+// "1.0", but "1.0.5" is another version than "1.0"). Records whose code is
 // outside 0..6 are not listed. The entries point into `fleet`.
 std::vector<FleetEntry> FleetEntries(const std::vector<FleetPc>& fleet);
 

@@ -1,6 +1,7 @@
 #include "rules/string_matcher.h"
 
 #include <array>
+#include <charconv>
 #include <optional>
 #include <string_view>
 
@@ -197,6 +198,30 @@ std::string VersionNumberCompare(std::string& strA, std::string& strB) {
         result = "EQUAL";
     } while (!a.empty() && !b.empty());
     return result;
+}
+
+std::string VersionKey(std::string version) {
+    CleanVersion(version);
+    std::string key;
+    auto number = [&key](double v) {
+        char buf[32];
+        key.append(buf, std::to_chars(buf, buf + sizeof buf, v).ptr);
+    };
+    std::string_view rest = version;
+    for (bool first = true; first || !rest.empty(); first = false) {
+        const std::string_view part = NextComponent(rest);
+        if (!first) key += '.';
+        if (const auto v = text::NumericValue(part)) {
+            number(*v);
+        } else if (const auto mark = MarkOf(part)) {
+            number(mark->number);
+            key += mark->letter;
+            number(mark->after);
+        } else {
+            key += part;
+        }
+    }
+    return key;
 }
 
 bool MatchingVersion(std::string& strVersion, std::string& strVersBegin, std::string& strVersEnd) {

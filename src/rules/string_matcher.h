@@ -31,6 +31,13 @@ std::string RemoveCompanyName(std::string_view name, std::string_view company);
 // into full stops).
 std::string VersionNumberCompare(std::string& strA, std::string& strB);
 
+// A version written so that two versions with one key are alike component by component and
+// compare "EQUAL": cleaned as above, each number by its value ("1.00" and "1,0" are "1.0"), a
+// release mark by its number, letter and number after. Versions with as many components that
+// compare "EQUAL" without marks have one key; a shorter version has another key than a longer
+// one it equals.
+std::string VersionKey(std::string version);
+
 // Whether strVersion lies in strVersBegin..strVersEnd, both inclusive; "NOLIMITS" opens a
 // side. Every argument that took part in a comparison is left in its clean form.
 bool MatchingVersion(std::string& strVersion, std::string& strVersBegin, std::string& strVersEnd);

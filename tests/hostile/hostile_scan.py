@@ -245,6 +245,18 @@ def quadratic_cases(work):
     status, out, err = run(["--fleet", os.path.join(work, "quadratic", "office"), pc], "a name that is its maker's over and over")
     check(status == 0 and b"1 PCs, 1 products" in out, f"a name that is its maker's over and over: {status} {out!r} {err[:200]!r}")
 
+    # One product in 5,000 versions of 900 characters: each record was compared with every
+    # version met before it.
+    pc = os.path.join(work, "quadratic", "PC-W")
+    os.makedirs(pc)
+    with open(os.path.join(pc, "Files.y2k"), "wb") as f:
+        for i in range(5000):
+            v = b"1." * 449 + str(i).encode()
+            f.write(b'"Writer\tAcme\t' + v + b"\t" + v + b'\tWriter\t\tC:\\W\t2"\r\n')
+    open(os.path.join(pc, "JFiles.y2k"), "wb").close()
+    status, out, err = run(["--fleet", os.path.join(work, "quadratic", "office-w"), pc], "one product in 5,000 long versions")
+    check(status == 0 and b"1 PCs, 5000 products" in out, f"one product in 5,000 long versions: {status} {out!r} {err[:200]!r}")
+
     # A product name of a megabyte in the knowledge base against programs whose names are 20,000
     # near misses of it: a plain search compared the two at every place (15 s a program).
     sys.path.insert(0, os.path.join(SOURCE, "fuzz"))

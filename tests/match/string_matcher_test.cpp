@@ -152,6 +152,7 @@ TEST(VersionModel, ComparisonAndRangesAgreeWithNumbersComparedInTurn) {
         std::string a = Spell(rng, va), b = Spell(rng, vb), a2 = a, b2 = b;
         const std::string ab = VersionNumberCompare(a, b), ba = VersionNumberCompare(b2, a2);
         ASSERT_EQ(ab, ModelCompare(va, vb)) << a << " vs " << b;
+        ASSERT_EQ(VersionKey(a) == VersionKey(b), va == vb) << a << " vs " << b;  // alike: the same numbers
         // Antisymmetric: the other way round gives the opposite answer.
         ASSERT_EQ(ba, ab == "LESS" ? "GREATER" : ab == "GREATER" ? "LESS" : ab) << a << " vs " << b;
         const bool fromOpen = pick(0, 3) == 0, toOpen = pick(0, 3) == 0;
@@ -172,6 +173,7 @@ TEST(VersionModel, AnyTextsCompareAntisymmetrically) {
         std::string a1 = a, b1 = b, a2 = a, b2 = b;
         const std::string ab = VersionNumberCompare(a1, b1), ba = VersionNumberCompare(b2, a2);
         ASSERT_EQ(ba, ab == "LESS" ? "GREATER" : ab == "GREATER" ? "LESS" : ab) << "'" << a << "' vs '" << b << "'";
+        ASSERT_TRUE(VersionKey(a) != VersionKey(b) || ab == "EQUAL") << "'" << a << "' alike '" << b << "'";
         std::string a3 = a, a4 = a;
         ASSERT_EQ(VersionNumberCompare(a3, a4), "EQUAL") << "'" << a << "' with itself";
     }
