@@ -4,8 +4,11 @@
 
 #include <algorithm>
 #if defined(_WIN32)
+#include <fcntl.h>
 #include <io.h>
 #include <sys/stat.h>
+
+#include "platform/host_api_win32.h"
 #else
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -50,8 +53,27 @@ struct FileBytes::Handle {
 };
 
 std::optional<FileBytes> FileBytes::Open(const std::string& path) {
-    std::FILE* raw = std::fopen(path.c_str(), "rb");
-    if (!raw) return std::nullopt;
+    // On Windows NT a link (a reparse point) is opened as itself and refused: the file it leads
+    // to may lie outside the drive. Windows 95, 98 and ME know no links to files.
+    const bool nt = !platform::host::AnsiOnly();
+    HANDLE h = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                           nt ? FILE_FLAG_OPEN_REPARSE_POINT : 0, nullptr);
+    if (h == INVALID_HANDLE_VALUE) return std::nullopt;
+    BY_HANDLE_FILE_INFORMATION info;
+    if (nt && (!GetFileInformationByHandle(h, &info) || (info.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT))) {
+        CloseHandle(h);
+        return std::nullopt;
+    }
+    const int fd = _open_osfhandle(reinterpret_cast<intptr_t>(h), _O_RDONLY | _O_BINARY);
+    if (fd < 0) {
+        CloseHandle(h);
+        return std::nullopt;
+    }
+    std::FILE* raw = _fdopen(fd, "rb");
+    if (!raw) {
+        _close(fd);
+        return std::nullopt;
+    }
     FileBytes f;
     f.file_ = std::make_shared<const Handle>(raw);
     struct _stat64 st {};

@@ -1,7 +1,8 @@
 #include "rules/string_matcher.h"
 
+#include <algorithm>
 #include <array>
-#include <charconv>
+#include <cstdio>
 #include <optional>
 #include <string_view>
 
@@ -204,8 +205,9 @@ std::string VersionKey(std::string version) {
     CleanVersion(version);
     std::string key;
     auto number = [&key](double v) {
-        char buf[32];
-        key.append(buf, std::to_chars(buf, buf + sizeof buf, v).ptr);
+        char buf[32];  // 17 digits tell every double apart
+        const int n = std::snprintf(buf, sizeof buf, "%.17g", v);
+        key.append(buf, static_cast<size_t>(std::clamp(n, 0, static_cast<int>(sizeof buf) - 1)));
     };
     std::string_view rest = version;
     for (bool first = true; first || !rest.empty(); first = false) {

@@ -167,6 +167,7 @@ TEST(Rtf, MalformedInputEndsCleanly) {
         {"deep nesting", std::string(5000, '{') + "\\rtf1 deep" + std::string(5000, '}'), "deep"},
         {"font table without braces", "{\\rtf1{\\fonttbl\\f0\\fswiss Arial;\\f1 Courier;}\\f1 t}", "t"},
         {"unknown control words, any case", "{\\rtf1 \\xmpZoz a\\Zed b}", "ab"},
+        {"a control word ends after 32 letters", "{\\rtf1 \\" + std::string(32, 'x') + "y z}", "y z"},
         {"empty and blank font names", "{\\rtf1{\\fonttbl{\\f0;}{\\f1   ;}}\\f0 t\\f1 u}", "tu"},
     };
     for (const Case& c : cases) {
