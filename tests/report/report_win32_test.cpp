@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/ui/win32/win32_toolkit.h"
+#include "report/advanced_window.h"
 #include "report/detail_window.h"
 #include "report/help_window.h"
 #include "report/report_format.h"
@@ -115,6 +116,24 @@ TEST(ReportOnRichEdit, DoubleClickOpensTheRecordOfTheLineClicked) {
     EXPECT_EQ(opened[1], kEntryNames[3]);
     EXPECT_EQ(opened[2], kEntryNames[6]);
     EXPECT_TRUE(modal);
+}
+
+// The listing is filled once its window is up; Close, pressed while it fills, stops it.
+TEST(AdvancedListingOnRichEdit, FilledInTheShownWindowUnlessClosedMeanwhile) {
+    Win32Report r;
+    colFiles junk;
+    for (int i = 0; i < 250; ++i) junk.Add("", "None", "", "P.EXE", "", "", 0, "C:\\D", "", "");
+    for (const bool close : {false, true}) {
+        FrmAdvanced f(r.tk);
+        std::string seen;
+        r.tk.onModal = [&](ui::Window& w) {
+            seen = w.Caption() + (w.Visible() ? " shown " : " hidden ") + std::to_string(f.rtxtAdvanced.Text().size()) +
+                   (f.btnSave.Enabled() ? " +" : " -");
+        };
+        if (close) PostMessageA(static_cast<HWND>(NativeHandle(f.btnOK)), BM_CLICK, 0, 0);
+        f.Show(&junk);
+        EXPECT_EQ(seen, close ? "Advanced hidden 3600 +" : "Advanced shown 9000 +");  // 36 characters an entry, CR LF
+    }
 }
 
 TEST(ReportOnRichEdit, ShippedHelpTopicsLoadIntoTheControl) {
