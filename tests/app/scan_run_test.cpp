@@ -101,17 +101,21 @@ TEST(Scan, AbortFromTheEventLoopEndsEarlyAndSavesAndReportsThePartialResults) {
 // Without its knowledge base every program is "not in the database": start-up says so, and so
 // does every report made without it.
 TEST(Scan, AMissingKnowledgeBaseIsToldAtStartUpAndWithTheReport) {
-    Wizard w;
-    FillDrive(w);
-    std::filesystem::remove(w.dir() / "Vendors.y2k");
-    w.Start();
-    const std::string missing = platform::StoredName((w.dir() / "Vendors.y2k").native()) + " is missing";
-    ASSERT_EQ(w.tk.messages.size(), 1u);
-    EXPECT_EQ(w.tk.messages[0].text.rfind(missing + ". ", 0), 0u) << w.tk.messages[0].text;
-    for (int i = 0; i < 3; ++i) w.Next();
-    ASSERT_EQ(w.tk.messages.size(), 2u);
-    EXPECT_EQ(w.tk.messages[1].text, "The knowledge base was not loaded whole (" + missing +
-                                         "): programs whose records are missing are reported as not in the database.");
+    for (const bool tooLarge : {false, true}) {
+        Wizard w;
+        FillDrive(w);
+        if (tooLarge) std::filesystem::resize_file(w.dir() / "Vendors.y2k", (64 << 20) + 1);
+        else std::filesystem::remove(w.dir() / "Vendors.y2k");
+        w.Start();
+        const std::string why = tooLarge ? "Vendors.y2k cannot be read (it must be a plain file of at most 64 MB)"
+                                       : platform::StoredName((w.dir() / "Vendors.y2k").native()) + " is missing";
+        ASSERT_EQ(w.tk.messages.size(), 1u);
+        EXPECT_EQ(w.tk.messages[0].text.rfind(why + ". ", 0), 0u) << w.tk.messages[0].text;
+        for (int i = 0; i < 3; ++i) w.Next();
+        ASSERT_EQ(w.tk.messages.size(), 2u);
+        EXPECT_EQ(w.tk.messages[1].text, "The knowledge base was not loaded whole (" + why +
+                                             "): programs whose records are missing are reported as not in the database.");
+    }
 }
 
 TEST(Scan, ClosingTheWindowDuringAScanAbortsItSavesAndEndsTheProgram) {
