@@ -102,50 +102,20 @@ std::vector<DirEntry> ListDirectory(const HostPath& dir, ListPattern pattern) {
     return Entries(dir, found, programs);
 }
 
-namespace {
-
-// `path` as CreateFileW takes it at any length: long absolute paths in the "\\?\" form.
-std::wstring LongForm(const HostPath& path) {
-    std::wstring s = path.wstring();
-    std::replace(s.begin(), s.end(), L'/', L'\\');
-    if (s.size() >= MAX_PATH - 12 && s.size() > 2 && s[1] == L':') s = L"\\\\?\\" + s;
-    return s;
-}
-
-// A folder opened for its attributes, as itself when it is a link (`link` true) or as what the
-// link leads to; and its volume serial and file index.
-struct OpenedFolder {
-    win::ScopedFile handle;
-    BY_HANDLE_FILE_INFORMATION info{};
-    FolderKey key() const {
-        return {info.dwVolumeSerialNumber, (uint64_t{info.nFileIndexHigh} << 32) | info.nFileIndexLow};
-    }
-};
-
-bool OpenFolder(const HostPath& dir, bool link, OpenedFolder& out) {
-    // Without leave to delete: while the handle is held, the folder cannot be renamed or removed.
-    out.handle.reset(CreateFileW(LongForm(dir).c_str(), FILE_READ_ATTRIBUTES, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                                 nullptr, OPEN_EXISTING,
-                                 FILE_FLAG_BACKUP_SEMANTICS | (link ? FILE_FLAG_OPEN_REPARSE_POINT : 0), nullptr));
-    return out.handle && GetFileInformationByHandle(out.handle.get(), &out.info);
-}
-
-}  // namespace
-
 // One search serves both lists: the programs are the plain files whose name or alias the
 // system's "*.exe" would match, in the same order. On Windows NT the folder is held open while
 // it is listed; a folder inside a listed one must not be a link and must still have that folder
 // above it (Windows 95/98/ME cannot open a folder, and know no links to folders).
 ProgramsAndAll ListProgramsAndAll(const HostPath& dir, const FolderKey& parent) {
     ProgramsAndAll out;
-    OpenedFolder held;
-    if (!host::AnsiOnly() && OpenFolder(dir, parent.known(), held)) {
+    host::OpenedFolder held;
+    if (!host::AnsiOnly() && host::OpenFolder(dir, parent.known(), held)) {
         out.listed = false;
         if (parent.known()) {
             if (held.info.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) return out;
-            OpenedFolder up;
+            host::OpenedFolder up;
             const HostPath self = dir.has_filename() ? dir : dir.parent_path();  // "A\\" is A
-            if (!OpenFolder(self.parent_path(), false, up) || !(up.key() == parent)) return out;
+            if (!host::OpenFolder(self.parent_path(), false, up) || !(up.key() == parent)) return out;
         }
         out.key = held.key();
     }

@@ -18,15 +18,10 @@ namespace {
 // trailing dots, the long-path prefix, a short name, a junction). Windows NT only: Windows
 // 95/98/ME cannot open a folder as a file, and there the spelling is compared instead.
 std::string OpenedFolderIdentity(const HostPath& dir) {
-    if (host::AnsiOnly()) return {};
-    const win::ScopedFile h(CreateFileW(dir.c_str(), FILE_READ_ATTRIBUTES,
-                                        FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                                        OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
-    BY_HANDLE_FILE_INFORMATION info;
-    if (!h || !GetFileInformationByHandle(h.get(), &info) || !(info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
+    host::OpenedFolder f;
+    if (host::AnsiOnly() || !host::OpenFolder(dir, false, f) || !(f.info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
         return {};
-    return "volume " + std::to_string(info.dwVolumeSerialNumber) + " folder " +
-           std::to_string((uint64_t{info.nFileIndexHigh} << 32) | info.nFileIndexLow);
+    return "volume " + std::to_string(f.key().device) + " folder " + std::to_string(f.key().inode);
 }
 
 }  // namespace

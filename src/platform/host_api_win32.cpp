@@ -1,5 +1,7 @@
 #include "platform/host_api_win32.h"
 
+#include <algorithm>
+
 namespace ostrevan::platform::host {
 namespace {
 
@@ -53,6 +55,25 @@ HANDLE Open(const HostPath& path, DWORD access, DWORD share, DWORD disposition) 
                                     FILE_ATTRIBUTE_NORMAL, nullptr)
                       : CreateFileW(path.c_str(), access, share, nullptr, disposition,
                                     FILE_ATTRIBUTE_NORMAL, nullptr);
+}
+
+namespace {
+
+// `path` as CreateFileW takes it at any length: long absolute paths in the "\\?\" form.
+std::wstring LongForm(const HostPath& path) {
+    std::wstring s = path.wstring();
+    std::replace(s.begin(), s.end(), L'/', L'\\');
+    if (s.size() >= MAX_PATH - 12 && s.size() > 2 && s[1] == L':') s = L"\\\\?\\" + s;
+    return s;
+}
+
+}  // namespace
+
+bool OpenFolder(const HostPath& dir, bool link, OpenedFolder& out) {
+    out.handle.reset(CreateFileW(LongForm(dir).c_str(), FILE_READ_ATTRIBUTES, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                 nullptr, OPEN_EXISTING,
+                                 FILE_FLAG_BACKUP_SEMANTICS | (link ? FILE_FLAG_OPEN_REPARSE_POINT : 0), nullptr));
+    return out.handle && GetFileInformationByHandle(out.handle.get(), &out.info);
 }
 
 bool Remove(const HostPath& path) {

@@ -8,7 +8,9 @@
 
 #include <string>
 
+#include "platform/dir_listing.h"
 #include "platform/host_path.h"
+#include "platform/scoped_win.h"
 
 namespace ostrevan::platform::host {
 
@@ -28,5 +30,19 @@ bool Remove(const HostPath& path);
 // Replaces `to` with `from` (MoveFileEx on NT; on Windows 95/98/ME, which lack it, a delete and a
 // move: no file is lost, but for a moment `to` does not exist).
 bool Replace(const HostPath& from, const HostPath& to);
+
+// A folder opened on Windows NT for its attributes, as itself when it is a link (`link` true)
+// or as what the link leads to, without leave to delete: while the handle is held, the folder
+// cannot be renamed or removed. False when it cannot be opened (and always on Windows 95/98/ME,
+// which cannot open a folder as a file: callers do not ask there).
+struct OpenedFolder {
+    win::ScopedFile handle;
+    BY_HANDLE_FILE_INFORMATION info{};
+    // The volume serial and file index: one folder however it is spelt.
+    FolderKey key() const {
+        return {info.dwVolumeSerialNumber, (uint64_t{info.nFileIndexHigh} << 32) | info.nFileIndexLow};
+    }
+};
+bool OpenFolder(const HostPath& dir, bool link, OpenedFolder& out);
 
 }  // namespace ostrevan::platform::host
