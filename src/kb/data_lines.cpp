@@ -6,6 +6,7 @@
 #include "platform/file_write.h"
 #include "platform/text.h"
 #include "platform/vb_error.h"
+#include "rules/readiness.h"
 
 namespace ostrevan {
 
@@ -83,7 +84,7 @@ std::vector<std::string> SplitDataLine(const std::string& line, size_t count) {
 
 int16_t ReadinessCode(const std::string& field) {
     const int16_t code = text::ToInt16(field);
-    if (code < 0 || code > 6) throw VbError(kErrOverflow, "Overflow");
+    if (!Listed(code)) throw VbError(kErrOverflow, "Overflow");
     return code;
 }
 

@@ -15,8 +15,8 @@ std::string NotRecordedMessage(int32_t count) {
 }
 
 void FillCompMessages(RunState& st) {
-    for (int code = 0; code <= 6; ++code)
-        st.strCompMessages[static_cast<size_t>(code)] = FindReadiness(code)->message;
+    for (const ReadinessClass& c : kReadinessClasses)
+        if (Listed(c.code)) st.strCompMessages[static_cast<size_t>(c.code)] = c.message;
 }
 
 int32_t* CounterOf(RunState& st, ReadinessCounter counter) {

@@ -34,7 +34,7 @@ struct RunState {
     int32_t lngFileCounter = 0;   // program files examined so far
     int32_t lngNotRecorded = 0;   // programs examined but left out of full result lists
     bool IsAborting = false;
-    std::array<std::string, 7> strCompMessages;  // readiness message of codes 0 to 6
+    std::array<std::string, kListedClasses> strCompMessages;  // readiness message of codes 0 to 6
 };
 
 // What the user is told when lngNotRecorded programs were found but not recorded.

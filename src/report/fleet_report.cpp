@@ -44,9 +44,6 @@ std::string PcList(const std::vector<FleetPc>& fleet, const FleetEntry& e) {
     return list;
 }
 
-// Short column titles of the classes in the table of PCs, in report order.
-constexpr const char* kColumnTitles[] = {"Upgrade", "Fix", "Issues", "No info", "No test", "Ready", "Not listed"};
-
 std::string Pad(std::string s, size_t width) {
     if (s.size() < width) s.append(width - s.size(), ' ');
     return s;
@@ -87,7 +84,7 @@ std::vector<FleetEntry> FleetEntries(const std::vector<FleetPc>& fleet) {
     std::unordered_map<std::string, size_t> byKey;
     for (size_t p = 0; p < fleet.size(); ++p) {
         for (const clsFile& r : fleet[p].records) {
-            if (r.CompliantCode < 0 || r.CompliantCode > 6) continue;
+            if (!Listed(r.CompliantCode)) continue;
             std::string key = EntryKey(r);
             for (const std::string& v : {VersionKey(r.VersBegin), VersionKey(r.VersEnd)})
                 key += std::to_string(v.size()) + ':' + v;
@@ -136,16 +133,16 @@ ui::PrintableText FleetReportText(const std::vector<FleetPc>& fleet, const std::
     nameWidth += 2;
     add("PCs\n", bold);
     add(Pad("PC", nameWidth), bold);
-    auto width = [](size_t c) { return std::max<size_t>(std::string_view(kColumnTitles[c]).size(), 5) + 1; };
-    for (size_t c = 0; c < kReportOrder.size(); ++c) add(Pad(kColumnTitles[c], width(c)), coloured(kReportOrder[c]));
+    auto title = [](size_t c) { return std::string(FindReadiness(kReportOrder[c])->columnTitle); };
+    auto width = [&](size_t c) { return std::max<size_t>(title(c).size(), 5) + 1; };
+    for (size_t c = 0; c < kReportOrder.size(); ++c) add(Pad(title(c), width(c)), coloured(kReportOrder[c]));
     add("Undocumented\n", bold);
+    std::vector<std::array<int, kListedClasses>> counts(fleet.size());
+    for (const FleetEntry& e : entries)
+        for (size_t p : e.pcs) ++counts[p][static_cast<size_t>(FindReadiness(e.product->CompliantCode)->reportPosition)];
     for (size_t p = 0; p < fleet.size(); ++p) {
-        std::array<int, 7> counts{};
-        for (const FleetEntry& e : entries)
-            if (std::find(e.pcs.begin(), e.pcs.end(), p) != e.pcs.end())
-                ++counts[static_cast<size_t>(FindReadiness(e.product->CompliantCode)->reportPosition)];
         std::string row = Pad(fleet[p].name, nameWidth);
-        for (size_t c = 0; c < counts.size(); ++c) row += Pad(std::to_string(counts[c]), width(c));
+        for (size_t c = 0; c < kListedClasses; ++c) row += Pad(std::to_string(counts[p][c]), width(c));
         add(row + std::to_string(fleet[p].undocumented) + "\n", plain);
     }
     return doc.All();

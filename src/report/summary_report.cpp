@@ -33,7 +33,7 @@ std::string ReportEntryText(const clsFile& rec, const std::string& message) {
 int ListedCount(const colFiles& files) {
     int n = 0;
     for (const clsFile& f : files.mvarCOL)
-        if (f.CompliantCode >= 0 && f.CompliantCode <= 6) ++n;
+        n += Listed(f.CompliantCode);
     return n;
 }
 

@@ -33,6 +33,7 @@ struct ReadinessClass {
     IndicatorLine line;
     Rgb colour;
     int reportPosition;         // 0 = listed first in the report; -1 = never listed
+    const char* columnTitle;    // the class's column in the fleet's table of PCs
 };
 
 inline constexpr Rgb kBlack{0, 0, 0};
@@ -43,37 +44,55 @@ inline constexpr Rgb kOrange{255, 128, 0};
 inline constexpr Rgb kMagenta{255, 0, 255};
 
 inline constexpr std::array<ReadinessClass, 8> kReadinessClasses{{
-    {-1, "", StatusRule::Empty, "", ReadinessCounter::None, IndicatorLine::None, kBlack, -1},
+    {-1, "", StatusRule::Empty, "", ReadinessCounter::None, IndicatorLine::None, kBlack, -1, ""},
     {0, "Not in Ostrevan Database, Send Readiness Request Letter", StatusRule::ProgramThenText,
      " Not in Ostrevan Database - Send Readiness Request Letter", ReadinessCounter::None,
-     IndicatorLine::None, kBlack, 6},
+     IndicatorLine::None, kBlack, 6, "Not listed"},
     {1, "Year 2000 Ready - No Action Required", StatusRule::Text,
      "Year 2000 Ready - No Action Required", ReadinessCounter::lngComp,
-     IndicatorLine::LineCompliant, kGreen, 5},
+     IndicatorLine::LineCompliant, kGreen, 5, "Ready"},
     {2, "No Info Supplied, Send Readiness Request Letter", StatusRule::VendorThenText,
      " Provided no Readiness Data for this Product - Send Readiness Request Letter",
-     ReadinessCounter::lngCompUnknown, IndicatorLine::LineCompUnknown, kBlue, 3},
+     ReadinessCounter::lngCompUnknown, IndicatorLine::LineCompUnknown, kBlue, 3, "No info"},
     {3, "Not Year 2000 Ready - Fix or Workaround Available", StatusRule::Text,
      "Not Year 2000 Ready - Fix or Workaround Available", ReadinessCounter::lngNotComp,
-     IndicatorLine::LineNotComp, kRed, 1},
+     IndicatorLine::LineNotComp, kRed, 1, "Fix"},
     {4, "Not Year 2000 Ready - Upgrade or Discontinue Use", StatusRule::Text,
      "Not Year 2000 Ready - Upgrade or Discontinue Use", ReadinessCounter::lngNotComp,
-     IndicatorLine::LineNotComp, kRed, 0},
+     IndicatorLine::LineNotComp, kRed, 0, "Upgrade"},
     {5, "Year 2000 Ready With Issues - Check with Manufacturer", StatusRule::TextThenVendor,
      "Year 2000 Ready With Issues - Check With ", ReadinessCounter::lngNotCompFix,
-     IndicatorLine::LineNotCompFix, kOrange, 2},
+     IndicatorLine::LineNotCompFix, kOrange, 2, "Issues"},
     {6, "Manufacturer will not Test", StatusRule::VendorThenText, " Will Not Test this Product",
-     ReadinessCounter::lngNotTest, IndicatorLine::lineNotTest, kMagenta, 4},
+     ReadinessCounter::lngNotTest, IndicatorLine::lineNotTest, kMagenta, 4, "No test"},
 }};
 
-// The report lists the classes worst first; the result files are written in the same order.
-inline constexpr std::array<int, 7> kReportOrder{4, 3, 5, 2, 6, 1, 0};
-
-// The row of a code, or nullptr for a code outside -1..6.
+// The row of a code, or nullptr for a code outside the table (-1..6).
 constexpr const ReadinessClass* FindReadiness(int code) {
-    if (code < -1 || code > 6) return nullptr;
+    if (code < -1 || code + 1 >= static_cast<int>(kReadinessClasses.size())) return nullptr;
     return &kReadinessClasses[static_cast<size_t>(code + 1)];
 }
+
+// Whether records of a code are listed in the report and kept in the result files (0..6).
+constexpr bool Listed(int code) {
+    const ReadinessClass* c = FindReadiness(code);
+    return c && c->reportPosition >= 0;
+}
+
+// The classes that are listed.
+inline constexpr size_t kListedClasses = [] {
+    size_t n = 0;
+    for (const ReadinessClass& c : kReadinessClasses) n += c.reportPosition >= 0;
+    return n;
+}();
+
+// The report lists the classes worst first; the result files are written in the same order.
+inline constexpr std::array<int, kListedClasses> kReportOrder = [] {
+    std::array<int, kListedClasses> order{};
+    for (const ReadinessClass& c : kReadinessClasses)
+        if (c.reportPosition >= 0) order[static_cast<size_t>(c.reportPosition)] = c.code;
+    return order;
+}();
 
 // The message of a code for the detail window and the letter; empty outside 0..6.
 inline std::string ReadinessMessage(int code) {
