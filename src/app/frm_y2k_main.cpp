@@ -18,6 +18,22 @@
 namespace ostrevan {
 namespace {
 
+// The wizard's steps (the run state's lngStep) and, in the same order, the page and help topic
+// of each.
+enum Step : int32_t { kStepWelcome, kStepMode, kStepDrive, kStepReport, kStepBios };
+struct WizardPage {
+    ui::Frame* FrmY2KMain::Controls::*frame;
+    HelpTopic topic;
+};
+constexpr WizardPage kWizardPages[] = {
+    {&FrmY2KMain::Controls::FraWelcome, HelpTopic::Introduction},
+    {&FrmY2KMain::Controls::FraCreateOrView, HelpTopic::ModeSelection},
+    {&FrmY2KMain::Controls::FraDrive, HelpTopic::DiskSelection},
+    {&FrmY2KMain::Controls::FraReport, HelpTopic::SoftwareReport},
+    {&FrmY2KMain::Controls::FraBios, HelpTopic::BiosCheck},
+};
+constexpr int32_t kLastStep = static_cast<int32_t>(std::size(kWizardPages)) - 1;
+
 // Version data for a program when no reader was given: every field is absent.
 class NoVersionData : public VersionSource {
 public:
@@ -117,37 +133,21 @@ FrmHelp& FrmY2KMain::EnsureHelp() {
 
 void FrmY2KMain::SelectHelp(HelpTopic topic) {
     FrmHelp& help = EnsureHelp();
-    ui::OptionButton* option = nullptr;
-    switch (topic) {
-        case HelpTopic::Introduction: option = &help.optGeneral; break;
-        case HelpTopic::ModeSelection: option = &help.optStep1; break;
-        case HelpTopic::DiskSelection: option = &help.optStep2; break;
-        case HelpTopic::DiskScan: option = &help.optAnimation; break;
-        case HelpTopic::SoftwareReport: option = &help.optReport; break;
-        case HelpTopic::BiosCheck: option = &help.optBIOS; break;
-    }
-    option->SetValue(true);
+    help.Options()[static_cast<size_t>(topic)]->SetValue(true);
     TryStep([&] { help.LoadHelp(); });
 }
 
 // ---- Pages and navigation ----
 
 void FrmY2KMain::ShowRightFrame() {
-    ui::Frame* page = nullptr;
-    HelpTopic topic{};
-    switch (st_.lngStep) {
-        case 0: page = c_->FraWelcome; topic = HelpTopic::Introduction; break;
-        case 1: page = c_->FraCreateOrView; topic = HelpTopic::ModeSelection; break;
-        case 2: page = c_->FraDrive; topic = HelpTopic::DiskSelection; break;
-        case 3: page = c_->FraReport; topic = HelpTopic::SoftwareReport; break;
-        case 4: page = c_->FraBios; topic = HelpTopic::BiosCheck; break;
-        default: return;
-    }
+    if (st_.lngStep < kStepWelcome || st_.lngStep > kLastStep) return;
+    const WizardPage& p = kWizardPages[st_.lngStep];
+    ui::Frame* page = (*c_).*p.frame;
     for (ui::Frame* f : c_->Pages()) f->SetVisible(f == page);
-    if (st_.lngStep == 2) DriveReport_Change();
-    c_->btnBack->SetEnabled(st_.lngStep != 0);
-    c_->BtnNext->SetCaption(st_.lngStep == 4 ? "Finish" : "Next");
-    SelectHelp(topic);
+    if (st_.lngStep == kStepDrive) DriveReport_Change();
+    c_->btnBack->SetEnabled(st_.lngStep != kStepWelcome);
+    c_->BtnNext->SetCaption(st_.lngStep == kLastStep ? "Finish" : "Next");
+    SelectHelp(p.topic);
 }
 
 void FrmY2KMain::BtnNext_Click() {
@@ -155,16 +155,16 @@ void FrmY2KMain::BtnNext_Click() {
         EndProgram();
         return;
     }
-    if (st_.strMode == "VIEW" && st_.lngStep == 1) {
+    if (st_.strMode == "VIEW" && st_.lngStep == kStepMode) {
         // Results already in memory are shown as they are; only an empty list is read back.
-        st_.lngStep = 3;
+        st_.lngStep = kStepReport;
         tk_.SetMousePointer(ui::MousePointer::Hourglass);
         if (st_.cFiles.Count() < 1) TryStep([&] { st_.cFiles.LoadFromFile(false, services_.programDir); });
         if (st_.cJunkFiles.Count() < 1)
             TryStep([&] { st_.cJunkFiles.LoadFromFile(true, services_.programDir); });
         tk_.SetMousePointer(ui::MousePointer::Default);
         if (st_.cFiles.Count() < 1 && st_.cJunkFiles.Count() < 1) {
-            st_.lngStep = 1;
+            st_.lngStep = kStepMode;
             tk_.ShowMessage(kNoPreviousReport);
             return;
         }
@@ -172,7 +172,7 @@ void FrmY2KMain::BtnNext_Click() {
         ShowRightFrame();
         return;
     }
-    if (st_.lngStep != 2) {
+    if (st_.lngStep != kStepDrive) {
         ++st_.lngStep;
         ShowRightFrame();
         return;
@@ -181,7 +181,7 @@ void FrmY2KMain::BtnNext_Click() {
 }
 
 void FrmY2KMain::ScanDrive() {
-    st_.lngStep = 3;
+    st_.lngStep = kStepReport;
     for (ui::Frame* f : c_->Pages()) f->SetVisible(f == c_->FraAnimation);
     SelectHelp(HelpTopic::DiskScan);
     tk_.DoEvents();
@@ -289,7 +289,7 @@ void FrmY2KMain::FillReport() {
 }
 
 void FrmY2KMain::btnBack_Click() {
-    if (st_.strMode == "VIEW" && st_.lngStep == 3) st_.lngStep = 1;
+    if (st_.strMode == "VIEW" && st_.lngStep == kStepReport) st_.lngStep = kStepMode;
     else --st_.lngStep;
     ShowRightFrame();
 }

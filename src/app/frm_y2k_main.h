@@ -23,6 +23,7 @@ inline constexpr const char* kNoPreviousReport =
     "Choose \"Create a Year 2000 Software Readiness Report\" to scan a drive.";
 
 // The help topics the wizard's pages select.
+// The help topics the wizard selects, in the order of the help window's options.
 enum class HelpTopic { Introduction, ModeSelection, DiskSelection, DiskScan, SoftwareReport, BiosCheck };
 
 class FrmY2KMain {

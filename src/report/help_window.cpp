@@ -35,9 +35,8 @@ FrmHelp::FrmHelp(ui::Toolkit& tk, std::filesystem::path programDir, const ui::Wi
 }
 
 void FrmHelp::LoadHelp() {
-    ui::OptionButton* const options[7] = {&optGeneral, &optStep1, &optStep2, &optAnimation,
-                                          &optReport,  &optBIOS,  &OptVend};
-    for (size_t i = 0; i < 7; ++i) {
+    const auto options = Options();
+    for (size_t i = 0; i < options.size(); ++i) {
         bool selected = true;  // a test that fails runs its branch
         TryStep([&] { selected = options[i]->Value(); });
         if (selected) TryStep([&] { rtxtHelp.LoadFile(dir_ / kTopicFiles[i]); });

@@ -3,6 +3,7 @@
 // topics, each a rich-text file in the program's directory, chosen with a row of option
 // buttons. The main window selects the topic of the page it shows (set an option's value,
 // then LoadHelp) and shows the window beside itself.
+#include <array>
 #include <filesystem>
 #include <string>
 
@@ -27,6 +28,10 @@ public:
     void ShowInFront();
     void Hide();
     ui::Window& Form() { return w_; }
+    // The topics' options, in the order of kTopicFiles.
+    std::array<ui::OptionButton*, 7> Options() {
+        return {&optGeneral, &optStep1, &optStep2, &optAnimation, &optReport, &optBIOS, &OptVend};
+    }
 
     // The file of each topic, in the order the options are tested.
     static constexpr const char* kTopicFiles[7] = {"HelpINTR.rtf", "HelpMODE.rtf", "HelpDISK.rtf",
