@@ -258,11 +258,9 @@ ScanResult FrmY2KMain::RunScan(const std::string& entry, ScanningPage& page) {
     auto eventsDone = std::chrono::steady_clock::time_point{};
     DriveScan scan(st_, shown, versions, [&] {
         shown.ShowIfDue();
-        if (eventsEvery.count() > 0) {
-            const auto now = std::chrono::steady_clock::now();
-            if (now - eventsDone < eventsEvery) return;
-            eventsDone = now;
-        }
+        const auto now = std::chrono::steady_clock::now();
+        if (now - eventsDone < eventsEvery) return;
+        eventsDone = now;
         tk_.DoEvents();
     });
     const platform::OsIdentity os = services_.osIdentity ? services_.osIdentity() : platform::OsIdentity{};

@@ -37,7 +37,7 @@ void ScanningPage::DrawIcon(const platform::HostPath& program) {
     } catch (const std::exception&) {
         return;  // an unreadable program shows no icon
     }
-    if (icon && icon->width > 0 && icon->height > 0) c_.pic->DrawImage(0, 0, *icon);
+    if (icon) c_.pic->DrawImage(0, 0, *icon);
 }
 
 }  // namespace ostrevan

@@ -116,7 +116,6 @@ std::optional<FileBytes> FileBytes::Open(const std::string& path) {
 
 std::optional<std::vector<uint8_t>> FileBytes::Read(uint64_t offset, uint64_t length) const {
     if (!file_ || !FitsWithin(offset, length, size_) || length > kMaxRead) return std::nullopt;
-    if (offset > static_cast<uint64_t>(INT64_MAX)) return std::nullopt;
     if (head_ && FitsWithin(offset, length, head_->size())) {
         const auto from = head_->begin() + static_cast<std::ptrdiff_t>(offset);
         return std::vector<uint8_t>(from, from + static_cast<std::ptrdiff_t>(length));

@@ -1,5 +1,6 @@
 #include "report/detail_window.h"
 
+#include <algorithm>
 #include <cfenv>
 #include <cmath>
 #include <limits>
@@ -95,10 +96,7 @@ int16_t RecordAtCaret(RunState& st, const ui::RichText& rtxtSummary) {
         // Only the listed records count, so records the report leaves out cannot shift the
         // estimate; a caret below the last entry stands for the last entry.
         const double share = static_cast<double>(curLine) / totLines * listed;
-        int16_t t = To16(text::RoundHalfEven(share) + 1);
-        if (t > listed) t = static_cast<int16_t>(listed);
-        if (t < 1) t = 1;
-        target = t;
+        target = std::max<int16_t>(1, std::min<int16_t>(To16(text::RoundHalfEven(share) + 1), listed));
     });
     int counter = 1;
     for (const int code : kReportOrder) {

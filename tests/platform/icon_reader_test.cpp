@@ -59,6 +59,7 @@ TEST(IconChoice, TakesTheNearestSizeThenTheNearestDepth) {
         {"48 is nearer than 16? no: both 16 away, the first", {{48, 48, 8}, {16, 16, 8}}, 0},
         {"256 is far from 32", {{256, 256, 32}, {64, 64, 4}}, 1},
         {"same total, other shape does not compete on depth", {{40, 24, 32}, {32, 16, 32}, {24, 40, 4}}, 0},
+        {"same total, the first shape met", {{32, 16, 8}, {16, 32, 32}}, 0},
     };
     for (const auto& c : cases) EXPECT_EQ(ChooseImage(c.entries, 32, 32, 32), c.expected) << c.what;
     EXPECT_FALSE(ChooseImage({}, 32, 32, 32));

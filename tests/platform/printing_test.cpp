@@ -139,6 +139,10 @@ TEST(Png, PicturesLargerThanOneDeflateBlockDecodeToTheSamePixels) {
         EXPECT_EQ(image->At(w - 1, h - 1), 0x00C000FFu);
         EXPECT_EQ(image->At(w - 1, 0), h > 1 ? 0xFFFFFFFFu : 0x00C000FFu);
     }
+    Bitmap fill(4, 4, kWhite);
+    fill.FillRect(1, 1, 2, 2, kRed);
+    EXPECT_EQ(fill.Count(kRed), 4);
+    EXPECT_NE(GlyphRows('~'), GlyphRows(127)) << "the last printable character has a glyph";
 }
 
 }  // namespace

@@ -131,10 +131,9 @@ private:
     }
 
     void FinishFontName() {
-        size_t a = 0, b = fontName_.size();
-        while (a < b && fontName_[a] == ' ') ++a;
-        while (b > a && fontName_[b - 1] == ' ') --b;
-        if (b > a && !fonts_.count(fontNum_)) fonts_[fontNum_] = fontName_.substr(a, b - a);
+        const size_t a = fontName_.find_first_not_of(' ');
+        if (a != std::string::npos && !fonts_.count(fontNum_))
+            fonts_[fontNum_] = fontName_.substr(a, fontName_.find_last_not_of(' ') + 1 - a);
         fontName_.clear();
     }
 
