@@ -13,18 +13,52 @@ namespace ostrevan::ui {
 
 class Container;
 
+// Creation settings common to every control. Bounds are twips inside the container.
+struct ControlArgs {
+    std::string name = {};
+    Rect bounds = {};
+    std::string caption = {};  // caption of labels, buttons, options, frames; text of a text box
+    bool visible = true;
+    bool enabled = true;
+    // A button's or option's access key: Alt and this letter of its caption press it (the
+    // caption's text stays as it is; Windows underlines the letter). 0: none.
+    char accessKey = 0;
+};
+
 // What every control has: a name (for tests and diagnostics), a place inside its container,
-// visibility and an enabled state.
+// visibility and an enabled state. The control holds them; its backend only makes the screen
+// follow a change.
 class Control {
 public:
+    explicit Control(const ControlArgs& a)
+        : bounds_(a.bounds), name_(a.name), visible_(a.visible), enabled_(a.enabled) {}
     virtual ~Control() = default;
-    virtual const std::string& Name() const = 0;
-    virtual Rect Bounds() const = 0;
-    virtual void SetBounds(const Rect& r) = 0;
-    virtual bool Visible() const = 0;
-    virtual void SetVisible(bool visible) = 0;
-    virtual bool Enabled() const = 0;
-    virtual void SetEnabled(bool enabled) = 0;
+    Control(const Control&) = delete;
+    Control& operator=(const Control&) = delete;
+
+    const std::string& Name() const { return name_; }
+    virtual Rect Bounds() const { return bounds_; }
+    virtual void SetBounds(const Rect& r) {
+        const Rect old = bounds_;
+        bounds_ = r;
+        OnBoundsChanged(old);
+    }
+    bool Visible() const { return visible_; }
+    void SetVisible(bool visible) {
+        if (visible == visible_) return;
+        visible_ = visible;
+        OnVisibleChanged();
+    }
+    bool Enabled() const { return enabled_; }
+    void SetEnabled(bool enabled) {
+        if (enabled == enabled_) return;
+        enabled_ = enabled;
+        OnEnabledChanged();
+    }
+    // Whether the user can see it: it and every frame around it are visible.
+    bool Shown() const;
+    // Whether the user can use it: shown, and it and every frame around it are enabled.
+    bool Usable() const;
 
     // Conveniences over Bounds/SetBounds.
     void Move(int left, int top) { Rect r = Bounds(); r.left = left; r.top = top; SetBounds(r); }
@@ -33,12 +67,30 @@ public:
     }
     void SetTop(int top) { Rect r = Bounds(); r.top = top; SetBounds(r); }
     void SetLeft(int left) { Rect r = Bounds(); r.left = left; SetBounds(r); }
+
+protected:
+    // The frame the control sits on; nullptr when it sits on a window.
+    virtual const Control* EnclosingFrame() const = 0;
+    // The backend makes the screen follow a change of the control's own state.
+    virtual void OnBoundsChanged(const Rect& /*old*/) {}
+    virtual void OnVisibleChanged() {}
+    virtual void OnEnabledChanged() {}
+    // Something the container draws for the control changed: draw it again.
+    virtual void Redraw() {}
+
+    Rect bounds_;
+
+private:
+    std::string name_;
+    bool visible_;
+    bool enabled_;
 };
 
 // A static text. Labels draw on their container's background (they have none of their own)
 // and wrap their caption within their width.
 class Label : public Control {
 public:
+    using Control::Control;
     virtual std::string Caption() const = 0;
     virtual void SetCaption(const std::string& text) = 0;
     virtual Color ForeColor() const = 0;
@@ -62,6 +114,7 @@ enum class ButtonRole {
 
 class Button : public Control {
 public:
+    using Control::Control;
     virtual std::string Caption() const = 0;
     virtual void SetCaption(const std::string& text) = 0;
     virtual ButtonRole Role() const = 0;
@@ -76,6 +129,7 @@ public:
 // press by the user does.
 class OptionButton : public Control {
 public:
+    using Control::Control;
     virtual std::string Caption() const = 0;
     virtual void SetCaption(const std::string& text) = 0;
     virtual bool Value() const = 0;
@@ -85,14 +139,30 @@ public:
 };
 
 // A straight line drawn on the container; coordinates in twips inside the container. Its
-// Bounds are the rectangle between its ends.
+// Bounds are the rectangle between its ends; setting them moves the ends.
 class Line : public Control {
 public:
     struct Ends { int x1 = 0, y1 = 0, x2 = 0, y2 = 0; };
-    virtual Ends Position() const = 0;
-    virtual void SetPosition(const Ends& e) = 0;
-    virtual Color BorderColor() const = 0;
-    virtual void SetBorderColor(Color c) = 0;
+    Line(const ControlArgs& a, const Ends& e) : Control(a), ends_(e) { bounds_ = Box(e); }
+    Rect Bounds() const override { return Box(ends_); }
+    void SetBounds(const Rect& r) override { SetPosition(Ends{r.left, r.top, r.right(), r.bottom()}); }
+    Ends Position() const { return ends_; }
+    void SetPosition(const Ends& e) {
+        const Rect old = Box(ends_);
+        ends_ = e;
+        bounds_ = Box(e);
+        OnBoundsChanged(old);
+    }
+    Color BorderColor() const { return color_; }
+    void SetBorderColor(Color c) {
+        color_ = c;
+        Redraw();
+    }
+
+private:
+    static Rect Box(const Ends& e);
+    Ends ends_;
+    Color color_ = kBlack;
 };
 
 enum class ShapeKind { Rectangle, Square, Oval, Circle, RoundedRectangle, RoundedSquare };
@@ -101,14 +171,21 @@ enum class FillStyle { Solid, Transparent };
 // A filled or outlined figure drawn on the container, below the labels.
 class Shape : public Control {
 public:
-    virtual ShapeKind Kind() const = 0;
-    virtual void SetKind(ShapeKind k) = 0;
-    virtual Color FillColor() const = 0;
-    virtual void SetFillColor(Color c) = 0;
-    virtual FillStyle GetFillStyle() const = 0;
-    virtual void SetFillStyle(FillStyle s) = 0;
-    virtual Color BorderColor() const = 0;
-    virtual void SetBorderColor(Color c) = 0;
+    using Control::Control;
+    ShapeKind Kind() const { return kind_; }
+    void SetKind(ShapeKind k) { kind_ = k; Redraw(); }
+    Color FillColor() const { return fill_; }
+    void SetFillColor(Color c) { fill_ = c; Redraw(); }
+    FillStyle GetFillStyle() const { return style_; }
+    void SetFillStyle(FillStyle s) { style_ = s; Redraw(); }
+    Color BorderColor() const { return border_; }
+    void SetBorderColor(Color c) { border_ = c; Redraw(); }
+
+private:
+    ShapeKind kind_ = ShapeKind::Rectangle;
+    Color fill_ = kBlack;
+    FillStyle style_ = FillStyle::Transparent;
+    Color border_ = kBlack;
 };
 
 // Picture boxes draw the system's image type (straight alpha, R, G, B, A a pixel).
@@ -116,6 +193,7 @@ using Image = RgbaImage;
 
 class PictureBox : public Control {
 public:
+    using Control::Control;
     // Empties the picture: the box shows only its background.
     virtual void Clear() = 0;
     // Draws the image with its top-left corner at (x, y) pixels of the box, blended by alpha.
@@ -127,6 +205,7 @@ public:
 // A text box; line ends read back as line feeds.
 class TextBox : public Control {
 public:
+    using Control::Control;
     virtual std::string Text() const = 0;
     virtual void SetText(const std::string& text) = 0;
     virtual Color BackColor() const = 0;
@@ -137,6 +216,7 @@ public:
 // followed by what the platform shows (a volume label in brackets, a network path).
 class DriveList : public Control {
 public:
+    using Control::Control;
     virtual std::vector<std::string> Entries() const = 0;
     // The selected entry ("c: [SYSTEM]"); its first two characters are the drive.
     virtual std::string Drive() const = 0;

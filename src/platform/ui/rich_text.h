@@ -15,6 +15,7 @@ class Printer;
 
 class RichText : public Control {
 public:
+    using Control::Control;
     // Replaces the whole content; the caret goes to position 0 with nothing selected.
     virtual void SetText(const std::string& text) = 0;
     virtual std::string Text() const = 0;

@@ -10,18 +10,6 @@ namespace ostrevan::ui {
 
 class Frame;
 
-// Creation settings common to every control. Bounds are twips inside the container.
-struct ControlArgs {
-    std::string name = {};
-    Rect bounds = {};
-    std::string caption = {};  // caption of labels, buttons, options, frames; text of a text box
-    bool visible = true;
-    bool enabled = true;
-    // A button's or option's access key: Alt and this letter of its caption press it (the
-    // caption's text stays as it is; Windows underlines the letter). 0: none.
-    char accessKey = 0;
-};
-
 // Something controls are placed on. The controls belong to the window that holds the
 // container and live as long as it; the references returned stay valid until then.
 // Tab order follows the order of creation.
@@ -47,6 +35,7 @@ public:
 // inside a hidden frame are hidden with it.
 class Frame : public Control, public virtual Container {
 public:
+    using Control::Control;
     virtual std::string Caption() const = 0;
     virtual void SetCaption(const std::string& text) = 0;
 };

@@ -15,23 +15,8 @@
 namespace ostrevan::ui::headless {
 
 template <typename Base>
-bool ControlImpl<Base>::Shown() const {
-    if (!visible_) return false;
-    for (HeadlessFrame* f = parent_ ? parent_->AsFrame() : nullptr; f;
-         f = f->Parent() ? f->Parent()->AsFrame() : nullptr) {
-        if (!f->Visible()) return false;
-    }
-    return true;
-}
-
-template <typename Base>
-bool ControlImpl<Base>::Usable() const {
-    if (!Shown() || !enabled_) return false;
-    for (HeadlessFrame* f = parent_ ? parent_->AsFrame() : nullptr; f;
-         f = f->Parent() ? f->Parent()->AsFrame() : nullptr) {
-        if (!f->Enabled()) return false;
-    }
-    return true;
+const Control* ControlImpl<Base>::EnclosingFrame() const {
+    return parent_ ? parent_->AsFrame() : nullptr;
 }
 
 template class ControlImpl<Label>;
@@ -60,13 +45,6 @@ void HeadlessOption::Click() {
     if (!Usable()) return;
     SetValue(true);
     FireEvent(onClick);
-}
-
-// ---- Lines ----
-
-Rect HeadlessLine::Bounds() const {
-    const int l = std::min(ends_.x1, ends_.x2), t = std::min(ends_.y1, ends_.y2);
-    return Rect{l, t, std::max(ends_.x1, ends_.x2) - l, std::max(ends_.y1, ends_.y2) - t};
 }
 
 // ---- Picture box ----

@@ -3,6 +3,7 @@
 // directly and act on through the same interfaces the window code uses.
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/ui/bitmap.h"
@@ -16,31 +17,17 @@ class HeadlessToolkit;
 class HeadlessWindow;
 class HeadlessContainer;
 
-// State common to every headless control, and the container it sits on.
+// Every headless control knows the container it sits on.
 template <typename Base>
 class ControlImpl : public Base {
 public:
-    ControlImpl(const ControlArgs& a, HeadlessContainer* parent)
-        : name_(a.name), bounds_(a.bounds), visible_(a.visible), enabled_(a.enabled),
-          parent_(parent) {}
-    const std::string& Name() const override { return name_; }
-    Rect Bounds() const override { return bounds_; }
-    void SetBounds(const Rect& r) override { bounds_ = r; }
-    bool Visible() const override { return visible_; }
-    void SetVisible(bool v) override { visible_ = v; }
-    bool Enabled() const override { return enabled_; }
-    void SetEnabled(bool e) override { enabled_ = e; }
-    // Whether the user can see it: it and every frame around it are visible.
-    bool Shown() const;
-    // Whether the user can use it: shown, and it and every frame around it are enabled.
-    bool Usable() const;
+    template <typename... More>
+    ControlImpl(const ControlArgs& a, HeadlessContainer* parent, More&&... more)
+        : Base(a, std::forward<More>(more)...), parent_(parent) {}
     HeadlessContainer* Parent() const { return parent_; }
 
 protected:
-    std::string name_;
-    Rect bounds_;
-    bool visible_;
-    bool enabled_;
+    const Control* EnclosingFrame() const override;
     HeadlessContainer* parent_;
 };
 
@@ -100,41 +87,8 @@ private:
     bool value_ = false;
 };
 
-class HeadlessLine : public ControlImpl<Line> {
-public:
-    HeadlessLine(const ControlArgs& a, HeadlessContainer* p, const Ends& e)
-        : ControlImpl(a, p), ends_(e) {}
-    // A line's box is the rectangle between its ends; setting it moves the ends.
-    Rect Bounds() const override;
-    void SetBounds(const Rect& r) override { ends_ = Ends{r.left, r.top, r.right(), r.bottom()}; }
-    Ends Position() const override { return ends_; }
-    void SetPosition(const Ends& e) override { ends_ = e; }
-    Color BorderColor() const override { return color_; }
-    void SetBorderColor(Color c) override { color_ = c; }
-
-private:
-    Ends ends_;
-    Color color_ = kBlack;
-};
-
-class HeadlessShape : public ControlImpl<Shape> {
-public:
-    using ControlImpl::ControlImpl;
-    ShapeKind Kind() const override { return kind_; }
-    void SetKind(ShapeKind k) override { kind_ = k; }
-    Color FillColor() const override { return fill_; }
-    void SetFillColor(Color c) override { fill_ = c; }
-    FillStyle GetFillStyle() const override { return style_; }
-    void SetFillStyle(FillStyle s) override { style_ = s; }
-    Color BorderColor() const override { return border_; }
-    void SetBorderColor(Color c) override { border_ = c; }
-
-private:
-    ShapeKind kind_ = ShapeKind::Rectangle;
-    Color fill_ = kBlack;
-    FillStyle style_ = FillStyle::Transparent;
-    Color border_ = kBlack;
-};
+using HeadlessLine = ControlImpl<Line>;
+using HeadlessShape = ControlImpl<Shape>;
 
 // The picture is a bitmap of the box's size in pixels (15 twips a pixel).
 class HeadlessPicture : public ControlImpl<PictureBox> {

@@ -61,7 +61,7 @@ void W32Label::Paint(HDC dc) {
     RECT r = PixelRect();
     win::Selection font(dc, Kit().fonts.Get(font_, Kit().dpi));
     SetBkMode(dc, TRANSPARENT);
-    SetTextColor(dc, enabled_ ? ToRef(fore_) : GetSysColor(COLOR_GRAYTEXT));
+    SetTextColor(dc, Enabled() ? ToRef(fore_) : GetSysColor(COLOR_GRAYTEXT));
     const UINT align = align_ == Alignment::Right ? DT_RIGHT : align_ == Alignment::Center ? DT_CENTER : DT_LEFT;
     const UINT flags = DT_WORDBREAK | DT_NOPREFIX | DT_EXPANDTABS | align;
     if (!ellipsis_) {
@@ -155,51 +155,32 @@ void W32Option::OnCommand(WORD code) {
 
 // ---- Lines ----
 
-W32Line::W32Line(const ControlArgs& a, W32Container& p, const Ends& e) : W32Control(a, p), ends_(e) {
-    bounds_ = Bounds();
-}
-
-Rect W32Line::Bounds() const {
-    const int l = std::min(ends_.x1, ends_.x2), t = std::min(ends_.y1, ends_.y2);
-    return Rect{l, t, std::max(ends_.x1, ends_.x2) - l, std::max(ends_.y1, ends_.y2) - t};
-}
-
-void W32Line::SetBounds(const Rect& r) { SetPosition(Ends{r.left, r.top, r.right(), r.bottom()}); }
-
-void W32Line::SetPosition(const Ends& e) {
-    Invalidate();
-    ends_ = e;
-    bounds_ = Bounds();
-    Invalidate();
-}
-
-void W32Line::SetBorderColor(Color c) { color_ = c; Invalidate(); }
-
 void W32Line::Paint(HDC dc) {
-    win::ScopedPen pen(CreatePen(PS_SOLID, 1, ToRef(color_)));
+    const Ends e = Position();
+    win::ScopedPen pen(CreatePen(PS_SOLID, 1, ToRef(BorderColor())));
     win::Selection selected(dc, pen.get());
     const auto& k = Kit();
-    MoveToEx(dc, k.Px(ends_.x1), k.Px(ends_.y1), nullptr);
-    LineTo(dc, k.Px(ends_.x2), k.Px(ends_.y2));
-    SetPixel(dc, k.Px(ends_.x2), k.Px(ends_.y2), ToRef(color_));  // LineTo leaves out the end
+    MoveToEx(dc, k.Px(e.x1), k.Px(e.y1), nullptr);
+    LineTo(dc, k.Px(e.x2), k.Px(e.y2));
+    SetPixel(dc, k.Px(e.x2), k.Px(e.y2), ToRef(BorderColor()));  // LineTo leaves out the end
 }
 
 // ---- Shapes ----
 
 void W32Shape::Paint(HDC dc) {
     RECT r = PixelRect();
-    if (kind_ == ShapeKind::Square || kind_ == ShapeKind::Circle || kind_ == ShapeKind::RoundedSquare) {
+    if (Kind() == ShapeKind::Square || Kind() == ShapeKind::Circle || Kind() == ShapeKind::RoundedSquare) {
         const int side = std::min(r.right - r.left, r.bottom - r.top);
         r.left += (r.right - r.left - side) / 2;
         r.top += (r.bottom - r.top - side) / 2;
         r.right = r.left + side;
         r.bottom = r.top + side;
     }
-    win::ScopedPen pen(CreatePen(PS_SOLID, 1, ToRef(border_)));
-    win::ScopedBrush brush(style_ == FillStyle::Solid ? CreateSolidBrush(ToRef(fill_)) : nullptr);
+    win::ScopedPen pen(CreatePen(PS_SOLID, 1, ToRef(BorderColor())));
+    win::ScopedBrush brush(GetFillStyle() == FillStyle::Solid ? CreateSolidBrush(ToRef(FillColor())) : nullptr);
     win::Selection selectedPen(dc, pen.get());
     win::Selection selectedBrush(dc, brush ? static_cast<HGDIOBJ>(brush.get()) : GetStockObject(NULL_BRUSH));
-    switch (kind_) {
+    switch (Kind()) {
         case ShapeKind::Oval:
         case ShapeKind::Circle: Ellipse(dc, r.left, r.top, r.right, r.bottom); break;
         case ShapeKind::RoundedRectangle:

@@ -72,38 +72,14 @@ private:
 
 class W32Line : public W32Control<Line> {
 public:
-    W32Line(const ControlArgs& a, W32Container& p, const Ends& e);
-    Rect Bounds() const override;
-    void SetBounds(const Rect& r) override;
-    Ends Position() const override { return ends_; }
-    void SetPosition(const Ends& e) override;
-    Color BorderColor() const override { return color_; }
-    void SetBorderColor(Color c) override;
+    using W32Control::W32Control;
     void Paint(HDC dc) override;
-
-private:
-    Ends ends_;
-    Color color_ = kBlack;
 };
 
 class W32Shape : public W32Control<Shape> {
 public:
     using W32Control::W32Control;
-    ShapeKind Kind() const override { return kind_; }
-    void SetKind(ShapeKind k) override { kind_ = k; Invalidate(); }
-    Color FillColor() const override { return fill_; }
-    void SetFillColor(Color c) override { fill_ = c; Invalidate(); }
-    FillStyle GetFillStyle() const override { return style_; }
-    void SetFillStyle(FillStyle s) override { style_ = s; Invalidate(); }
-    Color BorderColor() const override { return border_; }
-    void SetBorderColor(Color c) override { border_ = c; Invalidate(); }
     void Paint(HDC dc) override;
-
-private:
-    ShapeKind kind_ = ShapeKind::Rectangle;
-    Color fill_ = kBlack;
-    FillStyle style_ = FillStyle::Transparent;
-    Color border_ = kBlack;
 };
 
 class W32Picture : public W32Control<PictureBox> {

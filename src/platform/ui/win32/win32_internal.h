@@ -1,6 +1,8 @@
 #pragma once
 // Internals of the win32 backend, shared by its *_win32.cpp files only.
 #include <windows.h>
+
+#include <utility>
 #include <commctrl.h>
 #include <richedit.h>
 
@@ -128,35 +130,31 @@ public:
 template <typename Base>
 class W32Control : public Base, public W32Element {
 public:
-    W32Control(const ControlArgs& a, W32Container& parent)
-        : name_(a.name), bounds_(a.bounds), visible_(a.visible), enabled_(a.enabled),
-          parent_(parent) {}
+    template <typename... More>
+    W32Control(const ControlArgs& a, W32Container& parent, More&&... more)
+        : Base(a, std::forward<More>(more)...), parent_(parent) {}
     ~W32Control() override;
-    const std::string& Name() const override { return name_; }
-    Rect Bounds() const override { return bounds_; }
-    void SetBounds(const Rect& r) override;
-    bool Visible() const override { return visible_; }
-    void SetVisible(bool v) override;
-    bool Enabled() const override { return enabled_; }
-    void SetEnabled(bool e) override;
     Control& AsControl() override { return *this; }
     HWND Hwnd() const override { return hwnd_; }
     void Detach() override { hwnd_ = nullptr; }
-    // Whether the user can reach it: it and every frame around it visible and enabled.
-    bool Usable() const;
 
 protected:
+    const Control* EnclosingFrame() const override;
+    // A native child window moves, shows, hides and greys itself; a drawn control is drawn again
+    // where it was and where it is.
+    void OnBoundsChanged(const Rect& old) override;
+    void OnVisibleChanged() override;
+    void OnEnabledChanged() override;
+    void Redraw() override { Invalidate(); }
     // Creates the native window of a windowed control.
     void CreateNative(const char* cls, DWORD style, DWORD exStyle, const std::string& text,
                       int extraHeightPx = 0);
-    void Invalidate() const;
-    RECT PixelRect() const;
+    void Invalidate() const { Invalidate(this->bounds_); }
+    void Invalidate(const Rect& box) const;
+    RECT PixelRect() const { return PixelRect(this->bounds_); }
+    RECT PixelRect(const Rect& box) const;
     Win32Toolkit::State& Kit() const;
 
-    std::string name_;
-    Rect bounds_;
-    bool visible_;
-    bool enabled_;
     W32Container& parent_;
     HWND hwnd_ = nullptr;
     int extraHeightPx_ = 0;

@@ -38,16 +38,15 @@ Win32Toolkit::State& W32Control<Base>::Kit() const {
 }
 
 template <typename Base>
-RECT W32Control<Base>::PixelRect() const {
+RECT W32Control<Base>::PixelRect(const Rect& box) const {
     const auto& k = Kit();
-    return RECT{k.Px(bounds_.left), k.Px(bounds_.top), k.Px(bounds_.right()),
-                k.Px(bounds_.bottom())};
+    return RECT{k.Px(box.left), k.Px(box.top), k.Px(box.right()), k.Px(box.bottom())};
 }
 
 template <typename Base>
-void W32Control<Base>::Invalidate() const {
+void W32Control<Base>::Invalidate(const Rect& box) const {
     if (!parent_.ContainerHwnd()) return;
-    RECT r = PixelRect();
+    RECT r = PixelRect(box);
     InflateRect(&r, 2, 2);  // lines and borders reach a pixel beyond their box
     InvalidateRect(parent_.ContainerHwnd(), &r, FALSE);
 }
@@ -57,7 +56,7 @@ void W32Control<Base>::CreateNative(const char* cls, DWORD style, DWORD exStyle,
                                     const std::string& text, int extraHeightPx) {
     const RECT r = PixelRect();
     extraHeightPx_ = extraHeightPx;
-    style |= WS_CHILD | WS_CLIPSIBLINGS | (visible_ ? WS_VISIBLE : 0) | (enabled_ ? 0 : WS_DISABLED);
+    style |= WS_CHILD | WS_CLIPSIBLINGS | (this->Visible() ? WS_VISIBLE : 0) | (this->Enabled() ? 0 : WS_DISABLED);
     hwnd_ = CreateWindowExA(exStyle, cls, text.c_str(), style, r.left, r.top, r.right - r.left,
                             r.bottom - r.top + extraHeightPx, parent_.ContainerHwnd(),
                             reinterpret_cast<HMENU>(static_cast<INT_PTR>(parent_.OwnerWindow().NextId())),
@@ -68,46 +67,36 @@ void W32Control<Base>::CreateNative(const char* cls, DWORD style, DWORD exStyle,
 }
 
 template <typename Base>
-void W32Control<Base>::SetBounds(const Rect& r) {
+const Control* W32Control<Base>::EnclosingFrame() const {
+    return parent_.AsFrame();
+}
+
+template <typename Base>
+void W32Control<Base>::OnBoundsChanged(const Rect& old) {
     if (hwnd_) {
-        bounds_ = r;
         const RECT p = PixelRect();
         MoveWindow(hwnd_, p.left, p.top, std::max(0L, p.right - p.left),
                    std::max(0L, p.bottom - p.top + extraHeightPx_), TRUE);
     } else {
-        Invalidate();
-        bounds_ = r;
+        Invalidate(old);
         Invalidate();
     }
 }
 
 template <typename Base>
-void W32Control<Base>::SetVisible(bool v) {
-    if (v == visible_) return;
-    visible_ = v;
+void W32Control<Base>::OnVisibleChanged() {
     if (hwnd_) {
-        ShowWindow(hwnd_, v ? SW_SHOWNA : SW_HIDE);
-        if (!v) parent_.OwnerWindow().MoveFocusOutOf(hwnd_);
+        ShowWindow(hwnd_, this->Visible() ? SW_SHOWNA : SW_HIDE);
+        if (!this->Visible()) parent_.OwnerWindow().MoveFocusOutOf(hwnd_);
     } else {
         Invalidate();
     }
 }
 
 template <typename Base>
-void W32Control<Base>::SetEnabled(bool e) {
-    if (e == enabled_) return;
-    enabled_ = e;
-    if (hwnd_) EnableWindow(hwnd_, e);
+void W32Control<Base>::OnEnabledChanged() {
+    if (hwnd_) EnableWindow(hwnd_, this->Enabled());
     else Invalidate();
-}
-
-template <typename Base>
-bool W32Control<Base>::Usable() const {
-    if (!visible_ || !enabled_) return false;
-    for (W32Frame* f = parent_.AsFrame(); f; f = f->ParentContainer().AsFrame()) {
-        if (!f->Visible() || !f->Enabled()) return false;
-    }
-    return true;
 }
 
 template class W32Control<Label>;
@@ -220,8 +209,8 @@ W32Frame::W32Frame(const ControlArgs& a, W32Container& parent, Win32Window& w)
     const RECT r = PixelRect();
     // The container procedure learns the handle during creation (WM_NCCREATE).
     CreateWindowExA(WS_EX_CONTROLPARENT, kFrameClass, caption_.c_str(),
-                    WS_CHILD | WS_CLIPCHILDREN | WS_CLIPSIBLINGS | (visible_ ? WS_VISIBLE : 0) |
-                        (enabled_ ? 0 : WS_DISABLED),
+                    WS_CHILD | WS_CLIPCHILDREN | WS_CLIPSIBLINGS | (Visible() ? WS_VISIBLE : 0) |
+                        (Enabled() ? 0 : WS_DISABLED),
                     r.left, r.top, r.right - r.left, r.bottom - r.top, parent.ContainerHwnd(),
                     reinterpret_cast<HMENU>(static_cast<INT_PTR>(w.NextId())),
                     GetModuleHandleA(nullptr), static_cast<W32Container*>(this));
