@@ -90,20 +90,31 @@ private:
 // and wrap their caption within their width.
 class Label : public Control {
 public:
-    using Control::Control;
-    virtual std::string Caption() const = 0;
-    virtual void SetCaption(const std::string& text) = 0;
-    virtual Color ForeColor() const = 0;
-    virtual void SetForeColor(Color c) = 0;
-    virtual Font GetFont() const = 0;
-    virtual void SetFont(const Font& f) = 0;
-    virtual Alignment GetAlignment() const = 0;
-    virtual void SetAlignment(Alignment a) = 0;
+    explicit Label(const ControlArgs& a) : Control(a), caption_(a.caption) {}
+    std::string Caption() const { return caption_; }
+    void SetCaption(const std::string& text) {
+        if (text == caption_) return;
+        caption_ = text;
+        Redraw();
+    }
+    Color ForeColor() const { return fore_; }
+    void SetForeColor(Color c) { fore_ = c; Redraw(); }
+    Font GetFont() const { return font_; }
+    void SetFont(const Font& f) { font_ = f; Redraw(); }
+    Alignment GetAlignment() const { return align_; }
+    void SetAlignment(Alignment a) { align_ = a; Redraw(); }
     // Whether a caption longer than the label shows only the lines that fit whole, the last
     // one ending in "..." (for data such as a folder or a list of versions); off by default,
     // as designed captions are drawn as they come.
-    virtual bool Ellipsis() const = 0;
-    virtual void SetEllipsis(bool on) = 0;
+    bool Ellipsis() const { return ellipsis_; }
+    void SetEllipsis(bool on) { ellipsis_ = on; Redraw(); }
+
+private:
+    std::string caption_;
+    Color fore_ = kBlack;
+    Font font_;
+    Alignment align_ = Alignment::Left;
+    bool ellipsis_ = false;
 };
 
 enum class ButtonRole {

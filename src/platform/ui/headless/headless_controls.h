@@ -31,29 +31,7 @@ protected:
     HeadlessContainer* parent_;
 };
 
-class HeadlessLabel : public ControlImpl<Label> {
-public:
-    HeadlessLabel(const ControlArgs& a, HeadlessContainer* p)
-        : ControlImpl(a, p), caption_(a.caption) {}
-    std::string Caption() const override { return caption_; }
-    void SetCaption(const std::string& t) override { caption_ = t; ++captionChanges; }
-    Color ForeColor() const override { return fore_; }
-    void SetForeColor(Color c) override { fore_ = c; }
-    Font GetFont() const override { return font_; }
-    void SetFont(const Font& f) override { font_ = f; }
-    Alignment GetAlignment() const override { return align_; }
-    void SetAlignment(Alignment a) override { align_ = a; }
-    bool Ellipsis() const override { return ellipsis_; }
-    void SetEllipsis(bool on) override { ellipsis_ = on; }
-    int captionChanges = 0;
-
-private:
-    std::string caption_;
-    Color fore_ = kBlack;
-    Font font_;
-    Alignment align_ = Alignment::Left;
-    bool ellipsis_ = false;
-};
+using HeadlessLabel = ControlImpl<Label>;
 
 class HeadlessButton : public ControlImpl<Button> {
 public:

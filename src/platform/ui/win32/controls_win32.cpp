@@ -48,24 +48,16 @@ RichText& W32Container::AddRichText(const ControlArgs& a) {
 
 // ---- Labels ----
 
-void W32Label::SetCaption(const std::string& t) {
-    if (t == caption_) return;
-    caption_ = t;
-    Invalidate();
-}
-void W32Label::SetForeColor(Color c) { fore_ = c; Invalidate(); }
-void W32Label::SetFont(const Font& f) { font_ = f; Invalidate(); }
-void W32Label::SetAlignment(Alignment a) { align_ = a; Invalidate(); }
-
 void W32Label::Paint(HDC dc) {
     RECT r = PixelRect();
-    win::Selection font(dc, Kit().fonts.Get(font_, Kit().dpi));
+    const std::string caption = Caption();
+    win::Selection font(dc, Kit().fonts.Get(GetFont(), Kit().dpi));
     SetBkMode(dc, TRANSPARENT);
-    SetTextColor(dc, Enabled() ? ToRef(fore_) : GetSysColor(COLOR_GRAYTEXT));
-    const UINT align = align_ == Alignment::Right ? DT_RIGHT : align_ == Alignment::Center ? DT_CENTER : DT_LEFT;
+    SetTextColor(dc, Enabled() ? ToRef(ForeColor()) : GetSysColor(COLOR_GRAYTEXT));
+    const UINT align = GetAlignment() == Alignment::Right ? DT_RIGHT : GetAlignment() == Alignment::Center ? DT_CENTER : DT_LEFT;
     const UINT flags = DT_WORDBREAK | DT_NOPREFIX | DT_EXPANDTABS | align;
-    if (!ellipsis_) {
-        DrawTextA(dc, caption_.c_str(), static_cast<int>(caption_.size()), &r, flags);
+    if (!Ellipsis()) {
+        DrawTextA(dc, caption.c_str(), static_cast<int>(caption.size()), &r, flags);
         return;
     }
     // Only whole lines, and a long word (a folder without blanks) ends in "..." too.
@@ -73,7 +65,7 @@ void W32Label::Paint(HDC dc) {
     GetTextMetricsA(dc, &tm);
     const int line = tm.tmHeight > 0 ? static_cast<int>(tm.tmHeight) : 1;
     r.bottom = r.top + std::max(1, static_cast<int>((r.bottom - r.top) / line)) * line;
-    const std::string shown = FitText(caption_, [&](const std::string& t) {
+    const std::string shown = FitText(caption, [&](const std::string& t) {
         RECT c{r.left, r.top, r.right, r.top};
         DrawTextA(dc, t.c_str(), static_cast<int>(t.size()), &c, flags | DT_CALCRECT);
         return c.bottom <= r.bottom && c.right <= r.right;
@@ -81,10 +73,6 @@ void W32Label::Paint(HDC dc) {
     DrawTextA(dc, shown.c_str(), static_cast<int>(shown.size()), &r, flags | DT_WORD_ELLIPSIS);
 }
 
-void W32Label::SetEllipsis(bool on) {
-    ellipsis_ = on;
-    Invalidate();
-}
 
 // ---- Buttons ----
 

@@ -17,25 +17,8 @@ W32Element* ElementOf(HWND h);
 
 class W32Label : public W32Control<Label> {
 public:
-    W32Label(const ControlArgs& a, W32Container& p) : W32Control(a, p), caption_(a.caption) {}
-    std::string Caption() const override { return caption_; }
-    void SetCaption(const std::string& t) override;
-    Color ForeColor() const override { return fore_; }
-    void SetForeColor(Color c) override;
-    Font GetFont() const override { return font_; }
-    void SetFont(const Font& f) override;
-    Alignment GetAlignment() const override { return align_; }
-    void SetAlignment(Alignment a) override;
-    bool Ellipsis() const override { return ellipsis_; }
-    void SetEllipsis(bool on) override;
+    using W32Control::W32Control;
     void Paint(HDC dc) override;
-
-private:
-    std::string caption_;
-    Color fore_ = kBlack;
-    Font font_;
-    Alignment align_ = Alignment::Left;
-    bool ellipsis_ = false;
 };
 
 class W32Button : public W32Control<Button> {
