@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "platform/ui/event.h"
+
 namespace ostrevan::ui {
 
 bool Control::Shown() const {
@@ -16,6 +18,27 @@ bool Control::Usable() const {
     for (const Control* f = EnclosingFrame(); f; f = f->EnclosingFrame())
         if (!f->enabled_) return false;
     return true;
+}
+
+void Button::Click() {
+    if (Usable()) FireEvent(onClick);
+}
+
+void OptionButton::SetValue(bool selected) {
+    if (selected)
+        for (OptionButton* o : Group())
+            if (o != this && o->value_) {
+                o->value_ = false;
+                o->OnValueChanged();
+            }
+    value_ = selected;
+    OnValueChanged();
+}
+
+void OptionButton::Click() {
+    if (!Usable()) return;
+    SetValue(true);
+    FireEvent(onClick);
 }
 
 Rect Line::Box(const Ends& e) {

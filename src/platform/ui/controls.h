@@ -125,14 +125,31 @@ enum class ButtonRole {
 
 class Button : public Control {
 public:
-    using Control::Control;
-    virtual std::string Caption() const = 0;
-    virtual void SetCaption(const std::string& text) = 0;
-    virtual ButtonRole Role() const = 0;
-    virtual void SetRole(ButtonRole role) = 0;
+    explicit Button(const ControlArgs& a) : Control(a), caption_(a.caption), accessKey_(a.accessKey) {}
+    std::string Caption() const { return caption_; }
+    void SetCaption(const std::string& text) {
+        caption_ = text;
+        OnCaptionChanged();
+    }
+    // The letter that Alt presses it with; 0: none.
+    char AccessKey() const { return accessKey_; }
+    ButtonRole Role() const { return role_; }
+    void SetRole(ButtonRole role) {
+        role_ = role;
+        OnRoleChanged();
+    }
     // Presses the button as the user would: nothing happens while it is disabled or hidden.
-    virtual void Click() = 0;
+    void Click();
     std::function<void()> onClick;
+
+protected:
+    virtual void OnCaptionChanged() {}
+    virtual void OnRoleChanged() {}
+
+private:
+    std::string caption_;
+    char accessKey_;
+    ButtonRole role_ = ButtonRole::Normal;
 };
 
 // An option button. The option buttons of one container form one group: selecting one clears
@@ -140,13 +157,28 @@ public:
 // press by the user does.
 class OptionButton : public Control {
 public:
-    using Control::Control;
-    virtual std::string Caption() const = 0;
-    virtual void SetCaption(const std::string& text) = 0;
-    virtual bool Value() const = 0;
-    virtual void SetValue(bool selected) = 0;
-    virtual void Click() = 0;
+    explicit OptionButton(const ControlArgs& a) : Control(a), caption_(a.caption), accessKey_(a.accessKey) {}
+    std::string Caption() const { return caption_; }
+    void SetCaption(const std::string& text) {
+        caption_ = text;
+        OnCaptionChanged();
+    }
+    char AccessKey() const { return accessKey_; }
+    bool Value() const { return value_; }
+    void SetValue(bool selected);
+    void Click();
     std::function<void()> onClick;
+
+protected:
+    // The option buttons of the container it sits on, itself among them.
+    virtual std::vector<OptionButton*> Group() const = 0;
+    virtual void OnCaptionChanged() {}
+    virtual void OnValueChanged() {}
+
+private:
+    std::string caption_;
+    char accessKey_;
+    bool value_ = false;
 };
 
 // A straight line drawn on the container; coordinates in twips inside the container. Its

@@ -32,19 +32,9 @@ template class ControlImpl<Frame>;
 
 // ---- Option buttons ----
 
-void HeadlessOption::SetValue(bool v) {
-    if (v && parent_) {
-        for (HeadlessOption* o : parent_->Options()) {
-            if (o != this) o->value_ = false;
-        }
-    }
-    value_ = v;
-}
-
-void HeadlessOption::Click() {
-    if (!Usable()) return;
-    SetValue(true);
-    FireEvent(onClick);
+std::vector<OptionButton*> HeadlessOption::Group() const {
+    if (!parent_) return {};
+    return {parent_->Options().begin(), parent_->Options().end()};
 }
 
 // ---- Picture box ----

@@ -33,36 +33,14 @@ protected:
 
 using HeadlessLabel = ControlImpl<Label>;
 
-class HeadlessButton : public ControlImpl<Button> {
-public:
-    HeadlessButton(const ControlArgs& a, HeadlessContainer* p)
-        : ControlImpl(a, p), caption_(a.caption) {}
-    std::string Caption() const override { return caption_; }
-    void SetCaption(const std::string& t) override { caption_ = t; }
-    ButtonRole Role() const override { return role_; }
-    void SetRole(ButtonRole r) override { role_ = r; }
-    void Click() override {
-        if (Usable()) FireEvent(onClick);
-    }
-
-private:
-    std::string caption_;
-    ButtonRole role_ = ButtonRole::Normal;
-};
+using HeadlessButton = ControlImpl<Button>;
 
 class HeadlessOption : public ControlImpl<OptionButton> {
 public:
-    HeadlessOption(const ControlArgs& a, HeadlessContainer* p)
-        : ControlImpl(a, p), caption_(a.caption) {}
-    std::string Caption() const override { return caption_; }
-    void SetCaption(const std::string& t) override { caption_ = t; }
-    bool Value() const override { return value_; }
-    void SetValue(bool v) override;
-    void Click() override;
+    using ControlImpl::ControlImpl;
 
-private:
-    std::string caption_;
-    bool value_ = false;
+protected:
+    std::vector<OptionButton*> Group() const override;
 };
 
 using HeadlessLine = ControlImpl<Line>;

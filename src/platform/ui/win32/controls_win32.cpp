@@ -76,28 +76,21 @@ void W32Label::Paint(HDC dc) {
 
 // ---- Buttons ----
 
-W32Button::W32Button(const ControlArgs& a, W32Container& p)
-    : W32Control(a, p), caption_(a.caption), key_(a.accessKey) {
+W32Button::W32Button(const ControlArgs& a, W32Container& p) : W32Control(a, p) {
     // A caption too wide for the button wraps onto a second line, as the designs expect
     // ("Print Manufacturer Form Letter" on a two-line-high button).
-    CreateNative("BUTTON", BS_PUSHBUTTON | BS_MULTILINE | WS_TABSTOP, 0, NativeCaption(caption_, key_));
+    CreateNative("BUTTON", BS_PUSHBUTTON | BS_MULTILINE | WS_TABSTOP, 0, NativeCaption(Caption(), AccessKey()));
 }
 
-void W32Button::SetCaption(const std::string& t) {
-    caption_ = t;
-    if (hwnd_) SetWindowTextA(hwnd_, NativeCaption(t, key_).c_str());
+void W32Button::OnCaptionChanged() {
+    if (hwnd_) SetWindowTextA(hwnd_, NativeCaption(Caption(), AccessKey()).c_str());
 }
 
-void W32Button::SetRole(ButtonRole r) {
-    role_ = r;
+void W32Button::OnRoleChanged() {
     if (hwnd_) {
-        const WPARAM kind = r == ButtonRole::Default ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON;
+        const WPARAM kind = Role() == ButtonRole::Default ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON;
         SendMessageA(hwnd_, BM_SETSTYLE, kind | BS_MULTILINE, TRUE);
     }
-}
-
-void W32Button::Click() {
-    if (Usable()) Fire(onClick);
 }
 
 void W32Button::OnCommand(WORD code) {
@@ -106,33 +99,18 @@ void W32Button::OnCommand(WORD code) {
 
 // ---- Option buttons ----
 
-W32Option::W32Option(const ControlArgs& a, W32Container& p)
-    : W32Control(a, p), caption_(a.caption), key_(a.accessKey) {
-    CreateNative("BUTTON", BS_RADIOBUTTON | WS_TABSTOP, 0, NativeCaption(caption_, key_));
+W32Option::W32Option(const ControlArgs& a, W32Container& p) : W32Control(a, p) {
+    CreateNative("BUTTON", BS_RADIOBUTTON | WS_TABSTOP, 0, NativeCaption(Caption(), AccessKey()));
 }
 
-void W32Option::SetCaption(const std::string& t) {
-    caption_ = t;
-    if (hwnd_) SetWindowTextA(hwnd_, NativeCaption(t, key_).c_str());
+std::vector<OptionButton*> W32Option::Group() const { return {parent_.Options().begin(), parent_.Options().end()}; }
+
+void W32Option::OnCaptionChanged() {
+    if (hwnd_) SetWindowTextA(hwnd_, NativeCaption(Caption(), AccessKey()).c_str());
 }
 
-void W32Option::SetValue(bool v) {
-    if (v) {
-        for (W32Option* o : parent_.Options()) {
-            if (o != this && o->value_) {
-                o->value_ = false;
-                if (o->hwnd_) SendMessageA(o->hwnd_, BM_SETCHECK, BST_UNCHECKED, 0);
-            }
-        }
-    }
-    value_ = v;
-    if (hwnd_) SendMessageA(hwnd_, BM_SETCHECK, v ? BST_CHECKED : BST_UNCHECKED, 0);
-}
-
-void W32Option::Click() {
-    if (!Usable()) return;
-    SetValue(true);
-    Fire(onClick);
+void W32Option::OnValueChanged() {
+    if (hwnd_) SendMessageA(hwnd_, BM_SETCHECK, Value() ? BST_CHECKED : BST_UNCHECKED, 0);
 }
 
 void W32Option::OnCommand(WORD code) {

@@ -24,33 +24,22 @@ public:
 class W32Button : public W32Control<Button> {
 public:
     W32Button(const ControlArgs& a, W32Container& p);
-    std::string Caption() const override { return caption_; }
-    void SetCaption(const std::string& t) override;
-    ButtonRole Role() const override { return role_; }
-    void SetRole(ButtonRole r) override;
-    void Click() override;
     void OnCommand(WORD code) override;
 
-private:
-    std::string caption_;
-    char key_;
-    ButtonRole role_ = ButtonRole::Normal;
+protected:
+    void OnCaptionChanged() override;
+    void OnRoleChanged() override;
 };
 
 class W32Option : public W32Control<OptionButton> {
 public:
     W32Option(const ControlArgs& a, W32Container& p);
-    std::string Caption() const override { return caption_; }
-    void SetCaption(const std::string& t) override;
-    bool Value() const override { return value_; }
-    void SetValue(bool v) override;
-    void Click() override;
     void OnCommand(WORD code) override;
 
-private:
-    std::string caption_;
-    char key_;
-    bool value_ = false;
+protected:
+    std::vector<OptionButton*> Group() const override;
+    void OnCaptionChanged() override;
+    void OnValueChanged() override;
 };
 
 class W32Line : public W32Control<Line> {
