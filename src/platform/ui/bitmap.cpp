@@ -39,7 +39,7 @@ void Bitmap::FillRect(int x, int y, int w, int h, Color c) {
         for (int xx = x0; xx < x1; ++xx) Set(xx, yy, c);
 }
 
-void Bitmap::Blend(int x, int y, const Image& img) {
+void Bitmap::Blend(int x, int y, const RgbaImage& img) {
     if (img.width <= 0 || img.height <= 0 ||
         img.pixels.size() < static_cast<size_t>(img.width) * img.height * 4)
         return;

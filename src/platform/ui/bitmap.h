@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-#include "platform/ui/controls.h"
+#include "platform/rgba_image.h"
 #include "platform/ui/ui_types.h"
 
 namespace ostrevan::ui {
@@ -26,7 +26,7 @@ public:
     void Fill(Color c);
     void FillRect(int x, int y, int w, int h, Color c);
     // Blends a straight-alpha image over the picture with its top-left corner at (x, y).
-    void Blend(int x, int y, const Image& img);
+    void Blend(int x, int y, const RgbaImage& img);
     // Draws text in the built-in bitmap font, each character cellWidth by cellHeight pixels,
     // with (x, top) the top-left corner of the first cell. Returns the x after the text.
     int DrawString(int x, int top, std::string_view text, int cellWidth, int cellHeight,

@@ -4,9 +4,11 @@
 // assigns; a backend calls them when the user acts (or a test acts in the user's place).
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/rgba_image.h"
+#include "platform/ui/bitmap.h"
 #include "platform/ui/ui_types.h"
 
 namespace ostrevan::ui {
@@ -238,11 +240,40 @@ class PictureBox : public Control {
 public:
     using Control::Control;
     // Empties the picture: the box shows only its background.
-    virtual void Clear() = 0;
+    void Clear() {
+        pic_.Fill(back_);
+        Redraw();
+    }
     // Draws the image with its top-left corner at (x, y) pixels of the box, blended by alpha.
-    virtual void DrawImage(int x, int y, const Image& image) = 0;
-    virtual Color BackColor() const = 0;
-    virtual void SetBackColor(Color c) = 0;
+    void DrawImage(int x, int y, const Image& image) {
+        pic_.Blend(x, y, image);
+        OnImageDrawn();
+    }
+    Color BackColor() const { return back_; }
+    void SetBackColor(Color c) {
+        back_ = c;
+        Clear();
+    }
+    void SetBounds(const Rect& r) override {
+        Control::SetBounds(r);
+        NewPicture();
+    }
+    // What the box shows, a pixel of the screen a pixel of the picture.
+    const Bitmap& Picture() const { return pic_; }
+
+protected:
+    // The size in pixels of a box of the given twips, as the backend's screen has them.
+    virtual std::pair<int, int> PixelSize(const Rect& box) const = 0;
+    virtual void OnImageDrawn() { Redraw(); }
+    // A picture of the box's size in its background colour; backends call it once created.
+    void NewPicture() {
+        const auto [w, h] = PixelSize(bounds_);
+        pic_ = Bitmap(w, h, back_);
+    }
+
+private:
+    Color back_ = kButtonFace;
+    Bitmap pic_;
 };
 
 // A text box; line ends read back as line feeds.

@@ -43,25 +43,8 @@ namespace {
 constexpr int kTwipsPerPixel = 15;
 }
 
-HeadlessPicture::HeadlessPicture(const ControlArgs& a, HeadlessContainer* p)
-    : ControlImpl(a, p),
-      pic_(a.bounds.width / kTwipsPerPixel, a.bounds.height / kTwipsPerPixel, back_) {}
-
-void HeadlessPicture::Clear() { pic_.Fill(back_); }
-
-void HeadlessPicture::DrawImage(int x, int y, const Image& image) {
-    pic_.Blend(x, y, image);
-    ++imagesDrawn;
-}
-
-void HeadlessPicture::SetBackColor(Color c) {
-    back_ = c;
-    pic_.Fill(c);
-}
-
-void HeadlessPicture::SetBounds(const Rect& r) {
-    ControlImpl::SetBounds(r);
-    pic_ = Bitmap(r.width / kTwipsPerPixel, r.height / kTwipsPerPixel, back_);
+std::pair<int, int> HeadlessPicture::PixelSize(const Rect& box) const {
+    return {box.width / kTwipsPerPixel, box.height / kTwipsPerPixel};
 }
 
 // ---- Drive list ----

@@ -49,18 +49,12 @@ using HeadlessShape = ControlImpl<Shape>;
 // The picture is a bitmap of the box's size in pixels (15 twips a pixel).
 class HeadlessPicture : public ControlImpl<PictureBox> {
 public:
-    HeadlessPicture(const ControlArgs& a, HeadlessContainer* p);
-    void Clear() override;
-    void DrawImage(int x, int y, const Image& image) override;
-    Color BackColor() const override { return back_; }
-    void SetBackColor(Color c) override;
-    void SetBounds(const Rect& r) override;
-    const Bitmap& Picture() const { return pic_; }
+    HeadlessPicture(const ControlArgs& a, HeadlessContainer* p) : ControlImpl(a, p) { NewPicture(); }
     int imagesDrawn = 0;
 
-private:
-    Color back_ = kButtonFace;
-    Bitmap pic_;
+protected:
+    std::pair<int, int> PixelSize(const Rect& box) const override;
+    void OnImageDrawn() override { ++imagesDrawn; }
 };
 
 class HeadlessTextBox : public ControlImpl<TextBox> {

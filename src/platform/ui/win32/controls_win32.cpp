@@ -161,39 +161,19 @@ void W32Shape::Paint(HDC dc) {
 
 // ---- Pictures ----
 
-W32Picture::W32Picture(const ControlArgs& a, W32Container& p) : W32Control(a, p) {
-    const RECT r = PixelRect();
-    pic_ = Bitmap(r.right - r.left, r.bottom - r.top, back_);
-}
-
-void W32Picture::Clear() {
-    pic_.Fill(back_);
-    Invalidate();
-}
-
-void W32Picture::DrawImage(int x, int y, const Image& image) {
-    pic_.Blend(x, y, image);
-    Invalidate();
-}
-
-void W32Picture::SetBackColor(Color c) {
-    back_ = c;
-    Clear();
-}
-
-void W32Picture::SetBounds(const Rect& r) {
-    W32Control::SetBounds(r);
-    const RECT p = PixelRect();
-    pic_ = Bitmap(p.right - p.left, p.bottom - p.top, back_);
+std::pair<int, int> W32Picture::PixelSize(const Rect& box) const {
+    const RECT p = PixelRect(box);
+    return {p.right - p.left, p.bottom - p.top};
 }
 
 void W32Picture::Paint(HDC dc) {
-    const int w = pic_.Width(), h = pic_.Height();
+    const Bitmap& pic = Picture();
+    const int w = pic.Width(), h = pic.Height();
     if (w <= 0 || h <= 0) return;
     std::vector<uint8_t> bgra(static_cast<size_t>(w) * h * 4);
     for (int y = 0; y < h; ++y) {
         for (int x = 0; x < w; ++x) {
-            const Color c = pic_.At(x, y);
+            const Color c = pic.At(x, y);
             uint8_t* d = &bgra[(static_cast<size_t>(y) * w + x) * 4];
             d[0] = c.b;
             d[1] = c.g;

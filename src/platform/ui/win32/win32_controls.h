@@ -56,18 +56,11 @@ public:
 
 class W32Picture : public W32Control<PictureBox> {
 public:
-    W32Picture(const ControlArgs& a, W32Container& p);
-    void Clear() override;
-    void DrawImage(int x, int y, const Image& image) override;
-    Color BackColor() const override { return back_; }
-    void SetBackColor(Color c) override;
-    void SetBounds(const Rect& r) override;
+    W32Picture(const ControlArgs& a, W32Container& p) : W32Control(a, p) { NewPicture(); }
     void Paint(HDC dc) override;
-    const Bitmap& Picture() const { return pic_; }
 
-private:
-    Color back_ = kButtonFace;
-    Bitmap pic_;
+protected:
+    std::pair<int, int> PixelSize(const Rect& box) const override;
 };
 
 class W32TextBox : public W32Control<TextBox> {
