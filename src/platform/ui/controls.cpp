@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "platform/text.h"
 #include "platform/ui/event.h"
 
 namespace ostrevan::ui {
@@ -39,6 +40,39 @@ void OptionButton::Click() {
     if (!Usable()) return;
     SetValue(true);
     FireEvent(onClick);
+}
+
+std::string DriveList::Drive() const {
+    return selected_ >= 0 && static_cast<size_t>(selected_) < entries_.size() ? entries_[static_cast<size_t>(selected_)]
+                                                                           : std::string();
+}
+
+std::optional<size_t> DriveList::Find(const std::string& drive) const {
+    if (drive.empty()) return std::nullopt;
+    for (size_t i = 0; i < entries_.size(); ++i)
+        if (!entries_[i].empty() && text::ToLower(entries_[i][0]) == text::ToLower(drive[0])) return i;
+    return std::nullopt;
+}
+
+void DriveList::SetDrive(const std::string& drive) {
+    const auto i = Find(drive);
+    if (!i || static_cast<int>(*i) == selected_) return;
+    selected_ = static_cast<int>(*i);
+    OnSelectionChanged();
+    FireEvent(onChange);
+}
+
+void DriveList::Pick(size_t i) {
+    if (!Usable() || i >= entries_.size() || static_cast<int>(i) == selected_) return;
+    selected_ = static_cast<int>(i);
+    OnSelectionChanged();
+    FireEvent(onChange);
+}
+
+void DriveList::Fill(const std::string& keep) {
+    entries_ = ListEntries();
+    selected_ = entries_.empty() ? -1 : static_cast<int>(Find(keep).value_or(0));
+    OnEntriesChanged();
 }
 
 Rect Line::Box(const Ends& e) {

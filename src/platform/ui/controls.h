@@ -3,6 +3,7 @@
 // code keeps plain references to them. Events are std::function members that the window code
 // assigns; a backend calls them when the user acts (or a test acts in the user's place).
 #include <functional>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -280,10 +281,17 @@ private:
 class TextBox : public Control {
 public:
     using Control::Control;
+    // The text is the native control's, which the user edits.
     virtual std::string Text() const = 0;
     virtual void SetText(const std::string& text) = 0;
-    virtual Color BackColor() const = 0;
-    virtual void SetBackColor(Color c) = 0;
+    Color BackColor() const { return back_; }
+    void SetBackColor(Color c) {
+        back_ = c;
+        Redraw();
+    }
+
+private:
+    Color back_ = kWhite;
 };
 
 // The list of the machine's drives. Each entry begins with the drive letter and a colon,
@@ -291,15 +299,32 @@ public:
 class DriveList : public Control {
 public:
     using Control::Control;
-    virtual std::vector<std::string> Entries() const = 0;
+    std::vector<std::string> Entries() const { return entries_; }
     // The selected entry ("c: [SYSTEM]"); its first two characters are the drive.
-    virtual std::string Drive() const = 0;
+    std::string Drive() const;
     // Selects the entry of the drive whose letter begins the text ("d:", "D:\", "d: [x]");
     // a letter that is not listed changes nothing. Runs onChange when the selection changes.
-    virtual void SetDrive(const std::string& drive) = 0;
+    void SetDrive(const std::string& drive);
     // Lists the drives again (a medium inserted, a network drive mapped).
-    virtual void Refresh() = 0;
+    void Refresh() { Fill(Drive()); }
+    // A pick by the user: selects entry i and runs onChange when it is another.
+    void Pick(size_t i);
     std::function<void()> onChange;
+
+protected:
+    // The drives as the platform shows them.
+    virtual std::vector<std::string> ListEntries() const = 0;
+    // The native list follows new entries, or a new selection.
+    virtual void OnEntriesChanged() {}
+    virtual void OnSelectionChanged() {}
+    // Lists the drives and selects the one whose letter begins `keep`, else the first.
+    void Fill(const std::string& keep);
+    int Selected() const { return selected_; }
+
+private:
+    std::optional<size_t> Find(const std::string& drive) const;
+    std::vector<std::string> entries_;
+    int selected_ = -1;
 };
 
 }  // namespace ostrevan::ui

@@ -35,9 +35,18 @@ public:
 // inside a hidden frame are hidden with it.
 class Frame : public Control, public virtual Container {
 public:
-    using Control::Control;
-    virtual std::string Caption() const = 0;
-    virtual void SetCaption(const std::string& text) = 0;
+    explicit Frame(const ControlArgs& a) : Control(a), caption_(a.caption) {}
+    std::string Caption() const { return caption_; }
+    void SetCaption(const std::string& text) {
+        caption_ = text;
+        OnCaptionChanged();
+    }
+
+protected:
+    virtual void OnCaptionChanged() {}
+
+private:
+    std::string caption_;
 };
 
 enum class WindowState { Normal, Minimized, Maximized };

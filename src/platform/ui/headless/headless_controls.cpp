@@ -49,46 +49,13 @@ std::pair<int, int> HeadlessPicture::PixelSize(const Rect& box) const {
 
 // ---- Drive list ----
 
-HeadlessDriveList::HeadlessDriveList(const ControlArgs& a, HeadlessContainer* p,
-                                     HeadlessToolkit& tk)
+HeadlessDriveList::HeadlessDriveList(const ControlArgs& a, HeadlessContainer* p, HeadlessToolkit& tk)
     : ControlImpl(a, p), tk_(tk) {
-    entries_ = tk.DriveEntries();
-    selected_ = std::min(tk.CurrentDrive(), entries_.empty() ? 0 : entries_.size() - 1);
+    const std::vector<std::string> entries = tk.DriveEntries();
+    Fill(tk.CurrentDrive() < entries.size() ? entries[tk.CurrentDrive()] : std::string());
 }
 
-std::string HeadlessDriveList::Drive() const {
-    return selected_ < entries_.size() ? entries_[selected_] : std::string();
-}
-
-void HeadlessDriveList::SetDrive(const std::string& drive) {
-    if (drive.empty()) return;
-    for (size_t i = 0; i < entries_.size(); ++i) {
-        if (!entries_[i].empty() && text::ToLower(entries_[i][0]) == text::ToLower(drive[0])) {
-            const bool changed = i != selected_;
-            selected_ = i;
-            if (changed) FireEvent(onChange);
-            return;
-        }
-    }
-}
-
-void HeadlessDriveList::Refresh() {
-    const std::string keep = Drive();
-    entries_ = tk_.DriveEntries();
-    selected_ = 0;
-    for (size_t i = 0; i < entries_.size(); ++i) {
-        if (!keep.empty() && !entries_[i].empty() &&
-            text::ToLower(entries_[i][0]) == text::ToLower(keep[0]))
-            selected_ = i;
-    }
-}
-
-void HeadlessDriveList::Pick(size_t i) {
-    if (!Usable() || i >= entries_.size()) return;
-    const bool changed = i != selected_;
-    selected_ = i;
-    if (changed) FireEvent(onChange);
-}
+std::vector<std::string> HeadlessDriveList::ListEntries() const { return tk_.DriveEntries(); }
 
 // ---- Rich text ----
 

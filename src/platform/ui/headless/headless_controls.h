@@ -63,30 +63,22 @@ public:
         : ControlImpl(a, p), text_(a.caption), multiline_(multiline) {}
     std::string Text() const override { return text_; }
     void SetText(const std::string& t) override { text_ = t; }
-    Color BackColor() const override { return back_; }
-    void SetBackColor(Color c) override { back_ = c; }
     bool Multiline() const { return multiline_; }
 
 private:
     std::string text_;
     bool multiline_;
-    Color back_ = kWhite;
 };
 
 class HeadlessDriveList : public ControlImpl<DriveList> {
 public:
     HeadlessDriveList(const ControlArgs& a, HeadlessContainer* p, HeadlessToolkit& tk);
-    std::vector<std::string> Entries() const override { return entries_; }
-    std::string Drive() const override;
-    void SetDrive(const std::string& drive) override;
-    void Refresh() override;
-    // A pick by the user: selects entry i and runs onChange.
-    void Pick(size_t i);
+
+protected:
+    std::vector<std::string> ListEntries() const override;
 
 private:
     HeadlessToolkit& tk_;
-    std::vector<std::string> entries_;
-    size_t selected_ = 0;
 };
 
 class HeadlessRichText : public ControlImpl<RichText> {

@@ -47,12 +47,7 @@ private:
 class HeadlessFrame : public ControlImpl<Frame>, public HeadlessContainer {
 public:
     HeadlessFrame(const ControlArgs& a, HeadlessContainer* parent, HeadlessWindow& w)
-        : ControlImpl(a, parent), HeadlessContainer(w, this), caption_(a.caption) {}
-    std::string Caption() const override { return caption_; }
-    void SetCaption(const std::string& t) override { caption_ = t; }
-
-private:
-    std::string caption_;
+        : ControlImpl(a, parent), HeadlessContainer(w, this) {}
 };
 
 class HeadlessWindow : public Window, public HeadlessContainer {

@@ -224,15 +224,14 @@ void W32TextBox::SetText(const std::string& t) {
     if (hwnd_) SetWindowTextA(hwnd_, s.c_str());
 }
 
-void W32TextBox::SetBackColor(Color c) {
-    back_ = c;
+void W32TextBox::Redraw() {
     brush_.reset();
     if (hwnd_) InvalidateRect(hwnd_, nullptr, TRUE);
 }
 
 HBRUSH W32TextBox::ColorFor(HDC dc) {
-    if (!brush_) brush_.reset(CreateSolidBrush(ToRef(back_)));
-    SetBkColor(dc, ToRef(back_));
+    if (!brush_) brush_.reset(CreateSolidBrush(ToRef(BackColor())));
+    SetBkColor(dc, ToRef(BackColor()));
     return brush_.get();
 }
 
@@ -270,46 +269,23 @@ W32DriveList::W32DriveList(const ControlArgs& a, W32Container& p) : W32Control(a
     Fill(std::string(1, cur[0]));
 }
 
-void W32DriveList::Fill(const std::string& keep) {
-    entries_ = ListDrives();
-    selected_ = entries_.empty() ? -1 : 0;
-    for (size_t i = 0; i < entries_.size(); ++i) {
-        if (!keep.empty() && std::tolower(static_cast<unsigned char>(entries_[i][0])) ==
-                                 std::tolower(static_cast<unsigned char>(keep[0])))
-            selected_ = static_cast<int>(i);
-    }
+std::vector<std::string> W32DriveList::ListEntries() const { return ListDrives(); }
+
+void W32DriveList::OnEntriesChanged() {
     if (!hwnd_) return;
     SendMessageA(hwnd_, CB_RESETCONTENT, 0, 0);
-    for (const auto& e : entries_) SendMessageA(hwnd_, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(e.c_str()));
-    SendMessageA(hwnd_, CB_SETCURSEL, static_cast<WPARAM>(selected_), 0);
+    for (const auto& e : Entries()) SendMessageA(hwnd_, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(e.c_str()));
+    OnSelectionChanged();
 }
 
-std::string W32DriveList::Drive() const {
-    return selected_ >= 0 && selected_ < static_cast<int>(entries_.size()) ? entries_[selected_] : std::string();
+void W32DriveList::OnSelectionChanged() {
+    if (hwnd_) SendMessageA(hwnd_, CB_SETCURSEL, static_cast<WPARAM>(Selected()), 0);
 }
-
-void W32DriveList::SetDrive(const std::string& drive) {
-    if (drive.empty()) return;
-    for (size_t i = 0; i < entries_.size(); ++i) {
-        if (std::tolower(static_cast<unsigned char>(entries_[i][0])) ==
-            std::tolower(static_cast<unsigned char>(drive[0]))) {
-            const bool changed = static_cast<int>(i) != selected_;
-            selected_ = static_cast<int>(i);
-            if (hwnd_) SendMessageA(hwnd_, CB_SETCURSEL, i, 0);
-            if (changed) Fire(onChange);
-            return;
-        }
-    }
-}
-
-void W32DriveList::Refresh() { Fill(Drive()); }
 
 void W32DriveList::OnCommand(WORD code) {
     if (code != CBN_SELCHANGE || !hwnd_) return;
     const LRESULT sel = SendMessageA(hwnd_, CB_GETCURSEL, 0, 0);
-    if (sel == CB_ERR || sel == selected_) return;
-    selected_ = static_cast<int>(sel);
-    Fire(onChange);
+    if (sel != CB_ERR) Pick(static_cast<size_t>(sel));
 }
 
 }  // namespace ostrevan::ui::win32

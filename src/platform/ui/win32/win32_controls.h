@@ -68,28 +68,24 @@ public:
     W32TextBox(const ControlArgs& a, W32Container& p, bool multiline);
     std::string Text() const override;
     void SetText(const std::string& t) override;
-    Color BackColor() const override { return back_; }
-    void SetBackColor(Color c) override;
     HBRUSH ColorFor(HDC dc) override;
 
+protected:
+    void Redraw() override;
+
 private:
-    Color back_ = kWhite;
     win::ScopedBrush brush_;
 };
 
 class W32DriveList : public W32Control<DriveList> {
 public:
     W32DriveList(const ControlArgs& a, W32Container& p);
-    std::vector<std::string> Entries() const override { return entries_; }
-    std::string Drive() const override;
-    void SetDrive(const std::string& drive) override;
-    void Refresh() override;
     void OnCommand(WORD code) override;
 
-private:
-    void Fill(const std::string& keep);
-    std::vector<std::string> entries_;
-    int selected_ = -1;
+protected:
+    std::vector<std::string> ListEntries() const override;
+    void OnEntriesChanged() override;
+    void OnSelectionChanged() override;
 };
 
 // The drives of the machine as the drive list shows them: "c: [LABEL]", "a:".

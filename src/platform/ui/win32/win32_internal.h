@@ -206,8 +206,6 @@ protected:
 class W32Frame : public W32Control<Frame>, public W32Container {
 public:
     W32Frame(const ControlArgs& a, W32Container& parent, Win32Window& w);
-    std::string Caption() const override { return caption_; }
-    void SetCaption(const std::string& t) override;
     void Paint(HDC) override {}
     LRESULT Handle(UINT msg, WPARAM wp, LPARAM lp) override;
     void PaintFrame(HDC dc, const RECT& client);
@@ -217,8 +215,8 @@ public:
         SetHwnd(nullptr);
     }
 
-private:
-    std::string caption_;
+protected:
+    void OnCaptionChanged() override;
 };
 
 class Win32Window : public Window, public W32Container {

@@ -204,11 +204,11 @@ LRESULT W32Container::Handle(UINT msg, WPARAM wp, LPARAM lp) {
 // ---- Frames ----
 
 W32Frame::W32Frame(const ControlArgs& a, W32Container& parent, Win32Window& w)
-    : W32Control<Frame>(a, parent), W32Container(w, this), caption_(a.caption) {
+    : W32Control<Frame>(a, parent), W32Container(w, this) {
     back_ = parent.BackColor();
     const RECT r = PixelRect();
     // The container procedure learns the handle during creation (WM_NCCREATE).
-    CreateWindowExA(WS_EX_CONTROLPARENT, kFrameClass, caption_.c_str(),
+    CreateWindowExA(WS_EX_CONTROLPARENT, kFrameClass, Caption().c_str(),
                     WS_CHILD | WS_CLIPCHILDREN | WS_CLIPSIBLINGS | (Visible() ? WS_VISIBLE : 0) |
                         (Enabled() ? 0 : WS_DISABLED),
                     r.left, r.top, r.right - r.left, r.bottom - r.top, parent.ContainerHwnd(),
@@ -218,10 +218,9 @@ W32Frame::W32Frame(const ControlArgs& a, W32Container& parent, Win32Window& w)
     if (W32Control<Frame>::hwnd_) SetPropA(W32Control<Frame>::hwnd_, kElementProp, static_cast<W32Element*>(this));
 }
 
-void W32Frame::SetCaption(const std::string& t) {
-    caption_ = t;
+void W32Frame::OnCaptionChanged() {
     if (W32Container::hwnd_) {
-        SetWindowTextA(W32Container::hwnd_, t.c_str());
+        SetWindowTextA(W32Container::hwnd_, Caption().c_str());
         InvalidateRect(W32Container::hwnd_, nullptr, FALSE);
     }
 }
@@ -239,16 +238,17 @@ void W32Frame::PaintFrame(HDC dc, const RECT& client) {
     TEXTMETRICA tm{};
     GetTextMetricsA(dc, &tm);
     RECT border = client;
-    border.top += caption_.empty() ? 0 : tm.tmHeight / 2;
+    const std::string caption = Caption();
+    border.top += caption.empty() ? 0 : tm.tmHeight / 2;
     DrawEdge(dc, &border, EDGE_ETCHED, BF_RECT);
-    if (!caption_.empty()) {
+    if (!caption.empty()) {
         SIZE sz{};
-        GetTextExtentPoint32A(dc, caption_.c_str(), static_cast<int>(caption_.size()), &sz);
+        GetTextExtentPoint32A(dc, caption.c_str(), static_cast<int>(caption.size()), &sz);
         RECT text{8, 0, 8 + sz.cx + 4, tm.tmHeight};
         FillRect(dc, &text, BackBrush());
         SetBkMode(dc, TRANSPARENT);
         SetTextColor(dc, GetSysColor(Enabled() ? COLOR_BTNTEXT : COLOR_GRAYTEXT));
-        TextOutA(dc, 10, 0, caption_.c_str(), static_cast<int>(caption_.size()));
+        TextOutA(dc, 10, 0, caption.c_str(), static_cast<int>(caption.size()));
     }
 }
 
