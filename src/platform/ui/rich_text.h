@@ -25,8 +25,11 @@ public:
     virtual void SetFontName(const std::string& face) = 0;
     // The size of the whole content and of text inserted later.
     virtual void SetFontSize(double points) = 0;
-    virtual Color BackColor() const = 0;
-    virtual void SetBackColor(Color c) = 0;
+    Color BackColor() const { return back_; }
+    void SetBackColor(Color c) {
+        back_ = c;
+        Redraw();
+    }
 
     // Selection: start and length are clamped to the text. Length 0 places only the caret.
     virtual void SetSelection(int start, int length) = 0;
@@ -51,6 +54,9 @@ public:
 
     // Double click by the user: the caret already stands at the clicked position.
     std::function<void()> onDoubleClick;
+
+private:
+    Color back_ = kWhite;
 };
 
 }  // namespace ostrevan::ui

@@ -89,8 +89,6 @@ public:
     int TextLength() const override { return doc_.Length(); }
     void SetFontName(const std::string& face) override;
     void SetFontSize(double points) override;
-    Color BackColor() const override { return back_; }
-    void SetBackColor(Color c) override { back_ = c; }
     void SetSelection(int start, int length) override;
     int SelStart() const override { return selStart_; }
     int SelLength() const override { return selLength_; }
@@ -113,7 +111,6 @@ private:
     CharFormat insert_;  // format of the next inserted text
     int selStart_ = 0;
     int selLength_ = 0;
-    Color back_ = kWhite;
 };
 
 }  // namespace ostrevan::ui::headless

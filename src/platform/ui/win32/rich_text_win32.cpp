@@ -98,10 +98,9 @@ public:
         Apply(cf, SCF_SELECTION);
     }
 
-    Color BackColor() const override { return back_; }
-    void SetBackColor(Color c) override {
-        back_ = c;
-        if (hwnd_) SendMessageA(hwnd_, EM_SETBKGNDCOLOR, 0, ToRef(c));
+    // The background colour changed.
+    void Redraw() override {
+        if (hwnd_) SendMessageA(hwnd_, EM_SETBKGNDCOLOR, 0, ToRef(BackColor()));
     }
 
     void SetSelection(int start, int length) override {
@@ -230,7 +229,6 @@ private:
         return use;
     }
 
-    Color back_ = kWhite;
     std::map<std::string, std::string> chosen_;  // face shown -> face chosen
 };
 
