@@ -26,7 +26,6 @@ ScanResult SaveScanResults(const RunState& st, const platform::HostPath& results
         r.files_error = r.junk_files_error = SaveResults(st, results_dir);
     } catch (const std::bad_alloc&) {
         // Both files are put together before either is written: the old ones stay whole.
-        r.out_of_memory = true;
         r.files_error = r.junk_files_error = kOutOfMemory;
     }
     return r;
@@ -76,7 +75,6 @@ ScanResult ScanAndSave(RunState& st, DriveScan& scan, const std::string& drive, 
         // What was found is incomplete and may not even fit in memory to be written: the
         // previous results are kept instead.
         r.walk_error = "there was not enough memory to finish it";
-        r.out_of_memory = true;
         r.files_error = r.junk_files_error = kOutOfMemory;
         return r;
     } catch (const std::exception& e) {
@@ -88,7 +86,6 @@ ScanResult ScanAndSave(RunState& st, DriveScan& scan, const std::string& drive, 
     const ScanResult saved = SaveScanResults(st, results_dir);
     r.files_error = saved.files_error;
     r.junk_files_error = saved.junk_files_error;
-    r.out_of_memory = saved.out_of_memory;
     return r;
 }
 

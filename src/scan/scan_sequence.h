@@ -20,8 +20,6 @@ struct ScanResult {
     std::string walk_error;
     // Why the drive itself could not be read (no disk in it, no such drive); empty when it could.
     std::string drive_error;
-    // The walk or the saving ran out of memory: nothing was saved, the previous results stay.
-    bool out_of_memory = false;
     // Folders the walk could not list: the scan is incomplete without their programs.
     std::vector<std::string> unlisted_folders;
     bool ok() const { return files_error.empty() && junk_files_error.empty(); }

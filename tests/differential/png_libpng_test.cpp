@@ -14,6 +14,7 @@
 
 #include "differential/differential.h"
 #include "platform/png_decoder.h"
+#include "platform/ui/bitmap.h"
 
 namespace ostrevan::testing {
 namespace {
@@ -78,8 +79,8 @@ void ReadFromVector(png_structp png, png_bytep data, png_size_t n) {
 }
 
 // libpng's reading, expanded to 8-bit RGBA as the icon shows it (tRNS becomes alpha). Benign
-// errors are errors; CRCs are not checked, as the decoder does not check them.
-std::optional<RgbaImage> LibpngReference(const Bytes& bytes) {
+// errors are errors; CRCs are checked only when asked, as the decoder does not check them.
+std::optional<RgbaImage> LibpngReference(const Bytes& bytes, bool checkCrc = false) {
     Reader reader{&bytes};
     png_structp png = png_create_read_struct(
         PNG_LIBPNG_VER_STRING, nullptr, [](png_structp p, png_const_charp) { png_longjmp(p, 1); },
@@ -94,7 +95,8 @@ std::optional<RgbaImage> LibpngReference(const Bytes& bytes) {
     }
     png_set_read_fn(png, &reader, ReadFromVector);
     png_set_benign_errors(png, 0);
-    png_set_crc_action(png, PNG_CRC_QUIET_USE, PNG_CRC_QUIET_USE);
+    if (!checkCrc) png_set_crc_action(png, PNG_CRC_QUIET_USE, PNG_CRC_QUIET_USE);
+    else png_set_crc_action(png, PNG_CRC_ERROR_QUIT, PNG_CRC_ERROR_QUIT);
     png_read_info(png, info);
     png_set_expand(png);
     png_set_strip_16(png);
@@ -211,6 +213,16 @@ TEST(PngAgainstLibpng, CutAndDamagedImages) {
         }
     }
     EXPECT_LT(accepted, tries);
+}
+
+// The pictures the headless backend writes (printed pages, screenshots) pass every checksum.
+TEST(PngAgainstLibpng, WrittenPicturesPassEveryChecksum) {
+    ui::Bitmap b(3, 2, ui::kWhite);
+    b.Set(1, 1, ui::Color{255, 0, 0});
+    const std::string png = b.ToPng();
+    const auto img = LibpngReference(Bytes(png.begin(), png.end()), true);
+    ASSERT_TRUE(img);
+    EXPECT_EQ(img->At(1, 1), 0xFF0000FFu);
 }
 
 // A palette chunk cut to a length that holds no whole colours (the chunk's length field says so).

@@ -67,6 +67,8 @@ TEST(RichDocument, SliceGivesTheRunsAndParagraphsOfARange) {
     const PrintableText t = d.Slice(1, 3);
     EXPECT_EQ(t.runs, (std::vector<TextRun>{{"b\nc", Fmt(kGreen)}}));
     EXPECT_EQ(t.paragraphs, (std::vector<ParaFormat>{{}, {100, 100}}));
+    // A document made of them takes the formats of its own paragraphs only.
+    EXPECT_EQ(RichDocument(PrintableText{t.runs, {{}, {100, 100}, {50, 50}}}).All().paragraphs, t.paragraphs);
 }
 
 // ---- RTF ----
@@ -162,7 +164,7 @@ TEST(Rtf, MalformedInputEndsCleanly) {
         {"binary longer than the data", "{\\rtf1 a\\bin999999 xyz", "a"},
         {"binary of no or a negative length", "{\\rtf1 a\\bin b\\bin-5 c}", "abc"},
         {"huge numbers", "{\\rtf1\\fs99999999999999999999 a\\cf-99999999999 b\\u-1? c}", "ab? c"},
-        {"characters of every range by number", "{\\rtf1 \\u65?\\u127?\\u160?\\u255?\\u8364?\\u256?\\u-3971?}", "A\x7F\xA0\xFF\x80??"},
+        {"characters of every range by number", "{\\rtf1 \\u65?\\u127?\\u128?\\u160?\\u255?\\u8364?\\u256?\\u-3971?}", "A\x7F?\xA0\xFF\x80??"},
         {"colour index past the table", "{\\rtf1{\\colortbl;\\red9;}\\cf7 z}", "z"},
         {"deep nesting", std::string(5000, '{') + "\\rtf1 deep" + std::string(5000, '}'), "deep"},
         {"font table without braces", "{\\rtf1{\\fonttbl\\f0\\fswiss Arial;\\f1 Courier;}\\f1 t}", "t"},

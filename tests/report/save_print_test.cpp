@@ -44,6 +44,12 @@ TEST(SaveReport, FailuresTellWhyAndWhere) {
     }
     EXPECT_FALSE(std::filesystem::exists(dir / "no such dir"));
     EXPECT_TRUE(std::filesystem::is_directory(dir / "folder.rtf"));
+    for (const std::optional<std::string>& answer : {std::optional<std::string>(), std::optional<std::string>("")}) {
+        ReportPage p;  // Cancel, or OK with nothing typed: nothing to save, nothing to say
+        p.tk.inputAnswers.push_back(answer);
+        SaveRichTextAs(p.tk, *p.rtxt);
+        EXPECT_TRUE(p.tk.messages.empty());
+    }
 }
 
 // The control's document as the RTF writer writes it (text, colours and face read back in
