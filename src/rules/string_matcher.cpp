@@ -213,7 +213,13 @@ std::string VersionKey(std::string version) {
     for (bool first = true; first || !rest.empty(); first = false) {
         const std::string_view part = NextComponent(rest);
         if (!first) key += '.';
-        if (const auto v = text::NumericValue(part)) {
+        const size_t digits = std::min(part.find_first_not_of("0123456789"), part.size());
+        if (digits == part.size() && digits > 0 && digits <= 15) {
+            // A plain number of up to 15 digits: its value written without leading zeros, as
+            // the general form below would write it, without the cost.
+            const size_t lead = std::min(part.find_first_not_of('0'), part.size() - 1);
+            key += part.substr(lead);
+        } else if (const auto v = text::NumericValue(part)) {
             number(*v);
         } else if (const auto mark = MarkOf(part)) {
             number(mark->number);
