@@ -41,6 +41,13 @@ TEST(AdvancedListing, EntriesInListOrder) {
               "File:A.EXE\nDirectory Found In:C:\\Z DIR\\SUB\n\n"
               "File:ZED.EXE\nDirectory Found In:C:\n\n");
     EXPECT_EQ(tk.yields, 1) << "one yield per hundred entries";
+    // Active again after another window (a message, the Save box): listed once, not again.
+    OpenListing(tk, junk, [&](HeadlessWindow&) {
+        ui::Window& other = tk.NewWindow({"frmOther", "Other"});
+        other.Show();
+        other.Hide();
+    });
+    EXPECT_EQ(tk.yields, 2);
 }
 
 TEST(AdvancedListing, ALongListingShowsItsProgressAndCloseStopsIt) {
