@@ -65,6 +65,12 @@ TEST(IconChoice, TakesTheNearestSizeThenTheNearestDepth) {
     EXPECT_FALSE(ChooseImage({}, 32, 32, 32));
 }
 
+TEST(IconImage, ABitmapWithoutWidthIsNoImage) {
+    Bytes dib(40 + 64, 0);
+    for (auto [at, v] : {std::pair{0, 40}, {8, 64}, {12, 1}, {14, 32}}) Put32(dib, at, v);  // 0 wide, 32 high
+    EXPECT_FALSE(DecodeIconImage(ByteView(dib.data(), dib.size())));
+}
+
 // Each side of 0 in the directory means 256, on its own; a count beyond the bytes is cut.
 TEST(IconGroup, EntriesAsTheDirectoryHoldsThem) {
     std::vector<uint8_t> g = {0, 0, 1, 0, 0xE8, 0x03};  // claims 1000 entries

@@ -131,6 +131,7 @@ TEST(Png, PicturesLargerThanOneDeflateBlockDecodeToTheSamePixels) {
         b.Set(w, 0, kRed);
         EXPECT_EQ(b.Count(kRed) + b.Count(kGreen), 2) << "corners count";
         EXPECT_EQ(b.AlphaAt(w, 0) + b.AlphaAt(0, h) + b.AlphaAt(-1, 0) + b.AlphaAt(0, -1), 0) << "outside: clear";
+        EXPECT_EQ(b.At(0, h), kBlack);
         const std::string png = b.ToPng();
         const auto image = icons::DecodePng(ByteView(reinterpret_cast<const uint8_t*>(png.data()), png.size()), 4096);
         ASSERT_TRUE(image) << w << "x" << h;
