@@ -165,7 +165,7 @@ TEST(Rtf, MalformedInputEndsCleanly) {
         {"binary of no or a negative length", "{\\rtf1 a\\bin b\\bin-5 c}", "abc"},
         {"huge numbers", "{\\rtf1\\fs99999999999999999999 a\\cf-99999999999 b\\u-1? c}", "ab? c"},
         {"characters of every range by number", "{\\rtf1 \\u65?\\u127?\\u128?\\u160?\\u255?\\u8364?\\u256?\\u-3971?}", "A\x7F?\xA0\xFF\x80??"},
-        {"colour index past the table", "{\\rtf1{\\colortbl;\\red9;}\\cf7 z}", "z"},
+        {"colour index just past the table", "{\\rtf1{\\colortbl;\\red9;}\\cf2 z}", "z"},
         {"deep nesting", std::string(5000, '{') + "\\rtf1 deep" + std::string(5000, '}'), "deep"},
         {"font table without braces", "{\\rtf1{\\fonttbl\\f0\\fswiss Arial;\\f1 Courier;}\\f1 t}", "t"},
         {"unknown control words, any case", "{\\rtf1 \\xmpZoz a\\Zed b}", "ab"},
