@@ -63,6 +63,8 @@ TEST(Scan, FillsTheListsAndThePageAndSavesTheResults) {
     EXPECT_EQ(w.iconsRead, 2);
     EXPECT_EQ(w.Find<HeadlessPicture>("pic").imagesDrawn, 2);
     EXPECT_NE(testing::ReadFileBytes(w.dir() / "JFiles.y2k").find("JUNK.EXE"), std::string::npos);
+    w.Window().CloseBox();  // the scan is over: the close box ends the program at once
+    EXPECT_TRUE(w.tk.ended);
 }
 
 TEST(Scan, AbortFromTheEventLoopEndsEarlyAndSavesAndReportsThePartialResults) {
