@@ -1,13 +1,11 @@
-// What only the headless backend does: finding controls by name, answering dialogs from a
-// queue, the test hooks, simulated drives and pictures (the rest is the toolkit's contract).
+// The drive list, on the headless backend's simulated drives: choosing a drive by its letter,
+// telling a change once, keeping the choice when the drives are listed again.
 #include <gtest/gtest.h>
 
 #include "platform/ui/headless/headless_toolkit.h"
 
 namespace ostrevan::ui::headless {
 namespace {
-
-const Color kGreen{0, 192, 0}, kRed{255, 0, 0};
 
 class Headless : public ::testing::Test {
 protected:
@@ -31,18 +29,6 @@ TEST_F(Headless, DriveListSelectsByLetterAndReportsChanges) {
     EXPECT_EQ(d.Drive(), "z: [/]") << "refreshing keeps the selected drive";
     EXPECT_EQ(d.Entries().size(), 2u);
 }
-
-// ---- The rich-text view ----
-
-class HeadlessRich : public Headless {
-protected:
-    RichText& r = w.AddRichText({"rtxtSummary", {120, 600, 7935, 3135}});
-    void Append(const std::string& s, Color c) {
-        r.SetSelection(r.TextLength(), 0);
-        r.SetSelColor(c);
-        r.ReplaceSelection(s);
-    }
-};
 
 }  // namespace
 }  // namespace ostrevan::ui::headless
