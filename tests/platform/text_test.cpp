@@ -67,6 +67,7 @@ TEST(TextReplace, EverySearchesAgainFromTheStart) {
     s = "aaa";  // a replacement holding the searched text does not loop for ever
     ReplaceEvery(s, "a", "aa");
     EXPECT_EQ(s, "aaaaaa");
+    EXPECT_FALSE(ReplaceFirst(s, "", "b"));  // nothing is found everywhere
 }
 
 TEST(TextTrim, BlanksOnlyNotTabs) {
