@@ -59,11 +59,15 @@ TEST(AdvancedListing, ALongListingShowsItsProgressAndCloseStopsIt) {
         seen.push_back(tk.ActiveWindow()->Caption() + (tk.Find<ui::Button>("frmAdvanced.btnSave").Enabled() ? " +" : " -"));
         if (seen.size() == 2) tk.Find<ui::Button>("frmAdvanced.btnOK").Click();
     };
-    bool shown = true;
-    const std::string text = OpenListing(tk, junk, [&](HeadlessWindow& w) { shown = w.Visible(); });
+    bool shown = true, usable = false;  // closed; Save and Print back for what was listed
+    const std::string text = OpenListing(tk, junk, [&](HeadlessWindow& w) {
+        shown = w.Visible();
+        usable = tk.Find<ui::Button>("frmAdvanced.btnSave").Enabled() && tk.Find<ui::Button>("frmAdvanced.btnLEtter").Enabled();
+    });
     EXPECT_EQ(seen, (std::vector<std::string>{"Advanced: 100 of 250 listed -", "Advanced: 200 of 250 listed -"}));
     EXPECT_EQ(text.size(), 200 * ListingEntryText(junk.Item(1)).size());
     EXPECT_FALSE(shown);
+    EXPECT_TRUE(usable);
 }
 
 }  // namespace
