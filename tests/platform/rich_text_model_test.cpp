@@ -155,7 +155,7 @@ TEST(Rtf, FontNumbersChooseTheirFaces) {
 TEST(Rtf, MalformedInputEndsCleanly) {
     struct Case { const char* name; std::string rtf; std::string text; };
     const Case cases[] = {
-        {"unclosed groups", "{\\rtf1 abc{\\b def", "abcdef"},
+        {"unclosed groups, a control word last", "{\\rtf1 abc{\\b def\\b", "abcdef"},
         {"text after the document", "{\\rtf1 a}}}b}", "a"},
         {"NUL bytes", std::string("{\\rtf1 a\0b}\0", 12), "ab"},
         {"escape cut short", "{\\rtf1 x\\'4", "x"},
