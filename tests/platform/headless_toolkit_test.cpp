@@ -22,6 +22,7 @@ TEST_F(Headless, DriveListSelectsByLetterAndReportsChanges) {
     d.SetDrive("Z:\\");
     EXPECT_EQ(changes, 1);
     for (const char* pick : {"z:", "q:"}) d.SetDrive(pick);  // the same drive again, no such drive
+    d.Pick(3);  // a pick past the entries
     EXPECT_EQ(changes, 1);
     EXPECT_EQ(d.Drive(), "z: [/]");
     tk.SetDrives({"c: [NEW]", "z: [/]"}, 0);
