@@ -171,18 +171,26 @@ TEST(Scan, UnsavedResultsAndAnEarlyEndAreToldWithTheReportShown) {
 }
 
 TEST(Scan, ADriveThatCannotBeReadStillChecksTheSystemAndReports) {
-    OnDrivePage w;
-    w.Find<HeadlessDriveList>("DriveReport").Pick(1);  // d:, not a drive of this machine
-    w.Next();
-    EXPECT_EQ(w.Page(), "FraReport");
-    EXPECT_EQ(w.State().cFiles.Count(), 1);  // the operating system alone
-    EXPECT_EQ(w.State().lngNumFiles, 0);
-    EXPECT_TRUE(std::filesystem::exists(w.dir() / "JFiles.y2k"));
-    EXPECT_TRUE(w.Button("BtnNext").Enabled());
-    // ... and says why the report holds nothing else.
-    ASSERT_EQ(w.tk.messages.size(), 1u);
-    EXPECT_EQ(w.tk.messages[0].text, "Drive D: could not be read (is there a disk in it?). "
-                                     "The report shows only the operating system.");
+    for (const bool noSuchDrive : {true, false}) {
+        OnDrivePage w;
+        if (noSuchDrive) {
+            w.Find<HeadlessDriveList>("DriveReport").Pick(1);  // d:, not a drive of this machine
+        } else {  // c:, whose root cannot be listed
+            std::filesystem::remove_all(w.drive());
+            testing::WriteFileBytes(w.drive(), "not a folder");
+        }
+        w.Next();
+        EXPECT_EQ(w.Page(), "FraReport");
+        EXPECT_EQ(w.State().cFiles.Count(), 1);  // the operating system alone
+        EXPECT_EQ(w.State().lngNumFiles, 0);
+        EXPECT_TRUE(std::filesystem::exists(w.dir() / "JFiles.y2k"));
+        EXPECT_TRUE(w.Button("BtnNext").Enabled());
+        // ... and says why the report holds nothing else.
+        ASSERT_EQ(w.tk.messages.size(), 1u);
+        EXPECT_EQ(w.tk.messages[0].text, std::string("Drive ") + (noSuchDrive ? "D" : "C") +
+                                             ": could not be read (is there a disk in it?). "
+                                             "The report shows only the operating system.");
+    }
 }
 
 TEST(ReportPage, ButtonsOpenTheDetailTheListingSaveAndPrint) {

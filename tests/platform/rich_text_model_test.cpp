@@ -159,6 +159,7 @@ TEST(Rtf, MalformedInputEndsCleanly) {
         {"text after the document", "{\\rtf1 a}}}b}", "a"},
         {"NUL bytes", std::string("{\\rtf1 a\0b}\0", 12), "ab"},
         {"escape cut short", "{\\rtf1 x\\'4", "x"},
+        {"escape last", "{\\rtf1 x\\'41", "xA"},
         {"bad hex digits", "{\\rtf1 x\\'zzy}", "xy"},
         {"backslash at the end", "{\\rtf1 x\\", "x"},
         {"binary longer than the data", "{\\rtf1 a\\bin999999 xyz", "a"},
