@@ -1,7 +1,10 @@
 #pragma once
-// The controls a window is made of. Each is a thin object owned by its window; the window
-// code keeps plain references to them. Events are std::function members that the window code
-// assigns; a backend calls them when the user acts (or a test acts in the user's place).
+// The controls a window is made of, owned by their window; the window code keeps plain
+// references to them. Each control holds its own state and does what it does once for every
+// backend; a backend derives from it only to make the screen follow a change (the On...Changed
+// and Redraw hooks), to draw it, and to keep what the native control itself holds (a text box's
+// text). Events are std::function members that the window code assigns; a backend calls them
+// when the user acts (or a test acts in the user's place).
 #include <functional>
 #include <optional>
 #include <string>
