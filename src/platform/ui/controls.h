@@ -129,9 +129,10 @@ enum class ButtonRole {
     Cancel,   // pressed by Escape anywhere in its window (a dialog's Close)
 };
 
-class Button : public Control {
+// A control the user presses, with a caption and an access key.
+class CaptionedControl : public Control {
 public:
-    explicit Button(const ControlArgs& a) : Control(a), caption_(a.caption), accessKey_(a.accessKey) {}
+    explicit CaptionedControl(const ControlArgs& a) : Control(a), caption_(a.caption), accessKey_(a.accessKey) {}
     std::string Caption() const { return caption_; }
     void SetCaption(const std::string& text) {
         caption_ = text;
@@ -139,6 +140,18 @@ public:
     }
     // The letter that Alt presses it with; 0: none.
     char AccessKey() const { return accessKey_; }
+
+protected:
+    virtual void OnCaptionChanged() {}
+
+private:
+    std::string caption_;
+    char accessKey_;
+};
+
+class Button : public CaptionedControl {
+public:
+    using CaptionedControl::CaptionedControl;
     ButtonRole Role() const { return role_; }
     void SetRole(ButtonRole role) {
         role_ = role;
@@ -149,27 +162,18 @@ public:
     std::function<void()> onClick;
 
 protected:
-    virtual void OnCaptionChanged() {}
     virtual void OnRoleChanged() {}
 
 private:
-    std::string caption_;
-    char accessKey_;
     ButtonRole role_ = ButtonRole::Normal;
 };
 
 // An option button. The option buttons of one container form one group: selecting one clears
 // the others. SetValue changes the state only; Click() selects it and runs onClick, as a
 // press by the user does.
-class OptionButton : public Control {
+class OptionButton : public CaptionedControl {
 public:
-    explicit OptionButton(const ControlArgs& a) : Control(a), caption_(a.caption), accessKey_(a.accessKey) {}
-    std::string Caption() const { return caption_; }
-    void SetCaption(const std::string& text) {
-        caption_ = text;
-        OnCaptionChanged();
-    }
-    char AccessKey() const { return accessKey_; }
+    using CaptionedControl::CaptionedControl;
     bool Value() const { return value_; }
     void SetValue(bool selected);
     void Click();
@@ -178,12 +182,9 @@ public:
 protected:
     // The option buttons of the container it sits on, itself among them.
     virtual std::vector<OptionButton*> Group() const = 0;
-    virtual void OnCaptionChanged() {}
     virtual void OnValueChanged() {}
 
 private:
-    std::string caption_;
-    char accessKey_;
     bool value_ = false;
 };
 
