@@ -1,6 +1,7 @@
 #pragma once
-// The headless backend's controls: plain objects holding their state, which tests read
-// directly and act on through the same interfaces the window code uses.
+// The headless backend's controls: the portable controls with their container, plus what only
+// memory can play (a text box's text, the simulated drives, a count of drawn images), which
+// tests read directly and act on through the same interfaces the window code uses.
 #include <memory>
 #include <string>
 #include <utility>
