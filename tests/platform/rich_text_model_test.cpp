@@ -138,10 +138,11 @@ TEST(Rtf, ReadsADocumentAsWordProcessorsWriteIt) {
 
 TEST(Rtf, GroupsRestoreTheFormatBeforeThem) {
     const PrintableText t = ReadRtf(
-        "{\\rtf1{\\colortbl\\red7;\\red1\\green2\\blue3;}a{\\cf1\\b b}c{\\plain\\fs40 d}e}");
+        "{\\rtf1{\\colortbl\\red7;\\red1\\green2\\blue3;}a{\\cf1\\b b}c{\\plain\\fs40 d}e{\\fs0 f}}");
     const CharFormat plain = t.runs.at(0).format, big{plain.face, 400};
     const CharFormat bold = Fmt(Color{1, 2, 3}, plain.face, plain.heightTwips, true);
-    EXPECT_EQ(t.runs, (std::vector<TextRun>{{"a", plain}, {"b", bold}, {"c", plain}, {"d", big}, {"e", plain}}));
+    EXPECT_EQ(t.runs, (std::vector<TextRun>{{"a", plain}, {"b", bold}, {"c", plain}, {"d", big}, {"ef", plain}}))
+        << "a font size of 0 is the default 12 points";
 }
 
 TEST(Rtf, FontNumbersChooseTheirFaces) {
@@ -165,6 +166,7 @@ TEST(Rtf, MalformedInputEndsCleanly) {
         {"binary longer than the data", "{\\rtf1 a\\bin999999 xyz", "a"},
         {"binary of no or a negative length", "{\\rtf1 a\\bin b\\bin-5 c}", "abc"},
         {"huge numbers", "{\\rtf1\\fs99999999999999999999 a\\cf-99999999999 b\\u-1? c}", "ab? c"},
+        {"NUL by number", "{\\rtf1 a\\u0?b\\'00c}", "abc"},
         {"characters of every range by number", "{\\rtf1 \\u65?\\u127?\\u128?\\u160?\\u255?\\u8364?\\u256?\\u-3971?}", "A\x7F?\xA0\xFF\x80??"},
         {"colour index just past the table", "{\\rtf1{\\colortbl;\\red9;}\\cf2 z}", "z"},
         {"deep nesting", std::string(5000, '{') + "\\rtf1 deep" + std::string(5000, '}'), "deep"},

@@ -101,7 +101,10 @@ private:
             return;
         }
         switch (st_.dest) {
-            case Dest::Text: Emit(std::string(1, c)); break;
+            case Dest::Text:
+                // A NUL written as \'00 or \u0 would end the text in the system's controls.
+                if (c) Emit(std::string(1, c));
+                break;
             case Dest::FontTable:
                 if (c == ';') FinishFontName();
                 else fontName_ += c;
