@@ -86,7 +86,7 @@ TEST(VersionNumberCompare, Versions) {
         {"4.0", "nolimits", "INDETERMINATE", "4.0", "nolimits"},
         {"VERSION 5 , 1", "version5.2", "LESS", "5.1", "5.2"},
         {"5..1", "5.0.1", "INDETERMINATE", "5..1", "5.0.1"}, {"2.a.7", "2.a.3", "GREATER", "2.a.7", "2.a.3"},
-        {"-1", "1", "LESS", "-1", "1"},
+        {"-1", "1", "LESS", "-1", "1"}, {"4.0-", "4.0", "INDETERMINATE", "4.0-", "4.0"},
     };
     for (const CompareCase& c : cases) {
         std::string a = c.a, b = c.b;
