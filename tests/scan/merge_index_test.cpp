@@ -120,6 +120,15 @@ TEST(MergeIndex, SameRecordAndSameCompanyRewritesAsThePlainSearch) {
         // Every company text of the pool settles after a few rewrites.
         EXPECT_EQ(main_index.linear_searches() + junk_index.linear_searches(), 0u);
     }
+    // A company that the first comparison rewrites, against a list of one record: the record is
+    // compared before the company settles.
+    colFiles one;
+    FileListIndex index(one, FileListIndex::Kind::kMain);
+    index.Add("", "Acme", "", "Writer", "1.0", "1.0", 1, "C:", "1.0", "2.0");
+    std::string c1 = "(C) Acme", c2 = c1;
+    EXPECT_EQ(PositionOf(one, index.FindDecided("Writer", c1, "1.0", "2.0")), 1);
+    EXPECT_EQ(PlainDecided(one, "Writer", c2, "1.0", "2.0"), 1);
+    EXPECT_EQ(c1, c2);
 }
 
 // A company that each comparison rewrites again (two "Multimedia" fewer each time) is searched
