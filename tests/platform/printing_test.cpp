@@ -103,6 +103,21 @@ TEST(PageLayout, TabsSpacesAndOverlongWords) {
     }
 }
 
+// Printer fonts kern: a word may be narrower than its letters side by side. A word that fits the
+// line whole is laid out whole, not broken where its letters alone would not fit.
+TEST(PageLayout, AWordThatFitsWholeStaysWholeWhereItsLettersWouldNot) {
+    struct KerningDevice : HeadlessPrintDevice {
+        int TextWidth(const CharFormat& f, std::string_view text) override {
+            return HeadlessPrintDevice::TextWidth(f, text) - (text.size() > 1 ? 1 : 0);
+        }
+    } dev;
+    // 816 dots less margins of 400 and 401 leave 15: "ab" is 15 dots, "a" and "b" 8 each.
+    const auto lines = LayOutText(PrintableText{{TextRun{"ab", CharFormat{"Courier", 240}}}, {}}, dev, 400, 401);
+    ASSERT_EQ(lines.size(), 1u);
+    ASSERT_EQ(lines[0].pieces.size(), 1u);
+    EXPECT_EQ(lines[0].pieces[0].text, "ab");
+}
+
 TEST(Printer, PageRasterShowsTheTextInItsColour) {
     HeadlessPrinter p;
     p.PrintText(PrintableText{{TextRun{"Acme", CharFormat{"Courier", 240, false, false, kRed}}}, {}});
