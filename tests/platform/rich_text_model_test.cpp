@@ -67,8 +67,11 @@ TEST(RichDocument, SliceGivesTheRunsAndParagraphsOfARange) {
     const PrintableText t = d.Slice(1, 3);
     EXPECT_EQ(t.runs, (std::vector<TextRun>{{"b\nc", Fmt(kGreen)}}));
     EXPECT_EQ(t.paragraphs, (std::vector<ParaFormat>{{}, {100, 100}}));
-    // A document made of them takes the formats of its own paragraphs only.
+    // A document made of them takes the formats of its own paragraphs only, and paragraphs
+    // given no format keep the plain one.
     EXPECT_EQ(RichDocument(PrintableText{t.runs, {{}, {100, 100}, {50, 50}}}).All().paragraphs, t.paragraphs);
+    EXPECT_EQ(RichDocument(PrintableText{t.runs, {{50, 50}}}).All().paragraphs,
+              (std::vector<ParaFormat>{{50, 50}, {}}));
 }
 
 // ---- RTF ----
