@@ -26,9 +26,19 @@ public:
     virtual TextBox& AddTextBox(const ControlArgs& a, bool multiline) = 0;
     virtual DriveList& AddDriveList(const ControlArgs& a) = 0;
     virtual RichText& AddRichText(const ControlArgs& a) = 0;
-    // The background colour on which the container's labels, lines and shapes are drawn.
-    virtual Color BackColor() const = 0;
-    virtual void SetBackColor(Color c) = 0;
+    // The background colour on which the container's labels, lines and shapes are drawn. A
+    // frame starts with the colour of the container it is placed on.
+    Color BackColor() const { return back_; }
+    void SetBackColor(Color c) {
+        back_ = c;
+        OnBackColorChanged();
+    }
+
+protected:
+    virtual void OnBackColorChanged() {}
+
+private:
+    Color back_ = kButtonFace;
 };
 
 // A frame: a bordered area with an optional caption, holding controls of its own. Controls
@@ -70,9 +80,14 @@ struct WindowArgs {
 // A top-level window. It is created hidden; Show or ShowModal brings it up.
 class Window : public virtual Container {
 public:
-    virtual const std::string& Name() const = 0;
-    virtual std::string Caption() const = 0;
-    virtual void SetCaption(const std::string& text) = 0;
+    explicit Window(const WindowArgs& a) : name_(a.name), caption_(a.caption), style_(a.style) {}
+    const std::string& Name() const { return name_; }
+    std::string Caption() const { return caption_; }
+    void SetCaption(const std::string& text) {
+        caption_ = text;
+        OnCaptionChanged();
+    }
+    WindowStyle Style() const { return style_; }
 
     // Outer position and size in twips, on the screen.
     virtual Rect Bounds() const = 0;
@@ -83,7 +98,9 @@ public:
     virtual WindowState State() const = 0;
     virtual void SetState(WindowState s) = 0;
     // The frame will not let the user drag the outer size below this (twips); 0 = no limit.
-    virtual void SetMinimumSize(int width, int height) = 0;
+    void SetMinimumSize(int width, int height) { minWidth_ = width, minHeight_ = height; }
+    int MinimumWidth() const { return minWidth_; }
+    int MinimumHeight() const { return minHeight_; }
 
     virtual bool Visible() const = 0;
     // Shows the window without waiting (a modeless window) and brings it in front.
@@ -113,6 +130,15 @@ public:
     void Resize(int width, int height) {
         Rect r = Bounds(); r.width = width; r.height = height; SetBounds(r);
     }
+
+protected:
+    virtual void OnCaptionChanged() {}
+
+private:
+    std::string name_;
+    std::string caption_;
+    WindowStyle style_;
+    int minWidth_ = 0, minHeight_ = 0;
 };
 
 }  // namespace ostrevan::ui

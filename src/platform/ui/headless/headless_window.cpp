@@ -46,9 +46,8 @@ RichText& HeadlessContainer::AddRichText(const ControlArgs& a) {
 // ---- Windows ----
 
 HeadlessWindow::HeadlessWindow(HeadlessToolkit& tk, const WindowArgs& a)
-    : HeadlessContainer(*this, nullptr), tk_(tk), name_(a.name), caption_(a.caption),
-      bounds_{0, 0, a.clientWidth + kFrameWidth, a.clientHeight + kFrameHeight},
-      style_(a.style) {}
+    : Window(a), HeadlessContainer(*this, nullptr), tk_(tk),
+      bounds_{0, 0, a.clientWidth + kFrameWidth, a.clientHeight + kFrameHeight} {}
 
 int HeadlessWindow::ClientWidth() const {
     return state_ == WindowState::Minimized ? 0 : std::max(0, bounds_.width - kFrameWidth);
@@ -126,8 +125,8 @@ void HeadlessWindow::Unload() {
 }
 
 void HeadlessWindow::DragTo(int width, int height) {
-    if (style_ == WindowStyle::FixedDialog) return;
-    Resize(std::max(width, minW_), std::max(height, minH_));
+    if (Style() == WindowStyle::FixedDialog) return;
+    Resize(std::max(width, MinimumWidth()), std::max(height, MinimumHeight()));
 }
 
 void HeadlessWindow::CloseBox() {

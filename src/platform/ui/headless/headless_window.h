@@ -25,8 +25,6 @@ public:
     TextBox& AddTextBox(const ControlArgs& a, bool multiline) override;
     DriveList& AddDriveList(const ControlArgs& a) override;
     RichText& AddRichText(const ControlArgs& a) override;
-    Color BackColor() const override { return back_; }
-    void SetBackColor(Color c) override { back_ = c; }
 
     HeadlessWindow& OwnerWindow() const { return window_; }
     // The frame this container is, or nullptr for a window's client area.
@@ -40,14 +38,15 @@ private:
 
     HeadlessWindow& window_;
     HeadlessFrame* frame_;
-    Color back_ = kButtonFace;
     std::vector<HeadlessOption*> options_;
 };
 
 class HeadlessFrame : public ControlImpl<Frame>, public HeadlessContainer {
 public:
     HeadlessFrame(const ControlArgs& a, HeadlessContainer* parent, HeadlessWindow& w)
-        : ControlImpl(a, parent), HeadlessContainer(w, this) {}
+        : ControlImpl(a, parent), HeadlessContainer(w, this) {
+        SetBackColor(parent->BackColor());
+    }
 };
 
 class HeadlessWindow : public Window, public HeadlessContainer {
@@ -58,16 +57,12 @@ public:
 
     HeadlessWindow(HeadlessToolkit& tk, const WindowArgs& a);
 
-    const std::string& Name() const override { return name_; }
-    std::string Caption() const override { return caption_; }
-    void SetCaption(const std::string& t) override { caption_ = t; }
     Rect Bounds() const override { return bounds_; }
     void SetBounds(const Rect& r) override;
     int ClientWidth() const override;
     int ClientHeight() const override;
     WindowState State() const override { return state_; }
     void SetState(WindowState s) override;
-    void SetMinimumSize(int width, int height) override { minW_ = width; minH_ = height; }
     bool Visible() const override { return visible_; }
     void Show() override;
     void ShowInFront() override;
@@ -85,7 +80,6 @@ public:
     void PressEnter();
     void PressEscape();
 
-    WindowStyle Style() const { return style_; }
     bool Modal() const { return modal_; }
     int resizeEvents = 0;
     int activateEvents = 0;
@@ -106,12 +100,8 @@ public:
 
 private:
     HeadlessToolkit& tk_;
-    std::string name_;
-    std::string caption_;
     Rect bounds_;
-    WindowStyle style_;
     WindowState state_ = WindowState::Normal;
-    int minW_ = 0, minH_ = 0;
     bool visible_ = false;
     bool shownOnce_ = false;
     bool modal_ = false;

@@ -176,8 +176,6 @@ public:
     TextBox& AddTextBox(const ControlArgs& a, bool multiline) override;
     DriveList& AddDriveList(const ControlArgs& a) override;
     RichText& AddRichText(const ControlArgs& a) override;
-    Color BackColor() const override { return back_; }
-    void SetBackColor(Color c) override;
 
     HWND ContainerHwnd() const { return hwnd_; }
     void SetHwnd(HWND h) { hwnd_ = h; }
@@ -191,13 +189,14 @@ public:
     virtual LRESULT Handle(UINT msg, WPARAM wp, LPARAM lp);
 
 protected:
+    // The drawn controls and the background are painted again in the new colour.
+    void OnBackColorChanged() override;
     template <typename T, typename... Args>
     T& Add(const ControlArgs& a, Args&&... args);
 
     Win32Window& window_;
     W32Frame* frame_;
     HWND hwnd_ = nullptr;
-    Color back_ = kButtonFace;
     win::ScopedBrush brush_;
     std::vector<W32Element*> drawn_;
     std::vector<class W32Option*> options_;
@@ -224,16 +223,12 @@ public:
     Win32Window(Win32Toolkit::State& kit, const WindowArgs& a);
     ~Win32Window() override;
 
-    const std::string& Name() const override { return name_; }
-    std::string Caption() const override { return caption_; }
-    void SetCaption(const std::string& t) override;
     Rect Bounds() const override;
     void SetBounds(const Rect& r) override;
     int ClientWidth() const override;
     int ClientHeight() const override;
     WindowState State() const override;
     void SetState(WindowState s) override;
-    void SetMinimumSize(int width, int height) override { minW_ = width; minH_ = height; }
     bool Visible() const override;
     void Show() override;
     void ShowInFront() override;
@@ -257,12 +252,11 @@ public:
     // keys must not go to what the user cannot see.
     void MoveFocusOutOf(HWND h) const;
 
+protected:
+    void OnCaptionChanged() override;
+
 private:
     Win32Toolkit::State& kit_;
-    std::string name_;
-    std::string caption_;
-    WindowStyle style_;
-    int minW_ = 0, minH_ = 0;
     bool shownOnce_ = false;
     bool modal_ = false;
     // While shown modally: the windows it disabled and the window that was active before it.

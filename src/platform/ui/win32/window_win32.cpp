@@ -114,14 +114,13 @@ template class W32Control<Frame>;
 
 W32Container::~W32Container() = default;
 
-void W32Container::SetBackColor(Color c) {
-    back_ = c;
+void W32Container::OnBackColorChanged() {
     brush_.reset();
     if (hwnd_) InvalidateRect(hwnd_, nullptr, FALSE);
 }
 
 HBRUSH W32Container::BackBrush() {
-    if (!brush_) brush_.reset(CreateSolidBrush(ToRef(back_)));
+    if (!brush_) brush_.reset(CreateSolidBrush(ToRef(BackColor())));
     return brush_.get();
 }
 
@@ -163,7 +162,7 @@ LRESULT W32Container::Handle(UINT msg, WPARAM wp, LPARAM lp) {
                 if (HBRUSH b = e->ColorFor(dc)) return reinterpret_cast<LRESULT>(b);
             }
             if (msg == WM_CTLCOLOREDIT) break;
-            SetBkColor(dc, ToRef(back_));
+            SetBkColor(dc, ToRef(BackColor()));
             return reinterpret_cast<LRESULT>(BackBrush());
         }
         case WM_ERASEBKGND:
@@ -205,7 +204,7 @@ LRESULT W32Container::Handle(UINT msg, WPARAM wp, LPARAM lp) {
 
 W32Frame::W32Frame(const ControlArgs& a, W32Container& parent, Win32Window& w)
     : W32Control<Frame>(a, parent), W32Container(w, this) {
-    back_ = parent.BackColor();
+    SetBackColor(parent.BackColor());
     const RECT r = PixelRect();
     // The container procedure learns the handle during creation (WM_NCCREATE).
     CreateWindowExA(WS_EX_CONTROLPARENT, kFrameClass, Caption().c_str(),
@@ -255,20 +254,19 @@ void W32Frame::PaintFrame(HDC dc, const RECT& client) {
 // ---- Windows ----
 
 Win32Window::Win32Window(Win32Toolkit::State& kit, const WindowArgs& a)
-    : W32Container(*this, nullptr), kit_(kit), name_(a.name), caption_(a.caption),
-      style_(a.style) {
-    const DWORD style = style_ == WindowStyle::Sizable
+    : Window(a), W32Container(*this, nullptr), kit_(kit) {
+    const DWORD style = Style() == WindowStyle::Sizable
                             ? WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN
                             : WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
-    const DWORD ex = WS_EX_CONTROLPARENT | (style_ == WindowStyle::FixedDialog ? WS_EX_DLGMODALFRAME : 0);
+    const DWORD ex = WS_EX_CONTROLPARENT | (Style() == WindowStyle::FixedDialog ? WS_EX_DLGMODALFRAME : 0);
     RECT r{0, 0, kit.Px(a.clientWidth), kit.Px(a.clientHeight)};
     AdjustWindowRectEx(&r, style, FALSE, ex);
     const int w = r.right - r.left, h = r.bottom - r.top;
     // Dialogs open in the middle of the screen, other windows where the system puts them.
-    const int x = style_ == WindowStyle::FixedDialog ? (GetSystemMetrics(SM_CXSCREEN) - w) / 2 : CW_USEDEFAULT;
-    const int y = style_ == WindowStyle::FixedDialog ? (GetSystemMetrics(SM_CYSCREEN) - h) / 2 : CW_USEDEFAULT;
+    const int x = Style() == WindowStyle::FixedDialog ? (GetSystemMetrics(SM_CXSCREEN) - w) / 2 : CW_USEDEFAULT;
+    const int y = Style() == WindowStyle::FixedDialog ? (GetSystemMetrics(SM_CYSCREEN) - h) / 2 : CW_USEDEFAULT;
     const auto* owner = dynamic_cast<const Win32Window*>(a.owner);
-    CreateWindowExA(ex, kFormClass, caption_.c_str(), style, x, y, w, h, owner ? owner->hwnd_ : nullptr, nullptr,
+    CreateWindowExA(ex, kFormClass, Caption().c_str(), style, x, y, w, h, owner ? owner->hwnd_ : nullptr, nullptr,
                     GetModuleHandleA(nullptr), static_cast<W32Container*>(this));
 }
 
@@ -276,9 +274,8 @@ Win32Window::~Win32Window() {
     if (hwnd_ && IsWindow(hwnd_)) DestroyWindow(hwnd_);
 }
 
-void Win32Window::SetCaption(const std::string& t) {
-    caption_ = t;
-    if (hwnd_) SetWindowTextA(hwnd_, t.c_str());
+void Win32Window::OnCaptionChanged() {
+    if (hwnd_) SetWindowTextA(hwnd_, Caption().c_str());
 }
 
 Rect Win32Window::Bounds() const {
@@ -460,8 +457,8 @@ LRESULT Win32Window::Handle(UINT msg, WPARAM wp, LPARAM lp) {
             return 0;
         case WM_GETMINMAXINFO: {
             auto* mm = reinterpret_cast<MINMAXINFO*>(lp);
-            if (minW_ > 0) mm->ptMinTrackSize.x = kit_.Px(minW_);
-            if (minH_ > 0) mm->ptMinTrackSize.y = kit_.Px(minH_);
+            if (MinimumWidth() > 0) mm->ptMinTrackSize.x = kit_.Px(MinimumWidth());
+            if (MinimumHeight() > 0) mm->ptMinTrackSize.y = kit_.Px(MinimumHeight());
             return 0;
         }
         case WM_COMMAND:
