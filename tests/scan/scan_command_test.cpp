@@ -107,7 +107,8 @@ TEST(ScanCommand, OsDriveJudgesTheWindowsOfTheDrive) {
 
 TEST(ScanCommand, NamesReachTheTerminalWithControlCharactersEscaped) {
     EXPECT_EQ(VisibleName("C:\\A\x1b[2J\x07.EXE"), "C:\\A\\x1B[2J\\x07.EXE");
-    EXPECT_EQ(VisibleName("\x9b" "1m\x7f\xe9"), "\\x9B1m\\x7F\xe9");  // 8-bit CSI and DEL; "é" stays
+    // 8-bit CSI and DEL; "é", the blank and the no-break space stay.
+    EXPECT_EQ(VisibleName("\x9b" "1m\x7f\xe9 \x80\xa0\x1f"), "\\x9B1m\\x7F\xe9 \\x80\xa0\\x1F");
     // UTF-8 text of the host: its characters stay, controls (C1 ones too) and broken bytes show.
     EXPECT_EQ(VisibleText("Caf\xC3\xA9 \xE2\x82\xAC \xF0\x9F\x98\x80"), "Caf\xC3\xA9 \xE2\x82\xAC \xF0\x9F\x98\x80");
     EXPECT_EQ(VisibleText("PC\x1B]0;x\x07"), "PC\\x1B]0;x\\x07");
