@@ -92,6 +92,7 @@ TEST(PageLayout, TabsSpacesAndOverlongWords) {
         {"abcdef", 400, 400, {{400, "ab"}}, 3}, {"ab cd", 400, 400, {{400, "ab"}}, 2}, {"", 0, 0, {}, 1},
         {"x\n\ny", 0, 0, {{0, "x"}}, 3},
         {"a b", 396, 396, {{396, "a b"}}, 1},  // exactly the 24 dots of the line
+        {"a\t", 384, 384, {{384, "a"}}, 1},     // a tab stop at the very end of the line
     };
     for (const Case& c : cases) {
         const auto lines = LayOutText(PrintableText{{TextRun{c.text, f}}, {}}, dev, c.left, c.right);
