@@ -124,6 +124,13 @@ TEST_F(Decision, Table) {
         EXPECT_EQ(*CounterOf(st, want.counter), 1) << what;
         EXPECT_EQ(st.cVendors.Count(), 40) << what;
     }
+    // The company "None" decides -1: nothing is counted, no line shown and the flash left as it is.
+    std::string company = " none", exe, name = "Writer", version = "1.0", compliant, instructions, vb, ve;
+    const ComplianceDisplay shown = CheckCompliance(st_, company, exe, name, version, compliant, instructions, vb, ve);
+    EXPECT_EQ(compliant, "-1");
+    EXPECT_EQ(shown.line, IndicatorLine::None);
+    EXPECT_FALSE(shown.flash.has_value());
+    EXPECT_EQ(st_.lngComp + st_.lngCompUnknown + st_.lngNotCompFix + st_.lngNotComp + st_.lngNotTest, 0);
 }
 
 TEST_F(Decision, UnknownCompanyJoinsTheDirectoryAndStaysUnknown) {
