@@ -79,6 +79,7 @@ TEST(VersionNumberCompare, Versions) {
         {"1.0a", "1.0", "EQUAL", "1.0a", "1.0"}, {"1.0a", "1.0a", "EQUAL", "1.0a", "1.0a"},
         // A letter marks a release of its number: ordered by number, letter, number after it.
         {"5.0c", "5.0A", "GREATER", "5.0c", "5.0A"}, {"4.0v9", "4.0v19", "LESS", "4.0v9", "4.0v19"},
+        {"4.0v10", "4.0v9", "GREATER", "4.0v10", "4.0v9"},
         {"2.0a", "2.1", "LESS", "2.0a", "2.1"}, {"10a", "9", "GREATER", "10a", "9"},
         {"4.0v3", "4.0v3x", "INDETERMINATE", "4.0v3", "4.0v3x"}, {"4.0ab", "4.0", "INDETERMINATE", "4.0ab", "4.0"},
         {"", "1", "INDETERMINATE", "", "1"}, {"", "", "EQUAL", "", ""},
