@@ -2,6 +2,7 @@
 // byte, round trips, and replacing a result file without ever leaving a truncated one.
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <filesystem>
 #include <functional>
 #include <string>
@@ -14,6 +15,9 @@
 #include "platform/file_write.h"
 #include "platform/vb_error.h"
 #include "support/test_support.h"
+#if !defined(_WIN32)
+#include <sys/resource.h>
+#endif
 
 namespace ostrevan {
 namespace {
@@ -226,6 +230,27 @@ TEST(ResultFiles, AFailedWriteLeavesTheOldFilesWhole) {
     EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), fs::directory_iterator()), 1);
     EXPECT_EQ(ErrorOf([&] { c.SaveToFile(false, dir / "no such dir"); }), kErrPathNotFound);
 }
+
+#if !defined(_WIN32)
+// A disk that fills up in the middle of a file (here: the file size limit of the process, after
+// two bytes) fails the save with its reason; the old file stays as it was.
+TEST(ResultFiles, AWriteCutShortByAFullDiskLeavesTheOldFileWhole) {
+    TempDir dir;
+    WriteFileBytes(dir / "Files.y2k", "old");
+    rlimit before{};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &before), 0);
+    rlimit small = before;
+    small.rlim_cur = 2;
+    const auto handler = std::signal(SIGXFSZ, SIG_IGN);
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+    const std::string error = platform::WriteFilesTogether({{dir / "Files.y2k", "new and longer"}});
+    setrlimit(RLIMIT_FSIZE, &before);
+    std::signal(SIGXFSZ, handler);
+    EXPECT_NE(error, "");
+    EXPECT_EQ(ReadFileBytes(dir / "Files.y2k"), "old");
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), fs::directory_iterator()), 1);
+}
+#endif
 
 }  // namespace
 }  // namespace ostrevan
