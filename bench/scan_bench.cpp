@@ -14,7 +14,7 @@
 #include "platform/dir_listing.h"
 #include "scan/ModVersion.h"
 #include "scan/drive_scan.h"
-#include "scan/headless_scan_page.h"
+#include "scan/scan_page.h"
 #include "scan/scan_sequence.h"
 
 namespace {
@@ -100,7 +100,7 @@ void BM_Scan(benchmark::State& state) {
     for (auto _ : state) {
         RunState st;
         StartRunState(st, data);
-        HeadlessScanPage page;
+        ScanPage page;
         ModVersion versions;
         DriveScan scan(st, page, versions, [] {});
         ScanResult r = RunScanSequence(st, scan, page, "C:", Drive().drive(),

@@ -13,7 +13,6 @@
 #include "scan/drive_procedures.h"
 #include "scan/drive_scan.h"
 #include "scan/scan_sequence.h"
-#include "scan/throttled_scan_page.h"
 
 namespace ostrevan {
 namespace {
@@ -198,8 +197,12 @@ void FrmY2KMain::ScanDrive() {
     pc.lines = {c_->LineCompliant, c_->LineCompUnknown, c_->LineNotCompFix, c_->LineNotComp, c_->lineNotTest};
     pc.ShapeFlash = c_->ShapeFlash;
     pc.pic = c_->pic;
-    ScanningPage page(pc, services_.firstIcon);
+    ScanningPage shown(pc, services_.firstIcon);
+    ScanPage page(shown.BackgroundColour(),
+                  [&shown](const ScanView& v, const ScanView* before) { shown.Show(v, before); },
+                  services_.scanRepaint);
     ResetScan(st_, page);
+    page.Flush();
     tk_.DoEvents();
     if (w_.Unloaded()) return;
 
@@ -247,17 +250,16 @@ void FrmY2KMain::TellScanProblems(const ScanResult& r) {
     if (!text.empty()) tk_.ShowMessage(text);
 }
 
-ScanResult FrmY2KMain::RunScan(const std::string& entry, ScanningPage& page) {
+ScanResult FrmY2KMain::RunScan(const std::string& entry, ScanPage& page) {
     const std::string drive = entry.substr(0, 2);
     NoVersionData noVersions;
     VersionSource& versions = services_.versions ? *services_.versions : noVersions;
-    ThrottledScanPage shown(page, services_.scanRepaint);
     // With the page redrawn at most once an interval, the window's messages (Abort, the paint
     // of what changed) are also handled five times an interval, not at every step of the walk.
     const auto eventsEvery = services_.scanRepaint / 5;
     auto eventsDone = std::chrono::steady_clock::time_point{};
-    DriveScan scan(st_, shown, versions, [&] {
-        shown.ShowIfDue();
+    DriveScan scan(st_, page, versions, [&] {
+        page.ShowIfDue();
         const auto now = std::chrono::steady_clock::now();
         if (now - eventsDone < eventsEvery) return;
         eventsDone = now;
@@ -278,7 +280,7 @@ ScanResult FrmY2KMain::RunScan(const std::string& entry, ScanningPage& page) {
     if (!readable)
         result.drive_error = "Drive " + text::Upper(drive) + " could not be read (is there a disk in it?). "
                              "The report shows only the operating system.";
-    shown.Flush();  // the page ends showing the last program
+    page.Flush();  // the page ends showing the last program
     return result;
 }
 

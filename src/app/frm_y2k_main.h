@@ -15,7 +15,7 @@
 
 namespace ostrevan {
 
-class ScanningPage;
+class ScanPage;
 
 // What View says when no earlier scan left results beside the program.
 inline constexpr const char* kNoPreviousReport =
@@ -85,7 +85,7 @@ private:
     FrmHelp& EnsureHelp();
     void SelectHelp(HelpTopic topic);
     void ScanDrive();
-    ScanResult RunScan(const std::string& drive, ScanningPage& page);
+    ScanResult RunScan(const std::string& drive, ScanPage& page);
     // Tells the user why a scan ended early or its results could not be saved.
     void TellScanProblems(const ScanResult& r);
     void FillReport();

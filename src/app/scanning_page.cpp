@@ -3,33 +3,24 @@
 #include <exception>
 
 namespace ostrevan {
-namespace {
 
-template <typename T, size_t N, typename K>
-T* Pick(const std::array<T*, N>& controls, const K (&keys)[N], K key) {
-    for (size_t i = 0; i < N; ++i)
-        if (keys[i] == key) return controls[i];
-    return nullptr;
+void ScanningPage::Show(const ScanView& v, const ScanView* shown) {
+    auto changed = [&](auto field) { return !shown || v.*field != shown->*field; };
+    if (changed(&ScanView::file)) c_.lblFile->SetCaption(v.file);
+    if (changed(&ScanView::status)) c_.lblStatus->SetCaption(v.status);
+    if (changed(&ScanView::progress)) c_.lblCount->SetCaption(v.progress);
+    for (size_t i = 0; i < v.counters.size(); ++i)
+        if (!shown || v.counters[i] != shown->counters[i]) c_.counters[i]->SetCaption(v.counters[i]);
+    for (size_t i = 0; i < v.lines.size(); ++i)
+        if (!shown || v.lines[i] != shown->lines[i]) c_.lines[i]->SetVisible(v.lines[i]);
+    if (changed(&ScanView::flash)) c_.ShapeFlash->SetFillColor(v.flash);
+    if (changed(&ScanView::icon)) {
+        c_.pic->Clear();
+        if (v.icon) DrawIcon(*v.icon);
+    }
 }
-
-}  // namespace
-
-void ScanningPage::SetCounter(ReadinessCounter counter, const std::string& text) {
-    if (ui::Label* l = Pick(c_.counters, kPageCounters, counter)) l->SetCaption(text);
-}
-
-void ScanningPage::SetLineVisible(IndicatorLine line, bool visible) {
-    if (ui::Line* l = Pick(c_.lines, kPageLines, line)) l->SetVisible(visible);
-}
-
-void ScanningPage::SetFlashColour(Rgb colour) {
-    c_.ShapeFlash->SetFillColor(colour);
-}
-
-Rgb ScanningPage::BackgroundColour() const { return c_.page->BackColor(); }
 
 void ScanningPage::DrawIcon(const platform::HostPath& program) {
-    c_.pic->Clear();
     if (!firstIcon_) return;
     std::optional<ui::Image> icon;
     try {

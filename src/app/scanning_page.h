@@ -1,6 +1,6 @@
 #pragma once
-// The scanning page of the main window as the drive scan sees it: the labels, counters,
-// indicator lines, flashing shape and icon box of the page.
+// The scanning page of the main window: shows the scan's view in the page's labels, counters,
+// indicator lines, flashing shape and icon box, changing only what changed.
 #include <array>
 #include <functional>
 #include <optional>
@@ -25,24 +25,19 @@ struct ScanningPageControls {
 
 using IconReader = std::function<std::optional<ui::Image>(const platform::HostPath&)>;
 
-class ScanningPage : public ScanPage {
+class ScanningPage {
 public:
     ScanningPage(const ScanningPageControls& c, IconReader firstIcon)
         : c_(c), firstIcon_(std::move(firstIcon)) {}
 
-    void SetFileLabel(const std::string& text) override { c_.lblFile->SetCaption(text); }
-    void SetStatus(const std::string& text) override { c_.lblStatus->SetCaption(text); }
-    void SetProgress(const std::string& text) override { c_.lblCount->SetCaption(text); }
-    void SetCounter(ReadinessCounter counter, const std::string& text) override;
-    void SetLineVisible(IndicatorLine line, bool visible) override;
-    void SetFlashColour(Rgb colour) override;
-    Rgb BackgroundColour() const override;
-    void ClearIcon() override { c_.pic->Clear(); }
-    // Draws the program's first icon at the box's top-left corner, at its natural size; a
+    Rgb BackgroundColour() const { return c_.page->BackColor(); }
+    // The icon is the program's first, at the box's top-left corner and its natural size; a
     // program without an icon (or one that cannot be read) leaves the box blank.
-    void DrawIcon(const platform::HostPath& program) override;
+    void Show(const ScanView& view, const ScanView* shown);
 
 private:
+    void DrawIcon(const platform::HostPath& program);
+
     ScanningPageControls c_;
     IconReader firstIcon_;
 };

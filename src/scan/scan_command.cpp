@@ -12,7 +12,7 @@
 #include "platform/text.h"
 #include "scan/drive_scan.h"
 #include "scan/drive_windows.h"
-#include "scan/headless_scan_page.h"
+#include "scan/scan_page.h"
 #include "scan/scan_sequence.h"
 
 namespace ostrevan {
@@ -28,15 +28,11 @@ bool ParseNumber(const std::string& s, uint32_t& v) {
     return true;
 }
 
-// A terminal line: a bar, the percentage and the current file, redrawn at most 20 times a
-// second.
+// A terminal line: a bar, the percentage and the current file.
 class ProgressLine {
 public:
     explicit ProgressLine(std::ostream& os) : os_(os) {}
-    void Show(const HeadlessScanPage::View& v) {
-        const auto now = std::chrono::steady_clock::now();
-        if (now - last_ < std::chrono::milliseconds(50)) return;
-        last_ = now;
+    void Show(const ScanView& v) {
         int percent = 0;
         try {
             percent = std::stoi(v.progress);
@@ -53,7 +49,6 @@ public:
 
 private:
     std::ostream& os_;
-    std::chrono::steady_clock::time_point last_{};
 };
 
 }  // namespace
@@ -261,12 +256,11 @@ int RunScanCommand(const ScanOptions& options, VersionSource& versions, std::ost
     } forget;
     for (const std::string& problem : StartRunState(st, data))
         err << "ostrevan-scan: warning: " << VisibleText(problem) << "\n";
-    HeadlessScanPage page;
+    // The progress line is drawn again at most 20 times a second.
     std::optional<ProgressLine> line;
-    if (progress && !options.quiet) {
-        line.emplace(*progress);
-        page.on_change = [&](const HeadlessScanPage::View& v) { line->Show(v); };
-    }
+    if (progress && !options.quiet) line.emplace(*progress);
+    ScanPage page(Rgb{192, 192, 192}, line ? ScanRenderer([&](const ScanView& v, const ScanView*) { line->Show(v); }) : nullptr,
+                  std::chrono::milliseconds(50));
     DriveScan scan(st, page, versions, [&] {
         if (g_stop) st.IsAborting = true;
     });

@@ -4,7 +4,7 @@
 #include <algorithm>
 
 #include "scan/progress.h"
-#include "scan/throttled_scan_page.h"
+#include "scan/scan_page.h"
 #include "scan_fixture.h"
 
 namespace ostrevan::scantest {
@@ -54,39 +54,48 @@ TEST_F(SmallDrive, ResultFilesByteForByte) {
                   Line({"NOCO.EXE", "None", "1.0", "1.0", "A thing", "no company", "C:\\APPS\\NEW\\deep", "1"}));
 }
 
-// A page redrawn at most once an interval shows the latest of everything due, and all of it
-// when flushed.
-TEST(ThrottledScanPage, ShowsTheLatestOncePerIntervalAndAllOnFlush) {
+// A page shown at most once an interval shows the latest of everything due, and all of it when
+// flushed; the renderer learns what it showed before.
+TEST(ScanPage, ShowsTheLatestOncePerIntervalAndAllOnFlush) {
     using std::chrono::milliseconds;
-    int changes = 0;
-    HeadlessScanPage page;
-    page.on_change = [&](const HeadlessScanPage::View&) { ++changes; };
+    std::vector<std::pair<ScanView, bool>> shows;  // each view shown, and whether a view came before
     auto now = std::chrono::steady_clock::time_point{} + std::chrono::hours(1);
-    ThrottledScanPage shown(page, milliseconds(50), [&] { return now; });
-    shown.SetFileLabel("A.EXE");  // the first change shows at once
+    ScanPage page(kBlue, [&](const ScanView& v, const ScanView* before) {
+        if (before) { EXPECT_EQ(*before, shows.back().first); }
+        shows.emplace_back(v, before != nullptr);
+    }, milliseconds(50), [&] { return now; });
+    page.SetFileLabel("A.EXE");  // the first change shows at once, whole
     now += milliseconds(10);
-    shown.SetFileLabel("B.EXE");
-    shown.SetCounter(ReadinessCounter::lngComp, "1");
-    shown.DrawIcon(platform::HostPath("b.exe"));
-    shown.SetLineVisible(IndicatorLine::LineNotComp, true);
-    shown.SetLineVisible(IndicatorLine::None, true);  // no line, no counter: nothing to show
-    shown.SetCounter(ReadinessCounter::None, "9");
-    shown.ShowIfDue();
-    EXPECT_EQ(page.view().file, "A.EXE");
-    EXPECT_EQ(changes, 1);
+    page.SetFileLabel("B.EXE");
+    page.SetCounter(ReadinessCounter::lngComp, "1");
+    page.DrawIcon(platform::HostPath("b.exe"));
+    page.SetLineVisible(IndicatorLine::LineNotComp, true);
+    page.SetLineVisible(IndicatorLine::None, true);  // no line, no counter: nothing to show
+    page.SetCounter(ReadinessCounter::None, "9");
+    page.ShowIfDue();
+    ASSERT_EQ(shows.size(), 1u);
+    EXPECT_EQ(shows[0].first.file, "A.EXE");
+    EXPECT_EQ(shows[0].first.flash, kBlue) << "the flash starts in the page's colour";
+    EXPECT_FALSE(shows[0].second);
     now += milliseconds(40);
-    shown.SetFileLabel("C.EXE");
-    EXPECT_EQ(page.view().file, "C.EXE");
-    EXPECT_EQ(page.view().counters.at(ReadinessCounter::lngComp), "1");
-    EXPECT_EQ(page.view().counters.count(ReadinessCounter::None), 0u);
-    EXPECT_EQ(page.view().icon, "b.exe");
-    EXPECT_EQ(page.view().VisibleLine(), IndicatorLine::LineNotComp);
-    shown.ClearIcon();
-    shown.SetFlashColour(kGreen);
-    EXPECT_EQ(page.view().icon, "b.exe");
-    shown.Flush();
-    EXPECT_EQ(page.view().icon, "");
-    EXPECT_EQ(page.view().flash, kGreen);
+    page.SetFileLabel("C.EXE");
+    ASSERT_EQ(shows.size(), 2u);
+    const ScanView& v = shows[1].first;
+    EXPECT_EQ(v.file, "C.EXE");
+    EXPECT_EQ(v.Counter(ReadinessCounter::lngComp), "1");
+    EXPECT_EQ(v.counters, (std::array<std::string, 5>{"1", "0", "0", "0", "0"}));
+    EXPECT_EQ(v.icon, platform::HostPath("b.exe"));
+    EXPECT_EQ(v.VisibleLine(), IndicatorLine::LineNotComp);
+    page.ClearIcon();
+    page.SetFlashColour(kGreen);
+    EXPECT_EQ(shows.size(), 2u);
+    page.Flush();
+    ASSERT_EQ(shows.size(), 3u);
+    EXPECT_EQ(shows[2].first.icon, std::nullopt);
+    EXPECT_EQ(shows[2].first.flash, kGreen);
+    page.SetFlashColour(kGreen);
+    page.Flush();
+    EXPECT_EQ(shows.size(), 3u) << "nothing changed: nothing to show";
 }
 
 TEST(ScanEdges, FileThatVanishesMidScanBecomesUndocumented) {
@@ -135,8 +144,8 @@ TEST(ScanEdges, VersionsMergeWholeAndFullListsAreCounted) {
     for (int i = 1; i < kMaxRecords; ++i)
         f.st.cJunkFiles.Place(colFiles::NewRecord("", "None", "", "J" + std::to_string(i), "", "", 1, "", "", ""), false);
     bool told = false;
-    f.page.on_change = [&](const HeadlessScanPage::View& v) { told = told || v.status == NotRecordedMessage(2); };
-    DriveScan scan(f.st, f.page, f.source, {});
+    ScanPage page(kBlack, [&](const ScanView& v, const ScanView*) { told = told || v.status == NotRecordedMessage(2); });
+    DriveScan scan(f.st, page, f.source, {});
     scan.CheckDirectory({"C:", f.drive(), {}});
     EXPECT_EQ(f.st.cJunkFiles.Count(), kMaxRecords);
     EXPECT_EQ(f.st.lngNotRecorded, 2);

@@ -23,7 +23,7 @@ TEST(RealPrograms, ResultFilesByteForByte) {
                                             {"ProductName", "Microsoft\xAE Windows NT(TM) Operating System"},
                                             {"ProductVersion", "5.00.2195"}}));
     ModVersion reader;
-    HeadlessScanPage page;
+    ScanPage page;
     DriveScan scan(f.st, page, reader, {});
     ASSERT_TRUE(RunScanSequence(f.st, scan, page, "C:", f.drive(), Win2000(), f.data()).ok());
     EXPECT_EQ(testing::ReadFileBytes(f.data() / "Files.y2k"),

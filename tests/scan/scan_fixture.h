@@ -13,7 +13,7 @@
 #include "match/run_state.h"
 #include "platform/os_identity.h"
 #include "scan/drive_scan.h"
-#include "scan/headless_scan_page.h"
+#include "scan/scan_page.h"
 #include "scan/scan_sequence.h"
 #include "scan/version_source.h"
 #include "support/program_builder.h"
@@ -134,7 +134,7 @@ public:
     }
 
     RunState st;
-    HeadlessScanPage page;
+    ScanPage page;
     FieldFileSource source;
     std::function<void()> on_yield;
     std::string files, junk_files;
