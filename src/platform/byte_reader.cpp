@@ -9,6 +9,7 @@
 #include <sys/stat.h>
 
 #include "platform/host_api_win32.h"
+#include "platform/scoped_win.h"
 #else
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -56,19 +57,15 @@ std::optional<FileBytes> FileBytes::Open(const std::string& path) {
     // On Windows NT a link (a reparse point) is opened as itself and refused: the file it leads
     // to may lie outside the drive. Windows 95, 98 and ME know no links to files.
     const bool nt = !platform::host::AnsiOnly();
-    HANDLE h = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
-                           nt ? FILE_FLAG_OPEN_REPARSE_POINT : 0, nullptr);
-    if (h == INVALID_HANDLE_VALUE) return std::nullopt;
+    win::ScopedFile h(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                  OPEN_EXISTING, nt ? FILE_FLAG_OPEN_REPARSE_POINT : 0, nullptr));
+    if (!h) return std::nullopt;
     BY_HANDLE_FILE_INFORMATION info;
-    if (nt && (!GetFileInformationByHandle(h, &info) || (info.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT))) {
-        CloseHandle(h);
+    if (nt && (!GetFileInformationByHandle(h.get(), &info) || (info.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT)))
         return std::nullopt;
-    }
-    const int fd = _open_osfhandle(reinterpret_cast<intptr_t>(h), _O_RDONLY | _O_BINARY);
-    if (fd < 0) {
-        CloseHandle(h);
-        return std::nullopt;
-    }
+    const int fd = _open_osfhandle(reinterpret_cast<intptr_t>(h.get()), _O_RDONLY | _O_BINARY);
+    if (fd < 0) return std::nullopt;
+    h.release();  // the descriptor owns the handle now
     std::FILE* raw = _fdopen(fd, "rb");
     if (!raw) {
         _close(fd);
