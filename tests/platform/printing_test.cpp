@@ -2,6 +2,8 @@
 // printer, and the picture of a printed page.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "platform/ui/headless/headless_printer.h"
 #include "platform/png_decoder.h"
 #include "platform/ui/page_layout.h"
@@ -134,6 +136,21 @@ TEST(Printer, PageRasterShowsTheTextInItsColour) {
             }
     EXPECT_GT(red, 40);
     EXPECT_EQ(outside, 0);
+}
+
+// Characters outside printable ASCII are drawn as the same box, each within its own cell.
+TEST(Printer, CharactersWithoutAGlyphShowAsABoxInsideTheirCell) {
+    const uint8_t* box = GlyphRows(0x01);
+    for (unsigned char c : {0x1F, 0x7F, 0x80, 0xE9, 0xFF})
+        EXPECT_TRUE(std::equal(box, box + kGlyphRows, GlyphRows(c))) << int(c);
+    EXPECT_FALSE(std::equal(box, box + kGlyphRows, GlyphRows('A')));
+    Bitmap b(16, 24, kWhite);
+    b.DrawString(0, 0, "\x01\xE9", 8, 12, kRed, false);
+    EXPECT_GT(b.Count(kRed), 0);
+    int below = 0;
+    for (int y = 12; y < 24; ++y)
+        for (int x = 0; x < 16; ++x) below += b.At(x, y) == kRed;
+    EXPECT_EQ(below, 0);
 }
 
 // The pictures of printed pages are PNG files that the icon reader's own decoder, which checks

@@ -156,6 +156,13 @@ TEST(Rtf, FontNumbersChooseTheirFaces) {
     EXPECT_EQ(t.runs[0].format.face + t.runs[1].format.face + t.runs[2].format.face, "BA" + CharFormat{}.face);
 }
 
+TEST(Rtf, ADocumentIsTakenForRtfByItsFirstWordAfterBlanks) {
+    EXPECT_TRUE(LooksLikeRtf(" \r\n\t{\\rtf1 x}"));
+    EXPECT_FALSE(LooksLikeRtf("x{\\rtf1}"));
+    const std::vector<char> blanks(3, ' ');  // the check reads no byte past those it is given
+    EXPECT_FALSE(LooksLikeRtf(std::string_view(blanks.data(), blanks.size())));
+}
+
 TEST(Rtf, MalformedInputEndsCleanly) {
     struct Case { const char* name; std::string rtf; std::string text; };
     const Case cases[] = {
