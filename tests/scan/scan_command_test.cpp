@@ -47,6 +47,10 @@ TEST(ScanOptions, DriveLettersDirectoriesAndSystems) {
     EXPECT_EQ(std::make_tuple(o->os->platform_id, o->os->minor, o->os->windows_directory),
               std::make_tuple(1u, 10u, std::string("C:\\WINDOWS")));
 
+    o = ParseScanOptions({"--map", "E:=/", "E:"}, error);  // a folder of one character
+    ASSERT_TRUE(o) << error;
+    EXPECT_EQ(*o->drives.Root("E:"), platform::HostPathFromUtf8("/"));
+
     o = ParseScanOptions({"--os", "none", "--data", dir, dir}, error);
     ASSERT_TRUE(o) << error;
     EXPECT_EQ(o->drive, "C:");  // a directory is scanned as drive C:
