@@ -129,6 +129,16 @@ TEST(MergeIndex, SameRecordAndSameCompanyRewritesAsThePlainSearch) {
     EXPECT_EQ(PositionOf(one, index.FindDecided("Writer", c1, "1.0", "2.0")), 1);
     EXPECT_EQ(PlainDecided(one, "Writer", c2, "1.0", "2.0"), 1);
     EXPECT_EQ(c1, c2);
+    // Two records of one key that the list took behind the index's back (the second placed
+    // before the first, as a same name is): filed anew, they keep their list order when the last
+    // record is ranked again for the next one.
+    colFiles two;
+    FileListIndex twoIndex(two, FileListIndex::Kind::kMain);
+    two.Add("", "Acme", "", "Writer", "1.0", "1.0", 0, "C:", "1.0", "1.0");
+    two.Add("", "Acme", "", "Writer", "2.0", "2.0", 0, "D:", "1.0", "1.0");
+    twoIndex.Add("", "Acme", "", "Other", "1.0", "1.0", 0, "C:", "1.0", "1.0");
+    std::string c3 = "Acme";
+    EXPECT_EQ(PositionOf(two, twoIndex.FindUnknownProduct("Writer", c3)), 1);
 }
 
 // A company that each comparison rewrites again (two "Multimedia" fewer each time) is searched
