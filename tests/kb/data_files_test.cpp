@@ -128,6 +128,17 @@ TEST(VendorsFile, MissingAndBrokenFiles) {
         EXPECT_NE(ErrorOf([&] { d.LoadFromFile(dir.path()); }), 0) << bad;
         EXPECT_EQ(d.Count(), 2) << bad;
     }
+    // A file saved with a UTF-8 byte-order mark is refused from its first line, and says why.
+    WriteFileBytes(dir / "Vendors.y2k", "\xEF\xBB\xBF" + good);
+    colVendors marked;
+    try {
+        marked.LoadFromFile(dir.path());
+        ADD_FAILURE() << "a file beginning with a byte-order mark was loaded";
+    } catch (const VbError& e) {
+        EXPECT_NE(std::string(e.what()).find("the file begins with a UTF-8 byte-order mark"), std::string::npos)
+            << e.what();
+    }
+    EXPECT_EQ(marked.Count(), 0);
 }
 
 void AddFile(colFiles& c, const std::string& name, int16_t code, const std::string& vendor = "Acme",
