@@ -59,6 +59,7 @@ TEST(StripName, ProductNames) {
         {"Acme Corporation Tools", "", "Acme Corporation Tools", ""},
         {"Acme Tools", "Acme Corporation", "Tools", "Acme"}, {"\xA9\xAE Sm\xF8rg", "", "Smorg", ""},
         {"", "Acme", "", "Acme"}, {"Writer", "(C) Acme", "Writer", " Acme"},
+        {"AcmeWriter", "Acme", "Writer", "Acme"}, {"Big AcmeWriter", "Acme", "Big Writer", "Acme"},
     };
     for (const NameCase& c : cases) {
         std::string company = c.company;

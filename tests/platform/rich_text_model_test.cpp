@@ -80,7 +80,7 @@ PrintableText Sample() {
     PrintableText t;
     // Sizes in whole half points: RTF has no finer sizes (8.25 points is written as 8.5).
     t.runs = {{"Acme Writer\n\tVersion(s): 3.1\n", Fmt(kGreen, "Courier", 170)},
-              {"Caf\xE9 {braces} back\\slash \x80 \x01", Fmt(kRed, "Courier", 240, true)},
+              {"Caf\xE9 {braces} back\\slash \x80 \x01\x7F", Fmt(kRed, "Courier", 240, true)},
               {"\n\nplain", Fmt(kBlack, "Times New Roman", 200)}};
     t.paragraphs = {{100, 100}, {100, 100}, {0, 0}, {0, 0}, {0, 250}};
     return t;
@@ -112,7 +112,7 @@ TEST(Rtf, WriterUsesTablesAndEscapesThatWordProcessorsRead) {
     const std::string rtf = WriteRtf(Sample());
     EXPECT_EQ(rtf.rfind("{\\rtf1\\ansi\\ansicpg1252", 0), 0u);
     EXPECT_NE(rtf.find("\\fs17"), std::string::npos);  // 8.25 points
-    EXPECT_NE(rtf.find("Caf\\'e9 \\{braces\\} back\\\\slash \\'80 \\'01"), std::string::npos);
+    EXPECT_NE(rtf.find("Caf\\'e9 \\{braces\\} back\\\\slash \\'80 \\'01\\'7f"), std::string::npos);
     EXPECT_NE(rtf.find("\\pard\\li100\\ri100 "), std::string::npos);
     // Nothing but 7-bit text, so the file survives any transfer.
     for (unsigned char c : rtf) EXPECT_LT(c, 0x80);
