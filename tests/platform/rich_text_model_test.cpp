@@ -150,10 +150,11 @@ TEST(Rtf, GroupsRestoreTheFormatBeforeThem) {
 
 TEST(Rtf, FontNumbersChooseTheirFaces) {
     // \deff gives the face of text without \f; a number named twice keeps its first name; a blank
-    // name leaves the default face.
-    const PrintableText t = ReadRtf("{\\rtf1\\deff1{\\fonttbl{\\f0 A;}{\\f1 B;}{\\f1 C;}{\\f2  ;}}x\\f0 y\\f2 z}");
-    ASSERT_EQ(t.runs.size(), 3u);
-    EXPECT_EQ(t.runs[0].format.face + t.runs[1].format.face + t.runs[2].format.face, "BA" + CharFormat{}.face);
+    // name leaves the default face; a name may end with its group instead of a semicolon.
+    const PrintableText t = ReadRtf("{\\rtf1\\deff1{\\fonttbl{\\f0 A;}{\\f1 B;}{\\f1 C;}{\\f2  ;}{\\f3 D}}x\\f0 y\\f2 z\\f3 w}");
+    ASSERT_EQ(t.runs.size(), 4u);
+    EXPECT_EQ(t.runs[0].format.face + t.runs[1].format.face + t.runs[2].format.face + t.runs[3].format.face,
+              "BA" + CharFormat{}.face + "D");
 }
 
 TEST(Rtf, ADocumentIsTakenForRtfByItsFirstWordAfterBlanks) {
