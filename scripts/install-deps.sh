@@ -9,7 +9,8 @@ pkgs=(cmake make g++ googletest libgtest-dev libgmock-dev libbenchmark-dev
       g++-mingw-w64-i686 binutils-mingw-w64-i686 g++-multilib qemu-user-static
       nasm qemu-system-x86 clang-14 libclang-rt-14-dev
       xvfb xdotool imagemagick fonts-liberation zip unrtf python3-pefile util-linux
-      libreoffice-writer-nogui nsis zlib1g-dev libpng-dev python3-pil)
+      libreoffice-writer-nogui nsis zlib1g-dev libpng-dev python3-pil
+      pkgconf libtsk-dev mtools dosfstools fdisk ntfs-3g qemu-utils)
 for p in "${pkgs[@]}"; do have_pkg "$p" || need+=("$p"); done
 export DEBIAN_FRONTEND=noninteractive
 if [ ${#need[@]} -gt 0 ]; then

@@ -1,5 +1,6 @@
 #include "platform/byte_reader.h"
 
+#include "platform/file_system.h"
 #include "platform/folder_anchor.h"
 
 #include <algorithm>
@@ -42,18 +43,63 @@ std::optional<ByteView> ByteView::Sub(uint64_t offset, uint64_t length) const {
     return ByteView(data_ + offset, static_cast<size_t>(length));
 }
 
+namespace {
+
 #if defined(_WIN32)
 // Windows: the runtime's descriptor under the stream, read without the stream's buffer: one
 // seek and one read per piece, and no piece read twice.
-struct FileBytes::Handle {
-    explicit Handle(std::FILE* stream) : f(stream) {}
-    Handle(const Handle&) = delete;
-    Handle& operator=(const Handle&) = delete;
-    ~Handle() { std::fclose(f); }
-    std::FILE* f;
-};
+class SystemFile final : public ByteSource {
+public:
+    explicit SystemFile(std::FILE* stream) : f_(stream) {}
+    SystemFile(const SystemFile&) = delete;
+    SystemFile& operator=(const SystemFile&) = delete;
+    ~SystemFile() override { std::fclose(f_); }
+    int fd() const { return _fileno(f_); }
 
-std::optional<FileBytes> FileBytes::Open(const std::string& path) {
+    bool ReadAt(uint64_t offset, uint8_t* out, size_t length) const override {
+        const int fd = _fileno(f_);
+        if (_lseeki64(fd, static_cast<long long>(offset), SEEK_SET) < 0) return false;
+        for (size_t done = 0; done < length;) {
+            const int n = _read(fd, out + done, static_cast<unsigned>(length - done));
+            if (n <= 0) return false;
+            done += static_cast<size_t>(n);
+        }
+        return true;
+    }
+
+private:
+    std::FILE* f_;
+};
+#else
+// Elsewhere: pieces are read with pread on the descriptor, one system call each, with no
+// seek and no buffer filled beyond the piece.
+class SystemFile final : public ByteSource {
+public:
+    explicit SystemFile(int descriptor) : fd_(descriptor) {}
+    SystemFile(const SystemFile&) = delete;
+    SystemFile& operator=(const SystemFile&) = delete;
+    ~SystemFile() override { close(fd_); }
+    int fd() const { return fd_; }
+
+    bool ReadAt(uint64_t offset, uint8_t* out, size_t length) const override {
+        for (size_t done = 0; done < length;) {
+            const ssize_t n = pread(fd_, out + done, length - done, static_cast<off_t>(offset + done));
+            if (n < 0 && errno == EINTR) continue;
+            if (n <= 0) return false;
+            done += static_cast<size_t>(n);
+        }
+        return true;
+    }
+
+private:
+    int fd_;
+};
+#endif
+
+}  // namespace
+
+std::optional<FileBytes> platform::system_fs::OpenBytes(const std::string& path) {
+#if defined(_WIN32)
     // On Windows NT a link (a reparse point) is opened as itself and refused: the file it leads
     // to may lie outside the drive. Windows 95, 98 and ME know no links to files.
     const bool nt = !platform::host::AnsiOnly();
@@ -71,37 +117,30 @@ std::optional<FileBytes> FileBytes::Open(const std::string& path) {
         _close(fd);
         return std::nullopt;
     }
-    FileBytes f;
-    f.file_ = std::make_shared<const Handle>(raw);
+    auto file = std::make_shared<const SystemFile>(raw);
     struct _stat64 st {};
-    if (_fstat64(_fileno(raw), &st) != 0 || (st.st_mode & _S_IFMT) != _S_IFREG) return std::nullopt;
-    const long long end = _filelengthi64(_fileno(raw));
+    if (_fstat64(file->fd(), &st) != 0 || (st.st_mode & _S_IFMT) != _S_IFREG) return std::nullopt;
+    const long long end = _filelengthi64(file->fd());
     if (end < 0) return std::nullopt;
-    f.size_ = static_cast<uint64_t>(end);
+    return FileBytes::FromSource(std::move(file), static_cast<uint64_t>(end));
 #else
-// Elsewhere: pieces are read with pread on the descriptor, one system call each, with no
-// seek and no buffer filled beyond the piece.
-struct FileBytes::Handle {
-    explicit Handle(int descriptor) : fd(descriptor) {}
-    Handle(const Handle&) = delete;
-    Handle& operator=(const Handle&) = delete;
-    ~Handle() { close(fd); }
-    int fd;
-};
-
-std::optional<FileBytes> FileBytes::Open(const std::string& path) {
     // Without O_NONBLOCK, opening a named pipe would wait for a writer that never comes. A
     // program of the folder the walk is reading is opened through that folder.
     constexpr int kFlags = O_RDONLY | O_NONBLOCK | O_CLOEXEC;
     int fd = platform::OpenInAnchoredFolder(path, kFlags);
     if (fd == platform::kNotAnchored) fd = open(path.c_str(), kFlags);
     if (fd < 0) return std::nullopt;
-    FileBytes f;
-    f.file_ = std::make_shared<const Handle>(fd);
+    auto file = std::make_shared<const SystemFile>(fd);
     struct stat st {};
     if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) || st.st_size < 0) return std::nullopt;
-    f.size_ = static_cast<uint64_t>(st.st_size);
+    return FileBytes::FromSource(std::move(file), static_cast<uint64_t>(st.st_size));
 #endif
+}
+
+std::optional<FileBytes> FileBytes::FromSource(std::shared_ptr<const ByteSource> source, uint64_t size) {
+    FileBytes f;
+    f.file_ = std::move(source);
+    f.size_ = size;
     // The first bytes of the file are read at once: the headers, and in small programs more,
     // are then read from here without another system call.
     constexpr uint64_t kHead = 4096;
@@ -118,23 +157,7 @@ std::optional<std::vector<uint8_t>> FileBytes::Read(uint64_t offset, uint64_t le
         return std::vector<uint8_t>(from, from + static_cast<std::ptrdiff_t>(length));
     }
     std::vector<uint8_t> out(static_cast<size_t>(length));
-#if defined(_WIN32)
-    const int fd = _fileno(file_->f);
-    if (_lseeki64(fd, static_cast<long long>(offset), SEEK_SET) < 0) return std::nullopt;
-    for (size_t done = 0; done < out.size();) {
-        const int n = _read(fd, out.data() + done, static_cast<unsigned>(out.size() - done));
-        if (n <= 0) return std::nullopt;
-        done += static_cast<size_t>(n);
-    }
-#else
-    const int fd = file_->fd;
-    for (size_t done = 0; done < out.size();) {
-        const ssize_t n = pread(fd, out.data() + done, out.size() - done, static_cast<off_t>(offset + done));
-        if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) return std::nullopt;
-        done += static_cast<size_t>(n);
-    }
-#endif
+    if (!file_->ReadAt(offset, out.data(), out.size())) return std::nullopt;
     return out;
 }
 

@@ -44,6 +44,15 @@ private:
     size_t size_ = 0;
 };
 
+// Where a file's bytes come from: a file of the machine, or one inside a volume read without
+// mounting it.
+class ByteSource {
+public:
+    virtual ~ByteSource() = default;
+    // Fills `out` with the `length` bytes from `offset`; false when they cannot all be read.
+    virtual bool ReadAt(uint64_t offset, uint8_t* out, size_t length) const = 0;
+};
+
 // A file opened for reading pieces of it. Reads are checked against the file's size, so no
 // read allocates more than the file holds, and no single read takes more than kMaxRead bytes:
 // a sparse file may claim gigabytes while taking a few kilobytes of disk.
@@ -57,6 +66,8 @@ public:
     // nullopt when the file cannot be opened, is no regular file (a pipe, a device) or its
     // size cannot be told. Opening never waits for a writer.
     static std::optional<FileBytes> Open(const std::string& path);
+    // The file whose `size` bytes `source` reads; nullopt when its first bytes cannot be read.
+    static std::optional<FileBytes> FromSource(std::shared_ptr<const ByteSource> source, uint64_t size);
 
     uint64_t size() const { return size_; }
     // The bytes [offset, offset + length), or nullopt when they do not all lie in the file,
@@ -64,9 +75,8 @@ public:
     std::optional<std::vector<uint8_t>> Read(uint64_t offset, uint64_t length) const;
 
 private:
-    // The open file (a descriptor, or a Windows handle), closed with the last copy.
-    struct Handle;
-    std::shared_ptr<const Handle> file_;
+    // The open file, closed with the last copy.
+    std::shared_ptr<const ByteSource> file_;
     uint64_t size_ = 0;
     // The first bytes of the file, read at once: the headers, and in small programs more, are
     // read from here without another system call.

@@ -13,6 +13,7 @@
 #include <cstring>
 
 #include "platform/dir_listing.h"
+#include "platform/file_system.h"
 #include "platform/vb_error.h"
 
 namespace ostrevan::platform {
@@ -127,6 +128,7 @@ bool ListOpenDirectory(int fd, const HostPath& dir, ListPattern pattern, std::ve
 }  // namespace
 
 
+namespace system_fs {
 std::vector<DirEntry> ListDirectory(const HostPath& dir, ListPattern pattern) {
     const int fd = open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) throw VbError(kErrPathNotFound, "Path not found");
@@ -135,8 +137,10 @@ std::vector<DirEntry> ListDirectory(const HostPath& dir, ListPattern pattern) {
     if (!ListOpenDirectory(fd, dir, pattern, out)) throw VbError(kErrPathNotFound, "Path not found");
     return out;
 }
+}  // namespace system_fs
 
 // "*.exe" is a plain suffix test here, which one listing answers for both lists.
+namespace system_fs {
 ProgramsAndAll ListProgramsAndAll(const HostPath& dir, const FolderKey& parent) {
     ProgramsAndAll out;
     out.listed = false;
@@ -158,5 +162,6 @@ ProgramsAndAll ListProgramsAndAll(const HostPath& dir, const FolderKey& parent) 
     out.folder = std::move(folder);
     return out;
 }
+}  // namespace system_fs
 
 }  // namespace ostrevan::platform

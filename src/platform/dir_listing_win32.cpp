@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "platform/dir_listing.h"
+#include "platform/file_system.h"
 #include "platform/host_api_win32.h"
 #include "platform/scoped_win.h"
 #include "platform/vb_error.h"
@@ -94,6 +95,7 @@ std::vector<DirEntry> Entries(const HostPath& dir, const std::vector<Found>& fou
 
 }  // namespace
 
+namespace system_fs {
 std::vector<DirEntry> ListDirectory(const HostPath& dir, ListPattern pattern) {
     const bool programs = pattern == ListPattern::kPrograms;
     std::vector<Found> found;
@@ -101,11 +103,13 @@ std::vector<DirEntry> ListDirectory(const HostPath& dir, ListPattern pattern) {
         throw VbError(kErrPathNotFound, "Path not found");
     return Entries(dir, found, programs);
 }
+}  // namespace system_fs
 
 // One search serves both lists: the programs are the plain files whose name or alias the
 // system's "*.exe" would match, in the same order. On Windows NT the folder is held open while
 // it is listed; a folder inside a listed one must not be a link and must still have that folder
 // above it (Windows 95/98/ME cannot open a folder, and know no links to folders).
+namespace system_fs {
 ProgramsAndAll ListProgramsAndAll(const HostPath& dir, const FolderKey& parent) {
     ProgramsAndAll out;
     host::OpenedFolder held;
@@ -124,5 +128,6 @@ ProgramsAndAll ListProgramsAndAll(const HostPath& dir, const FolderKey& parent) 
     if (out.listed) out.all = Entries(dir, found, false, &out.programs);
     return out;
 }
+}  // namespace system_fs
 
 }  // namespace ostrevan::platform

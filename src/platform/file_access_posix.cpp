@@ -1,4 +1,5 @@
 #include "platform/file_access.h"
+#include "platform/file_system.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -13,15 +14,19 @@ namespace ostrevan::platform {
 
 namespace fs = std::filesystem;
 
+namespace system_fs {
 bool PathExists(const HostPath& path) {
     std::error_code ec;
     return fs::exists(path, ec);
 }
+}  // namespace system_fs
 
+namespace system_fs {
 bool IsDirectory(const HostPath& path) {
     std::error_code ec;
     return fs::is_directory(path, ec);
 }
+}  // namespace system_fs
 
 std::string FolderIdentity(const HostPath& dir) {
     struct stat st {};
@@ -29,11 +34,14 @@ std::string FolderIdentity(const HostPath& dir) {
     return std::to_string(st.st_dev) + ":" + std::to_string(st.st_ino);
 }
 
+namespace system_fs {
 bool IsFile(const HostPath& path) {
     std::error_code ec;
     return fs::is_regular_file(path, ec);
 }
+}  // namespace system_fs
 
+namespace system_fs {
 std::vector<HostPath> DirectoryEntries(const HostPath& dir) {
     std::vector<HostPath> out;
     std::error_code ec;
@@ -41,6 +49,7 @@ std::vector<HostPath> DirectoryEntries(const HostPath& dir) {
         out.push_back(it->path());
     return out;
 }
+}  // namespace system_fs
 
 // Opened first, checked after: a name that becomes a named pipe or a device between a check by
 // name and the opening would block the reader for ever, so the name is opened without waiting

@@ -1,16 +1,21 @@
 #include "platform/file_access.h"
+#include "platform/file_system.h"
 #include "platform/command_line.h"
 #include "platform/host_api_win32.h"
 #include "platform/scoped_win.h"
 
 namespace ostrevan::platform {
 
+namespace system_fs {
 bool PathExists(const HostPath& path) { return host::Attributes(path) != INVALID_FILE_ATTRIBUTES; }
+}  // namespace system_fs
 
+namespace system_fs {
 bool IsDirectory(const HostPath& path) {
     const DWORD a = host::Attributes(path);
     return a != INVALID_FILE_ATTRIBUTES && (a & FILE_ATTRIBUTE_DIRECTORY);
 }
+}  // namespace system_fs
 
 namespace {
 
@@ -48,11 +53,14 @@ std::string FolderIdentity(const HostPath& dir) {
     return id;
 }
 
+namespace system_fs {
 bool IsFile(const HostPath& path) {
     const DWORD a = host::Attributes(path);
     return a != INVALID_FILE_ATTRIBUTES && !(a & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_DEVICE));
 }
+}  // namespace system_fs
 
+namespace system_fs {
 std::vector<HostPath> DirectoryEntries(const HostPath& dir) {
     std::vector<HostPath> out;
     const auto keep = [&](const std::wstring& name) {
@@ -77,6 +85,7 @@ std::vector<HostPath> DirectoryEntries(const HostPath& dir) {
     SetErrorMode(old);
     return out;
 }
+}  // namespace system_fs
 
 // The library's wide opening (_wfopen) fails on Windows 95/98/ME; there the ANSI path is opened.
 void OpenStream(std::ifstream& in, const HostPath& path) {

@@ -2,9 +2,9 @@
 
 #include <algorithm>
 #include <filesystem>
-#include <fstream>
 #include <iterator>
 
+#include "platform/ansi_path.h"
 #include "platform/byte_reader.h"
 #include "platform/file_access.h"
 #include "platform/text.h"
@@ -74,11 +74,11 @@ std::optional<fs::path> FileAt(const fs::path& dir, std::initializer_list<const 
 std::string IniValue(const fs::path& root, const char* file, const char* section, const char* key) {
     const auto path = FileAt(root, {file});
     if (!path) return "";
-    std::ifstream in;
-    platform::OpenStream(in, *path);
-    std::string content(kBootFileLimit, '\0');
-    in.read(content.data(), static_cast<std::streamsize>(content.size()));
-    content.resize(static_cast<size_t>(in.gcount()));
+    const auto opened = FileBytes::Open(platform::AnsiOpenablePath(*path));
+    if (!opened) return "";
+    const auto bytes = opened->Read(0, std::min<uint64_t>(opened->size(), kBootFileLimit));
+    if (!bytes) return "";
+    const std::string content(bytes->begin(), bytes->end());
     bool inSection = false;
     size_t start = 0;
     while (start < content.size()) {

@@ -24,10 +24,18 @@
 #include "fleet_mode.h"
 #include "report_mode.h"
 #include "version_info_mode.h"
+#if defined(OSTREVAN_DISK_IMAGES)
+#include "image_mode.h"
+#endif
 
 namespace {
 
-enum class Mode { kHelp, kVersionInfo, kFleet, kScan, kUsageError };
+enum class Mode {
+    kHelp, kVersionInfo, kFleet, kScan, kUsageError,
+#if defined(OSTREVAN_DISK_IMAGES)
+    kListImage,
+#endif
+};
 
 struct Command {
     Mode mode = Mode::kUsageError;
@@ -42,6 +50,9 @@ Command ParseCommand(const std::vector<std::string>& args) {
         return {files.empty() ? Mode::kUsageError : Mode::kVersionInfo, files};
     }
     if (args[0] == "--fleet") return {Mode::kFleet, std::vector<std::string>(args.begin() + 1, args.end())};
+#if defined(OSTREVAN_DISK_IMAGES)
+    if (args[0] == "--list-image") return {Mode::kListImage, std::vector<std::string>(args.begin() + 1, args.end())};
+#endif
     return {Mode::kScan, args};
 }
 
@@ -52,6 +63,17 @@ int RunScan(std::vector<std::string> args) {
         std::cerr << "ostrevan-scan: " << error << "\n" << ostrevan::ScanUsage();
         return 2;
     }
+#if defined(OSTREVAN_DISK_IMAGES)
+    // The volumes of disk images stay attached until the scan and its report are done.
+    ostrevan::AttachedImages images;
+    std::vector<std::string> notes;
+    if (const int status = ostrevan::TakeImageOptions(args, images, notes, error)) {
+        std::cerr << "ostrevan-scan: " << error << "\n";
+        if (status == 2) std::cerr << ostrevan::ScanUsage() << ostrevan::ImageHelp();
+        return status;
+    }
+    for (const std::string& note : notes) std::cerr << "ostrevan-scan: " << note << "\n";
+#endif
     auto options = ostrevan::ParseScanOptions(args, error);
     if (!options) {
         std::cerr << "ostrevan-scan: " << error << "\n" << ostrevan::ScanUsage();
@@ -89,7 +111,11 @@ int Run(int argc, char** argv) {
     const Command command = ParseCommand(ostrevan::platform::CommandLineArguments(argc, argv));
     switch (command.mode) {
         case Mode::kHelp:
-            std::cout << ostrevan::ScanUsage() << ostrevan::VersionInfoHelp() << ostrevan::FleetHelp() << std::flush;
+            std::cout << ostrevan::ScanUsage() << ostrevan::VersionInfoHelp() << ostrevan::FleetHelp()
+#if defined(OSTREVAN_DISK_IMAGES)
+                      << ostrevan::ImageHelp()
+#endif
+                      << std::flush;
             return std::cout ? 0 : 1;
         case Mode::kVersionInfo: {
             const int status = ostrevan::RunVersionInfo(command.args, std::cout);
@@ -98,6 +124,10 @@ int Run(int argc, char** argv) {
         }
         case Mode::kFleet:
             return ostrevan::RunFleet(command.args, std::cout, std::cerr);
+#if defined(OSTREVAN_DISK_IMAGES)
+        case Mode::kListImage:
+            return ostrevan::RunListImage(command.args, std::cout, std::cerr);
+#endif
         case Mode::kScan:
             return RunScan(command.args);
         case Mode::kUsageError:

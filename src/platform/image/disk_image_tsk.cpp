@@ -1,0 +1,350 @@
+// Disk images through The Sleuth Kit. Everything the library hands back is untrusted: names are
+// checked before use, sizes never size a buffer, and every read goes through FileBytes, which
+// bounds each piece by the size claimed and by kMaxRead.
+#include "platform/image/disk_image.h"
+
+#include <tsk/libtsk.h>
+
+#include <algorithm>
+#include <string_view>
+#include <unordered_map>
+#include <utility>
+
+#include "platform/text.h"
+
+namespace ostrevan::platform {
+
+struct DiskImage::Image {
+    explicit Image(TSK_IMG_INFO* i) : img(i) {}
+    Image(const Image&) = delete;
+    Image& operator=(const Image&) = delete;
+    ~Image() { tsk_img_close(img); }
+    TSK_IMG_INFO* img;
+};
+
+namespace {
+
+constexpr uint32_t kHidden = 0x02, kSystem = 0x04, kVolumeLabel = 0x08, kReparsePoint = 0x400;
+// The first records of an NTFS volume's table hold its own files ($MFT, $Bitmap, ...).
+constexpr TSK_INUM_T kNtfsReservedRecords = 16;
+
+std::string LibraryError(const std::string& what) {
+    const char* why = tsk_error_get();
+    std::string text = what;
+    if (why && *why) {
+        std::string reason = why;
+        while (!reason.empty() && (reason.back() == '\n' || reason.back() == ' ')) reason.pop_back();
+        text += " (" + reason + ")";
+    }
+    tsk_error_reset();
+    return text;
+}
+
+bool IsFat(TSK_FS_TYPE_ENUM t) {
+    return t == TSK_FS_TYPE_FAT12 || t == TSK_FS_TYPE_FAT16 || t == TSK_FS_TYPE_FAT32;
+}
+
+struct OpenVolumeHandle {
+    OpenVolumeHandle(std::shared_ptr<DiskImage::Image> i, TSK_FS_INFO* f) : image(std::move(i)), fs(f) {}
+    OpenVolumeHandle(const OpenVolumeHandle&) = delete;
+    OpenVolumeHandle& operator=(const OpenVolumeHandle&) = delete;
+    ~OpenVolumeHandle() { tsk_fs_close(fs); }
+    std::shared_ptr<DiskImage::Image> image;  // the image outlives its volume
+    TSK_FS_INFO* fs;
+};
+
+struct FileHandle {
+    explicit FileHandle(TSK_FS_FILE* f) : file(f) {}
+    FileHandle(const FileHandle&) = delete;
+    FileHandle& operator=(const FileHandle&) = delete;
+    ~FileHandle() { tsk_fs_file_close(file); }
+    TSK_FS_FILE* file;
+};
+
+struct DirHandle {
+    explicit DirHandle(TSK_FS_DIR* d) : dir(d) {}
+    DirHandle(const DirHandle&) = delete;
+    DirHandle& operator=(const DirHandle&) = delete;
+    ~DirHandle() { tsk_fs_dir_close(dir); }
+    TSK_FS_DIR* dir;
+};
+
+// One program file of the volume, read piece by piece.
+class ImageFile final : public ByteSource {
+public:
+    ImageFile(std::shared_ptr<const OpenVolumeHandle> volume, TSK_FS_FILE* file)
+        : volume_(std::move(volume)), file_(file) {}
+
+    bool ReadAt(uint64_t offset, uint8_t* out, size_t length) const override {
+        for (size_t done = 0; done < length;) {
+            const ssize_t n = tsk_fs_file_read(file_.file, static_cast<TSK_OFF_T>(offset + done),
+                                               reinterpret_cast<char*>(out + done), length - done,
+                                               TSK_FS_FILE_READ_FLAG_NONE);
+            if (n <= 0) {
+                tsk_error_reset();
+                return false;
+            }
+            done += static_cast<size_t>(n);
+        }
+        return true;
+    }
+
+private:
+    std::shared_ptr<const OpenVolumeHandle> volume_;
+    FileHandle file_;
+};
+
+class ImageVolume final : public FileSystem {
+public:
+    ImageVolume(std::shared_ptr<const OpenVolumeHandle> volume, HostPath root, uint64_t device)
+        : volume_(std::move(volume)), root_(std::move(root)), device_(device) {
+        nodes_[root_.native()] = {volume_->fs->root_inum, EntryKind::kDirectory};
+        if (IsFat(volume_->fs->ftype)) ReadFatLayout();
+    }
+
+    ProgramsAndAll ListProgramsAndAll(const HostPath& dir, const FolderKey&) const override {
+        ProgramsAndAll out;
+        out.listed = false;
+        const auto node = Resolve(dir);
+        if (!node || node->kind != EntryKind::kDirectory) return out;
+        // A folder is listed under one path only: a folder reached again by another (a loop
+        // of a damaged volume, or clusters shared by two folders) is not listed a second time,
+        // so a walk of a damaged volume still ends.
+        const auto [at, first] = listed_at_.try_emplace(node->addr, dir.native());
+        if (!first && at->second != dir.native()) return out;
+        const auto items = Items(dir, node->addr);
+        if (!items) return out;
+        for (const Item& i : *items) {
+            if (i.hidden) continue;
+            out.all.push_back(DirEntry{StoredName(i.name), dir / i.name, i.kind});
+            if (i.kind == EntryKind::kFile && HasProgramExtension(i.name)) out.programs.push_back(out.all.back());
+        }
+        out.listed = true;
+        out.key = {device_, node->addr};
+        return out;
+    }
+
+    std::vector<HostPath> DirectoryEntries(const HostPath& dir) const override {
+        std::vector<HostPath> out;
+        const auto node = Resolve(dir);
+        if (!node || node->kind != EntryKind::kDirectory) return out;
+        if (const auto items = Items(dir, node->addr))
+            for (const Item& i : *items) out.push_back(dir / i.name);
+        return out;
+    }
+
+    PathKind KindOf(const HostPath& path) const override {
+        const auto node = Resolve(path);
+        if (!node) return PathKind::kMissing;
+        if (node->kind == EntryKind::kDirectory) return PathKind::kDirectory;
+        return node->kind == EntryKind::kFile ? PathKind::kFile : PathKind::kOther;
+    }
+
+    std::optional<FileBytes> OpenBytes(const HostPath& path) const override {
+        const auto node = Resolve(path);
+        if (!node || node->kind != EntryKind::kFile) return std::nullopt;
+        TSK_FS_FILE* file = tsk_fs_file_open_meta(volume_->fs, nullptr, node->addr);
+        if (!file) {
+            tsk_error_reset();
+            return std::nullopt;
+        }
+        auto source = std::make_shared<const ImageFile>(volume_, file);
+        if (!file->meta || file->meta->type != TSK_FS_META_TYPE_REG || file->meta->size < 0) return std::nullopt;
+        return FileBytes::FromSource(std::move(source), static_cast<uint64_t>(file->meta->size));
+    }
+
+private:
+    struct Node {
+        TSK_INUM_T addr;
+        EntryKind kind;
+    };
+    struct Item {
+        std::string name;  // UTF-8, as the host names files
+        TSK_INUM_T addr;
+        EntryKind kind;
+        bool hidden;  // hidden or system
+    };
+
+    // The DOS attributes of the entry at `addr`: on FAT from its directory entry, on NTFS from
+    // its standard information; 0 when they cannot be read.
+    uint32_t Attributes(TSK_INUM_T addr) const {
+        TSK_FS_INFO* fs = volume_->fs;
+        if (IsFat(fs->ftype)) {
+            // The library numbers a FAT volume's entries by their 32-byte slots, counted from the
+            // first sector after the tables (3 is the first slot; 2 is the root).
+            if (addr < 3 || addr > fs->last_inum || fat_.slots_per_sector == 0) return 0;
+            const uint64_t slot = addr - 3;
+            const uint64_t at = (slot / fat_.slots_per_sector + fat_.first_data_sector) * fat_.sector_size +
+                                slot % fat_.slots_per_sector * 32;
+            char dentry[32];
+            if (tsk_fs_read(fs, static_cast<TSK_OFF_T>(at), dentry, sizeof dentry) != static_cast<ssize_t>(sizeof dentry)) {
+                tsk_error_reset();
+                return 0;
+            }
+            return static_cast<uint8_t>(dentry[11]);
+        }
+        if (TSK_FS_TYPE_ISNTFS(fs->ftype)) {
+            TSK_FS_FILE* file = tsk_fs_file_open_meta(fs, nullptr, addr);
+            if (!file) {
+                tsk_error_reset();
+                return 0;
+            }
+            const FileHandle held(file);
+            const TSK_FS_ATTR* si = tsk_fs_file_attr_get_type(file, TSK_FS_ATTR_TYPE_NTFS_SI, 0, 0);
+            uint8_t flags[4];
+            if (!si || tsk_fs_attr_read(si, 32, reinterpret_cast<char*>(flags), sizeof flags,
+                                        TSK_FS_FILE_READ_FLAG_NONE) != static_cast<ssize_t>(sizeof flags)) {
+                tsk_error_reset();
+                return 0;
+            }
+            return flags[0] | (flags[1] << 8) | (flags[2] << 16) | (static_cast<uint32_t>(flags[3]) << 24);
+        }
+        return 0;
+    }
+
+    // The entries of the folder `dir` at `addr`, without "." and "..", deleted entries, the
+    // library's own (virtual) files, a FAT volume's label and an NTFS volume's own files. Each
+    // is remembered, so that its path leads back to it.
+    std::optional<std::vector<Item>> Items(const HostPath& dir, TSK_INUM_T addr) const {
+        TSK_FS_INFO* fs = volume_->fs;
+        TSK_FS_DIR* opened = tsk_fs_dir_open_meta(fs, addr);
+        if (!opened) {
+            tsk_error_reset();
+            return std::nullopt;
+        }
+        const DirHandle held(opened);
+        std::vector<Item> out;
+        const size_t count = tsk_fs_dir_getsize(opened);
+        for (size_t i = 0; i < count; ++i) {
+            const TSK_FS_NAME* n = tsk_fs_dir_get_name(opened, i);
+            if (!n || !n->name || !(n->flags & TSK_FS_NAME_FLAG_ALLOC)) continue;
+            const std::string_view name = n->name;
+            if (name.empty() || name == "." || name == ".." || name.find('/') != std::string_view::npos) continue;
+            if (n->type == TSK_FS_NAME_TYPE_VIRT || n->type == TSK_FS_NAME_TYPE_VIRT_DIR) continue;
+            if (TSK_FS_TYPE_ISNTFS(fs->ftype) && addr == fs->root_inum && name[0] == '$' &&
+                n->meta_addr < kNtfsReservedRecords)
+                continue;
+            const uint32_t attrs = Attributes(n->meta_addr);
+            if (IsFat(fs->ftype) && (attrs & kVolumeLabel)) continue;
+            EntryKind kind = EntryKind::kOther;
+            if (attrs & kReparsePoint) kind = EntryKind::kLink;
+            else if (n->type == TSK_FS_NAME_TYPE_DIR) kind = EntryKind::kDirectory;
+            else if (n->type == TSK_FS_NAME_TYPE_REG) kind = EntryKind::kFile;
+            else if (n->type == TSK_FS_NAME_TYPE_LNK) kind = EntryKind::kLink;
+            out.push_back({std::string(name), n->meta_addr, kind, (attrs & (kHidden | kSystem)) != 0});
+            nodes_[(dir / out.back().name).native()] = {n->meta_addr, kind};
+        }
+        return out;
+    }
+
+    // The entry a path of this volume names: remembered from a listing, or found by listing
+    // the folders on its way from the root (names compared as they are written).
+    std::optional<Node> Resolve(const HostPath& path) const {
+        if (const auto it = nodes_.find(path.native()); it != nodes_.end()) return it->second;
+        const std::string& whole = path.native();
+        const std::string& top = root_.native();
+        if (whole.size() <= top.size() || whole.compare(0, top.size(), top) != 0) return std::nullopt;
+        HostPath at = root_;
+        Node node = nodes_.at(top);
+        for (const HostPath& part : HostPath(whole.substr(top.size())).relative_path()) {
+            if (part.empty() || part == ".") continue;
+            if (node.kind != EntryKind::kDirectory || part == "..") return std::nullopt;
+            const HostPath next = at / part;
+            if (!nodes_.contains(next.native()) && !Items(at, node.addr)) return std::nullopt;
+            const auto it = nodes_.find(next.native());
+            if (it == nodes_.end()) return std::nullopt;
+            node = it->second;
+            at = next;
+        }
+        return node;
+    }
+
+    // Where a FAT volume's directory slots lie, from its boot sector.
+    struct FatLayout {
+        uint64_t sector_size = 0, slots_per_sector = 0, first_data_sector = 0;
+    };
+    void ReadFatLayout() {
+        uint8_t boot[64];
+        if (tsk_fs_read(volume_->fs, 0, reinterpret_cast<char*>(boot), sizeof boot) != static_cast<ssize_t>(sizeof boot)) {
+            tsk_error_reset();
+            return;
+        }
+        auto u16 = [&](size_t at) { return uint64_t{boot[at]} | uint64_t{boot[at + 1]} << 8; };
+        const uint64_t sectorSize = u16(11), reserved = u16(14), fats = boot[16];
+        uint64_t perFat = u16(22);
+        if (perFat == 0) perFat = u16(36) | u16(38) << 16;  // FAT32 keeps it in 32 bits
+        if (sectorSize < 32) return;
+        fat_ = {sectorSize, sectorSize / 32, reserved + fats * perFat};
+    }
+
+    std::shared_ptr<const OpenVolumeHandle> volume_;
+    HostPath root_;
+    uint64_t device_;
+    FatLayout fat_;
+    mutable std::unordered_map<std::string, Node> nodes_;
+    mutable std::unordered_map<TSK_INUM_T, std::string> listed_at_;
+};
+
+}  // namespace
+
+std::unique_ptr<DiskImage> DiskImage::Open(const std::string& path, std::string& error) {
+    tsk_error_reset();
+    TSK_IMG_INFO* img = tsk_img_open_utf8_sing(path.c_str(), TSK_IMG_TYPE_DETECT, 0);
+    if (!img) {
+        error = LibraryError("it cannot be read as a disk image");
+        return nullptr;
+    }
+    std::unique_ptr<DiskImage> out(new DiskImage);
+    out->image_ = std::make_shared<Image>(img);
+    const char* format = tsk_img_type_toname(img->itype);
+    out->format_ = format ? format : "";
+    out->size_ = img->size > 0 ? static_cast<uint64_t>(img->size) : 0;
+    if (TSK_VS_INFO* vs = tsk_vs_open(img, 0, TSK_VS_TYPE_DETECT)) {
+        for (TSK_PNUM_T i = 0; i < vs->part_count; ++i) {
+            const TSK_VS_PART_INFO* part = tsk_vs_part_get(vs, i);
+            if (!part || !(part->flags & TSK_VS_PART_FLAG_ALLOC)) continue;
+            ImagePartition p;
+            p.number = static_cast<int>(out->partitions_.size()) + 1;
+            p.offset = static_cast<uint64_t>(part->start) * vs->block_size;
+            p.size = static_cast<uint64_t>(part->len) * vs->block_size;
+            p.description = part->desc ? part->desc : "";
+            out->partitions_.push_back(std::move(p));
+        }
+        tsk_vs_close(vs);
+    } else {
+        out->partitions_.push_back({1, 0, out->size_, "", ""});
+    }
+    tsk_error_reset();
+    for (ImagePartition& p : out->partitions_) {
+        if (TSK_FS_INFO* fs = tsk_fs_open_img(img, static_cast<TSK_OFF_T>(p.offset), TSK_FS_TYPE_DETECT)) {
+            const char* name = tsk_fs_type_toname(fs->ftype);
+            p.file_system = text::Upper(name ? name : "");
+            tsk_fs_close(fs);
+        }
+        tsk_error_reset();
+    }
+    return out;
+}
+
+DiskImage::~DiskImage() = default;
+
+std::shared_ptr<const FileSystem> DiskImage::OpenVolume(int number, const HostPath& root, std::string& error) const {
+    if (number < 1 || static_cast<size_t>(number) > partitions_.size()) {
+        error = "the image has no partition " + std::to_string(number) + " (it has " +
+                std::to_string(partitions_.size()) + ")";
+        return nullptr;
+    }
+    const ImagePartition& p = partitions_[static_cast<size_t>(number) - 1];
+    tsk_error_reset();
+    TSK_FS_INFO* fs = tsk_fs_open_img(image_->img, static_cast<TSK_OFF_T>(p.offset), TSK_FS_TYPE_DETECT);
+    if (!fs) {
+        error = LibraryError("partition " + std::to_string(number) + " holds no file system that can be read");
+        return nullptr;
+    }
+    auto volume = std::make_shared<const OpenVolumeHandle>(image_, fs);
+    // Folder keys of image volumes carry the top bit, apart from any device number of the host.
+    const uint64_t device = (uint64_t{1} << 63) | static_cast<uint64_t>(number);
+    return std::make_shared<const ImageVolume>(std::move(volume), root, device);
+}
+
+}  // namespace ostrevan::platform
