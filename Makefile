@@ -85,6 +85,7 @@ bench: deps
 	  [ -f $(CROSS)/tools/ostrevan-scan/ostrevan-scan.exe ] && command -v wine >/dev/null && echo --wine $(CROSS))
 	@l=$(CROSS32)/bench/win32/ostrevan-listing-open.exe; if [ -f $$l ] && command -v wine >/dev/null; then \
 	  WINEPREFIX=$${WINEPREFIX:-$(CURDIR)/build/wineprefix} WINEDEBUG=-all wine $$l 20000; fi
+	python3 bench/image_scan.py --build build/bench
 
 # dist/Ostrevan/: the 32-bit Windows programs (they run on 64-bit Windows too) with the knowledge
 # base and the help topics beside them, ready to copy to a PC, and dist/Ostrevan.zip of that

@@ -36,8 +36,9 @@ SOURCES = ["/usr/lib/x86_64-linux-gnu/wine", "/usr/lib/wine", "/usr/lib/i386-lin
 VERSION_KEY = "VS_VERSION_INFO".encode("utf-16-le")
 
 
-def programs(limit):
-    """Distinct PE programs: every .exe found, then .dll files with version data, up to limit."""
+def programs(limit, max_size=16 << 20):
+    """Distinct PE programs of at most max_size bytes: every .exe found, then .dll files with
+    version data, up to limit."""
     exes, dlls, seen = [], [], set()
     for top in SOURCES:
         for base, dirs, files in os.walk(top):
@@ -48,7 +49,7 @@ def programs(limit):
                     continue
                 p = os.path.join(base, f)
                 try:
-                    if not os.path.isfile(p) or os.path.islink(p) or os.path.getsize(p) > 16 << 20:
+                    if not os.path.isfile(p) or os.path.islink(p) or os.path.getsize(p) > max_size:
                         continue
                     with open(p, "rb") as fh:
                         data = fh.read()
@@ -63,13 +64,13 @@ def programs(limit):
     return (exes + versioned)[:limit]
 
 
-def make_drive(root, folders, per_folder, distinct):
+def make_drive(root, folders, per_folder, distinct, max_size=16 << 20):
     """root/src holds one copy of each program; root/drive has the folders of hard links."""
     src, drive = os.path.join(root, "src"), os.path.join(root, "drive")
     os.makedirs(src)
     os.makedirs(drive)
     files = []
-    for i, (name, data) in enumerate(programs(distinct)):
+    for i, (name, data) in enumerate(programs(distinct, max_size)):
         stem = os.path.splitext(name)[0].upper()[:8]
         p = os.path.join(src, "%03d-%s.EXE" % (i, stem))
         with open(p, "wb") as fh:

@@ -145,6 +145,34 @@ says dirloop "C:\\WINDOWS\\SYSTEM\\SYSTEM could not be read"
 status_is bigfile 0
 says chainloop "the kernel file of C:\\WINDOWS has no readable version"
 
+# Volumes damaged at random in their boot sector, tables and folders: every scan ends, with the
+# results or a word on what could not be read, and no memory fault (a fixed seed, to replay).
+seed=${DISK_IMAGES_SEED:-1999}
+echo "disk_images: random damage with seed $seed"
+for i in $(seq 1 24); do
+  img=$work/random.img
+  cp "$work/fat16.img" "$img"
+  python3 - "$img" "$seed" "$i" <<'PY'
+import random, sys
+path, seed, case = sys.argv[1], int(sys.argv[2]), int(sys.argv[3])
+rng = random.Random(seed * 1000 + case)
+with open(path, "r+b") as f:
+    data = bytearray(f.read(1 << 20))
+    for _ in range(rng.choice([1, 4, 16, 64])):
+        # the boot sector, the tables or the folders after them
+        at = rng.choice([rng.randrange(0, 512), rng.randrange(512, 1 << 20)])
+        data[at] = rng.randrange(256)
+    f.seek(0)
+    f.write(data)
+PY
+  run "random$i" --image "C:=$img" --os drive C:
+  st=$(cat "$work/out/random$i/status")
+  case $st in 0 | 1 | 3) ;; *) fail "damaged image $i (seed $seed): status $st"; cat "$work/out/random$i/messages" | head -20 ;; esac
+  if grep -qE 'AddressSanitizer|runtime error|LeakSanitizer' "$work/out/random$i/messages"; then
+    fail "damaged image $i (seed $seed): memory fault"; head -30 "$work/out/random$i/messages"
+  fi
+done
+
 # What cannot be read is said, and nothing is written.
 run missing --image "C:=$work/no such.img" C:
 status_is missing 1

@@ -3,7 +3,9 @@
 // bounds each piece by the size claimed and by kMaxRead.
 #include "platform/image/disk_image.h"
 
+#include <fcntl.h>
 #include <tsk/libtsk.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <string_view>
@@ -18,8 +20,14 @@ struct DiskImage::Image {
     explicit Image(TSK_IMG_INFO* i) : img(i) {}
     Image(const Image&) = delete;
     Image& operator=(const Image&) = delete;
-    ~Image() { tsk_img_close(img); }
+    ~Image() {
+        tsk_img_close(img);
+        if (raw >= 0) close(raw);
+    }
     TSK_IMG_INFO* img;
+    // A raw image of one file, opened again for reading program files straight from their
+    // clusters: the library reads 64 KiB for every piece, where a program's headers take a few.
+    int raw = -1;
 };
 
 namespace {
@@ -69,13 +77,17 @@ struct DirHandle {
     TSK_FS_DIR* dir;
 };
 
-// One program file of the volume, read piece by piece.
+// One program file of the volume, read piece by piece: through the library, or where the image
+// is one raw file, straight from the clusters the library found for it.
 class ImageFile final : public ByteSource {
 public:
     ImageFile(std::shared_ptr<const OpenVolumeHandle> volume, TSK_FS_FILE* file)
-        : volume_(std::move(volume)), file_(file) {}
+        : volume_(std::move(volume)), file_(file) {
+        if (volume_->image->raw >= 0) FindRuns();
+    }
 
     bool ReadAt(uint64_t offset, uint8_t* out, size_t length) const override {
+        if (length <= direct_ && offset <= direct_ - length && ReadDirect(offset, out, length)) return true;
         for (size_t done = 0; done < length;) {
             const ssize_t n = tsk_fs_file_read(file_.file, static_cast<TSK_OFF_T>(offset + done),
                                                reinterpret_cast<char*>(out + done), length - done,
@@ -90,8 +102,56 @@ public:
     }
 
 private:
+    struct Run {
+        uint64_t first, count, at;  // blocks of the file, and the byte where they lie in the image
+    };
+    // Bytes of a file in plain runs only (no sparse, filled or encrypted ones) are read directly,
+    // up to its initialised size.
+    void FindRuns() {
+        const TSK_FS_ATTR* a = tsk_fs_file_attr_get(file_.file);
+        const TSK_FS_INFO* fs = volume_->fs;
+        if (!a || !(a->flags & TSK_FS_ATTR_NONRES) || a->nrd.skiplen != 0 || a->nrd.initsize <= 0 ||
+            fs->block_size == 0 || fs->offset < 0) {
+            tsk_error_reset();
+            return;
+        }
+        constexpr size_t kMaxRuns = 4096;
+        uint64_t next = 0;
+        for (const TSK_FS_ATTR_RUN* r = a->nrd.run; r; r = r->next) {
+            if (r->len == 0) continue;
+            if (r->flags != TSK_FS_ATTR_RUN_FLAG_NONE || r->offset != next || runs_.size() == kMaxRuns ||
+                r->addr > (UINT64_MAX - static_cast<uint64_t>(fs->offset)) / fs->block_size - r->len)
+                break;
+            runs_.push_back({r->offset, r->len, static_cast<uint64_t>(fs->offset) + r->addr * fs->block_size});
+            next = r->offset + r->len;
+        }
+        const uint64_t covered = next > UINT64_MAX / fs->block_size ? UINT64_MAX : next * fs->block_size;
+        direct_ = std::min(covered, static_cast<uint64_t>(a->nrd.initsize));
+    }
+
+    bool ReadDirect(uint64_t offset, uint8_t* out, size_t length) const {
+        const uint64_t bs = volume_->fs->block_size;
+        size_t done = 0;
+        for (const Run& r : runs_) {
+            if (done == length) break;
+            const uint64_t start = r.first * bs, end = start + r.count * bs, at = offset + done;
+            if (at >= end || at < start) continue;
+            const size_t piece = static_cast<size_t>(std::min<uint64_t>(length - done, end - at));
+            for (size_t got = 0; got < piece;) {
+                const ssize_t n = pread(volume_->image->raw, out + done + got, piece - got,
+                                        static_cast<off_t>(r.at + (at - start) + got));
+                if (n <= 0) return false;
+                got += static_cast<size_t>(n);
+            }
+            done += piece;
+        }
+        return done == length;
+    }
+
     std::shared_ptr<const OpenVolumeHandle> volume_;
     FileHandle file_;
+    std::vector<Run> runs_;
+    uint64_t direct_ = 0;  // the bytes from the start that can be read directly
 };
 
 class ImageVolume final : public FileSystem {
@@ -112,7 +172,7 @@ public:
         // so a walk of a damaged volume still ends.
         const auto [at, first] = listed_at_.try_emplace(node->addr, dir.native());
         if (!first && at->second != dir.native()) return out;
-        const auto items = Items(dir, node->addr);
+        const std::vector<Item>* items = Items(dir, node->addr);
         if (!items) return out;
         for (const Item& i : *items) {
             if (i.hidden) continue;
@@ -128,7 +188,7 @@ public:
         std::vector<HostPath> out;
         const auto node = Resolve(dir);
         if (!node || node->kind != EntryKind::kDirectory) return out;
-        if (const auto items = Items(dir, node->addr))
+        if (const std::vector<Item>* items = Items(dir, node->addr))
             for (const Item& i : *items) out.push_back(dir / i.name);
         return out;
     }
@@ -205,12 +265,14 @@ private:
     // The entries of the folder `dir` at `addr`, without "." and "..", deleted entries, the
     // library's own (virtual) files, a FAT volume's label and an NTFS volume's own files. Each
     // is remembered, so that its path leads back to it.
-    std::optional<std::vector<Item>> Items(const HostPath& dir, TSK_INUM_T addr) const {
+    const std::vector<Item>* Items(const HostPath& dir, TSK_INUM_T addr) const {
+        // A scan walks the tree twice (to count, then to check): the second walk lists from here.
+        if (const auto it = items_.find(addr); it != items_.end()) return &it->second;
         TSK_FS_INFO* fs = volume_->fs;
         TSK_FS_DIR* opened = tsk_fs_dir_open_meta(fs, addr);
         if (!opened) {
             tsk_error_reset();
-            return std::nullopt;
+            return nullptr;
         }
         const DirHandle held(opened);
         std::vector<Item> out;
@@ -234,7 +296,7 @@ private:
             out.push_back({std::string(name), n->meta_addr, kind, (attrs & (kHidden | kSystem)) != 0});
             nodes_[(dir / out.back().name).native()] = {n->meta_addr, kind};
         }
-        return out;
+        return &(items_[addr] = std::move(out));
     }
 
     // The entry a path of this volume names: remembered from a listing, or found by listing
@@ -283,11 +345,15 @@ private:
     FatLayout fat_;
     mutable std::unordered_map<std::string, Node> nodes_;
     mutable std::unordered_map<TSK_INUM_T, std::string> listed_at_;
+    mutable std::unordered_map<TSK_INUM_T, std::vector<Item>> items_;
 };
 
 }  // namespace
 
 std::unique_ptr<DiskImage> DiskImage::Open(const std::string& path, std::string& error) {
+    // The library converts the times of every entry it reads to local time; without TZ the C
+    // library looks at /etc/localtime again each time. This names the zone it would use anyway.
+    setenv("TZ", ":/etc/localtime", 0);
     tsk_error_reset();
     TSK_IMG_INFO* img = tsk_img_open_utf8_sing(path.c_str(), TSK_IMG_TYPE_DETECT, 0);
     if (!img) {
@@ -296,6 +362,8 @@ std::unique_ptr<DiskImage> DiskImage::Open(const std::string& path, std::string&
     }
     std::unique_ptr<DiskImage> out(new DiskImage);
     out->image_ = std::make_shared<Image>(img);
+    if ((img->itype & TSK_IMG_TYPE_RAW) && img->num_img == 1)
+        out->image_->raw = open(path.c_str(), O_RDONLY | O_CLOEXEC);
     const char* format = tsk_img_type_toname(img->itype);
     out->format_ = format ? format : "";
     out->size_ = img->size > 0 ? static_cast<uint64_t>(img->size) : 0;
