@@ -10,7 +10,7 @@ pkgs=(cmake make g++ googletest libgtest-dev libgmock-dev libbenchmark-dev
       nasm qemu-system-x86 clang-14 libclang-rt-14-dev
       xvfb xdotool imagemagick fonts-liberation zip unrtf python3-pefile util-linux
       libreoffice-writer-nogui nsis zlib1g-dev libpng-dev python3-pil
-      pkgconf libtsk-dev mtools dosfstools fdisk ntfs-3g qemu-utils)
+      pkgconf libtsk-dev mtools dosfstools fdisk ntfs-3g qemu-utils ewf-tools)
 for p in "${pkgs[@]}"; do have_pkg "$p" || need+=("$p"); done
 export DEBIAN_FRONTEND=noninteractive
 if [ ${#need[@]} -gt 0 ]; then

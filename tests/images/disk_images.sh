@@ -7,7 +7,7 @@
 set -u
 scan=$1 data=$2 fx=$3
 here=$(cd "$(dirname "$0")" && pwd)
-for tool in mkfs.fat mcopy mattrib mdel sfdisk mkntfs ntfscp ntfsinfo ntfstruncate qemu-img python3 split; do
+for tool in mkfs.fat mcopy mattrib mdel sfdisk mkntfs ntfscp ntfsinfo ntfstruncate qemu-img ewfacquire python3 split; do
   command -v $tool >/dev/null || { echo "disk_images: $tool is missing (scripts/install-deps.sh installs it)"; exit 1; }
 done
 work=$(mktemp -d)
@@ -112,6 +112,18 @@ for v in disk.vmdk disk.vhd fixed.vhd; do
   same folder "$v"
 done
 
+# The same disk as an E01 evidence file in segments, found from the first.
+ewfacquire -u -q -t "$work/evidence" -c none -S 64MiB "$disk" </dev/null >/dev/null 2>&1 || fail "ewfacquire"
+run e01 --image "C:=$work/evidence.E01" --os drive C:
+same folder e01
+[ -f "$work/evidence.E02" ] || fail "the evidence file was not split"
+
+# A FAT12 floppy of programs.
+mkfs.fat -C -F 12 "$work/floppy.img" 1440 >/dev/null
+mcopy -s -i "$work/floppy.img" "$tree/APPS"/* ::/
+run floppy --image "C:=$work/floppy.img" --os none C:
+same apps floppy
+
 # NTFS, filled without mounting it: folders through libntfs-3g, files with ntfscp.
 ntfs=$work/ntfs.img
 truncate -s 16M "$ntfs"
@@ -190,5 +202,5 @@ for n in missing text nopart badopt; do
   [ -f "$work/out/$n/Files.y2k" ] && fail "$n wrote results"
 done
 
-[ $failed = 0 ] && echo "disk_images: FAT16, FAT32, split, MBR, VMDK, VHD and NTFS images scan as their folder"
+[ $failed = 0 ] && echo "disk_images: FAT12, FAT16, FAT32, split, MBR, E01, VMDK, VHD and NTFS images scan as their folder"
 exit $failed
