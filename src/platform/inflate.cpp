@@ -47,17 +47,25 @@ struct Huffman {
     std::array<uint16_t, 16> counts{};
     std::array<uint16_t, 288> symbols{};
 
-    // False when the lengths over-subscribe the code.
-    bool Build(const uint8_t* lengths, size_t n) {
+    // Which codes may leave codes unused: the fixed ones may; a stream's code of the code
+    // lengths may not; a stream's literal or distance code only when it is one code of one bit.
+    enum class Unused { kAllowed, kRefused, kOneBitCodeOnly };
+
+    // False when the lengths over-subscribe the code, or leave codes unused where `unused`
+    // refuses it. A code without any length is built empty: decoding with it fails.
+    bool Build(const uint8_t* lengths, size_t n, Unused unused) {
         counts.fill(0);
         for (size_t i = 0; i < n; ++i) ++counts[lengths[i]];
         counts[0] = 0;
-        int left = 1;
+        int left = 1, longest = 0;
         for (int len = 1; len < 16; ++len) {
             left <<= 1;
             left -= counts[len];
             if (left < 0) return false;
+            if (counts[len]) longest = len;
         }
+        if (left > 0 && longest > 0 && (unused == Unused::kRefused || (unused == Unused::kOneBitCodeOnly && longest != 1)))
+            return false;
         std::array<uint16_t, 16> offsets{};
         for (int len = 1; len < 15; ++len) offsets[len + 1] = static_cast<uint16_t>(offsets[len] + counts[len]);
         for (size_t i = 0; i < n; ++i)
@@ -127,7 +135,7 @@ bool FixedTables(Huffman& lit, Huffman& dist) {
     for (; i < 288; ++i) lengths[i] = 8;
     uint8_t dl[30];
     for (auto& x : dl) x = 5;
-    return lit.Build(lengths, 288) && dist.Build(dl, 30);
+    return lit.Build(lengths, 288, Huffman::Unused::kAllowed) && dist.Build(dl, 30, Huffman::Unused::kAllowed);
 }
 
 bool DynamicTables(BitReader& bits, Huffman& lit, Huffman& dist) {
@@ -143,7 +151,7 @@ bool DynamicTables(BitReader& bits, Huffman& lit, Huffman& dist) {
         clen[kOrder[i]] = static_cast<uint8_t>(*v);
     }
     Huffman codeLengths;
-    if (!codeLengths.Build(clen, 19)) return false;
+    if (!codeLengths.Build(clen, 19, Huffman::Unused::kRefused)) return false;
     uint8_t lengths[286 + 30] = {};
     unsigned n = 0;
     while (n < nlit + ndist) {
@@ -174,7 +182,8 @@ bool DynamicTables(BitReader& bits, Huffman& lit, Huffman& dist) {
         while (repeat--) lengths[n++] = value;
     }
     if (lengths[256] == 0) return false;  // no end-of-block code
-    return lit.Build(lengths, nlit) && dist.Build(lengths + nlit, ndist);
+    return lit.Build(lengths, nlit, Huffman::Unused::kOneBitCodeOnly) &&
+           dist.Build(lengths + nlit, ndist, Huffman::Unused::kOneBitCodeOnly);
 }
 
 uint32_t Adler32(const std::vector<uint8_t>& data) {

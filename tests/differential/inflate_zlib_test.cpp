@@ -250,6 +250,26 @@ TEST(InflateAgainstZlib, RandomBlockHeadersAndHeaders) {
         stream.insert(stream.end(), {0, 0, 0, 1});  // the check of no bytes
         ExpectSame(stream, 16, counts, std::to_string(nlit) + " literal, " + std::to_string(ndist) + " distance codes");
     }
+    // Incomplete codes: a literal code whose lengths leave codes unused, a distance code of one
+    // code two bits long. zlib refuses both; only a distance code of one single bit may leave room.
+    for (auto [eobLength, distLength] : {std::pair{2u, 1u}, {1u, 2u}, {1u, 1u}}) {
+        BitWriter w;
+        w.Put(1, 1), w.Put(2, 2);
+        w.Put(0, 5), w.Put(0, 5), w.Put(14, 4);  // 257 literal codes, one distance code
+        // Lengths 0, 1, 2 and the zero run 18, two bits each: codes 00, 01, 10 and 11, given in
+        // the order 16, 17, 18, 0, 8, 7, 9, 6, 10, 5, 11, 4, 12, 3, 13, 2, 14, 1.
+        for (int i = 0; i < 18; ++i) w.Put(i == 2 || i == 3 || i == 15 || i == 17 ? 2 : 0, 3);
+        w.Code(3, 2), w.Put(65 - 11, 7);                      // no code for 0-64
+        w.Code(1, 2);                                          // "A": one bit
+        w.Code(3, 2), w.Put(138 - 11, 7), w.Code(3, 2), w.Put(52 - 11, 7);  // none for 66-255
+        w.Code(eobLength, 2);                                  // the end of the block
+        w.Code(distLength, 2);                                 // the one distance code
+        w.Code(0, 1), w.Code(eobLength == 1 ? 1 : 2, static_cast<int>(eobLength));  // "A", the end
+        Bytes stream = w.Finish();
+        stream.insert(stream.end(), {0x00, 0x42, 0x00, 0x42});  // the check of "A"
+        ExpectSame(stream, 16, counts, "end of block " + std::to_string(eobLength) + " bits, distance " +
+                                           std::to_string(distLength) + " bits");
+    }
     // Every two-byte header before a valid deflate body.
     const Bytes body = {0x03, 0x00, 0x00, 0x00, 0x00, 0x01};  // an empty fixed block and its check
     for (int h = 0; h < 65536; ++h) {
