@@ -4,6 +4,7 @@
 #include <string>
 
 #include "platform/ui/controls.h"
+#include "platform/ui/event.h"
 #include "platform/ui/rich_text.h"
 
 namespace ostrevan::ui {
@@ -116,6 +117,8 @@ public:
     // visible window, or any window marked as the main window, ends the event loop.
     virtual void Unload() = 0;
     virtual bool Unloaded() const = 0;
+    // Whether it is shown modally now.
+    bool Modal() const { return modal_; }
 
     // Runs after every change of size or state (also when the window first appears).
     std::function<void()> onResize;
@@ -133,8 +136,24 @@ public:
 
 protected:
     virtual void OnCaptionChanged() {}
+    // The backends report what happened to the window: it appeared (the first appearance lays
+    // it out), its size or state changed (which lays it out once it has appeared), a modal
+    // display began or ended.
+    void AfterShown() {
+        if (shownOnce_) return;
+        shownOnce_ = true;
+        OnLayout();
+    }
+    void AfterResized() {
+        if (shownOnce_) OnLayout();
+    }
+    void SetModal(bool modal) { modal_ = modal; }
+    // Lays the window out: runs onResize.
+    virtual void OnLayout() { FireEvent(onResize); }
 
 private:
+    bool shownOnce_ = false;
+    bool modal_ = false;
     std::string name_;
     std::string caption_;
     WindowStyle style_;

@@ -63,18 +63,18 @@ void HeadlessWindow::SetBounds(const Rect& r) {
     bounds_ = r;
     bounds_.width = std::max(0, bounds_.width);
     bounds_.height = std::max(0, bounds_.height);
-    if (resized && shownOnce_) FireResize();
+    if (resized) AfterResized();
 }
 
 void HeadlessWindow::SetState(WindowState s) {
     if (unloaded_ || s == state_) return;
     state_ = s;
-    if (shownOnce_) FireResize();
+    AfterResized();
 }
 
-void HeadlessWindow::FireResize() {
+void HeadlessWindow::OnLayout() {
     ++resizeEvents;
-    FireEvent(onResize);
+    Window::OnLayout();
 }
 
 void HeadlessWindow::FireActivate() {
@@ -91,27 +91,24 @@ void HeadlessWindow::Show() {
 void HeadlessWindow::ShowInFront() {
     if (unloaded_) return;
     visible_ = true;
-    if (!shownOnce_) {
-        shownOnce_ = true;
-        FireResize();
-    }
+    AfterShown();
 }
 
 void HeadlessWindow::ShowModal() {
     if (unloaded_) return;
-    modal_ = true;
+    SetModal(true);
     Show();
     if (tk_.onModal) tk_.onModal(*this);
     // The user closes whatever the test left open.
     if (visible_ && !unloaded_) CloseBox();
     if (visible_ && !unloaded_) Hide();
-    modal_ = false;
+    SetModal(false);
 }
 
 void HeadlessWindow::Hide() {
     if (!visible_) return;
     visible_ = false;
-    modal_ = false;
+    SetModal(false);
     tk_.WindowGone(this);
 }
 

@@ -80,7 +80,6 @@ public:
     void PressEnter();
     void PressEscape();
 
-    bool Modal() const { return modal_; }
     int resizeEvents = 0;
     int activateEvents = 0;
 
@@ -94,17 +93,15 @@ public:
     void Register(const std::string& name, Control* c);
     Control* FindControl(const std::string& name) const;
     HeadlessToolkit& Kit() const { return tk_; }
-    void FireResize();
     void FireActivate();
     const std::vector<std::unique_ptr<Control>>& Controls() const { return controls_; }
 
 private:
+    void OnLayout() override;  // counts the layout events, then runs onResize
     HeadlessToolkit& tk_;
     Rect bounds_;
     WindowState state_ = WindowState::Normal;
     bool visible_ = false;
-    bool shownOnce_ = false;
-    bool modal_ = false;
     bool unloaded_ = false;
     std::vector<std::unique_ptr<Control>> controls_;
     std::vector<std::pair<std::string, Control*>> byName_;

@@ -257,8 +257,6 @@ protected:
 
 private:
     Win32Toolkit::State& kit_;
-    bool shownOnce_ = false;
-    bool modal_ = false;
     // While shown modally: the windows it disabled and the window that was active before it.
     std::vector<HWND> disabled_;
     HWND previous_ = nullptr;

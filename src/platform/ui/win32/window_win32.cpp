@@ -327,21 +327,17 @@ bool Win32Window::Visible() const { return hwnd_ && IsWindowVisible(hwnd_); }
 
 void Win32Window::Show() {
     if (!hwnd_) return;
-    const bool first = !shownOnce_;
     ShowWindow(hwnd_, SW_SHOW);  // its own size messages come before the layout event below
-    shownOnce_ = true;
     SetForegroundWindow(hwnd_);
     SetActiveWindow(hwnd_);
     BringWindowToTop(hwnd_);
-    if (first) Fire(onResize);
+    AfterShown();
 }
 
 void Win32Window::ShowInFront() {
     if (!hwnd_) return;
-    const bool first = !shownOnce_;
     ShowWindow(hwnd_, SW_SHOWNA);
-    shownOnce_ = true;
-    if (first) Fire(onResize);
+    AfterShown();
 }
 
 void Win32Window::ShowModal() {
@@ -354,7 +350,7 @@ void Win32Window::ShowModal() {
             disabled_.push_back(w->hwnd_);
         }
     }
-    modal_ = true;
+    SetModal(true);
     Show();
     if (auto hook = kit_.self->onModal) {
         hook(*this);
@@ -372,7 +368,7 @@ void Win32Window::ShowModal() {
         kit_.Dispatch(m);
     }
     EndModal();
-    modal_ = false;
+    SetModal(false);
 }
 
 void Win32Window::EndModal() {
@@ -385,10 +381,10 @@ void Win32Window::EndModal() {
 void Win32Window::Hide() {
     if (!hwnd_) return;
     const bool wasActive = GetActiveWindow() == hwnd_;
-    if (modal_) EndModal();
+    if (Modal()) EndModal();
     ShowWindow(hwnd_, SW_HIDE);
     // A closed modal window hands the keyboard back to the window it was opened from.
-    if (modal_ && wasActive && previous_ && IsWindow(previous_) && IsWindowVisible(previous_) &&
+    if (Modal() && wasActive && previous_ && IsWindow(previous_) && IsWindowVisible(previous_) &&
         IsWindowEnabled(previous_))
         SetActiveWindow(previous_);
 }
@@ -430,7 +426,7 @@ void Win32Window::PressRole(ButtonRole role) {
 LRESULT Win32Window::Handle(UINT msg, WPARAM wp, LPARAM lp) {
     switch (msg) {
         case WM_SIZE:
-            if (shownOnce_) Fire(onResize);
+            AfterResized();
             // Pages and buttons have moved: what was painted where they stood goes too.
             InvalidateRect(hwnd_, nullptr, TRUE);
             return 0;
