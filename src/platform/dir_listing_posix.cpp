@@ -137,10 +137,8 @@ std::vector<DirEntry> ListDirectory(const HostPath& dir, ListPattern pattern) {
     if (!ListOpenDirectory(fd, dir, pattern, out)) throw VbError(kErrPathNotFound, "Path not found");
     return out;
 }
-}  // namespace system_fs
 
 // "*.exe" is a plain suffix test here, which one listing answers for both lists.
-namespace system_fs {
 ProgramsAndAll ListProgramsAndAll(const HostPath& dir, const FolderKey& parent) {
     ProgramsAndAll out;
     out.listed = false;

@@ -103,13 +103,11 @@ std::vector<DirEntry> ListDirectory(const HostPath& dir, ListPattern pattern) {
         throw VbError(kErrPathNotFound, "Path not found");
     return Entries(dir, found, programs);
 }
-}  // namespace system_fs
 
 // One search serves both lists: the programs are the plain files whose name or alias the
 // system's "*.exe" would match, in the same order. On Windows NT the folder is held open while
 // it is listed; a folder inside a listed one must not be a link and must still have that folder
 // above it (Windows 95/98/ME cannot open a folder, and know no links to folders).
-namespace system_fs {
 ProgramsAndAll ListProgramsAndAll(const HostPath& dir, const FolderKey& parent) {
     ProgramsAndAll out;
     host::OpenedFolder held;

@@ -14,34 +14,18 @@ namespace ostrevan::platform {
 
 namespace fs = std::filesystem;
 
-namespace system_fs {
-bool PathExists(const HostPath& path) {
-    std::error_code ec;
-    return fs::exists(path, ec);
-}
-}  // namespace system_fs
-
-namespace system_fs {
-bool IsDirectory(const HostPath& path) {
-    std::error_code ec;
-    return fs::is_directory(path, ec);
-}
-}  // namespace system_fs
-
 std::string FolderIdentity(const HostPath& dir) {
     struct stat st {};
     if (stat(dir.c_str(), &st) != 0 || !S_ISDIR(st.st_mode)) return {};
     return std::to_string(st.st_dev) + ":" + std::to_string(st.st_ino);
 }
 
+// The machine's own answers, following links; a path that cannot be examined is none of these.
 namespace system_fs {
-bool IsFile(const HostPath& path) {
-    std::error_code ec;
-    return fs::is_regular_file(path, ec);
-}
-}  // namespace system_fs
+bool PathExists(const HostPath& path) { std::error_code ec; return fs::exists(path, ec); }
+bool IsDirectory(const HostPath& path) { std::error_code ec; return fs::is_directory(path, ec); }
+bool IsFile(const HostPath& path) { std::error_code ec; return fs::is_regular_file(path, ec); }
 
-namespace system_fs {
 std::vector<HostPath> DirectoryEntries(const HostPath& dir) {
     std::vector<HostPath> out;
     std::error_code ec;

@@ -6,14 +6,18 @@
 
 namespace ostrevan::platform {
 
+// The machine's own answers, from the path's attributes.
 namespace system_fs {
 bool PathExists(const HostPath& path) { return host::Attributes(path) != INVALID_FILE_ATTRIBUTES; }
-}  // namespace system_fs
 
-namespace system_fs {
 bool IsDirectory(const HostPath& path) {
     const DWORD a = host::Attributes(path);
     return a != INVALID_FILE_ATTRIBUTES && (a & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+bool IsFile(const HostPath& path) {
+    const DWORD a = host::Attributes(path);
+    return a != INVALID_FILE_ATTRIBUTES && !(a & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_DEVICE));
 }
 }  // namespace system_fs
 
@@ -52,13 +56,6 @@ std::string FolderIdentity(const HostPath& dir) {
     }
     return id;
 }
-
-namespace system_fs {
-bool IsFile(const HostPath& path) {
-    const DWORD a = host::Attributes(path);
-    return a != INVALID_FILE_ATTRIBUTES && !(a & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_DEVICE));
-}
-}  // namespace system_fs
 
 namespace system_fs {
 std::vector<HostPath> DirectoryEntries(const HostPath& dir) {

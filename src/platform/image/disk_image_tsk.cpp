@@ -52,29 +52,23 @@ bool IsFat(TSK_FS_TYPE_ENUM t) {
     return t == TSK_FS_TYPE_FAT12 || t == TSK_FS_TYPE_FAT16 || t == TSK_FS_TYPE_FAT32;
 }
 
+// A handle of the library, closed with its owner.
+template <typename T, void (*Close)(T*)>
+struct Held {
+    explicit Held(T* p) : get(p) {}
+    Held(const Held&) = delete;
+    Held& operator=(const Held&) = delete;
+    ~Held() { Close(get); }
+    T* get;
+};
+using FileHandle = Held<TSK_FS_FILE, tsk_fs_file_close>;
+using DirHandle = Held<TSK_FS_DIR, tsk_fs_dir_close>;
+
 struct OpenVolumeHandle {
-    OpenVolumeHandle(std::shared_ptr<DiskImage::Image> i, TSK_FS_INFO* f) : image(std::move(i)), fs(f) {}
-    OpenVolumeHandle(const OpenVolumeHandle&) = delete;
-    OpenVolumeHandle& operator=(const OpenVolumeHandle&) = delete;
-    ~OpenVolumeHandle() { tsk_fs_close(fs); }
+    OpenVolumeHandle(std::shared_ptr<DiskImage::Image> i, TSK_FS_INFO* f) : image(std::move(i)), held(f), fs(f) {}
     std::shared_ptr<DiskImage::Image> image;  // the image outlives its volume
+    Held<TSK_FS_INFO, tsk_fs_close> held;
     TSK_FS_INFO* fs;
-};
-
-struct FileHandle {
-    explicit FileHandle(TSK_FS_FILE* f) : file(f) {}
-    FileHandle(const FileHandle&) = delete;
-    FileHandle& operator=(const FileHandle&) = delete;
-    ~FileHandle() { tsk_fs_file_close(file); }
-    TSK_FS_FILE* file;
-};
-
-struct DirHandle {
-    explicit DirHandle(TSK_FS_DIR* d) : dir(d) {}
-    DirHandle(const DirHandle&) = delete;
-    DirHandle& operator=(const DirHandle&) = delete;
-    ~DirHandle() { tsk_fs_dir_close(dir); }
-    TSK_FS_DIR* dir;
 };
 
 // One program file of the volume, read piece by piece: through the library, or where the image
@@ -89,7 +83,7 @@ public:
     bool ReadAt(uint64_t offset, uint8_t* out, size_t length) const override {
         if (length <= direct_ && offset <= direct_ - length && ReadDirect(offset, out, length)) return true;
         for (size_t done = 0; done < length;) {
-            const ssize_t n = tsk_fs_file_read(file_.file, static_cast<TSK_OFF_T>(offset + done),
+            const ssize_t n = tsk_fs_file_read(file_.get, static_cast<TSK_OFF_T>(offset + done),
                                                reinterpret_cast<char*>(out + done), length - done,
                                                TSK_FS_FILE_READ_FLAG_NONE);
             if (n <= 0) {
@@ -108,7 +102,7 @@ private:
     // Bytes of a file in plain runs only (no sparse, filled or encrypted ones) are read directly,
     // up to its initialised size.
     void FindRuns() {
-        const TSK_FS_ATTR* a = tsk_fs_file_attr_get(file_.file);
+        const TSK_FS_ATTR* a = tsk_fs_file_attr_get(file_.get);
         const TSK_FS_INFO* fs = volume_->fs;
         if (!a || !(a->flags & TSK_FS_ATTR_NONRES) || a->nrd.skiplen != 0 || a->nrd.initsize <= 0 ||
             fs->block_size == 0 || fs->offset < 0) {
