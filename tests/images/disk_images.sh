@@ -142,9 +142,9 @@ run ntfs4g --image "C:=$ntfs" --os drive C:
 status_is ntfs4g 0
 grep -q '"CHOICE.EXE	None	None' "$work/out/ntfs4g/JFiles.y2k" || { fail "the 4 GiB file is not an undocumented program"; cat "$work/out/ntfs4g/JFiles.y2k"; }
 
-# Damaged FAT volumes: a folder that contains itself, a file that claims 4 GiB, a cluster
-# chain that leads back to itself. Each scan ends, and says what it left out.
-for damage in dirloop bigfile chainloop; do
+# Damaged FAT volumes: a folder that contains itself, two folders that share their clusters, a
+# file that claims 4 GiB, a cluster chain that leads back to itself. Each scan ends, and says what it left out.
+for damage in dirloop crosslink bigfile chainloop; do
   img=$work/$damage.img
   mkfs.fat -C -F 16 "$img" 32768 >/dev/null
   mcopy -s -i "$img" "$tree"/* ::/
@@ -154,6 +154,8 @@ for damage in dirloop bigfile chainloop; do
 done
 status_is dirloop 3
 says dirloop "C:\\WINDOWS\\SYSTEM\\SYSTEM could not be read"
+status_is crosslink 3
+says crosslink "\\SYSTEM could not be read"
 status_is bigfile 0
 says chainloop "the kernel file of C:\\WINDOWS has no readable version"
 
