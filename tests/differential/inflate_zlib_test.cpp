@@ -2,6 +2,8 @@
 // blocks ended at random points so that references reach back across them), on a stream that
 // uses every length and distance code, on damaged and truncated copies of them and on random
 // block headers, both must accept with the same bytes, or both reject.
+#include <array>
+#include <functional>
 #include <gtest/gtest.h>
 #include <zlib.h>
 
@@ -250,25 +252,48 @@ TEST(InflateAgainstZlib, RandomBlockHeadersAndHeaders) {
         stream.insert(stream.end(), {0, 0, 0, 1});  // the check of no bytes
         ExpectSame(stream, 16, counts, std::to_string(nlit) + " literal, " + std::to_string(ndist) + " distance codes");
     }
-    // Incomplete codes: a literal code whose lengths leave codes unused, a distance code of one
-    // code two bits long. zlib refuses both; only a distance code of one single bit may leave room.
-    for (auto [eobLength, distLength] : {std::pair{2u, 1u}, {1u, 2u}, {1u, 1u}}) {
+    // Codes that leave codes unused or promise more codes than their lengths have room for, in
+    // blocks that would decode all the same: zlib refuses them all but a distance code of one
+    // single bit. The lengths go in with the code-length code 0, 1, 2 and the zero run 18, two
+    // bits each (codes 00, 01, 10 and 11), given in the order 16, 17, 18, 0, 8, ..., 2, 14, 1.
+    auto block = [&](std::vector<int> lengths, size_t nlit, const std::function<void(BitWriter&)>& data,
+                     uint32_t check, const std::string& what) {
         BitWriter w;
         w.Put(1, 1), w.Put(2, 2);
-        w.Put(0, 5), w.Put(0, 5), w.Put(14, 4);  // 257 literal codes, one distance code
-        // Lengths 0, 1, 2 and the zero run 18, two bits each: codes 00, 01, 10 and 11, given in
-        // the order 16, 17, 18, 0, 8, 7, 9, 6, 10, 5, 11, 4, 12, 3, 13, 2, 14, 1.
+        w.Put(static_cast<uint32_t>(nlit - 257), 5), w.Put(static_cast<uint32_t>(lengths.size() - nlit - 1), 5);
+        w.Put(14, 4);
         for (int i = 0; i < 18; ++i) w.Put(i == 2 || i == 3 || i == 15 || i == 17 ? 2 : 0, 3);
-        w.Code(3, 2), w.Put(65 - 11, 7);                      // no code for 0-64
-        w.Code(1, 2);                                          // "A": one bit
-        w.Code(3, 2), w.Put(138 - 11, 7), w.Code(3, 2), w.Put(52 - 11, 7);  // none for 66-255
-        w.Code(eobLength, 2);                                  // the end of the block
-        w.Code(distLength, 2);                                 // the one distance code
-        w.Code(0, 1), w.Code(eobLength == 1 ? 1 : 2, static_cast<int>(eobLength));  // "A", the end
+        for (size_t i = 0; i < lengths.size();) {
+            size_t run = 0;
+            while (i + run < lengths.size() && lengths[i + run] == 0 && run < 138) ++run;
+            if (run >= 11) {
+                w.Code(3, 2), w.Put(static_cast<uint32_t>(run - 11), 7);
+                i += run;
+            } else {
+                w.Code(static_cast<uint32_t>(lengths[i++]), 2);
+            }
+        }
+        data(w);
         Bytes stream = w.Finish();
-        stream.insert(stream.end(), {0x00, 0x42, 0x00, 0x42});  // the check of "A"
-        ExpectSame(stream, 16, counts, "end of block " + std::to_string(eobLength) + " bits, distance " +
-                                           std::to_string(distLength) + " bits");
+        for (int shift = 24; shift >= 0; shift -= 8) stream.push_back(static_cast<uint8_t>(check >> shift));
+        ExpectSame(stream, 16, counts, what);
+    };
+    // "A" one bit, the end of the block `eob` bits, "Z" `z` bits (0: none); one distance code.
+    for (auto [eob, z, dist] : {std::array{2, 0, 1}, {1, 0, 2}, {1, 0, 1}, {1, 2, 1}, {2, 2, 1}}) {
+        std::vector<int> lengths(257, 0);
+        lengths['A'] = 1, lengths['Z'] = z, lengths[256] = eob;
+        lengths.push_back(dist);
+        block(lengths, 257, [eob = eob](BitWriter& w) { w.Code(0, 1), w.Code(eob == 1 ? 1 : 2, eob); }, 0x00420042,
+              "\"A\": end of block " + std::to_string(eob) + " bits, Z " + std::to_string(z) + ", distance " +
+                  std::to_string(dist));
+    }
+    // "A" and three more from one bit back, with three distance codes of one bit, or two.
+    for (int ndist : {3, 2}) {
+        std::vector<int> lengths(258, 0);
+        lengths['A'] = 1, lengths[256] = 2, lengths[257] = 2;  // 257: a length of 3
+        lengths.insert(lengths.end(), static_cast<size_t>(ndist), 1);
+        block(lengths, 258, [](BitWriter& w) { w.Code(0, 1), w.Code(3, 2), w.Code(0, 1), w.Code(2, 2); },
+              0x028E0105, "\"AAAA\" with " + std::to_string(ndist) + " one-bit distance codes");
     }
     // Every two-byte header before a valid deflate body.
     const Bytes body = {0x03, 0x00, 0x00, 0x00, 0x00, 0x01};  // an empty fixed block and its check
