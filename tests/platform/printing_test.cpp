@@ -151,6 +151,9 @@ TEST(Printer, CharactersWithoutAGlyphShowAsABoxInsideTheirCell) {
     for (int y = 12; y < 24; ++y)
         for (int x = 0; x < 16; ++x) below += b.At(x, y) == kRed;
     EXPECT_EQ(below, 0);
+    // A cell without height or width draws nothing and takes no room.
+    EXPECT_EQ(b.DrawString(3, 0, "AB", 8, 0, kRed, false), 3);
+    EXPECT_EQ(b.DrawString(3, 0, "AB", 0, 12, kRed, false), 3);
 }
 
 // The pictures of printed pages are PNG files that the icon reader's own decoder, which checks
