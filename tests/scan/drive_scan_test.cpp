@@ -83,6 +83,7 @@ TEST(ScanPage, ShowsTheLatestOncePerIntervalAndAllOnFlush) {
     const ScanView& v = shows[1].first;
     EXPECT_EQ(v.file, "C.EXE");
     EXPECT_EQ(v.Counter(ReadinessCounter::lngComp), "1");
+    EXPECT_EQ(v.Counter(ReadinessCounter::None), "");
     EXPECT_EQ(v.counters, (std::array<std::string, 5>{"1", "0", "0", "0", "0"}));
     EXPECT_EQ(v.icon, platform::HostPath("b.exe"));
     EXPECT_EQ(v.VisibleLine(), IndicatorLine::LineNotComp);
