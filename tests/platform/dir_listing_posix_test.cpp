@@ -36,7 +36,7 @@ std::vector<std::string> Names(const std::vector<DirEntry>& v, bool sorted = tru
 
 TEST(DirListingPosix, ProgramPatternTakesPlainFilesEndingInExeOfAnyCase) {
     TempDir t;
-    for (const char* n : {"a.exe", "B.EXE", "c.Exe", "d.exe.bak", "e.exex", "f.com", "exe", ".exe",
+    for (const char* n : {"a.exe", "B.EXE", "c.Exe", "d.exe.bak", "e.exex", "f.com", "g.xxe", "h-exe", "exe", ".exe",
                           ".hidden.exe"})
         WriteFileBytes(t / n, "MZ");
     fs::create_directory(t / "dir.exe");
@@ -100,7 +100,7 @@ TEST(DirListingPosix, FoldersSwappedForLinksAreNotFollowed) {
 }
 
 // The file system of a folder: the deepest mount point above it, whole folder names only, the
-// later of two mounts on one point; escaped blanks in points.
+// later of two mounts on one point; escaped blanks and bytes in points.
 TEST(HostPaths, TheMountHoldingAFolder) {
     const std::string table =
         "22 1 8:1 / / rw - ext4 /dev/sda1 rw\n"
@@ -110,11 +110,12 @@ TEST(HostPaths, TheMountHoldingAFolder) {
         "33 30 11:0 / /mnt/cd\\040rom rw - iso9660 /dev/sr0 ro\n"
         "34 22 0:5 / /xyz rw - tmpfs tmpfs rw\n"
         "35 22 0:6 / /\\040lead rw - tmpfs lead rw\n"
+        "36 30 8:5 / /mnt/caf\\303\\251 rw - vfat /dev/sdd1 rw\n"
         "broken line\n";
     struct Case { const char *path, *source; } cases[] = {
         {"/mnt/c", "/dev/sdc1"},        {"/mnt/c/WINDOWS", "/dev/sdc1"}, {"/mnt/cdrom/x", "/dev/sda2"},
         {"/mnt/cd rom/x", "/dev/sr0"}, {"/abc/x", "/dev/sda1"},          {"/xyz", "tmpfs"},
-        {"/ lead/x", "lead"},
+        {"/ lead/x", "lead"},          {"/mnt/caf\xC3\xA9/x", "/dev/sdd1"},
     };
     for (const auto& c : cases) {
         std::istringstream in(table);

@@ -104,6 +104,10 @@ TEST(IconExtraction, DecodesEveryDepthOfTheFixtures) {
         ASSERT_TRUE(icon) << c.fixture;
         ExpectPixels(*icon, c.rule, c.fixture);
     }
+    // A program file that is an icon file: its 32 x 32 image, as in basic.
+    auto icon = portable::ExtractFirstIcon(IcoPath("first.ico"));
+    ASSERT_TRUE(icon);
+    ExpectPixels(*icon, cases[0].rule, "first.ico");
 }
 
 TEST(IconExtraction, ScalesAnImageOfAnotherSizeTo32) {
