@@ -97,23 +97,60 @@ std::u16string Windows1252ToUtf16(std::string_view text) {
     return out;
 }
 
+namespace {
+
+// One character of the Basic Multilingual Plane as UTF-8.
+void AppendUtf8(std::string& out, char16_t u) {
+    if (u < 0x80) {
+        out += static_cast<char>(u);
+    } else if (u < 0x800) {
+        out += static_cast<char>(0xC0 | (u >> 6));
+        out += static_cast<char>(0x80 | (u & 0x3F));
+    } else {
+        out += static_cast<char>(0xE0 | (u >> 12));
+        out += static_cast<char>(0x80 | ((u >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (u & 0x3F));
+    }
+}
+
+// The upper half of code page 437, the OEM code page of DOS and of Windows in the United States
+// (and the default of Linux's FAT driver), from Unicode's mapping table
+// https://www.unicode.org/Public/MAPPINGS/VENDORS/MICSFT/PC/CP437.TXT as Python's "cp437"
+// codec carries it; the tests compare it with the C library's converter.
+constexpr char16_t kOem437High[128] = {
+    0x00C7, 0x00FC, 0x00E9, 0x00E2, 0x00E4, 0x00E0, 0x00E5, 0x00E7,
+    0x00EA, 0x00EB, 0x00E8, 0x00EF, 0x00EE, 0x00EC, 0x00C4, 0x00C5,
+    0x00C9, 0x00E6, 0x00C6, 0x00F4, 0x00F6, 0x00F2, 0x00FB, 0x00F9,
+    0x00FF, 0x00D6, 0x00DC, 0x00A2, 0x00A3, 0x00A5, 0x20A7, 0x0192,
+    0x00E1, 0x00ED, 0x00F3, 0x00FA, 0x00F1, 0x00D1, 0x00AA, 0x00BA,
+    0x00BF, 0x2310, 0x00AC, 0x00BD, 0x00BC, 0x00A1, 0x00AB, 0x00BB,
+    0x2591, 0x2592, 0x2593, 0x2502, 0x2524, 0x2561, 0x2562, 0x2556,
+    0x2555, 0x2563, 0x2551, 0x2557, 0x255D, 0x255C, 0x255B, 0x2510,
+    0x2514, 0x2534, 0x252C, 0x251C, 0x2500, 0x253C, 0x255E, 0x255F,
+    0x255A, 0x2554, 0x2569, 0x2566, 0x2560, 0x2550, 0x256C, 0x2567,
+    0x2568, 0x2564, 0x2565, 0x2559, 0x2558, 0x2552, 0x2553, 0x256B,
+    0x256A, 0x2518, 0x250C, 0x2588, 0x2584, 0x258C, 0x2590, 0x2580,
+    0x03B1, 0x00DF, 0x0393, 0x03C0, 0x03A3, 0x03C3, 0x00B5, 0x03C4,
+    0x03A6, 0x0398, 0x03A9, 0x03B4, 0x221E, 0x03C6, 0x03B5, 0x2229,
+    0x2261, 0x00B1, 0x2265, 0x2264, 0x2320, 0x2321, 0x00F7, 0x2248,
+    0x00B0, 0x2219, 0x00B7, 0x221A, 0x207F, 0x00B2, 0x25A0, 0x00A0,
+};
+
+}  // namespace
+
 std::string Windows1252ToUtf8(std::string_view text) {
     std::string out;
     out.reserve(text.size());
+    for (char c : text) AppendUtf8(out, Windows1252ToUtf16Unit(static_cast<unsigned char>(c)));
+    return out;
+}
+
+std::string Oem437ToUtf8(std::string_view text) {
+    std::string out;
+    out.reserve(text.size());
     for (char c : text) {
-        if (static_cast<unsigned char>(c) < 0x80) {  // ASCII is itself
-            out += c;
-            continue;
-        }
-        const char16_t u = Windows1252ToUtf16Unit(static_cast<unsigned char>(c));
-        if (u < 0x800) {
-            out += static_cast<char>(0xC0 | (u >> 6));
-            out += static_cast<char>(0x80 | (u & 0x3F));
-        } else {
-            out += static_cast<char>(0xE0 | (u >> 12));
-            out += static_cast<char>(0x80 | ((u >> 6) & 0x3F));
-            out += static_cast<char>(0x80 | (u & 0x3F));
-        }
+        const auto b = static_cast<unsigned char>(c);
+        AppendUtf8(out, b < 0x80 ? char16_t{b} : kOem437High[b - 0x80]);
     }
     return out;
 }

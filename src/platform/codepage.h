@@ -22,4 +22,8 @@ std::u16string Windows1252ToUtf16(std::string_view text);
 // Windows-1252 text as UTF-8, every byte its own character.
 std::string Windows1252ToUtf8(std::string_view text);
 
+// Text in code page 437, in which DOS wrote the 8.3 names of FAT volumes, as UTF-8: every byte
+// its own character (the control range as the ASCII controls).
+std::string Oem437ToUtf8(std::string_view text);
+
 }  // namespace ostrevan::codepage

@@ -72,6 +72,16 @@ TEST(CodepageAgainstIconv, EveryByteAndEveryUtf16Unit) {
         }
     }
     EXPECT_EQ(exact, 251);
+    // Every byte of the OEM code page of 8.3 names, and all of them in one text.
+    Iconv oem("UTF-8", "CP437");
+    ASSERT_TRUE(oem.ok());
+    std::string all;
+    for (int b = 1; b < 256; ++b) {
+        all += static_cast<char>(b);
+        EXPECT_EQ(codepage::Oem437ToUtf8(std::string(1, static_cast<char>(b))), oem(std::string(1, static_cast<char>(b))))
+            << "byte " << b;
+    }
+    EXPECT_EQ(codepage::Oem437ToUtf8(all), oem(all));
 }
 
 TEST(CodepageAgainstIconv, Utf8TextsCharacterByCharacter) {

@@ -28,6 +28,7 @@ cp "$fx/neutral_1252.exe" "$tree/Program Files/Prögrämme für Büro/Schreibmas
 cp "$fx/choice.exe" "$tree/APPS/CHOICE.EXE"
 cp "$fx/signs.exe" "$tree/APPS/signs.exe"
 cp "$fx/neutral_0.exe" "$tree/APPS/README.TXT"
+cp "$fx/neutral_0.exe" "$tree/APPS/CAFÉ.EXE"  # on FAT an 8.3 name alone, its É in code page 437
 
 # run NAME ARGS...: one scan into $work/out/NAME: its counts, messages, status and result files.
 run() {

@@ -8,10 +8,12 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <array>
 #include <string_view>
 #include <unordered_map>
 #include <utility>
 
+#include "platform/codepage.h"
 #include "platform/text.h"
 
 namespace ostrevan::platform {
@@ -148,6 +150,24 @@ private:
     uint64_t direct_ = 0;  // the bytes from the start that can be read directly
 };
 
+// The 8.3 name of a FAT directory entry as Windows shows it: name and extension without their
+// padding blanks, in small letters where the entry says so (bits 3 and 4 of byte 12), its bytes
+// read in code page 437.
+std::string ShortName(const std::array<uint8_t, 32>& e) {
+    auto part = [&](size_t from, size_t length, bool lower) {
+        std::string s(reinterpret_cast<const char*>(e.data()) + from, length);
+        while (!s.empty() && s.back() == ' ') s.pop_back();
+        if (lower)
+            for (char& c : s)
+                if (c >= 'A' && c <= 'Z') c = static_cast<char>(c + ('a' - 'A'));
+        return s;
+    };
+    std::string name = part(0, 8, e[12] & 0x08);
+    if (!name.empty() && name[0] == '\x05') name[0] = '\xE5';  // a first byte 0xE5 is kept as 0x05
+    const std::string ext = part(8, 3, e[12] & 0x10);
+    return codepage::Oem437ToUtf8(ext.empty() ? name : name + "." + ext);
+}
+
 class ImageVolume final : public FileSystem {
 public:
     ImageVolume(std::shared_ptr<const OpenVolumeHandle> volume, HostPath root, uint64_t device)
@@ -219,23 +239,31 @@ private:
         bool hidden;  // hidden or system
     };
 
+    // The 32 bytes of the FAT directory entry at `addr`. The library numbers a FAT volume's
+    // entries by their 32-byte slots, counted from the first sector after the tables (3 is the
+    // first slot; 2 is the root).
+    std::optional<std::array<uint8_t, 32>> FatEntry(TSK_INUM_T addr) const {
+        TSK_FS_INFO* fs = volume_->fs;
+        if (!IsFat(fs->ftype) || addr < 3 || addr > fs->last_inum || fat_.slots_per_sector == 0) return std::nullopt;
+        const uint64_t slot = addr - 3;
+        const uint64_t at = (slot / fat_.slots_per_sector + fat_.first_data_sector) * fat_.sector_size +
+                            slot % fat_.slots_per_sector * 32;
+        std::array<uint8_t, 32> entry;
+        if (tsk_fs_read(fs, static_cast<TSK_OFF_T>(at), reinterpret_cast<char*>(entry.data()), entry.size()) !=
+            static_cast<ssize_t>(entry.size())) {
+            tsk_error_reset();
+            return std::nullopt;
+        }
+        return entry;
+    }
+
     // The DOS attributes of the entry at `addr`: on FAT from its directory entry, on NTFS from
     // its standard information; 0 when they cannot be read.
     uint32_t Attributes(TSK_INUM_T addr) const {
         TSK_FS_INFO* fs = volume_->fs;
         if (IsFat(fs->ftype)) {
-            // The library numbers a FAT volume's entries by their 32-byte slots, counted from the
-            // first sector after the tables (3 is the first slot; 2 is the root).
-            if (addr < 3 || addr > fs->last_inum || fat_.slots_per_sector == 0) return 0;
-            const uint64_t slot = addr - 3;
-            const uint64_t at = (slot / fat_.slots_per_sector + fat_.first_data_sector) * fat_.sector_size +
-                                slot % fat_.slots_per_sector * 32;
-            char dentry[32];
-            if (tsk_fs_read(fs, static_cast<TSK_OFF_T>(at), dentry, sizeof dentry) != static_cast<ssize_t>(sizeof dentry)) {
-                tsk_error_reset();
-                return 0;
-            }
-            return static_cast<uint8_t>(dentry[11]);
+            const auto entry = FatEntry(addr);
+            return entry ? (*entry)[11] : 0;
         }
         if (TSK_FS_TYPE_ISNTFS(fs->ftype)) {
             TSK_FS_FILE* file = tsk_fs_file_open_meta(fs, nullptr, addr);
@@ -282,12 +310,19 @@ private:
                 continue;
             const uint32_t attrs = Attributes(n->meta_addr);
             if (IsFat(fs->ftype) && (attrs & kVolumeLabel)) continue;
+            std::string shown(name);
+            // A FAT entry without a long name shows its 8.3 name, whose bytes beyond ASCII are
+            // letters of the OEM code page (the library puts "^" in their place).
+            if (!(n->shrt_name && *n->shrt_name))
+                if (const auto entry = FatEntry(n->meta_addr);
+                    entry && std::any_of(entry->begin(), entry->begin() + 11, [](uint8_t b) { return b >= 0x80; }))
+                    shown = ShortName(*entry);
             EntryKind kind = EntryKind::kOther;
             if (attrs & kReparsePoint) kind = EntryKind::kLink;
             else if (n->type == TSK_FS_NAME_TYPE_DIR) kind = EntryKind::kDirectory;
             else if (n->type == TSK_FS_NAME_TYPE_REG) kind = EntryKind::kFile;
             else if (n->type == TSK_FS_NAME_TYPE_LNK) kind = EntryKind::kLink;
-            out.push_back({std::string(name), n->meta_addr, kind, (attrs & (kHidden | kSystem)) != 0});
+            out.push_back({std::move(shown), n->meta_addr, kind, (attrs & (kHidden | kSystem)) != 0});
             nodes_[(dir / out.back().name).native()] = {n->meta_addr, kind};
         }
         return &(items_[addr] = std::move(out));
