@@ -95,6 +95,7 @@ TEST(PageLayout, TabsSpacesAndOverlongWords) {
         {"x\n\ny", 0, 0, {{0, "x"}}, 3},
         {"a b", 396, 396, {{396, "a b"}}, 1},  // exactly the 24 dots of the line
         {"a\t", 384, 384, {{384, "a"}}, 1},     // a tab stop at the very end of the line
+        {"ab", 900, 0, {{815, "a"}}, 2},        // a margin past the page: its last dot, a letter a line
     };
     for (const Case& c : cases) {
         const auto lines = LayOutText(PrintableText{{TextRun{c.text, f}}, {}}, dev, c.left, c.right);

@@ -63,7 +63,7 @@ TEST(RequestLetter, LinesForEachCode) {
 // and states a change of the company, while the programs listed are still found by the key.
 TEST(RequestLetter, AddressedToTheCompanyWithItsNote) {
     const LetterAddressee to{3, "Acme", "12 Main Street", "Springfield", "Acme Widget Works, Inc.",
-                             "Acme Widget Works has been owned by Zenith Holdings since May 1999, and its "
+                             "Acme Widget Works has been owned by Zenith Group since May 1999, and its "
                              "support line has moved to Zenith's offices in Springfield."};
     const auto l = RequestLetterLines(to, AcmePrograms(), "1/2/2000");
     ASSERT_GT(l.size(), 25u);
