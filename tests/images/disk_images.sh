@@ -7,6 +7,7 @@
 set -u
 scan=$1 data=$2 fx=$3
 here=$(cd "$(dirname "$0")" && pwd)
+export PATH="$PATH:/usr/sbin:/sbin"  # mkfs.fat, sfdisk and the NTFS tools, for users too
 for tool in mkfs.fat mcopy mattrib mdel sfdisk mkntfs ntfscp ntfsinfo ntfstruncate qemu-img ewfacquire python3 split; do
   command -v $tool >/dev/null || { echo "disk_images: $tool is missing (scripts/install-deps.sh installs it)"; exit 1; }
 done
