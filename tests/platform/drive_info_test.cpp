@@ -32,8 +32,9 @@ TEST(DriveInfoArithmetic, OverflowsAreReportedNotWrapped) {
 
 TEST(DriveMap, DesignatorsAndMappedRoots) {
     EXPECT_EQ((std::vector{DriveDesignator("c:"), DriveDesignator("D:\\"), DriveDesignator("C:\\x"), DriveDesignator("1:"),
-                           DriveDesignator("/tmp")}),
-              (std::vector<decltype(DriveDesignator(""))>{"C:", "D:", std::nullopt, std::nullopt, std::nullopt}));
+                           DriveDesignator("/tmp"), DriveDesignator("Z:"), DriveDesignator("a:/"), DriveDesignator("[:")}),
+              (std::vector<decltype(DriveDesignator(""))>{"C:", "D:", std::nullopt, std::nullopt, std::nullopt, "Z:",
+                                                          "A:", std::nullopt}));
     DriveMap map;
     map.Map('x', HostPath("/somewhere"));
     EXPECT_TRUE(map.IsMapped('X'));

@@ -37,4 +37,9 @@ TEST(ProgramFile, NoSingleReadTakesMoreThanTheLargestPiece) {
     ASSERT_TRUE(f);
     EXPECT_EQ(f->Read(1, FileBytes::kMaxRead).value_or(std::vector<uint8_t>{}).size(), FileBytes::kMaxRead);
     EXPECT_FALSE(f->Read(0, FileBytes::kMaxRead + 1));
+    // A file cut short after it was opened: what is gone cannot be read.
+    std::filesystem::resize_file(dir / "big.bin", 8192);
+    EXPECT_TRUE(f->Read(4096, 4096));
+    EXPECT_FALSE(f->Read(4096, 4097));
+    EXPECT_FALSE(f->Read(10000, 10));
 }

@@ -122,6 +122,15 @@ TYPED_TEST(Contract, RichTextAppendsInColoursAsTheReportDoes) {
     r.ReplaceSelection("X");
     EXPECT_EQ(r.Text(), "AcmX");
     EXPECT_EQ(std::make_pair(r.SelStart(), r.SelLength()), std::make_pair(4, 0));
+    // Text typed at the caret takes the format of the character before it.
+    this->Append(r, "cd", kRed);
+    r.SetSelection(4, 0);
+    r.ReplaceSelection("y");
+    EXPECT_EQ(r.Text(), "AcmXycd");
+    const PrintableText typed = r.Content();
+    EXPECT_EQ(typed.runs.back().text, "cd");
+    EXPECT_EQ(typed.runs.front().format.color, kGreen);
+    EXPECT_EQ(typed.runs.front().text, "AcmXy");
 }
 
 TYPED_TEST(Contract, RichTextLoadsRtfWithColoursAndKeepsItsContentOnFailure) {

@@ -91,16 +91,18 @@ TEST(DetailWindow, VendorAddressComesFromTheDirectory) {
     p.st.cVendors.Add("ACME", "12 Main Street", "Springfield", "555-0100", 0, "www.acme.example");
     p.Add({"Acme Writer", "Acme Inc.", "3.1", "3.1", 1});
     p.Add({"Orphan", "None", "1", "1", 2});
-    p.Add({"Newcomer", "Brand New Software Co", "1", "1", 4});
+    p.Add({"Newcomer", "Brand New Software Co", "1", "2", 4});
     p.Fill();
     // Report order: Newcomer (4), Orphan (2), Acme Writer (1).
     Shown s = p.OpenAt(p.LineStart(10));
     EXPECT_EQ(s["lblManufacturer"], "Acme Inc.");
+    EXPECT_EQ(s["lblVersion"], "3.1");
     EXPECT_EQ(s.Address(), (std::vector<std::string>{"12 Main Street", "Springfield", "555-0100", "www.acme.example"}));
     EXPECT_EQ(p.OpenAt(p.LineStart(5))["lblAddress1"], "1 Nowhere Road") << "vendor None shows vendor 1";
     const int16_t before = p.st.cVendors.Count();
     s = p.OpenAt(p.LineStart(0));
     EXPECT_EQ(s["lblProduct"], "Newcomer");
+    EXPECT_EQ(s["lblVersion"], "1 - 2");
     EXPECT_EQ(p.st.cVendors.Count(), before + 1) << "an unknown vendor joins the directory";
     EXPECT_EQ(s.Address(), (std::vector<std::string>{"", "", "", ""}));
     p.OpenAt(p.LineStart(0));
