@@ -28,6 +28,12 @@ TEST(ProgramFile, ReadsBothExecutableWidths) {
         ASSERT_TRUE(f);
         EXPECT_EQ(f->Resources(kResGroupIcon).size(), 1u) << pe32plus;
     }
+    // Without a version resource there is no block to load.
+    const Bytes bare = BuildPe({Resource{14, 7, {}, 0x409, Bytes(20, 1)}}, false, nullptr);
+    WriteFileBytes(dir / "bare.exe", std::string(bare.begin(), bare.end()));
+    std::vector<uint8_t> none{1};
+    EXPECT_FALSE(pv::LoadVersionInfo((dir / "bare.exe").string(), none));
+    EXPECT_TRUE(none.empty());
 }
 
 TEST(ProgramFile, NoSingleReadTakesMoreThanTheLargestPiece) {
