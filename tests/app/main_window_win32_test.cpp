@@ -42,7 +42,6 @@ protected:
         testing::WriteFileBytes(dir / "2000.exe", "MZ utility");
         for (const char* f : FrmHelp::kTopicFiles)
             testing::WriteFileBytes(dir / f, std::string("{\\rtf1\\ansi ") + f + "}");
-        std::filesystem::create_directory(drive());
         testing::WriteFileBytes(drive() / "WRITER.EXE", scantest::Program("Writer", "Acme", "4.0"));
         testing::WriteFileBytes(drive() / "PRO.EXE", scantest::Program("Writer Pro", "Acme", "2.0"));
 

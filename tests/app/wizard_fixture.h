@@ -54,11 +54,7 @@ public:
 
     std::filesystem::path drive() const { return dir_ / "drive"; }
     std::filesystem::path dir() const { return dir_.path(); }
-    void Put(const std::string& rel, const std::string& bytes) {
-        const auto p = drive() / rel;
-        std::filesystem::create_directories(p.parent_path());
-        testing::WriteFileBytes(p, bytes);
-    }
+    void Put(const std::string& rel, const std::string& bytes) { testing::WriteFileBytes(drive() / rel, bytes); }
 
     template <typename T>
     T& Find(const std::string& control) const { return tk.Find<T>("FrmY2KMain." + control); }

@@ -50,6 +50,7 @@ std::string ReadFileBytes(const std::filesystem::path& p) {
 }
 
 void WriteFileBytes(const std::filesystem::path& p, const std::string& bytes) {
+    if (p.has_parent_path()) std::filesystem::create_directories(p.parent_path());
     std::ofstream out(p, std::ios::binary | std::ios::trunc);
     if (!out) throw std::runtime_error("cannot write " + p.string());
     out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));

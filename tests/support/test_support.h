@@ -25,6 +25,7 @@ private:
 };
 
 std::string ReadFileBytes(const std::filesystem::path& p);
+// Writes the file, and the folders above it that are missing.
 void WriteFileBytes(const std::filesystem::path& p, const std::string& bytes);
 // The number of the VbError that f throws; 0 when it throws none.
 int ErrorOf(const std::function<void()>& f);

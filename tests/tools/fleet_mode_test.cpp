@@ -25,7 +25,6 @@ std::string Lines(std::initializer_list<const char*> lines) {
 TEST(Fleet, SharedAndDistinctProductsOfSeveralPcsInOneReport) {
     TempDir t;
     auto pc = [&](const std::string& name, const std::string& files, const std::string& junk) {
-        std::filesystem::create_directory(t / name);
         WriteFileBytes(t / name / "Files.y2k", files);
         WriteFileBytes(t / name / "JFiles.y2k", junk);
         return platform::Utf8FromHostPath(t / name);
@@ -84,7 +83,6 @@ TEST(Fleet, AFolderGivenTwiceCountsOnceAndPcsOfOneNameAreToldApart) {
     TempDir t;
     std::vector<std::string> args = {platform::Utf8FromHostPath(t / "office")};
     for (const char* dir : {"a/PC-01", "a/PC-01/", "b/PC-01", "c/pc-01", "PC-01 (2)"}) {
-        std::filesystem::create_directories(t / dir);
         WriteFileBytes(t / dir / "Files.y2k", Lines({"Calc\tNumbers Ltd\t2.0\t2.0\tCalc\t\tC:\\CALC\t0"}));
         WriteFileBytes(t / dir / "JFiles.y2k", "");
         args.push_back(platform::Utf8FromHostPath(t / dir));
