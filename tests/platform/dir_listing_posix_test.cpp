@@ -111,11 +111,12 @@ TEST(HostPaths, TheMountHoldingAFolder) {
         "34 22 0:5 / /xyz rw - tmpfs tmpfs rw\n"
         "35 22 0:6 / /\\040lead rw - tmpfs lead rw\n"
         "36 30 8:5 / /mnt/caf\\303\\251 rw - vfat /dev/sdd1 rw\n"
+        "37 30 8:6 / /mnt/cut\\04 rw - vfat /dev/sde1 rw\n"
         "broken line\n";
     struct Case { const char *path, *source; } cases[] = {
         {"/mnt/c", "/dev/sdc1"},        {"/mnt/c/WINDOWS", "/dev/sdc1"}, {"/mnt/cdrom/x", "/dev/sda2"},
         {"/mnt/cd rom/x", "/dev/sr0"}, {"/abc/x", "/dev/sda1"},          {"/xyz", "tmpfs"},
-        {"/ lead/x", "lead"},          {"/mnt/caf\xC3\xA9/x", "/dev/sdd1"},
+        {"/ lead/x", "lead"},          {"/mnt/caf\xC3\xA9/x", "/dev/sdd1"}, {"/mnt/cut\\04/x", "/dev/sde1"},
     };
     for (const auto& c : cases) {
         std::istringstream in(table);

@@ -2,6 +2,8 @@
 // printer, and the picture of a printed page.
 #include <gtest/gtest.h>
 
+#include "platform/rgba_image.h"
+
 #include <algorithm>
 
 #include "platform/ui/headless/headless_printer.h"
@@ -152,6 +154,11 @@ TEST(Printer, CharactersWithoutAGlyphShowAsABoxInsideTheirCell) {
     for (int y = 12; y < 24; ++y)
         for (int x = 0; x < 16; ++x) below += b.At(x, y) == kRed;
     EXPECT_EQ(below, 0);
+    // A picture laid over the bitmap: opaque pixels cover, clear ones leave, half-clear ones mix.
+    Bitmap over(3, 1, kWhite);
+    over.Blend(0, 0, RgbaImage{3, 1, {255, 0, 0, 255, 0, 0, 255, 0, 0, 0, 0, 128}});
+    EXPECT_EQ(std::vector<Color>({over.At(0, 0), over.At(1, 0), over.At(2, 0)}),
+              std::vector<Color>({kRed, kWhite, Color{127, 127, 127}}));
     // A cell without height or width draws nothing and takes no room.
     EXPECT_EQ(b.DrawString(3, 0, "AB", 8, 0, kRed, false), 3);
     EXPECT_EQ(b.DrawString(3, 0, "AB", 0, 12, kRed, false), 3);
