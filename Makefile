@@ -120,7 +120,8 @@ FUZZ_DIR     := build/fuzz
 FUZZ_SRCS    := $(addprefix src/platform/,byte_reader.cpp codepage.cpp codepage_1252_table.cpp \
                   program_file.cpp version_block.cpp version_api_portable.cpp version_api_posix.cpp \
                   icon_reader.cpp png_decoder.cpp inflate.cpp icon_extract_posix.cpp ansi_path_posix.cpp \
-                  folder_anchor.cpp) \
+                  folder_anchor.cpp file_system.cpp dir_listing.cpp dir_listing_posix.cpp file_access_posix.cpp \
+                  stored_name.cpp) \
                 src/scan/ModVersion.cpp fuzz/reader_fuzz.cpp
 # The readers of result files, knowledge base, BOOT.INI and MSDOS.SYS (fuzz/data_fuzz.cpp).
 DATA_FUZZ_SRCS := $(filter-out %win32.cpp %icon_extract_posix.cpp %program_files.cpp %program_files_posix.cpp, \
