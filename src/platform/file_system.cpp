@@ -76,9 +76,8 @@ AttachedVolume::~AttachedVolume() {
 // The functions the rest of the program calls: each asks the volume that holds the path.
 
 std::vector<DirEntry> ListDirectory(const HostPath& dir, ListPattern pattern) {
-    const FileSystem* volume = Volumes().empty() ? nullptr : AttachedOf(dir);
-    if (!volume) return system_fs::ListDirectory(dir, pattern);
-    ProgramsAndAll listing = volume->ListProgramsAndAll(dir, {});
+    if (Volumes().empty() || !AttachedOf(dir)) return system_fs::ListDirectory(dir, pattern);
+    ProgramsAndAll listing = AttachedOf(dir)->ListProgramsAndAll(dir, {});
     if (!listing.listed) throw VbError(kErrPathNotFound, "Path not found");
     return pattern == ListPattern::kPrograms ? std::move(listing.programs) : std::move(listing.all);
 }
