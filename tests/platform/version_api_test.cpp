@@ -78,6 +78,7 @@ TEST(VersionApi, MatchesSubBlockNamesWholeWithoutRegardToCase) {
         {"\\StringFileInfo\\040904E4\\ProductNameX", false, 0},
         {"\\StringFileInfo\\040904E4", true, 0},                   // an inner node, no value
         {"\\StringFileInfo\\040704E4\\ProductName", false, 0}, {"\\VarFileInfo\\Translation\\More", false, 0},
+        {"\\StringFileInfo\\VarFileInfo", false, 0},  // the sibling right after a block is no child of it
     };
     for (const auto& c : cases) {
         const Answer a = Query(block, c.path);
@@ -96,6 +97,7 @@ TEST(VersionApi, BuiltBlocksAnswerTheirExactLengths) {
     EXPECT_EQ(Query(block, "\\StringFileInfo\\040904E4\\Open"), (Answer{true, 3, "abc"}));  // no zero stored, none counted
     EXPECT_EQ(Query(block, "\\StringFileInfo\\040904E4\\Empty"), (Answer{true, 0, ""}));
     EXPECT_EQ(Query(block, "\\VarFileInfo\\Translation").length, 8u);
+    EXPECT_FALSE(Query(block, "\\StringFileInfo\\VarFileInfo").found);
     // The first and last capitals of each range fold (A, Z, \xC0, \xDE).
     EXPECT_EQ(Query(block, "\\StringFileInfo\\040904E4\\aZ\xE0\xFE").bytes, "edges");
 }
