@@ -8,10 +8,12 @@
 #include <png.h>
 
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 
 #include "differential/differential.h"
 #include "platform/icon_reader.h"
+#include "support/program_builder.h"
 #include "support/test_support.h"
 
 namespace ostrevan::testing {
@@ -165,6 +167,29 @@ TEST(IconsAgainstPillow, BitmapsAndPngsWholeAndCut) {
         ++same;
     }
     EXPECT_GT(same, 300);
+}
+
+// Each fixture program shows the 32 x 32 image of the icon file it was built from (of several,
+// the nearest size, then the nearest depth: Pillow's choice too), pixel for pixel as Pillow
+// decodes it; an icon file named as a program shows its own.
+TEST(IconsAgainstPillow, FixtureProgramsShowTheImageOfTheirIconFile) {
+    if (std::system("/usr/bin/python3 -c 'import PIL' 2>/dev/null") != 0) GTEST_SKIP() << "python3-pil is not installed";
+    const std::string icons = std::string(OSTREVAN_SOURCE_DIR) + "/tests/fixtures/";
+    const std::pair<std::string, std::string> programs[] = {
+        {FixturePath("basic"), "first.ico"},     {FixturePath("depth1"), "second.ico"},
+        {FixturePath("icon_only"), "depth8.ico"}, {FixturePath("depth24"), "depth24.ico"},
+        {FixturePath("depth32"), "depth32.ico"},  {FixturePath("png"), "png.ico"},
+        {FixturePath("choice"), "choice.ico"},    {icons + "first.ico", "first.ico"}};
+    TempDir dir;
+    for (size_t i = 0; i < std::size(programs); ++i)
+        std::filesystem::copy_file(icons + programs[i].second, dir / (std::to_string(i) + ".ico"));
+    const auto theirs = PillowDecodes(dir, std::size(programs));
+    for (size_t i = 0; i < std::size(programs); ++i) {
+        const auto ours = icons::portable::ExtractFirstIcon(programs[i].first);
+        ASSERT_TRUE(ours && theirs[i]) << programs[i].first;
+        EXPECT_EQ(std::make_pair(ours->width, ours->height), std::make_pair(32, 32)) << programs[i].first;
+        EXPECT_TRUE(ours->pixels == theirs[i]->pixels) << programs[i].first;
+    }
 }
 
 }  // namespace

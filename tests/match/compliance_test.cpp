@@ -23,14 +23,8 @@ using testing::VendorLine;
 // Forty vendors: 1 "None", 5 "Acme", 7 "Microsoft", 9 "Quill", the others "Vendor n".
 std::string Vendors() {
     std::string v;
-    for (int i = 1; i <= 40; ++i) {
-        std::string name = "Vendor " + std::to_string(i);
-        if (i == 1) name = "None";
-        if (i == 5) name = "Acme";
-        if (i == 7) name = "Microsoft";
-        if (i == 9) name = "Quill";
-        v += VendorLine(name, i);
-    }
+    for (int i = 1; i <= 40; ++i)
+        v += VendorLine(i == 1 ? "None" : i == 5 ? "Acme" : i == 7 ? "Microsoft" : i == 9 ? "Quill" : "Vendor " + std::to_string(i), i);
     return v;
 }
 

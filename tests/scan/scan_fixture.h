@@ -69,11 +69,9 @@ inline std::string Program(const std::string& product, const std::string& compan
                            const std::string& version, const std::string& description = "",
                            const std::string& comments = "") {
     std::string s = "MZ\n";
-    if (!product.empty()) s += "ProductName=" + product + "\n";
-    if (!company.empty()) s += "CompanyName=" + company + "\n";
-    if (!version.empty()) s += "ProductVersion=" + version + "\n";
-    if (!description.empty()) s += "FileDescription=" + description + "\n";
-    if (!comments.empty()) s += "Comments=" + comments + "\n";
+    for (const auto& [field, value] : {std::pair{"ProductName", product}, {"CompanyName", company},
+                                       {"ProductVersion", version}, {"FileDescription", description}, {"Comments", comments}})
+        if (!value.empty()) s += field + ("=" + value) + "\n";
     return s;
 }
 
