@@ -8,22 +8,7 @@
 #include <sys/file.h>
 #include <unistd.h>
 
-#include <cerrno>
-#include <deque>
 #include <thread>
-
-// The lock call fails as a system may make it fail: the errors queued here come first, then the
-// real call (this test program is linked with flock wrapped).
-std::deque<int> lockFailures;
-int lockCalls = 0;
-extern "C" int __real_flock(int fd, int op);
-extern "C" int __wrap_flock(int fd, int op) {
-    ++lockCalls;
-    if (lockFailures.empty()) return __real_flock(fd, op);
-    errno = lockFailures.front();
-    lockFailures.pop_front();
-    return -1;
-}
 #endif
 
 #include <gtest/gtest.h>
@@ -129,22 +114,6 @@ TEST(FolderLock, ASaveWaitsWhileAnotherProgramHoldsTheFolder) {
     EXPECT_EQ(result, "");
     EXPECT_EQ(ReadFileBytes(dir / "Files.y2k"), "new");
 }
-
-#ifndef _WIN32
-// A signal that interrupts the lock call does not fail the save; a folder whose file system gives
-// no locks fails it at once, instead of waiting as for another program.
-TEST(FolderLock, ASignalIsWaitedOutAndARefusedLockEndsTheSaveAtOnce) {
-    TempDir dir;
-    lockFailures = {EINTR, EINTR};
-    lockCalls = 0;
-    EXPECT_EQ(platform::WriteWholeFile(dir / "Files.y2k", "new"), "");
-    EXPECT_EQ(lockCalls, 3);
-    lockFailures = {ENOLCK};
-    EXPECT_NE(platform::WriteWholeFile(dir / "Files.y2k", "newer"), "");
-    EXPECT_EQ(lockCalls, 4);
-    EXPECT_EQ(ReadFileBytes(dir / "Files.y2k"), "new");
-}
-#endif
 
 }  // namespace
 }  // namespace ostrevan::testing
