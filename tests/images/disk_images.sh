@@ -135,6 +135,10 @@ mkntfs -F -Q -q -L NTFSVOL "$ntfs" >/dev/null 2>&1
 (cd "$tree" && find . -type f | sed 's/^\.//') | while IFS= read -r f; do
   ntfscp -q "$ntfs" "$tree$f" "$f" || fail "ntfscp $f"
 done
+# Hidden and system entries are left out, as on a disk.
+ntfscp -q "$ntfs" "$fx/png.exe" /APPS/HIDDEN.EXE && ntfscp -q "$ntfs" "$fx/png.exe" /APPS/SYSFILE.EXE &&
+  python3 "$here/ntfs_mkdir.py" "$ntfs" --attributes 0x2 /APPS/HIDDEN.EXE &&
+  python3 "$here/ntfs_mkdir.py" "$ntfs" --attributes 0x4 /APPS/SYSFILE.EXE || fail "hidden entries on NTFS"
 run ntfs --image "C:=$ntfs" --os drive C:
 same folder ntfs
 # A file that claims 4 GiB on a 16 MiB volume is no program that can be read: an undocumented one.

@@ -97,6 +97,10 @@ TEST(ScanPage, ShowsTheLatestOncePerIntervalAndAllOnFlush) {
     page.SetFlashColour(kGreen);
     page.Flush();
     EXPECT_EQ(shows.size(), 3u) << "nothing changed: nothing to show";
+    now += milliseconds(50);
+    page.ShowIfDue();  // nothing new: no interval starts
+    now += milliseconds(1), page.SetFileLabel("D.EXE");
+    EXPECT_EQ(shows.size(), 4u) << "a change after a quiet interval shows at once";
 }
 
 TEST(ScanEdges, FileThatVanishesMidScanBecomesUndocumented) {
