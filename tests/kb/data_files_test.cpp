@@ -17,6 +17,7 @@
 #include "support/test_support.h"
 #if !defined(_WIN32)
 #include <sys/resource.h>
+#include <unistd.h>
 #endif
 
 namespace ostrevan {
@@ -260,6 +261,12 @@ TEST(ResultFiles, AWriteCutShortByAFullDiskLeavesTheOldFileWhole) {
     EXPECT_NE(error, "");
     EXPECT_EQ(ReadFileBytes(dir / "Files.y2k"), "old");
     EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), fs::directory_iterator()), 1);
+    // Started with its standard input closed, the program's folder lock may get descriptor 0.
+    const int input = dup(0);
+    close(0);
+    const std::string saved = platform::WriteFilesTogether({{dir / "Files.y2k", "new"}});
+    dup2(input, 0), close(input);
+    EXPECT_EQ(saved, "");
 }
 #endif
 
