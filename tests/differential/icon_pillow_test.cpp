@@ -9,7 +9,6 @@
 
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
 
 #include "differential/differential.h"
 #include "platform/icon_reader.h"

@@ -2,7 +2,6 @@
 // blocks ended at random points so that references reach back across them), on a stream that
 // uses every length and distance code, on damaged and truncated copies of them and on random
 // block headers, both must accept with the same bytes, or both reject.
-#include <array>
 #include <functional>
 #include <gtest/gtest.h>
 #include <zlib.h>

@@ -2,7 +2,6 @@
 // lookups, the 16-bit count, vendor lookup by name and the placement rule of found programs.
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <stdexcept>
 #include <string>
 #include <vector>

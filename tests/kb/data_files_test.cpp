@@ -4,7 +4,6 @@
 
 #include <csignal>
 #include <filesystem>
-#include <functional>
 #include <string>
 #include <vector>
 

@@ -4,7 +4,6 @@
 // some program.
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <cctype>
 #include <filesystem>
 #include <map>

@@ -1,7 +1,6 @@
 // The summary report: entry text, class order, colours and face.
 #include <gtest/gtest.h>
 
-#include <random>
 
 #include "report/report_fixture.h"
 #include "report/report_format.h"

@@ -60,6 +60,11 @@ TEST_F(UtilityCopy, TheLargestFileCopiedAndOneByteMore) {
     WriteFileBytes(program_ / "prog" / "2000.exe", bytes + "x");
     EXPECT_FALSE(CopyUtilityToDrive(drives_, program_ / "prog", "D:", shown_.fn()));
     EXPECT_EQ(shown_.boxes, (decltype(shown_.boxes){kDone, {"Ostrevan was Unable to Copy this File", "Copy Error"}}));
+#ifdef __linux__
+    // A file whose reading fails part way (this process's memory, unmapped at its start) is no copy.
+    EXPECT_FALSE(platform::CopyWholeFile("/proc/self/mem", program_ / "d" / "mem"));
+    EXPECT_FALSE(fs::exists(program_ / "d" / "mem"));
+#endif
 }
 
 }  // namespace

@@ -1,7 +1,6 @@
 // The drive walk over small drives: what is examined, what is stored, what the page shows.
 #include <gtest/gtest.h>
 
-#include <algorithm>
 
 #include "scan/progress.h"
 #include "scan/scan_page.h"
