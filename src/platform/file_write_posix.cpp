@@ -126,11 +126,13 @@ private:
 };
 
 // 0 when the target is absent or a plain file; otherwise why it may not be replaced.
+// A name ending in a separator ("out/") can only name a folder: one that is there is in the way.
 std::string CheckTarget(const HostPath& path) {
-    if (path.empty() || path.filename().empty()) return Reason(ENOENT);
+    if (path.empty()) return Reason(ENOENT);
+    const bool folderName = path.filename().empty();
     struct stat st {};
-    if (lstat(path.c_str(), &st) != 0) return errno == ENOENT ? std::string() : Reason(errno);
-    return S_ISREG(st.st_mode) ? std::string() : kNotPlain;
+    if (lstat(path.c_str(), &st) != 0) return errno == ENOENT && !folderName ? std::string() : Reason(errno);
+    return S_ISREG(st.st_mode) && !folderName ? std::string() : kNotPlain;
 }
 
 }  // namespace

@@ -232,6 +232,10 @@ TEST(ResultFiles, AFailedWriteLeavesTheOldFilesWhole) {
     fs::create_directory(dir / "JFiles.y2k");  // the second of the pair cannot be replaced
     EXPECT_NE(platform::WriteFilesTogether({{dir / "Files.y2k", "new"}, {dir / "JFiles.y2k", "new"}}), "");
     EXPECT_EQ(ReadFileBytes(dir / "Files.y2k"), old);
+    // A folder is in the way however its name is written; a missing folder says so.
+    for (const fs::path& folder : {dir / "JFiles.y2k", dir / "JFiles.y2k" / ""})
+        EXPECT_EQ(platform::WriteWholeFile(folder, "new").rfind("Something that is not a plain file", 0), 0u) << folder;
+    EXPECT_EQ(platform::WriteWholeFile(dir / "none" / "", "new"), "The folder does not exist.");
 
     fs::remove(dir / "JFiles.y2k");
     colFiles c;
