@@ -42,7 +42,7 @@ TEST(DrivePage, ShowsTheFactsOfTheSelectedDriveEachTimeItIsShown) {
 
     // Labels changed behind the page's back are refreshed when the page is shown again.
     w.Find<HeadlessDriveList>("DriveReport").Pick(0);
-    w.Find<HeadlessLabel>("lblSize").SetCaption("stale");
+    w.Find<ui::Label>("lblSize").SetCaption("stale");
     w.Back();
     w.Next();
     ExpectFacts(w, c);

@@ -57,8 +57,8 @@ TEST(Scan, FillsTheListsAndThePageAndSavesTheResults) {
     // The last program examined was SUB\LAST\OTHER.EXE, a maker not in the knowledge base: black
     // flash, no line.
     EXPECT_NE(w.Caption("lblFile").find("OTHER.EXE"), std::string::npos);
-    EXPECT_EQ(w.Find<HeadlessShape>("ShapeFlash").FillColor(), ui::kBlack);
-    for (const char* l : kLines) EXPECT_FALSE(w.Find<HeadlessLine>(l).Visible()) << l;
+    EXPECT_EQ(w.Find<ui::Shape>("ShapeFlash").FillColor(), ui::kBlack);
+    for (const char* l : kLines) EXPECT_FALSE(w.Find<ui::Line>(l).Visible()) << l;
     // Icons were drawn for the programs that have one, and the box was cleared for the others.
     EXPECT_EQ(w.iconsRead, 2);
     EXPECT_EQ(w.Find<HeadlessPicture>("pic").imagesDrawn, 2);
@@ -200,7 +200,7 @@ TEST(ReportPage, ButtonsOpenTheDetailTheListingSaveAndPrint) {
     std::vector<std::string> modal;
     w.tk.onModal = [&](HeadlessWindow& win) {
         std::string seen = win.Name();
-        if (win.Name() == "frmDetail") seen += ": " + w.tk.Find<HeadlessLabel>("frmDetail.lblProduct").Caption();
+        if (win.Name() == "frmDetail") seen += ": " + w.tk.Find<ui::Label>("frmDetail.lblProduct").Caption();
         modal.push_back(seen);
     };
     // The caret on the first entry: the worst class, "Writer" (not ready).

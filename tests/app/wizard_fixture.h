@@ -58,8 +58,8 @@ public:
 
     template <typename T>
     T& Find(const std::string& control) const { return tk.Find<T>("FrmY2KMain." + control); }
-    HeadlessButton& Button(const std::string& name) const { return Find<HeadlessButton>(name); }
-    std::string Caption(const std::string& label) const { return Find<HeadlessLabel>(label).Caption(); }
+    ui::Button& Button(const std::string& name) const { return Find<ui::Button>(name); }
+    std::string Caption(const std::string& label) const { return Find<ui::Label>(label).Caption(); }
     ui::Rect Bounds(const std::string& control) const {
         return tk.FindWindow("FrmY2KMain").FindControl(control)->Bounds();
     }
@@ -81,7 +81,7 @@ public:
     std::string Page() const {
         std::string shown;
         for (const char* p : {"FraWelcome", "FraCreateOrView", "FraDrive", "FraAnimation", "FraReport", "FraBios"})
-            if (Find<HeadlessFrame>(p).Visible()) shown += shown.empty() ? p : std::string("+") + p;
+            if (Find<ui::Frame>(p).Visible()) shown += shown.empty() ? p : std::string("+") + p;
         return shown;
     }
     RunState& State() { return main->State(); }

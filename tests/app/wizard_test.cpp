@@ -48,7 +48,7 @@ void ExpectPage(Wizard& w, const PageExpectation& e, const std::string& where) {
     EXPECT_EQ(w.Button("btnBack").Enabled(), e.backEnabled);
     EXPECT_EQ(w.Button("BtnNext").Caption(), e.next);
     EXPECT_EQ(w.HelpShown(), e.topic);
-    EXPECT_TRUE(w.tk.Find<HeadlessOption>(std::string("frmHelp.") + e.option).Value());
+    EXPECT_TRUE(w.tk.Find<ui::OptionButton>(std::string("frmHelp.") + e.option).Value());
 }
 
 const PageExpectation kWelcome{"FraWelcome", false, "Next", "HelpINTR", "optGeneral"};
@@ -91,14 +91,14 @@ TEST(Navigation, ViewModeSkipsTheDrivePageBothWays) {
                             scantest::Line({"Paint", "Acme", "1.0", "1.0", "desc", "comments", "C:", "1"}));
     w.Start();
     w.Next();
-    w.Find<HeadlessOption>("OptView").Click();
+    w.Find<ui::OptionButton>("OptView").Click();
     EXPECT_EQ(w.State().strMode, "VIEW");
     w.Next();
     ExpectPage(w, kReport, "view");
     EXPECT_EQ(w.State().lngStep, 3);
     w.Back();
     ExpectPage(w, kMode, "back from the report");
-    w.Find<HeadlessOption>("OptReport").Click();
+    w.Find<ui::OptionButton>("OptReport").Click();
     EXPECT_EQ(w.State().strMode, "Create");
     w.Next();
     ExpectPage(w, kDrive, "create again");
@@ -129,7 +129,7 @@ TEST(ViewMode, LoadsBothResultFilesAndShowsTheReport) {
         Wizard none;  // without result files: no report, and the user is told why
         none.Start();
         none.Next();
-        none.Find<HeadlessOption>("OptView").Click();
+        none.Find<ui::OptionButton>("OptView").Click();
         none.Next();
         EXPECT_EQ(none.Page(), "FraCreateOrView");
         ASSERT_EQ(none.tk.messages.size(), 1u);
@@ -142,7 +142,7 @@ TEST(ViewMode, LoadsBothResultFilesAndShowsTheReport) {
     testing::WriteFileBytes(w.dir() / "JFiles.y2k", StoredLine("A.EXE", "None", 1));
     w.Start();
     w.Next();
-    w.Find<HeadlessOption>("OptView").Click();
+    w.Find<ui::OptionButton>("OptView").Click();
     w.Next();
     EXPECT_EQ(w.State().cFiles.Count(), 2);
     EXPECT_EQ(w.State().cJunkFiles.Count(), 1);

@@ -4,8 +4,11 @@
 
 #include "platform/text.h"
 #include "platform/ui/event.h"
+#include "platform/ui/window.h"
 
 namespace ostrevan::ui {
+
+const Control* Control::EnclosingFrame() const { return container_ ? container_->AsFrame() : nullptr; }
 
 bool Control::Shown() const {
     if (!visible_) return false;
@@ -26,8 +29,8 @@ void Button::Click() {
 }
 
 void OptionButton::SetValue(bool selected) {
-    if (selected)
-        for (OptionButton* o : Group())
+    if (selected && Parent())
+        for (OptionButton* o : Parent()->Options())
             if (o != this && o->value_) {
                 o->value_ = false;
                 o->OnValueChanged();

@@ -31,9 +31,9 @@ struct ControlArgs {
     char accessKey = 0;
 };
 
-// What every control has: a name (for tests and diagnostics), a place inside its container,
-// visibility and an enabled state. The control holds them; its backend only makes the screen
-// follow a change.
+// What every control has: a name (for tests and diagnostics), the container it sits on, a place
+// inside it, visibility and an enabled state. The control holds them; its backend only makes the
+// screen follow a change.
 class Control {
 public:
     explicit Control(const ControlArgs& a)
@@ -74,9 +74,12 @@ public:
     void SetTop(int top) { Rect r = Bounds(); r.top = top; SetBounds(r); }
     void SetLeft(int left) { Rect r = Bounds(); r.left = left; SetBounds(r); }
 
+    // The container it sits on (a window's client area or a frame); nullptr until it is placed.
+    Container* Parent() const { return container_; }
+
 protected:
     // The frame the control sits on; nullptr when it sits on a window.
-    virtual const Control* EnclosingFrame() const = 0;
+    const Control* EnclosingFrame() const;
     // The backend makes the screen follow a change of the control's own state.
     virtual void OnBoundsChanged(const Rect& /*old*/) {}
     virtual void OnVisibleChanged() {}
@@ -87,6 +90,8 @@ protected:
     Rect bounds_;
 
 private:
+    friend class Container;  // places it
+    Container* container_ = nullptr;
     std::string name_;
     bool visible_;
     bool enabled_;
@@ -180,8 +185,6 @@ public:
     std::function<void()> onClick;
 
 protected:
-    // The option buttons of the container it sits on, itself among them.
-    virtual std::vector<OptionButton*> Group() const = 0;
     virtual void OnValueChanged() {}
 
 private:

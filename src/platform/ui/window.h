@@ -2,6 +2,7 @@
 // Windows and the containers that hold controls (a window's client area, a frame).
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "platform/ui/controls.h"
 #include "platform/ui/event.h"
@@ -10,6 +11,16 @@
 namespace ostrevan::ui {
 
 class Frame;
+class Window;
+
+// The kinds of control, and what a container asks its window's backend to create.
+enum class ControlKind { Frame, Label, Button, Option, Line, Shape, Picture, TextBox, DriveList, RichText };
+struct ControlSpec {
+    ControlKind kind;
+    ControlArgs args;
+    Line::Ends ends = {};    // a line's ends
+    bool multiline = false;  // a text box of several lines
+};
 
 // Something controls are placed on. The controls belong to the window that holds the
 // container and live as long as it; the references returned stay valid until then.
@@ -17,16 +28,18 @@ class Frame;
 class Container {
 public:
     virtual ~Container() = default;
-    virtual Frame& AddFrame(const ControlArgs& a) = 0;
-    virtual Label& AddLabel(const ControlArgs& a) = 0;
-    virtual Button& AddButton(const ControlArgs& a) = 0;
-    virtual OptionButton& AddOption(const ControlArgs& a) = 0;
-    virtual Line& AddLine(const ControlArgs& a, const Line::Ends& ends) = 0;
-    virtual Shape& AddShape(const ControlArgs& a) = 0;
-    virtual PictureBox& AddPicture(const ControlArgs& a) = 0;
-    virtual TextBox& AddTextBox(const ControlArgs& a, bool multiline) = 0;
-    virtual DriveList& AddDriveList(const ControlArgs& a) = 0;
-    virtual RichText& AddRichText(const ControlArgs& a) = 0;
+    Frame& AddFrame(const ControlArgs& a);
+    Label& AddLabel(const ControlArgs& a) { return Add<Label>({ControlKind::Label, a}); }
+    Button& AddButton(const ControlArgs& a) { return Add<Button>({ControlKind::Button, a}); }
+    OptionButton& AddOption(const ControlArgs& a);
+    Line& AddLine(const ControlArgs& a, const Line::Ends& ends) { return Add<Line>({ControlKind::Line, a, ends}); }
+    Shape& AddShape(const ControlArgs& a) { return Add<Shape>({ControlKind::Shape, a}); }
+    PictureBox& AddPicture(const ControlArgs& a) { return Add<PictureBox>({ControlKind::Picture, a}); }
+    TextBox& AddTextBox(const ControlArgs& a, bool multiline) {
+        return Add<TextBox>({ControlKind::TextBox, a, {}, multiline});
+    }
+    DriveList& AddDriveList(const ControlArgs& a) { return Add<DriveList>({ControlKind::DriveList, a}); }
+    RichText& AddRichText(const ControlArgs& a) { return Add<RichText>({ControlKind::RichText, a}); }
     // The background colour on which the container's labels, lines and shapes are drawn. A
     // frame starts with the colour of the container it is placed on.
     Color BackColor() const { return back_; }
@@ -34,11 +47,23 @@ public:
         back_ = c;
         OnBackColorChanged();
     }
+    // The window that holds it (itself, for a window).
+    Window& OwnerWindow() const { return *owner_; }
+    // The frame this container is, or nullptr for a window's client area.
+    const Frame* AsFrame() const { return frame_; }
+    // The option buttons placed directly on it: one group, in which selecting one clears the others.
+    const std::vector<OptionButton*>& Options() const { return options_; }
 
 protected:
     virtual void OnBackColorChanged() {}
+    Window* owner_ = nullptr;
+    const Frame* frame_ = nullptr;
 
 private:
+    // Has the window's backend create the control, and places it here.
+    template <typename T>
+    T& Add(const ControlSpec& spec);
+    std::vector<OptionButton*> options_;
     Color back_ = kButtonFace;
 };
 
@@ -46,7 +71,10 @@ private:
 // inside a hidden frame are hidden with it.
 class Frame : public Control, public virtual Container {
 public:
-    explicit Frame(const ControlArgs& a) : Control(a), caption_(a.caption) {}
+    Frame(const ControlArgs& a, Window& owner) : Control(a), caption_(a.caption) {
+        owner_ = &owner;
+        frame_ = this;
+    }
     std::string Caption() const { return caption_; }
     void SetCaption(const std::string& text) {
         caption_ = text;
@@ -81,7 +109,7 @@ struct WindowArgs {
 // A top-level window. It is created hidden; Show or ShowModal brings it up.
 class Window : public virtual Container {
 public:
-    explicit Window(const WindowArgs& a) : name_(a.name), caption_(a.caption), style_(a.style) {}
+    explicit Window(const WindowArgs& a) : name_(a.name), caption_(a.caption), style_(a.style) { owner_ = this; }
     const std::string& Name() const { return name_; }
     std::string Caption() const { return caption_; }
     void SetCaption(const std::string& text) {
@@ -135,6 +163,10 @@ public:
     }
 
 protected:
+    friend class Container;
+    // The backend creates a control on container `on` of this window and keeps it as long as
+    // the window; the container places it.
+    virtual Control& CreateControl(Container& on, const ControlSpec& spec) = 0;
     virtual void OnCaptionChanged() {}
     // The backends report what happened to the window: it appeared (the first appearance lays
     // it out), its size or state changed (which lays it out once it has appeared), a modal
@@ -159,5 +191,24 @@ private:
     WindowStyle style_;
     int minWidth_ = 0, minHeight_ = 0;
 };
+
+template <typename T>
+T& Container::Add(const ControlSpec& spec) {
+    Control& c = owner_->CreateControl(*this, spec);
+    c.container_ = this;
+    return dynamic_cast<T&>(c);
+}
+
+inline Frame& Container::AddFrame(const ControlArgs& a) {
+    Frame& f = Add<Frame>({ControlKind::Frame, a});
+    f.SetBackColor(BackColor());
+    return f;
+}
+
+inline OptionButton& Container::AddOption(const ControlArgs& a) {
+    OptionButton& o = Add<OptionButton>({ControlKind::Option, a});
+    options_.push_back(&o);
+    return o;
+}
 
 }  // namespace ostrevan::ui

@@ -14,29 +14,6 @@
 
 namespace ostrevan::ui::headless {
 
-template <typename Base>
-const Control* ControlImpl<Base>::EnclosingFrame() const {
-    return parent_ ? parent_->AsFrame() : nullptr;
-}
-
-template class ControlImpl<Label>;
-template class ControlImpl<Button>;
-template class ControlImpl<OptionButton>;
-template class ControlImpl<Line>;
-template class ControlImpl<Shape>;
-template class ControlImpl<PictureBox>;
-template class ControlImpl<TextBox>;
-template class ControlImpl<DriveList>;
-template class ControlImpl<RichText>;
-template class ControlImpl<Frame>;
-
-// ---- Option buttons ----
-
-std::vector<OptionButton*> HeadlessOption::Group() const {
-    if (!parent_) return {};
-    return {parent_->Options().begin(), parent_->Options().end()};
-}
-
 // ---- Picture box ----
 
 namespace {
@@ -49,8 +26,7 @@ std::pair<int, int> HeadlessPicture::PixelSize(const Rect& box) const {
 
 // ---- Drive list ----
 
-HeadlessDriveList::HeadlessDriveList(const ControlArgs& a, HeadlessContainer* p, HeadlessToolkit& tk)
-    : ControlImpl(a, p), tk_(tk) {
+HeadlessDriveList::HeadlessDriveList(const ControlArgs& a, HeadlessToolkit& tk) : DriveList(a), tk_(tk) {
     const std::vector<std::string> entries = tk.DriveEntries();
     Fill(tk.CurrentDrive() < entries.size() ? entries[tk.CurrentDrive()] : std::string());
 }
@@ -59,8 +35,7 @@ std::vector<std::string> HeadlessDriveList::ListEntries() const { return tk_.Dri
 
 // ---- Rich text ----
 
-HeadlessRichText::HeadlessRichText(const ControlArgs& a, HeadlessContainer* p)
-    : ControlImpl(a, p) {
+HeadlessRichText::HeadlessRichText(const ControlArgs& a) : RichText(a) {
     insert_ = base_;
     if (!a.caption.empty()) SetText(a.caption);
 }

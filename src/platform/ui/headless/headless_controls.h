@@ -1,7 +1,8 @@
 #pragma once
-// The headless backend's controls: the portable controls with their container, plus what only
-// memory can play (a text box's text, the simulated drives, a count of drawn images), which
-// tests read directly and act on through the same interfaces the window code uses.
+// The headless backend's controls: the portable controls as they are (labels, buttons, option
+// buttons, lines, shapes and frames need nothing more), plus what only memory can play (a text
+// box's text, the simulated drives, a count of drawn images, a rich-text document), which tests
+// read directly and act on through the same interfaces the window code uses.
 #include <memory>
 #include <string>
 #include <utility>
@@ -16,41 +17,11 @@ namespace ostrevan::ui::headless {
 
 class HeadlessToolkit;
 class HeadlessWindow;
-class HeadlessContainer;
-
-// Every headless control knows the container it sits on.
-template <typename Base>
-class ControlImpl : public Base {
-public:
-    template <typename... More>
-    ControlImpl(const ControlArgs& a, HeadlessContainer* parent, More&&... more)
-        : Base(a, std::forward<More>(more)...), parent_(parent) {}
-    HeadlessContainer* Parent() const { return parent_; }
-
-protected:
-    const Control* EnclosingFrame() const override;
-    HeadlessContainer* parent_;
-};
-
-using HeadlessLabel = ControlImpl<Label>;
-
-using HeadlessButton = ControlImpl<Button>;
-
-class HeadlessOption : public ControlImpl<OptionButton> {
-public:
-    using ControlImpl::ControlImpl;
-
-protected:
-    std::vector<OptionButton*> Group() const override;
-};
-
-using HeadlessLine = ControlImpl<Line>;
-using HeadlessShape = ControlImpl<Shape>;
 
 // The picture is a bitmap of the box's size in pixels (15 twips a pixel).
-class HeadlessPicture : public ControlImpl<PictureBox> {
+class HeadlessPicture : public PictureBox {
 public:
-    HeadlessPicture(const ControlArgs& a, HeadlessContainer* p) : ControlImpl(a, p) { NewPicture(); }
+    explicit HeadlessPicture(const ControlArgs& a) : PictureBox(a) { NewPicture(); }
     int imagesDrawn = 0;
 
 protected:
@@ -58,10 +29,9 @@ protected:
     void OnImageDrawn() override { ++imagesDrawn; }
 };
 
-class HeadlessTextBox : public ControlImpl<TextBox> {
+class HeadlessTextBox : public TextBox {
 public:
-    HeadlessTextBox(const ControlArgs& a, HeadlessContainer* p, bool multiline)
-        : ControlImpl(a, p), text_(a.caption), multiline_(multiline) {}
+    HeadlessTextBox(const ControlArgs& a, bool multiline) : TextBox(a), text_(a.caption), multiline_(multiline) {}
     std::string Text() const override { return text_; }
     void SetText(const std::string& t) override { text_ = t; }
     bool Multiline() const { return multiline_; }
@@ -71,9 +41,9 @@ private:
     bool multiline_;
 };
 
-class HeadlessDriveList : public ControlImpl<DriveList> {
+class HeadlessDriveList : public DriveList {
 public:
-    HeadlessDriveList(const ControlArgs& a, HeadlessContainer* p, HeadlessToolkit& tk);
+    HeadlessDriveList(const ControlArgs& a, HeadlessToolkit& tk);
 
 protected:
     std::vector<std::string> ListEntries() const override;
@@ -82,9 +52,9 @@ private:
     HeadlessToolkit& tk_;
 };
 
-class HeadlessRichText : public ControlImpl<RichText> {
+class HeadlessRichText : public RichText {
 public:
-    HeadlessRichText(const ControlArgs& a, HeadlessContainer* p);
+    explicit HeadlessRichText(const ControlArgs& a);
     void SetText(const std::string& text) override;
     std::string Text() const override { return doc_.Text(); }
     int TextLength() const override { return doc_.Length(); }

@@ -4,7 +4,7 @@
 //   HeadlessToolkit tk;
 //   tk.SetDrives({"c: [SYSTEM]", "d:"}, 0);
 //   FrmY2KMain main(tk);                                   // window code under test
-//   tk.Find<HeadlessButton>("FrmY2KMain.BtnNext").Click(); // the user presses Next
+//   tk.Find<Button>("FrmY2KMain.BtnNext").Click();       // the user presses Next
 //   tk.onYield = [&] { if (tk.yields == 3) tk.Find<Button>("FrmY2KMain.btnAbort").Click(); };
 //   tk.inputAnswers.push_back(std::nullopt);               // the next input box is cancelled
 //   EXPECT_EQ(tk.messages.at(0).text, "Unable to Print");

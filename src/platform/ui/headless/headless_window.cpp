@@ -7,46 +7,32 @@
 
 namespace ostrevan::ui::headless {
 
-// ---- Containers ----
+// ---- Controls ----
 
-template <typename T, typename... Args>
-T& HeadlessContainer::Add(const ControlArgs& a, Args&&... args) {
-    T& c = window_.Keep(std::make_unique<T>(a, this, std::forward<Args>(args)...));
-    window_.Register(a.name, &c);
-    return c;
-}
-
-Frame& HeadlessContainer::AddFrame(const ControlArgs& a) {
-    return Add<HeadlessFrame>(a, window_);
-}
-Label& HeadlessContainer::AddLabel(const ControlArgs& a) { return Add<HeadlessLabel>(a); }
-Button& HeadlessContainer::AddButton(const ControlArgs& a) { return Add<HeadlessButton>(a); }
-OptionButton& HeadlessContainer::AddOption(const ControlArgs& a) {
-    HeadlessOption& o = Add<HeadlessOption>(a);
-    options_.push_back(&o);
-    return o;
-}
-Line& HeadlessContainer::AddLine(const ControlArgs& a, const Line::Ends& ends) {
-    return Add<HeadlessLine>(a, ends);
-}
-Shape& HeadlessContainer::AddShape(const ControlArgs& a) { return Add<HeadlessShape>(a); }
-PictureBox& HeadlessContainer::AddPicture(const ControlArgs& a) {
-    return Add<HeadlessPicture>(a);
-}
-TextBox& HeadlessContainer::AddTextBox(const ControlArgs& a, bool multiline) {
-    return Add<HeadlessTextBox>(a, multiline);
-}
-DriveList& HeadlessContainer::AddDriveList(const ControlArgs& a) {
-    return Add<HeadlessDriveList>(a, window_.Kit());
-}
-RichText& HeadlessContainer::AddRichText(const ControlArgs& a) {
-    return Add<HeadlessRichText>(a);
+Control& HeadlessWindow::CreateControl(Container& /*on*/, const ControlSpec& spec) {
+    const ControlArgs& a = spec.args;
+    std::unique_ptr<Control> c;
+    switch (spec.kind) {
+        case ControlKind::Frame: c = std::make_unique<Frame>(a, *this); break;
+        case ControlKind::Label: c = std::make_unique<Label>(a); break;
+        case ControlKind::Button: c = std::make_unique<Button>(a); break;
+        case ControlKind::Option: c = std::make_unique<OptionButton>(a); break;
+        case ControlKind::Line: c = std::make_unique<Line>(a, spec.ends); break;
+        case ControlKind::Shape: c = std::make_unique<Shape>(a); break;
+        case ControlKind::Picture: c = std::make_unique<HeadlessPicture>(a); break;
+        case ControlKind::TextBox: c = std::make_unique<HeadlessTextBox>(a, spec.multiline); break;
+        case ControlKind::DriveList: c = std::make_unique<HeadlessDriveList>(a, tk_); break;
+        case ControlKind::RichText: c = std::make_unique<HeadlessRichText>(a); break;
+    }
+    if (!a.name.empty()) byName_.emplace_back(a.name, c.get());
+    controls_.push_back(std::move(c));
+    return *controls_.back();
 }
 
 // ---- Windows ----
 
 HeadlessWindow::HeadlessWindow(HeadlessToolkit& tk, const WindowArgs& a)
-    : Window(a), HeadlessContainer(*this, nullptr), tk_(tk),
+    : Window(a), tk_(tk),
       bounds_{0, 0, a.clientWidth + kFrameWidth, a.clientHeight + kFrameHeight} {}
 
 int HeadlessWindow::ClientWidth() const {
@@ -134,20 +120,16 @@ void HeadlessWindow::CloseBox() {
 
 void HeadlessWindow::PressEnter() {
     for (const auto& c : controls_) {
-        if (auto* b = dynamic_cast<HeadlessButton*>(c.get()); b && b->Role() == ButtonRole::Default)
+        if (auto* b = dynamic_cast<Button*>(c.get()); b && b->Role() == ButtonRole::Default)
             return b->Click();
     }
 }
 
 void HeadlessWindow::PressEscape() {
     for (const auto& c : controls_) {
-        if (auto* b = dynamic_cast<HeadlessButton*>(c.get()); b && b->Role() == ButtonRole::Cancel)
+        if (auto* b = dynamic_cast<Button*>(c.get()); b && b->Role() == ButtonRole::Cancel)
             return b->Click();
     }
-}
-
-void HeadlessWindow::Register(const std::string& name, Control* c) {
-    if (!name.empty()) byName_.emplace_back(name, c);
 }
 
 Control* HeadlessWindow::FindControl(const std::string& name) const {

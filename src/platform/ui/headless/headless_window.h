@@ -8,48 +8,8 @@
 
 namespace ostrevan::ui::headless {
 
-class HeadlessFrame;
-
-// Creates controls on a window or a frame; the window owns them all.
-class HeadlessContainer : public virtual Container {
-public:
-    HeadlessContainer(HeadlessWindow& window, HeadlessFrame* frame)
-        : window_(window), frame_(frame) {}
-    Frame& AddFrame(const ControlArgs& a) override;
-    Label& AddLabel(const ControlArgs& a) override;
-    Button& AddButton(const ControlArgs& a) override;
-    OptionButton& AddOption(const ControlArgs& a) override;
-    Line& AddLine(const ControlArgs& a, const Line::Ends& ends) override;
-    Shape& AddShape(const ControlArgs& a) override;
-    PictureBox& AddPicture(const ControlArgs& a) override;
-    TextBox& AddTextBox(const ControlArgs& a, bool multiline) override;
-    DriveList& AddDriveList(const ControlArgs& a) override;
-    RichText& AddRichText(const ControlArgs& a) override;
-
-    HeadlessWindow& OwnerWindow() const { return window_; }
-    // The frame this container is, or nullptr for a window's client area.
-    HeadlessFrame* AsFrame() const { return frame_; }
-    // The option buttons placed directly on this container (one group).
-    const std::vector<HeadlessOption*>& Options() const { return options_; }
-
-private:
-    template <typename T, typename... Args>
-    T& Add(const ControlArgs& a, Args&&... args);
-
-    HeadlessWindow& window_;
-    HeadlessFrame* frame_;
-    std::vector<HeadlessOption*> options_;
-};
-
-class HeadlessFrame : public ControlImpl<Frame>, public HeadlessContainer {
-public:
-    HeadlessFrame(const ControlArgs& a, HeadlessContainer* parent, HeadlessWindow& w)
-        : ControlImpl(a, parent), HeadlessContainer(w, this) {
-        SetBackColor(parent->BackColor());
-    }
-};
-
-class HeadlessWindow : public Window, public HeadlessContainer {
+// A window in memory; it owns every control placed on it or on its frames.
+class HeadlessWindow : public Window {
 public:
     // The frame around the client area: the outer size is the client size plus these.
     static constexpr int kFrameWidth = 120;
@@ -83,18 +43,14 @@ public:
     int resizeEvents = 0;
     int activateEvents = 0;
 
-    // Used by the containers and the toolkit.
-    template <typename T>
-    T& Keep(std::unique_ptr<T> c) {
-        T& ref = *c;
-        controls_.push_back(std::move(c));
-        return ref;
-    }
-    void Register(const std::string& name, Control* c);
+    // Used by the toolkit.
     Control* FindControl(const std::string& name) const;
     HeadlessToolkit& Kit() const { return tk_; }
     void FireActivate();
     const std::vector<std::unique_ptr<Control>>& Controls() const { return controls_; }
+
+protected:
+    Control& CreateControl(Container& on, const ControlSpec& spec) override;
 
 private:
     void OnLayout() override;  // counts the layout events, then runs onResize

@@ -10,40 +10,26 @@ namespace ostrevan::ui::win32 {
 
 // ---- Creating controls on a container ----
 
-template <typename T, typename... Args>
-T& W32Container::Add(const ControlArgs& a, Args&&... args) {
-    auto c = std::make_unique<T>(a, *this, std::forward<Args>(args)...);
-    T& ref = *c;
-    // Controls without a window of their own are drawn by the container, in creation order.
-    if constexpr (!std::is_same_v<T, W32Frame>) {
-        if (!ref.Hwnd()) drawn_.push_back(&ref);
+W32Element& W32Container::Create(const ControlSpec& spec) {
+    const ControlArgs& a = spec.args;
+    std::unique_ptr<W32Element> e;
+    switch (spec.kind) {
+        case ControlKind::Frame: e = std::make_unique<W32Frame>(a, *this, nativeWindow_); break;
+        case ControlKind::Label: e = std::make_unique<W32Label>(a, *this); break;
+        case ControlKind::Button: e = std::make_unique<W32Button>(a, *this); break;
+        case ControlKind::Option: e = std::make_unique<W32Option>(a, *this); break;
+        case ControlKind::Line: e = std::make_unique<W32Line>(a, *this, spec.ends); break;
+        case ControlKind::Shape: e = std::make_unique<W32Shape>(a, *this); break;
+        case ControlKind::Picture: e = std::make_unique<W32Picture>(a, *this); break;
+        case ControlKind::TextBox: e = std::make_unique<W32TextBox>(a, *this, spec.multiline); break;
+        case ControlKind::DriveList: e = std::make_unique<W32DriveList>(a, *this); break;
+        case ControlKind::RichText: e = MakeRichText(a, *this); break;
     }
-    window_.Keep(std::move(c));
+    W32Element& ref = *e;
+    // Controls without a window of their own are drawn by the container, in creation order.
+    if (spec.kind != ControlKind::Frame && !ref.Hwnd()) drawn_.push_back(&ref);
+    nativeWindow_.Keep(std::move(e));
     return ref;
-}
-
-Frame& W32Container::AddFrame(const ControlArgs& a) { return Add<W32Frame>(a, window_); }
-Label& W32Container::AddLabel(const ControlArgs& a) { return Add<W32Label>(a); }
-Button& W32Container::AddButton(const ControlArgs& a) { return Add<W32Button>(a); }
-OptionButton& W32Container::AddOption(const ControlArgs& a) {
-    W32Option& o = Add<W32Option>(a);
-    options_.push_back(&o);
-    return o;
-}
-Line& W32Container::AddLine(const ControlArgs& a, const Line::Ends& ends) {
-    return Add<W32Line>(a, ends);
-}
-Shape& W32Container::AddShape(const ControlArgs& a) { return Add<W32Shape>(a); }
-PictureBox& W32Container::AddPicture(const ControlArgs& a) { return Add<W32Picture>(a); }
-TextBox& W32Container::AddTextBox(const ControlArgs& a, bool multiline) {
-    return Add<W32TextBox>(a, multiline);
-}
-DriveList& W32Container::AddDriveList(const ControlArgs& a) { return Add<W32DriveList>(a); }
-RichText& W32Container::AddRichText(const ControlArgs& a) {
-    std::unique_ptr<W32Element> e = MakeRichText(a, *this);
-    auto& r = dynamic_cast<RichText&>(e->AsControl());
-    window_.Keep(std::move(e));
-    return r;
 }
 
 // ---- Labels ----
@@ -102,8 +88,6 @@ void W32Button::OnCommand(WORD code) {
 W32Option::W32Option(const ControlArgs& a, W32Container& p) : W32Control(a, p) {
     CreateNative("BUTTON", BS_RADIOBUTTON | WS_TABSTOP, 0, NativeCaption(Caption(), AccessKey()));
 }
-
-std::vector<OptionButton*> W32Option::Group() const { return {parent_.Options().begin(), parent_.Options().end()}; }
 
 void W32Option::OnCaptionChanged() {
     if (hwnd_) SetWindowTextA(hwnd_, NativeCaption(Caption(), AccessKey()).c_str());

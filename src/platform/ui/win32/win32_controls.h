@@ -37,7 +37,6 @@ public:
     void OnCommand(WORD code) override;
 
 protected:
-    std::vector<OptionButton*> Group() const override;
     void OnCaptionChanged() override;
     void OnValueChanged() override;
 };

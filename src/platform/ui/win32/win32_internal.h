@@ -139,7 +139,6 @@ public:
     void Detach() override { hwnd_ = nullptr; }
 
 protected:
-    const Control* EnclosingFrame() const override;
     // A native child window moves, shows, hides and greys itself; a drawn control is drawn again
     // where it was and where it is.
     void OnBoundsChanged(const Rect& old) override;
@@ -164,25 +163,16 @@ class W32Frame;
 
 class W32Container : public virtual Container {
 public:
-    W32Container(Win32Window& window, W32Frame* frame) : window_(window), frame_(frame) {}
+    W32Container(Win32Window& window, W32Frame* frame) : nativeWindow_(window), nativeFrame_(frame) {}
     ~W32Container() override;
-    Frame& AddFrame(const ControlArgs& a) override;
-    Label& AddLabel(const ControlArgs& a) override;
-    Button& AddButton(const ControlArgs& a) override;
-    OptionButton& AddOption(const ControlArgs& a) override;
-    Line& AddLine(const ControlArgs& a, const Line::Ends& ends) override;
-    Shape& AddShape(const ControlArgs& a) override;
-    PictureBox& AddPicture(const ControlArgs& a) override;
-    TextBox& AddTextBox(const ControlArgs& a, bool multiline) override;
-    DriveList& AddDriveList(const ControlArgs& a) override;
-    RichText& AddRichText(const ControlArgs& a) override;
 
     HWND ContainerHwnd() const { return hwnd_; }
     void SetHwnd(HWND h) { hwnd_ = h; }
-    Win32Window& OwnerWindow() const { return window_; }
-    W32Frame* AsFrame() const { return frame_; }
+    Win32Window& NativeWindow() const { return nativeWindow_; }
+    W32Frame* NativeFrame() const { return nativeFrame_; }
     HBRUSH BackBrush();
-    std::vector<class W32Option*>& Options() { return options_; }
+    // Creates the native side of a control placed on it (the window keeps it).
+    W32Element& Create(const ControlSpec& spec);
     // Paints the background and the drawn controls into dc (the container's pixels).
     void PaintContent(HDC dc, const RECT& client);
     // The container's window procedure, shared by windows and frames.
@@ -191,15 +181,12 @@ public:
 protected:
     // The drawn controls and the background are painted again in the new colour.
     void OnBackColorChanged() override;
-    template <typename T, typename... Args>
-    T& Add(const ControlArgs& a, Args&&... args);
 
-    Win32Window& window_;
-    W32Frame* frame_;
+    Win32Window& nativeWindow_;
+    W32Frame* nativeFrame_;
     HWND hwnd_ = nullptr;
     win::ScopedBrush brush_;
     std::vector<W32Element*> drawn_;
-    std::vector<class W32Option*> options_;
 };
 
 class W32Frame : public W32Control<Frame>, public W32Container {
@@ -253,6 +240,7 @@ public:
     void MoveFocusOutOf(HWND h) const;
 
 protected:
+    Control& CreateControl(Container& on, const ControlSpec& spec) override;
     void OnCaptionChanged() override;
 
 private:

@@ -34,7 +34,7 @@ W32Control<Base>::~W32Control() {
 
 template <typename Base>
 Win32Toolkit::State& W32Control<Base>::Kit() const {
-    return parent_.OwnerWindow().Kit();
+    return parent_.NativeWindow().Kit();
 }
 
 template <typename Base>
@@ -59,16 +59,11 @@ void W32Control<Base>::CreateNative(const char* cls, DWORD style, DWORD exStyle,
     style |= WS_CHILD | WS_CLIPSIBLINGS | (this->Visible() ? WS_VISIBLE : 0) | (this->Enabled() ? 0 : WS_DISABLED);
     hwnd_ = CreateWindowExA(exStyle, cls, text.c_str(), style, r.left, r.top, r.right - r.left,
                             r.bottom - r.top + extraHeightPx, parent_.ContainerHwnd(),
-                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(parent_.OwnerWindow().NextId())),
+                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(parent_.NativeWindow().NextId())),
                             GetModuleHandleA(nullptr), nullptr);
     if (!hwnd_) return;
     SetPropA(hwnd_, kElementProp, static_cast<W32Element*>(this));
     SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(Kit().fonts.Get(Font{}, Kit().dpi)), FALSE);
-}
-
-template <typename Base>
-const Control* W32Control<Base>::EnclosingFrame() const {
-    return parent_.AsFrame();
 }
 
 template <typename Base>
@@ -87,7 +82,7 @@ template <typename Base>
 void W32Control<Base>::OnVisibleChanged() {
     if (hwnd_) {
         ShowWindow(hwnd_, this->Visible() ? SW_SHOWNA : SW_HIDE);
-        if (!this->Visible()) parent_.OwnerWindow().MoveFocusOutOf(hwnd_);
+        if (!this->Visible()) parent_.NativeWindow().MoveFocusOutOf(hwnd_);
     } else {
         Invalidate();
     }
@@ -126,7 +121,7 @@ HBRUSH W32Container::BackBrush() {
 
 void W32Container::PaintContent(HDC dc, const RECT& client) {
     FillRect(dc, &client, BackBrush());
-    if (frame_) frame_->PaintFrame(dc, client);
+    if (nativeFrame_) nativeFrame_->PaintFrame(dc, client);
     for (W32Element* e : drawn_) {
         if (e->AsControl().Visible()) e->Paint(dc);
     }
@@ -189,7 +184,7 @@ LRESULT W32Container::Handle(UINT msg, WPARAM wp, LPARAM lp) {
             return 0;
         }
         case WM_SETCURSOR:
-            if (window_.Kit().pointer == MousePointer::Hourglass) {
+            if (nativeWindow_.Kit().pointer == MousePointer::Hourglass) {
                 SetCursor(LoadCursor(nullptr, IDC_WAIT));
                 return TRUE;
             }
@@ -203,8 +198,7 @@ LRESULT W32Container::Handle(UINT msg, WPARAM wp, LPARAM lp) {
 // ---- Frames ----
 
 W32Frame::W32Frame(const ControlArgs& a, W32Container& parent, Win32Window& w)
-    : W32Control<Frame>(a, parent), W32Container(w, this) {
-    SetBackColor(parent.BackColor());
+    : W32Control<Frame>(a, parent, w), W32Container(w, this) {
     const RECT r = PixelRect();
     // The container procedure learns the handle during creation (WM_NCCREATE).
     CreateWindowExA(WS_EX_CONTROLPARENT, kFrameClass, Caption().c_str(),
@@ -232,7 +226,7 @@ LRESULT W32Frame::Handle(UINT msg, WPARAM wp, LPARAM lp) {
 
 void W32Frame::PaintFrame(HDC dc, const RECT& client) {
     // An etched border, its top through the middle of the caption.
-    HFONT font = window_.Kit().fonts.Get(Font{}, window_.Kit().dpi);
+    HFONT font = nativeWindow_.Kit().fonts.Get(Font{}, nativeWindow_.Kit().dpi);
     win::Selection selectedFont(dc, font);
     TEXTMETRICA tm{};
     GetTextMetricsA(dc, &tm);
@@ -252,6 +246,11 @@ void W32Frame::PaintFrame(HDC dc, const RECT& client) {
 }
 
 // ---- Windows ----
+
+Control& Win32Window::CreateControl(Container& on, const ControlSpec& spec) {
+    // Every container of the backend is a window or a frame, both native containers.
+    return dynamic_cast<W32Container&>(on).Create(spec).AsControl();
+}
 
 Win32Window::Win32Window(Win32Toolkit::State& kit, const WindowArgs& a)
     : Window(a), W32Container(*this, nullptr), kit_(kit) {
