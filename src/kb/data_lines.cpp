@@ -67,6 +67,18 @@ void DataLineReader::Fail(const VbError& e) {
                                   (unread == 1 ? " line after it were" : " lines after it were") + " ignored");
 }
 
+void ReadDataFile(const fs::path& file, size_t count, const std::function<void(const std::vector<std::string>&)>& take) {
+    DataLineReader reader(file);
+    std::string line;
+    while (reader.Next(line)) {
+        try {
+            take(SplitDataLine(line, count));
+        } catch (const VbError& e) {
+            reader.Fail(e);
+        }
+    }
+}
+
 std::vector<std::string> SplitDataLine(const std::string& line, size_t count) {
     std::vector<std::string> fields;
     fields.reserve(count);

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -36,6 +37,12 @@ private:
     uint64_t read_ = 0;
     bool firstHasMark_ = false;
 };
+
+// Reads every line of a data file as `count` fields (SplitDataLine) and gives them to `take`, in
+// order. A line that cannot be split, or that `take` refuses with a VbError, ends the load there
+// (DataLineReader::Fail); the lines before it are kept.
+void ReadDataFile(const std::filesystem::path& file, size_t count,
+                  const std::function<void(const std::vector<std::string>&)>& take);
 
 // Cuts a line into `count` fields: the first character is dropped whatever it is, the fields
 // run to the next TAB, and the last field is the rest without its last character (whatever it

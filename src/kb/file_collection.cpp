@@ -29,18 +29,10 @@ std::unique_ptr<clsFile> colFiles::NewRecord(const std::string& strComments, con
                                              const std::string& strVBegin, const std::string& strVEnd,
                                              int16_t intComp, const std::string& strDIRECTORY,
                                              const std::string& strCVERB, const std::string& strCVERE) {
-    auto rec = std::make_unique<clsFile>();
-    rec->Comments = strComments;
-    rec->Vendor = strVendor;
-    rec->Name = strName;
-    rec->Description = strDesc;
-    rec->VersBegin = strVBegin;
-    rec->VersEnd = strVEnd;
-    rec->CompliantCode = intComp;
-    rec->Directory = strDIRECTORY;
-    rec->CVERB = strCVERB;
-    rec->CVERE = strCVERE;
-    return rec;
+    return std::make_unique<clsFile>(clsFile{.Name = strName, .Vendor = strVendor, .VersBegin = strVBegin,
+                                             .VersEnd = strVEnd, .Description = strDesc, .Comments = strComments,
+                                             .Directory = strDIRECTORY, .CompliantCode = intComp,
+                                             .CVERB = strCVERB, .CVERE = strCVERE});
 }
 
 clsFile& colFiles::Place(std::unique_ptr<clsFile> rec, bool sameName) {
@@ -67,22 +59,12 @@ std::string colFiles::SavedBytes() const {
     return bytes;
 }
 
-std::vector<std::string> SplitFilesLine(const std::string& line) { return SplitDataLine(line, 8); }
-
 void colFiles::LoadFromFile(bool Junk, const std::filesystem::path& dir, bool everyRecord) {
-    DataLineReader reader(dir / (Junk ? kJunkFilesFileName : kFilesFileName));
-    std::string line;
-    while (reader.Next(line)) {
-        try {
-            const auto f = SplitFilesLine(line);
-            const int16_t code = ReadinessCode(f[7]);
-            const bool none = text::Upper(f[1]) == "NONE";
-            if (none != Junk && !everyRecord) continue;
-            Add(f[5], f[1], f[4], f[0], f[2], f[3], code, f[6], "", "");
-        } catch (const VbError& e) {
-            reader.Fail(e);
-        }
-    }
+    ReadDataFile(dir / (Junk ? kJunkFilesFileName : kFilesFileName), kFilesFields, [&](const std::vector<std::string>& f) {
+        const int16_t code = ReadinessCode(f[7]);
+        const bool none = text::Upper(f[1]) == "NONE";
+        if (none == Junk || everyRecord) Add(f[5], f[1], f[4], f[0], f[2], f[3], code, f[6], "", "");
+    });
 }
 
 }  // namespace ostrevan

@@ -54,7 +54,7 @@ public:
     void Clear() { mvarCOL.Clear(); }
 };
 
-// The eight fields of one result-file line; VbError 5 when the line has fewer than seven TABs.
-std::vector<std::string> SplitFilesLine(const std::string& line);
+// The fields of one result-file line.
+inline constexpr size_t kFilesFields = 8;
 
 }  // namespace ostrevan

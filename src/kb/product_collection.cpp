@@ -30,19 +30,10 @@ clsY2KAPP& colY2KApps::Item(int16_t intNum) const {
     return mvarCOL.At(1);
 }
 
-std::vector<std::string> SplitAppsLine(const std::string& line) { return SplitDataLine(line, 9); }
-
 void colY2KApps::LoadFromFile(const std::filesystem::path& dir) {
-    DataLineReader reader(dir / kAppsFileName);
-    std::string line;
-    while (reader.Next(line)) {
-        try {
-            const auto f = SplitAppsLine(line);
-            Add(text::ToInt16(f[1]), ReadinessCode(f[2]), f[3], f[4], f[5], f[6], f[7], f[8], text::ToInt16(f[0]));
-        } catch (const VbError& e) {
-            reader.Fail(e);
-        }
-    }
+    ReadDataFile(dir / kAppsFileName, kAppsFields, [&](const std::vector<std::string>& f) {
+        Add(text::ToInt16(f[1]), ReadinessCode(f[2]), f[3], f[4], f[5], f[6], f[7], f[8], text::ToInt16(f[0]));
+    });
 }
 
 void colY2KApps::Remove(int16_t intOrderNum) { mvarCOL.RemoveKey(RecordKey(intOrderNum, 'Y')); }

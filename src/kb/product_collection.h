@@ -36,7 +36,7 @@ public:
     void SaveToFile(const std::filesystem::path& dir) const;
 };
 
-// The nine fields of one APPS.y2k line; VbError 5 when the line has fewer than eight TABs.
-std::vector<std::string> SplitAppsLine(const std::string& line);
+// The fields of one APPS.y2k line.
+inline constexpr size_t kAppsFields = 9;
 
 }  // namespace ostrevan

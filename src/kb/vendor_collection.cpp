@@ -75,23 +75,14 @@ int16_t colVendors::GetVendorID(std::string& strVendor) {
     return Count();
 }
 
-std::vector<std::string> SplitVendorsLine(const std::string& line) { return SplitDataLine(line, 6); }
-
 void colVendors::LoadFromFile(const std::filesystem::path& dir) {
-    DataLineReader reader(dir / kVendorsFileName);
-    std::string line;
-    while (reader.Next(line)) {
-        try {
-            const auto f = SplitVendorsLine(line);
-            // Vendors are found by ID as positions 1..Count: an ID out of that sequence would
-            // file products under the wrong vendor.
-            const int16_t id = text::ToInt16(f[4]);
-            if (id != Count() + 1) throw VbError(kErrInvalidCall, "vendor IDs must run 1, 2, 3, ... without a gap");
-            Add(f[0], f[1], f[2], f[3], id, f[5]);
-        } catch (const VbError& e) {
-            reader.Fail(e);
-        }
-    }
+    ReadDataFile(dir / kVendorsFileName, kVendorsFields, [&](const std::vector<std::string>& f) {
+        // Vendors are found by ID as positions 1..Count: an ID out of that sequence would file
+        // products under the wrong vendor.
+        const int16_t id = text::ToInt16(f[4]);
+        if (id != Count() + 1) throw VbError(kErrInvalidCall, "vendor IDs must run 1, 2, 3, ... without a gap");
+        Add(f[0], f[1], f[2], f[3], id, f[5]);
+    });
 }
 
 void colVendors::SaveToFile(const std::filesystem::path& dir) const {

@@ -59,7 +59,7 @@ private:
     bool indexStale_ = false;
 };
 
-// The six fields of one Vendors.y2k line; VbError 5 when the line has fewer than five TABs.
-std::vector<std::string> SplitVendorsLine(const std::string& line);
+// The fields of one Vendors.y2k line.
+inline constexpr size_t kVendorsFields = 6;
 
 }  // namespace ostrevan

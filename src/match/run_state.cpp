@@ -37,19 +37,12 @@ void ResetCounters(RunState& st) {
 }
 
 void LoadVendorAppsFromFile(RunState& st, const std::filesystem::path& dir) {
-    DataLineReader reader(dir / kAppsFileName);
-    std::string line;
-    while (reader.Next(line)) {
-        try {
-            const auto f = SplitAppsLine(line);
-            if (f[1].empty() || !text::IsNumeric(f[1])) continue;
-            const int16_t vendor = text::ToInt16(f[1]);
-            colY2KApps& apps = st.cVendors.Item(vendor).mvarApps;
-            apps.Add(vendor, ReadinessCode(f[2]), f[3], f[4], f[5], f[6], f[7], f[8], text::ToInt16(f[0]));
-        } catch (const VbError& e) {
-            reader.Fail(e);
-        }
-    }
+    ReadDataFile(dir / kAppsFileName, kAppsFields, [&](const std::vector<std::string>& f) {
+        if (f[1].empty() || !text::IsNumeric(f[1])) return;
+        const int16_t vendor = text::ToInt16(f[1]);
+        colY2KApps& apps = st.cVendors.Item(vendor).mvarApps;
+        apps.Add(vendor, ReadinessCode(f[2]), f[3], f[4], f[5], f[6], f[7], f[8], text::ToInt16(f[0]));
+    });
 }
 
 std::vector<std::string> LoadKnowledgeBase(RunState& st, const std::filesystem::path& dir) {

@@ -11,6 +11,7 @@
 #include <cerrno>
 #include <cstdint>
 #include <cstring>
+#include <memory>
 
 #include "platform/dir_listing.h"
 #include "platform/file_system.h"
@@ -24,19 +25,8 @@ constexpr uint32_t kAttrSystem = 0x4;
 constexpr long kFuseMagic = 0x65735546;
 constexpr long kNtfsMagic = 0x5346544e;  // ntfs and ntfs3
 
-class DirHandle {
-public:
-    explicit DirHandle(DIR* d) : d_(d) {}
-    ~DirHandle() {
-        if (d_) closedir(d_);
-    }
-    DirHandle(const DirHandle&) = delete;
-    DirHandle& operator=(const DirHandle&) = delete;
-    DIR* get() const { return d_; }
-
-private:
-    DIR* d_;
-};
+// An open directory stream, closed (with its descriptor) when it goes out of scope.
+using DirHandle = std::unique_ptr<DIR, int (*)(DIR*)>;
 
 // Where the file system keeps DOS attributes, and how to read them. Best effort: a file
 // system that does not answer is treated as having none.
@@ -92,7 +82,7 @@ EntryKind KindOf(unsigned char d_type) {
 // False when it cannot be read.
 bool ListOpenDirectory(int fd, const HostPath& dir, ListPattern pattern, std::vector<DirEntry>& out) {
     const int own = dup(fd);
-    DirHandle d(own >= 0 ? fdopendir(own) : nullptr);
+    DirHandle d(own >= 0 ? fdopendir(own) : nullptr, &closedir);
     if (!d.get()) {
         if (own >= 0) close(own);
         return false;

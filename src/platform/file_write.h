@@ -14,11 +14,6 @@
 
 namespace ostrevan::platform {
 
-// Writes bytes as the whole content of the file at path, replacing an existing file. Returns
-// the empty text when the file was written, otherwise why not. A target that exists and is not
-// a plain file (a device, a link, a folder) is left alone and refused.
-std::string WriteWholeFile(const HostPath& path, std::string_view bytes);
-
 struct FileContent {
     HostPath path;
     std::string_view bytes;
@@ -28,6 +23,13 @@ struct FileContent {
 // the first is renamed, so a failure while writing (a full disk) leaves all the old files as
 // they were. The empty text when all were replaced, otherwise why not.
 std::string WriteFilesTogether(const std::vector<FileContent>& files);
+
+// Writes bytes as the whole content of the file at path, replacing an existing file. Returns
+// the empty text when the file was written, otherwise why not. A target that exists and is not
+// a plain file (a device, a link, a folder) is left alone and refused.
+inline std::string WriteWholeFile(const HostPath& path, std::string_view bytes) {
+    return WriteFilesTogether({{path, bytes}});
+}
 
 // Whether a file could be written at path, found out by creating and removing a temporary
 // beside it; the empty text when it could, otherwise why not. For checking a target before

@@ -153,10 +153,6 @@ std::string WriteFilesTogether(const std::vector<FileContent>& files) {
     return {};
 }
 
-std::string WriteWholeFile(const HostPath& path, std::string_view bytes) {
-    return WriteFilesTogether({{path, bytes}});
-}
-
 std::string CheckWritable(const HostPath& path) {
     if (std::string why = CheckTarget(path); !why.empty()) return why;
     Temporary probe(path);

@@ -195,10 +195,6 @@ std::string WriteFilesTogether(const std::vector<FileContent>& files) {
     return {};
 }
 
-std::string WriteWholeFile(const HostPath& path, std::string_view bytes) {
-    return WriteFilesTogether({{path, bytes}});
-}
-
 std::string CheckWritable(const HostPath& path) {
     if (path.empty()) return Reason(ERROR_PATH_NOT_FOUND);
     const Target t = TargetOf(path);

@@ -10,8 +10,12 @@
 
 namespace ostrevan::win {
 
-// One owned handle; Traits names its empty value and the call that frees it.
-template <typename T, typename Traits>
+// What a kind of handle holds when it holds nothing: null, or INVALID_HANDLE_VALUE (files and
+// searches).
+enum class NoHandle { Null, Invalid };
+
+// One owned handle, freed by the call `Free`.
+template <typename T, auto Free, NoHandle None = NoHandle::Null>
 class Scoped {
 public:
     Scoped() = default;
@@ -26,58 +30,32 @@ public:
     Scoped& operator=(const Scoped&) = delete;
 
     T get() const { return h_; }
-    explicit operator bool() const { return h_ != Traits::Empty(); }
+    explicit operator bool() const { return h_ != Empty(); }
     // Gives the handle up without freeing it.
-    T release() { return std::exchange(h_, Traits::Empty()); }
-    void reset(T h = Traits::Empty()) {
-        if (h_ != Traits::Empty()) Traits::Free(h_);
+    T release() { return std::exchange(h_, Empty()); }
+    void reset(T h = Empty()) {
+        if (h_ != Empty()) Free(h_);
         h_ = h;
     }
 
 private:
-    T h_ = Traits::Empty();
+    static T Empty() {
+        if constexpr (None == NoHandle::Invalid) return INVALID_HANDLE_VALUE;
+        else return nullptr;
+    }
+    T h_ = Empty();
 };
 
-template <typename T>
-struct GdiTraits {
-    static T Empty() { return nullptr; }
-    static void Free(T h) { DeleteObject(h); }
-};
-struct DcTraits {
-    static HDC Empty() { return nullptr; }
-    static void Free(HDC h) { DeleteDC(h); }
-};
-struct FindTraits {
-    static HANDLE Empty() { return INVALID_HANDLE_VALUE; }
-    static void Free(HANDLE h) { FindClose(h); }
-};
-struct FileTraits {
-    static HANDLE Empty() { return INVALID_HANDLE_VALUE; }
-    static void Free(HANDLE h) { CloseHandle(h); }
-};
-struct IconTraits {
-    static HICON Empty() { return nullptr; }
-    static void Free(HICON h) { DestroyIcon(h); }
-};
-struct GlobalTraits {
-    static HGLOBAL Empty() { return nullptr; }
-    static void Free(HGLOBAL h) { GlobalFree(h); }
-};
-struct LocalTraits {
-    static HLOCAL Empty() { return nullptr; }
-    static void Free(HLOCAL h) { LocalFree(h); }
-};
-
-using ScopedPen = Scoped<HPEN, GdiTraits<HPEN>>;
-using ScopedBrush = Scoped<HBRUSH, GdiTraits<HBRUSH>>;
-using ScopedFont = Scoped<HFONT, GdiTraits<HFONT>>;
-using ScopedBitmap = Scoped<HBITMAP, GdiTraits<HBITMAP>>;
-using ScopedDc = Scoped<HDC, DcTraits>;  // a context of CreateCompatibleDC or CreateDC
-using ScopedFind = Scoped<HANDLE, FindTraits>;
-using ScopedFile = Scoped<HANDLE, FileTraits>;
-using ScopedIcon = Scoped<HICON, IconTraits>;
-using ScopedGlobal = Scoped<HGLOBAL, GlobalTraits>;
-using ScopedLocal = Scoped<HLOCAL, LocalTraits>;
+using ScopedPen = Scoped<HPEN, &DeleteObject>;
+using ScopedBrush = Scoped<HBRUSH, &DeleteObject>;
+using ScopedFont = Scoped<HFONT, &DeleteObject>;
+using ScopedBitmap = Scoped<HBITMAP, &DeleteObject>;
+using ScopedDc = Scoped<HDC, &DeleteDC>;  // a context of CreateCompatibleDC or CreateDC
+using ScopedFind = Scoped<HANDLE, &FindClose, NoHandle::Invalid>;
+using ScopedFile = Scoped<HANDLE, &CloseHandle, NoHandle::Invalid>;
+using ScopedIcon = Scoped<HICON, &DestroyIcon>;
+using ScopedGlobal = Scoped<HGLOBAL, &GlobalFree>;
+using ScopedLocal = Scoped<HLOCAL, &LocalFree>;
 
 // A window's context (GetDC; null: the screen's), released to its window.
 class WindowDc {

@@ -62,16 +62,6 @@ void W32Label::Paint(HDC dc) {
 
 // ---- Buttons ----
 
-W32Button::W32Button(const ControlArgs& a, W32Container& p) : W32Control(a, p) {
-    // A caption too wide for the button wraps onto a second line, as the designs expect
-    // ("Print Manufacturer Form Letter" on a two-line-high button).
-    CreateNative("BUTTON", BS_PUSHBUTTON | BS_MULTILINE | WS_TABSTOP, 0, NativeCaption(Caption(), AccessKey()));
-}
-
-void W32Button::OnCaptionChanged() {
-    if (hwnd_) SetWindowTextA(hwnd_, NativeCaption(Caption(), AccessKey()).c_str());
-}
-
 void W32Button::OnRoleChanged() {
     if (hwnd_) {
         const WPARAM kind = Role() == ButtonRole::Default ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON;
@@ -84,14 +74,6 @@ void W32Button::OnCommand(WORD code) {
 }
 
 // ---- Option buttons ----
-
-W32Option::W32Option(const ControlArgs& a, W32Container& p) : W32Control(a, p) {
-    CreateNative("BUTTON", BS_RADIOBUTTON | WS_TABSTOP, 0, NativeCaption(Caption(), AccessKey()));
-}
-
-void W32Option::OnCaptionChanged() {
-    if (hwnd_) SetWindowTextA(hwnd_, NativeCaption(Caption(), AccessKey()).c_str());
-}
 
 void W32Option::OnValueChanged() {
     if (hwnd_) SendMessageA(hwnd_, BM_SETCHECK, Value() ? BST_CHECKED : BST_UNCHECKED, 0);

@@ -21,23 +21,37 @@ public:
     void Paint(HDC dc) override;
 };
 
-class W32Button : public W32Control<Button> {
+// Buttons and option buttons: native BUTTON windows of a style, whose caption marks the access key.
+template <typename Base>
+class W32Pressable : public W32Control<Base> {
 public:
-    W32Button(const ControlArgs& a, W32Container& p);
+    W32Pressable(const ControlArgs& a, W32Container& p, DWORD style) : W32Control<Base>(a, p) {
+        this->CreateNative("BUTTON", style | WS_TABSTOP, 0, NativeCaption(this->Caption(), this->AccessKey()));
+    }
+
+protected:
+    void OnCaptionChanged() override {
+        if (this->hwnd_) SetWindowTextA(this->hwnd_, NativeCaption(this->Caption(), this->AccessKey()).c_str());
+    }
+};
+
+// A caption too wide for a button wraps onto a second line, as the designs expect ("Print
+// Manufacturer Form Letter" on a two-line-high button).
+class W32Button : public W32Pressable<Button> {
+public:
+    W32Button(const ControlArgs& a, W32Container& p) : W32Pressable(a, p, BS_PUSHBUTTON | BS_MULTILINE) {}
     void OnCommand(WORD code) override;
 
 protected:
-    void OnCaptionChanged() override;
     void OnRoleChanged() override;
 };
 
-class W32Option : public W32Control<OptionButton> {
+class W32Option : public W32Pressable<OptionButton> {
 public:
-    W32Option(const ControlArgs& a, W32Container& p);
+    W32Option(const ControlArgs& a, W32Container& p) : W32Pressable(a, p, BS_RADIOBUTTON) {}
     void OnCommand(WORD code) override;
 
 protected:
-    void OnCaptionChanged() override;
     void OnValueChanged() override;
 };
 
