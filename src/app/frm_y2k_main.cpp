@@ -193,8 +193,8 @@ void FrmY2KMain::ScanDrive() {
     pc.lblFile = c_->lblFile;
     pc.lblStatus = c_->lblStatus;
     pc.lblCount = c_->lblCount;
-    pc.counters = {c_->lblCompliant, c_->lblCompUnknown, c_->lblNotCOmpFix, c_->lblNotComp, c_->lblNotTest};
-    pc.lines = {c_->LineCompliant, c_->LineCompUnknown, c_->LineNotCompFix, c_->LineNotComp, c_->lineNotTest};
+    pc.counters = c_->counters;
+    pc.lines = c_->lines;
     pc.ShapeFlash = c_->ShapeFlash;
     pc.pic = c_->pic;
     ScanningPage shown(pc, services_.firstIcon);

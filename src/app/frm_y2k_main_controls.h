@@ -3,6 +3,7 @@
 #include <array>
 
 #include "app/frm_y2k_main.h"
+#include "rules/readiness.h"
 
 namespace ostrevan {
 
@@ -44,17 +45,11 @@ struct FrmY2KMain::Controls {
     ui::Label* lblCount = nullptr;
     ui::Shape* ShapeFlash = nullptr;
     ui::PictureBox* pic = nullptr;
-    std::array<ui::Shape*, 5> ShapeGreen{};
-    ui::Label* lblCompliant = nullptr;
-    ui::Label* lblCompUnknown = nullptr;
-    ui::Label* lblNotCOmpFix = nullptr;
-    ui::Label* lblNotComp = nullptr;
-    ui::Label* lblNotTest = nullptr;
-    ui::Line* LineCompliant = nullptr;
-    ui::Line* LineCompUnknown = nullptr;
-    ui::Line* LineNotCompFix = nullptr;
-    ui::Line* LineNotComp = nullptr;
-    ui::Line* lineNotTest = nullptr;
+    // The legend's squares, counters (lblCompliant, ...) and indicator lines (LineCompliant,
+    // ...), in the order of kLegend.
+    std::array<ui::Shape*, kLegend.size()> ShapeGreen{};
+    std::array<ui::Label*, kLegend.size()> counters{};
+    std::array<ui::Line*, kLegend.size()> lines{};
     ui::Button* btnAbort = nullptr;
 
     // Report page.

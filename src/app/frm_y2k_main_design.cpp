@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <exception>
 #include <functional>
+#include <iterator>
 #include <string>
 
 #include "app/frm_y2k_main_controls.h"
@@ -147,41 +148,36 @@ void FrmY2KMain::BuildAnimation() {
     c_->pic = &f.AddPicture(ControlArgs{"pic", Rect{600, 2520, 495, 495}});
     c_->pic->SetBackColor(f.BackColor());
 
-    // The legend: one coloured square, counter and title per class, top to bottom.
+    // The legend: one coloured square, counter and title per row of the legend table, top to
+    // bottom in this order, and the indicator line from the flash shape to the row's title.
     struct Row {
-        int element;
-        Rgb colour;
+        size_t legend;  // the row of kLegend, also the square's index
         int shapeTop;
         const char* counter;
-        ui::Label** counterInto;
         const char* title;
-        const char* titleText;
         int textTop;
+        const char* line;
+        int lineFrom, lineTo;  // the line's ends: at the flash shape, at the title
     };
     const Row rows[] = {
-        {0, kGreen, 1800, "lblCompliant", &c_->lblCompliant, "lblCompTitle", "Year 2000 Ready", 1920},
-        {1, kBlue, 2250, "lblCompUnknown", &c_->lblCompUnknown, "lblCompUnknownTitle",
-         "Manufacturer Supplied No Info", 2340},
-        {4, kMagenta, 2700, "lblNotTest", &c_->lblNotTest, "lblNotTestTitle",
-         "Manufacturer Will Not Test", 2790},
-        {2, kOrange, 3150, "lblNotCOmpFix", &c_->lblNotCOmpFix, "lblNotCOmp2000FixTitle",
-         "Year 2000 Ready With Issues", 3240},
-        {3, kRed, 3600, "lblNotComp", &c_->lblNotComp, "lblNotComptitle", "Not Year 2000 Ready", 3720},
+        {0, 1800, "lblCompliant", "lblCompTitle", 1920, "LineCompliant", 2640, 2040},
+        {1, 2250, "lblCompUnknown", "lblCompUnknownTitle", 2340, "LineCompUnknown", 2760, 2430},
+        {4, 2700, "lblNotTest", "lblNotTestTitle", 2790, "lineNotTest", 2760, 2910},
+        {2, 3150, "lblNotCOmpFix", "lblNotCOmp2000FixTitle", 3240, "LineNotCompFix", 2760, 3360},
+        {3, 3600, "lblNotComp", "lblNotComptitle", 3720, "LineNotComp", 2880, 3840},
     };
+    static_assert(std::size(rows) == kLegend.size(), "every legend row is on the page");
     for (const Row& r : rows) {
-        const std::string name = "ShapeGreen(" + std::to_string(r.element) + ")";
-        c_->ShapeGreen[static_cast<size_t>(r.element)] =
-            &Filled(f, name.c_str(), Rect{3840, r.shapeTop, 375, 375}, ui::ShapeKind::Square,
-                    Ui(r.colour), ui::kBlack);
+        const LegendRow& legend = kLegend[r.legend];
+        const std::string name = "ShapeGreen(" + std::to_string(r.legend) + ")";
+        c_->ShapeGreen[r.legend] = &Filled(f, name.c_str(), Rect{3840, r.shapeTop, 375, 375}, ui::ShapeKind::Square,
+                                           Ui(legend.colour), ui::kBlack);
         // A counter holds six digits before its title begins.
-        *r.counterInto = &Caption(f, r.counter, Rect{4320, r.textTop, 660, 255}, "0");
-        Caption(f, r.title, Rect{5040, r.textTop, 2895, 255}, r.titleText);
+        c_->counters[r.legend] = &Caption(f, r.counter, Rect{4320, r.textTop, 660, 255}, "0");
+        Caption(f, r.title, Rect{5040, r.textTop, 2895, 255}, legend.title);
     }
-    c_->LineCompliant = &Indicator(f, "LineCompliant", 2640, 2040, kGreen);
-    c_->LineCompUnknown = &Indicator(f, "LineCompUnknown", 2760, 2430, kBlue);
-    c_->lineNotTest = &Indicator(f, "lineNotTest", 2760, 2910, kMagenta);
-    c_->LineNotCompFix = &Indicator(f, "LineNotCompFix", 2760, 3360, kOrange);
-    c_->LineNotComp = &Indicator(f, "LineNotComp", 2880, 3840, kRed);
+    // The lines are drawn over the squares and titles.
+    for (const Row& r : rows) c_->lines[r.legend] = &Indicator(f, r.line, r.lineFrom, r.lineTo, kLegend[r.legend].colour);
 
     c_->lblCount = &Caption(f, "lblCount", Rect{960, 3960, 2055, 255}, "");
     c_->btnAbort = &f.AddButton(ControlArgs{"btnAbort", Rect{120, 3840, 735, 375}, "Abort!", true, true, 'A'});

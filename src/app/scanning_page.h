@@ -17,8 +17,8 @@ struct ScanningPageControls {
     ui::Label* lblStatus = nullptr;
     ui::Label* lblCount = nullptr;
     // Counter labels and indicator lines in the order of kPageCounters and kPageLines.
-    std::array<ui::Label*, 5> counters{};
-    std::array<ui::Line*, 5> lines{};
+    std::array<ui::Label*, kPageRows> counters{};
+    std::array<ui::Line*, kPageRows> lines{};
     ui::Shape* ShapeFlash = nullptr;
     ui::PictureBox* pic = nullptr;
 };

@@ -1,6 +1,7 @@
 #include "match/run_state.h"
 
 #include <exception>
+#include <utility>
 
 #include "kb/data_lines.h"
 #include "platform/host_path.h"
@@ -19,20 +20,25 @@ void FillCompMessages(RunState& st) {
         if (Listed(c.code)) st.strCompMessages[static_cast<size_t>(c.code)] = c.message;
 }
 
+namespace {
+// Each class counter and the run-state field that holds it.
+constexpr std::pair<ReadinessCounter, int32_t RunState::*> kCounterFields[] = {
+    {ReadinessCounter::lngComp, &RunState::lngComp},
+    {ReadinessCounter::lngCompUnknown, &RunState::lngCompUnknown},
+    {ReadinessCounter::lngNotCompFix, &RunState::lngNotCompFix},
+    {ReadinessCounter::lngNotComp, &RunState::lngNotComp},
+    {ReadinessCounter::lngNotTest, &RunState::lngNotTest},
+};
+}  // namespace
+
 int32_t* CounterOf(RunState& st, ReadinessCounter counter) {
-    switch (counter) {
-        case ReadinessCounter::None: return nullptr;
-        case ReadinessCounter::lngComp: return &st.lngComp;
-        case ReadinessCounter::lngCompUnknown: return &st.lngCompUnknown;
-        case ReadinessCounter::lngNotCompFix: return &st.lngNotCompFix;
-        case ReadinessCounter::lngNotComp: return &st.lngNotComp;
-        case ReadinessCounter::lngNotTest: return &st.lngNotTest;
-    }
+    for (const auto& [c, field] : kCounterFields)
+        if (c == counter) return &(st.*field);
     return nullptr;
 }
 
 void ResetCounters(RunState& st) {
-    st.lngComp = st.lngCompUnknown = st.lngNotCompFix = st.lngNotComp = st.lngNotTest = 0;
+    for (const auto& [c, field] : kCounterFields) st.*field = 0;
     st.lngNotRecorded = 0;
 }
 

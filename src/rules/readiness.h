@@ -67,6 +67,24 @@ inline constexpr std::array<ReadinessClass, 8> kReadinessClasses{{
      ReadinessCounter::lngNotTest, IndicatorLine::lineNotTest, kMagenta, 4, "No test"},
 }};
 
+// The scanning page's legend: one row per counter (classes 3 and 4 share one), in the order the
+// page's counters are kept, with the indicator line, colour and title the page shows for it and
+// the command line's summary prints.
+struct LegendRow {
+    ReadinessCounter counter;
+    IndicatorLine line;
+    Rgb colour;
+    const char* title;
+};
+
+inline constexpr std::array<LegendRow, 5> kLegend{{
+    {ReadinessCounter::lngComp, IndicatorLine::LineCompliant, kGreen, "Year 2000 Ready"},
+    {ReadinessCounter::lngCompUnknown, IndicatorLine::LineCompUnknown, kBlue, "Manufacturer Supplied No Info"},
+    {ReadinessCounter::lngNotCompFix, IndicatorLine::LineNotCompFix, kOrange, "Year 2000 Ready With Issues"},
+    {ReadinessCounter::lngNotComp, IndicatorLine::LineNotComp, kRed, "Not Year 2000 Ready"},
+    {ReadinessCounter::lngNotTest, IndicatorLine::lineNotTest, kMagenta, "Manufacturer Will Not Test"},
+}};
+
 // The row of a code, or nullptr for a code outside the table (-1..6).
 constexpr const ReadinessClass* FindReadiness(int code) {
     if (code < -1 || code + 1 >= static_cast<int>(kReadinessClasses.size())) return nullptr;

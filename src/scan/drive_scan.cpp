@@ -102,7 +102,7 @@ void DriveScan::CheckOperatingSystem(const platform::OsIdentity& id) {
     } catch (const VbError&) {
         // A code that does not fit a record: the record is not added, the check goes on.
     }
-    for (size_t i = 0; i < 5; ++i) os_.amounts[i] = *CounterOf(st_, kPageCounters[i]);
+    for (size_t i = 0; i < kPageRows; ++i) os_.amounts[i] = *CounterOf(st_, kPageCounters[i]);
     try {
         os_.code = static_cast<int32_t>(text::NumericValue(strCompliant).value_or(0));
     } catch (...) {
@@ -214,7 +214,7 @@ void DriveScan::ExamineProgram(const ScanDirectory& dir, const std::string& name
 void DriveScan::OperatingSystemFile(const std::string& path, const platform::HostPath& host) {
     page_.SetFileLabel(path);
     page_.SetStatus(kOsFileStatus);
-    for (size_t i = 0; i < 5; ++i) *CounterOf(st_, kPageCounters[i]) += os_.amounts[i];
+    for (size_t i = 0; i < kPageRows; ++i) *CounterOf(st_, kPageCounters[i]) += os_.amounts[i];
     ShowCounters();
     const ReadinessClass* cls = FindReadiness(os_.code);
     if (os_.code == 0) {

@@ -34,7 +34,7 @@ struct OsCheckOutcome {
     std::string name;                    // "Microsoft Windows Operating System", ... or ""
     std::string version;                 // "4.10", or "" when the query failed
     std::string windows_directory;       // trimmed
-    std::array<int32_t, 5> amounts{};    // what the check added to each class counter
+    std::array<int32_t, kPageRows> amounts{};    // what the check added to each class counter
     int32_t code = 0;                    // the operating system's readiness code
 };
 

@@ -285,12 +285,8 @@ int RunScanCommand(const ScanOptions& options, VersionSource& versions, std::ost
     if (!r.unlisted_folders.empty()) err << "ostrevan-scan: " << VisibleText(UnlistedFoldersMessage(r.unlisted_folders)) << "\n";
     if (st.IsAborting)
         err << "ostrevan-scan: stopped by Ctrl-C; " << (r.ok() ? "the results so far were saved\n" : "nothing was saved\n");
-    out << "Year 2000 Ready: " << st.lngComp << "\n"
-        << "Manufacturer Supplied No Info: " << st.lngCompUnknown << "\n"
-        << "Year 2000 Ready With Issues: " << st.lngNotCompFix << "\n"
-        << "Not Year 2000 Ready: " << st.lngNotComp << "\n"
-        << "Manufacturer Will Not Test: " << st.lngNotTest << "\n"
-        << "Undocumented programs: " << st.cJunkFiles.Count() << "\n";
+    for (const LegendRow& row : kLegend) out << row.title << ": " << *CounterOf(st, row.counter) << "\n";
+    out << "Undocumented programs: " << st.cJunkFiles.Count() << "\n";
     if (st.lngNotRecorded > 0) {
         out << "Programs not recorded: " << st.lngNotRecorded << "\n";
         err << "ostrevan-scan: warning: " << NotRecordedMessage(st.lngNotRecorded) << "\n";

@@ -4,7 +4,7 @@ namespace ostrevan {
 namespace {
 
 template <typename K, size_t N>
-size_t IndexOf(const K (&keys)[N], K key) {
+size_t IndexOf(const std::array<K, N>& keys, K key) {
     for (size_t i = 0; i < N; ++i)
         if (keys[i] == key) return i;
     return N;
@@ -13,14 +13,8 @@ size_t IndexOf(const K (&keys)[N], K key) {
 }  // namespace
 
 Rgb LineColour(IndicatorLine line) {
-    switch (line) {
-        case IndicatorLine::LineCompliant: return kGreen;
-        case IndicatorLine::LineCompUnknown: return kBlue;
-        case IndicatorLine::LineNotCompFix: return kOrange;
-        case IndicatorLine::LineNotComp: return kRed;
-        case IndicatorLine::lineNotTest: return kMagenta;
-        case IndicatorLine::None: break;
-    }
+    for (const LegendRow& r : kLegend)
+        if (r.line == line && line != IndicatorLine::None) return r.colour;
     return kBlack;
 }
 

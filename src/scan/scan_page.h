@@ -15,13 +15,18 @@
 
 namespace ostrevan {
 
-// The five counters and lines in the order the page shows them.
-inline constexpr ReadinessCounter kPageCounters[5] = {
-    ReadinessCounter::lngComp, ReadinessCounter::lngCompUnknown, ReadinessCounter::lngNotCompFix,
-    ReadinessCounter::lngNotComp, ReadinessCounter::lngNotTest};
-inline constexpr IndicatorLine kPageLines[5] = {
-    IndicatorLine::LineCompliant, IndicatorLine::LineCompUnknown, IndicatorLine::LineNotCompFix,
-    IndicatorLine::LineNotComp, IndicatorLine::lineNotTest};
+// The page's counters and lines, in the legend's order.
+inline constexpr size_t kPageRows = kLegend.size();
+inline constexpr std::array<ReadinessCounter, kPageRows> kPageCounters = [] {
+    std::array<ReadinessCounter, kPageRows> a{};
+    for (size_t i = 0; i < kPageRows; ++i) a[i] = kLegend[i].counter;
+    return a;
+}();
+inline constexpr std::array<IndicatorLine, kPageRows> kPageLines = [] {
+    std::array<IndicatorLine, kPageRows> a{};
+    for (size_t i = 0; i < kPageRows; ++i) a[i] = kLegend[i].line;
+    return a;
+}();
 
 // The colour of an indicator line, which the flash shape copies.
 Rgb LineColour(IndicatorLine line);
@@ -31,8 +36,12 @@ struct ScanView {
     std::string file;      // the program being examined
     std::string status;    // the status line
     std::string progress;  // "12% Complete"
-    std::array<std::string, 5> counters{"0", "0", "0", "0", "0"};  // in kPageCounters' order
-    std::array<bool, 5> lines{};                                   // in kPageLines' order: shown
+    std::array<std::string, kPageRows> counters = [] {  // in kPageCounters' order
+        std::array<std::string, kPageRows> zeros;
+        zeros.fill("0");
+        return zeros;
+    }();
+    std::array<bool, kPageRows> lines{};  // in kPageLines' order: shown
     Rgb flash{};
     std::optional<platform::HostPath> icon;  // the program whose first icon is shown; none: blank
     bool operator==(const ScanView&) const = default;
@@ -56,9 +65,9 @@ public:
     void SetFileLabel(const std::string& text) { Set(view_.file, text); }
     void SetStatus(const std::string& text) { Set(view_.status, text); }
     void SetProgress(const std::string& text) { Set(view_.progress, text); }
-    // One of the five class counters (never ReadinessCounter::None).
+    // One of the page's class counters (never ReadinessCounter::None).
     void SetCounter(ReadinessCounter counter, const std::string& text);
-    // One of the five indicator lines (never IndicatorLine::None).
+    // One of the page's indicator lines (never IndicatorLine::None).
     void SetLineVisible(IndicatorLine line, bool visible);
     void SetFlashColour(Rgb colour) { Set(view_.flash, colour); }
     Rgb BackgroundColour() const { return background_; }
