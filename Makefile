@@ -83,7 +83,9 @@ bench: deps
 	@for b in build/bench/bench/ostrevan_*_bench; do [ -x $$b ] && $$b; done; true
 	python3 bench/scan_floor.py --build build/bench $$([ -f $(CROSS)/bench/win32/ostrevan-wizard-scan.exe ] && \
 	  [ -f $(CROSS)/tools/ostrevan-scan/ostrevan-scan.exe ] && command -v wine >/dev/null && echo --wine $(CROSS))
-	@l=$(CROSS32)/bench/win32/ostrevan-listing-open.exe; if [ -f $$l ] && command -v wine >/dev/null; then \
+	@l=$(CROSS32)/bench/win32/ostrevan-listing-open.exe; \
+	  scripts/runs-32bit.sh >/dev/null 2>&1 || l=$(CROSS)/bench/win32/ostrevan-listing-open.exe; \
+	  if [ -f $$l ] && command -v wine >/dev/null; then \
 	  WINEPREFIX=$${WINEPREFIX:-$(CURDIR)/build/wineprefix} WINEDEBUG=-all wine $$l 20000; fi
 	python3 bench/image_scan.py --build build/bench
 

@@ -348,8 +348,7 @@ void FrmY2KMain::Form_Resize() {
     const int cw = w_.ClientWidth();
     const int ch = w_.ClientHeight();
 
-    for (ui::Frame* f : {c_->FraBios, c_->FraReport, c_->FraWelcome, c_->FraCreateOrView, c_->FraDrive,
-                         c_->FraAnimation}) {
+    for (ui::Frame* f : c_->Pages()) {
         f->Move(0, 0);
         SetSize(*f, cw - 75, ch - 705);
     }
