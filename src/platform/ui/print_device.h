@@ -13,14 +13,22 @@ struct FontMetrics {
     int ascent = 0;  // from the top of the line to the baseline
 };
 
+// A device's resolution (device units per inch) and its printable area in device units.
+struct PageGeometry {
+    int dpiX = 96;
+    int dpiY = 96;
+    int width = 0;
+    int height = 0;
+};
+
 class PrintDevice {
 public:
+    explicit PrintDevice(const PageGeometry& page) : page_(page) {}
     virtual ~PrintDevice() = default;
-    // Resolution (device units per inch) and the printable area's size in device units.
-    virtual int DpiX() const = 0;
-    virtual int DpiY() const = 0;
-    virtual int PageWidth() const = 0;
-    virtual int PageHeight() const = 0;
+    int DpiX() const { return page_.dpiX; }
+    int DpiY() const { return page_.dpiY; }
+    int PageWidth() const { return page_.width; }
+    int PageHeight() const { return page_.height; }
     virtual FontMetrics Metrics(const CharFormat& f) = 0;
     virtual int TextWidth(const CharFormat& f, std::string_view text) = 0;
 
@@ -33,6 +41,9 @@ public:
     virtual void EndDocument() = 0;
     // Drops a document that could not be completed.
     virtual void AbortDocument() = 0;
+
+private:
+    PageGeometry page_;
 };
 
 }  // namespace ostrevan::ui

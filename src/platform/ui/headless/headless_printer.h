@@ -34,10 +34,7 @@ struct PrintedDocument {
 class HeadlessPrintDevice : public PrintDevice {
 public:
     static constexpr int kDpi = 96;
-    int DpiX() const override { return kDpi; }
-    int DpiY() const override { return kDpi; }
-    int PageWidth() const override { return kDpi * 17 / 2; }
-    int PageHeight() const override { return kDpi * 11; }
+    HeadlessPrintDevice() : PrintDevice({kDpi, kDpi, kDpi * 17 / 2, kDpi * 11}) {}
     FontMetrics Metrics(const CharFormat& f) override;
     int TextWidth(const CharFormat& f, std::string_view text) override;
     void StartDocument() override;

@@ -9,24 +9,27 @@ namespace {
 [[noreturn]] void PrinterError() { throw VbError(kErrPrinter, "Printer error"); }
 }  // namespace
 
-GdiPrintDevice::GdiPrintDevice(HDC dc, bool printer, FontCache& fonts)
-    : dc_(dc), printer_(printer), fonts_(fonts) {
-    dpiX_ = std::max(1, GetDeviceCaps(dc, LOGPIXELSX));
-    dpiY_ = std::max(1, GetDeviceCaps(dc, LOGPIXELSY));
-    width_ = GetDeviceCaps(dc, HORZRES);
-    height_ = GetDeviceCaps(dc, VERTRES);
+namespace {
+PageGeometry GeometryOf(HDC dc, bool printer) {
+    PageGeometry g{std::max(1, GetDeviceCaps(dc, LOGPIXELSX)), std::max(1, GetDeviceCaps(dc, LOGPIXELSY)),
+                   GetDeviceCaps(dc, HORZRES), GetDeviceCaps(dc, VERTRES)};
     if (!printer) {
         // A bitmap's size is that of the bitmap selected into the context.
         BITMAP bm{};
         if (GetObjectA(GetCurrentObject(dc, OBJ_BITMAP), sizeof bm, &bm)) {
-            width_ = bm.bmWidth;
-            height_ = bm.bmHeight;
+            g.width = bm.bmWidth;
+            g.height = bm.bmHeight;
         }
     }
+    return g;
 }
+}  // namespace
+
+GdiPrintDevice::GdiPrintDevice(HDC dc, bool printer, FontCache& fonts)
+    : PrintDevice(GeometryOf(dc, printer)), dc_(dc), printer_(printer), fonts_(fonts) {}
 
 HFONT GdiPrintDevice::Select(const CharFormat& f) {
-    HFONT font = fonts_.Get(f.face, f.heightTwips, f.bold, f.italic, dpiY_);
+    HFONT font = fonts_.Get(f.face, f.heightTwips, f.bold, f.italic, DpiY());
     if (font_) SelectObject(dc_, font);
     else font_.emplace(dc_, font);
     return font;

@@ -265,10 +265,6 @@ class GdiPrintDevice : public PrintDevice {
 public:
     // printer: whether dc is a printer's, whose document and pages must be opened and closed.
     GdiPrintDevice(HDC dc, bool printer, FontCache& fonts);
-    int DpiX() const override { return dpiX_; }
-    int DpiY() const override { return dpiY_; }
-    int PageWidth() const override { return width_; }
-    int PageHeight() const override { return height_; }
     FontMetrics Metrics(const CharFormat& f) override;
     int TextWidth(const CharFormat& f, std::string_view text) override;
     void StartDocument() override;
@@ -284,7 +280,6 @@ private:
     std::optional<win::Selection> font_;  // gives the context its own font back
     bool printer_;
     FontCache& fonts_;
-    int dpiX_, dpiY_, width_, height_;
 };
 
 // The system's default printer, found anew for each document.
