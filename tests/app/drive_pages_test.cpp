@@ -37,15 +37,29 @@ TEST(DrivePage, ShowsTheFactsOfTheSelectedDriveEachTimeItIsShown) {
     ExpectFacts(w, c);
 
     // Picking d:, which is no drive here: empty texts and sizes 0.
-    w.Find<HeadlessDriveList>("DriveReport").Pick(1);
+    w.Find<ui::DriveList>("DriveReport").Pick(1);
     EXPECT_EQ(ShownFacts(w), (std::vector<std::string>{"", "", "0", "0", ""}));
 
     // Labels changed behind the page's back are refreshed when the page is shown again.
-    w.Find<HeadlessDriveList>("DriveReport").Pick(0);
+    ui::DriveList& list = w.Find<ui::DriveList>("DriveReport");
+    list.Pick(0);
     w.Find<ui::Label>("lblSize").SetCaption("stale");
     w.Back();
     w.Next();
     ExpectFacts(w, c);
+
+    // The list selects by letter, whatever its case; the same drive again, a drive not listed
+    // and a pick past the entries change nothing; listing the drives again keeps the choice.
+    int changes = 0;
+    list.onChange = [&] { ++changes; };
+    list.SetDrive("D:\\");
+    for (const char* again : {"d:", "q:"}) list.SetDrive(again);
+    list.Pick(2);
+    EXPECT_EQ(std::make_pair(changes, list.Drive()), std::make_pair(1, std::string("d:")));
+    w.tk.SetDrives({"c: [NEW]", "d: [DATA]"}, 0);
+    list.Refresh();
+    EXPECT_EQ(list.Entries(), (std::vector<std::string>{"c: [NEW]", "d: [DATA]"}));
+    EXPECT_EQ(list.Drive(), "d: [DATA]");
 }
 
 TEST(BiosPage, CopiesTheUtilityToTheRootOfTheChosenDrive) {

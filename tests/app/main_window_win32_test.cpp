@@ -6,21 +6,15 @@
 #include <functional>
 #include <set>
 
-#include "app/frm_y2k_main.h"
-#include "app/frm_y2k_main_controls.h"
 #include "platform/text.h"
-#include "platform/ui/win32/win32_toolkit.h"
-#include "scan/scan_fixture.h"
-#include "support/test_support.h"
+#include "wizard_fixture.h"
 
 // After the program's headers: windows.h defines macros (Yield) that clash with their names.
 #include "support/win32_probe.h"
-#include <richedit.h>
 
 namespace ostrevan::apptest {
 namespace {
 
-using ui::win32::NativeHandle;
 using ui::win32::Win32Toolkit;
 
 using testing::H;
@@ -37,11 +31,7 @@ std::string FullText(HWND h) {
 class MainWindowWin32 : public ::testing::Test {
 protected:
     void SetUp() override {
-        testing::WriteFileBytes(dir / "Vendors.y2k", scantest::Vendors());
-        testing::WriteFileBytes(dir / "APPS.y2k", scantest::Apps());
-        testing::WriteFileBytes(dir / "2000.exe", "MZ utility");
-        for (const char* f : FrmHelp::kTopicFiles)
-            testing::WriteFileBytes(dir / f, std::string("{\\rtf1\\ansi ") + f + "}");
+        WriteProgramDir(dir.path());
         testing::WriteFileBytes(drive() / "WRITER.EXE", scantest::Program("Writer", "Acme", "4.0"));
         testing::WriteFileBytes(drive() / "PRO.EXE", scantest::Program("Writer Pro", "Acme", "2.0"));
 
@@ -65,13 +55,9 @@ protected:
 
     // The pages whose native windows are visible, by name.
     std::string VisiblePages() const {
-        const std::pair<const char*, ui::Frame*> pages[] = {
-            {"FraWelcome", c().FraWelcome}, {"FraCreateOrView", c().FraCreateOrView},
-            {"FraDrive", c().FraDrive},     {"FraAnimation", c().FraAnimation},
-            {"FraReport", c().FraReport},   {"FraBios", c().FraBios}};
         std::string shown;
-        for (const auto& [name, frame] : pages)
-            if (IsWindowVisible(H(*frame))) shown += shown.empty() ? name : std::string("+") + name;
+        for (ui::Frame* f : c().Pages())
+            if (IsWindowVisible(H(*f))) shown += (shown.empty() ? "" : "+") + f->Name();
         return shown;
     }
 
@@ -106,8 +92,7 @@ TEST_F(MainWindowWin32, StartsOnTheWelcomePageWithTheHelpWindowInFront) {
     EXPECT_EQ(GetActiveWindow(), H(main->Window()));
     HWND focus = GetFocus();
     ASSERT_TRUE(focus && IsChild(H(main->Window()), focus));
-    PostMessageA(focus, WM_KEYDOWN, VK_RETURN, 0);
-    PostMessageA(focus, WM_KEYUP, VK_RETURN, 0xC0000001);
+    testing::PostKey(focus, VK_RETURN);
     tk.DoEvents();
     EXPECT_EQ(VisiblePages(), "FraCreateOrView");
 }

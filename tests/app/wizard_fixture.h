@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "app/frm_y2k_main.h"
+#include "app/frm_y2k_main_controls.h"
 #include "platform/ui/headless/headless_toolkit.h"
 #include "scan/scan_fixture.h"
 #include "support/test_support.h"
@@ -19,17 +20,20 @@ struct WizardOptions {
     bool utility = true;  // 2000.exe in the program's directory
 };
 
+// The program's folder as the tests start it: the knowledge base, the year-2000 utility when
+// asked for, and each help topic, whose text is its file's name without the extension ("HelpINTR").
+inline void WriteProgramDir(const std::filesystem::path& dir, bool utility = true) {
+    testing::WriteFileBytes(dir / "Vendors.y2k", scantest::Vendors());
+    testing::WriteFileBytes(dir / "APPS.y2k", scantest::Apps());
+    if (utility) testing::WriteFileBytes(dir / "2000.exe", "MZ utility");
+    for (const std::string name : FrmHelp::kTopicFiles)
+        testing::WriteFileBytes(dir / name, "{\\rtf1\\ansi " + name.substr(0, name.size() - 4) + "}");
+}
+
 class Wizard {
 public:
     explicit Wizard(WizardOptions o = {}) {
-        testing::WriteFileBytes(dir_ / "Vendors.y2k", scantest::Vendors());
-        testing::WriteFileBytes(dir_ / "APPS.y2k", scantest::Apps());
-        if (o.utility) testing::WriteFileBytes(dir_ / "2000.exe", "MZ utility");
-        // Each help topic's text is its file's name without the extension ("HelpINTR").
-        for (const char* f : FrmHelp::kTopicFiles) {
-            const std::string name(f);
-            testing::WriteFileBytes(dir_ / name, "{\\rtf1\\ansi " + name.substr(0, name.size() - 4) + "}");
-        }
+        WriteProgramDir(dir_.path(), o.utility);
         std::filesystem::create_directory(drive());
         tk.SetDrives({"c: [SYSTEM]", "d:"}, 0);
         tk.SetScreenSize(15360, 11520);  // 1024 by 768 pixels
@@ -80,8 +84,8 @@ public:
     // The one visible page (the names of all visible pages, joined, if several are).
     std::string Page() const {
         std::string shown;
-        for (const char* p : {"FraWelcome", "FraCreateOrView", "FraDrive", "FraAnimation", "FraReport", "FraBios"})
-            if (Find<ui::Frame>(p).Visible()) shown += shown.empty() ? p : std::string("+") + p;
+        for (ui::Frame* f : main->Design().Pages())
+            if (f->Visible()) shown += (shown.empty() ? "" : "+") + f->Name();
         return shown;
     }
     RunState& State() { return main->State(); }

@@ -2,16 +2,16 @@
 // the native controls hold after the toolkit's calls.
 #include <windows.h>
 #include <commdlg.h>
-#include <richedit.h>
 
 #include <gtest/gtest.h>
 
 #include <cctype>
+#include <optional>
 
 #include "platform/ui/page_layout.h"
 #include "platform/ui/win32/win32_internal.h"
-#include "platform/ui/win32/win32_toolkit.h"
 #include "platform/vb_error.h"
+#include "support/test_support.h"
 #include "support/win32_probe.h"
 
 namespace ostrevan::ui::win32 {
@@ -25,18 +25,21 @@ using testing::TextOf;
 
 // A 32-bit bitmap selected into a memory device context, to read drawn pixels back.
 struct Canvas {
-    Canvas(int w, int h) : screen(GetDC(nullptr)), dc(CreateCompatibleDC(screen)) {
+    Canvas(int w, int h) {
         BITMAPINFO bi{};
         bi.bmiHeader = {sizeof(BITMAPINFOHEADER), w, -h, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
         void* bits = nullptr;
-        bmp = CreateDIBSection(dc, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
-        old = SelectObject(dc, bmp);
+        bmp.reset(CreateDIBSection(mem.get(), &bi, DIB_RGB_COLORS, &bits, nullptr, 0));
+        selected.emplace(dc, bmp.get());
     }
-    ~Canvas() {
-        SelectObject(dc, old);
-        DeleteObject(bmp);
-        DeleteDC(dc);
-        ReleaseDC(nullptr, screen);
+    // The client area of window h as it paints itself.
+    explicit Canvas(HWND h) : Canvas(ClientSize(h).right, ClientSize(h).bottom) {
+        SendMessageA(h, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT);
+    }
+    static RECT ClientSize(HWND h) {
+        RECT rc{};
+        GetClientRect(h, &rc);
+        return rc;
     }
     // The pixels of colour c in the area.
     int Count(Color c, RECT area) const {
@@ -45,9 +48,11 @@ struct Canvas {
             for (int x = area.left; x < area.right; ++x) n += GetPixel(dc, x, y) == RGB(c.r, c.g, c.b);
         return n;
     }
-    HDC screen, dc;
-    HBITMAP bmp;
-    HGDIOBJ old;
+    win::WindowDc screen{nullptr};
+    win::ScopedDc mem{CreateCompatibleDC(screen.get())};
+    HDC dc = mem.get();
+    win::ScopedBitmap bmp;
+    std::optional<win::Selection> selected;
 };
 
 class Win32Ui : public ::testing::Test {
@@ -67,10 +72,7 @@ TEST_F(Win32Ui, ControlsHoldTheirCaptionsStatesAndPlaces) {
     EXPECT_EQ(print.Caption(), "Print & Save");
     EXPECT_EQ(GetParent(H(print)), H(page));
     const RECT r = RectInParent(H(print));
-    EXPECT_EQ(r.left, Px(120));
-    EXPECT_EQ(r.top, Px(3840));
-    EXPECT_EQ(r.right - r.left, Px(1095));
-    EXPECT_EQ(r.bottom - r.top, Px(375));
+    EXPECT_EQ((std::vector<LONG>{r.left, r.top, r.right, r.bottom}), (std::vector<LONG>{Px(120), Px(3840), Px(1215), Px(4215)}));
 
     next.SetCaption("Finish");
     next.SetEnabled(false);
@@ -112,13 +114,10 @@ TEST_F(Win32Ui, DrawnControlsPaintOnTheirContainer) {
     line.SetBorderColor(kBlue);
     EXPECT_EQ(H(l), nullptr);
 
-    RECT rc;
-    GetClientRect(H(w), &rc);
-    Canvas canvas(rc.right, rc.bottom);
-    SendMessageA(H(w), WM_PRINTCLIENT, reinterpret_cast<WPARAM>(canvas.dc), PRF_CLIENT);
+    const Canvas canvas(H(w));
     EXPECT_EQ(GetPixel(canvas.dc, Px(3840 + 187), Px(1800 + 187)), RGB(0, 192, 0));
     EXPECT_GT(canvas.Count(kRed, {Px(1440), Px(1200), Px(5440), Px(1935)}), 50) << "the label's text";
-    EXPECT_EQ(canvas.Count(kRed, {0, 0, Px(1440), rc.bottom}), 0) << "nothing outside the label";
+    EXPECT_EQ(canvas.Count(kRed, {0, 0, Px(1440), Canvas::ClientSize(H(w)).bottom}), 0) << "nothing outside the label";
     EXPECT_GT(canvas.Count(kBlue, {Px(1200), Px(2880), Px(4080) + 1, Px(3840) + 1}), 100) << "the line";
 }
 
@@ -132,10 +131,7 @@ TEST_F(Win32Ui, LabelsOfDataShowWholeLinesOnly) {
     Label& design = w.AddLabel({"lblDesign", {240, 1440, 2400, 255}, versions});
     data.SetEllipsis(true);
     for (Label* l : {&data, &design}) l->SetForeColor(kRed);
-    RECT rc;
-    GetClientRect(H(w), &rc);
-    Canvas canvas(rc.right, rc.bottom);
-    SendMessageA(H(w), WM_PRINTCLIENT, reinterpret_cast<WPARAM>(canvas.dc), PRF_CLIENT);
+    const Canvas canvas(H(w));
     const int line = MulDiv(13, tk.Dpi(), 96);  // a line of the labels' font
     auto red = [&](int top, int from, int to) { return canvas.Count(kRed, {Px(240), Px(top) + from, Px(2640), Px(top) + to}); };
     EXPECT_GT(red(240, 0, line), 20) << "the first line";
@@ -151,15 +147,12 @@ TEST_F(Win32Ui, PictureBoxesShowImagesInTheirColours) {
     const RgbaImage img{4, 1, {255, 0, 0, 255, 0, 0, 255, 255, 10, 200, 30, 255, 200, 100, 50, 0}};
     pic.DrawImage(0, 0, img);
     w.Show();
-    RECT rc;
-    GetClientRect(H(w), &rc);
-    Canvas canvas(rc.right, rc.bottom);
-    SendMessageA(H(w), WM_PRINTCLIENT, reinterpret_cast<WPARAM>(canvas.dc), PRF_CLIENT);
+    const Canvas canvas(H(w));
     const int x = Px(240), y = Px(240);
-    EXPECT_EQ(GetPixel(canvas.dc, x, y), RGB(255, 0, 0));
-    EXPECT_EQ(GetPixel(canvas.dc, x + 1, y), RGB(0, 0, 255));
-    EXPECT_EQ(GetPixel(canvas.dc, x + 2, y), RGB(10, 200, 30));
-    EXPECT_EQ(GetPixel(canvas.dc, x + 3, y), RGB(0, 0, 0)) << "a clear pixel shows the back colour";
+    // The last pixel is clear: it shows the back colour.
+    EXPECT_EQ((std::vector<COLORREF>{GetPixel(canvas.dc, x, y), GetPixel(canvas.dc, x + 1, y), GetPixel(canvas.dc, x + 2, y),
+                                     GetPixel(canvas.dc, x + 3, y)}),
+              (std::vector<COLORREF>{RGB(255, 0, 0), RGB(0, 0, 255), RGB(10, 200, 30), RGB(0, 0, 0)}));
 }
 
 TEST_F(Win32Ui, TextBoxAndDriveList) {
@@ -188,23 +181,10 @@ TEST_F(Win32Ui, TextBoxAndDriveList) {
 class Win32Rich : public Win32Ui {
 protected:
     RichText& r = w.AddRichText({"rtxtSummary", {120, 600, 7935, 3135}});
-    void Append(const std::string& s, Color c) {
-        r.SetSelection(r.TextLength(), 0);
-        r.SetSelColor(c);
-        r.ReplaceSelection(s);
-    }
-    CHARFORMAT2W FormatAt(int pos) {
-        CHARRANGE cr{pos, pos + 1};
-        SendMessageA(H(r), EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&cr));
-        CHARFORMAT2W cf{};
-        cf.cbSize = sizeof cf;
-        SendMessageW(H(r), EM_GETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&cf));
-        return cf;
-    }
 };
 
 // A font enumeration callback is stdcall on 32-bit Windows, which a lambda cannot be.
-int CALLBACK IsFixedPitch(const LOGFONTW* f, const TEXTMETRICW*, DWORD, LPARAM found) {
+int CALLBACK IsFixedPitch(const LOGFONTA* f, const TEXTMETRICA*, DWORD, LPARAM found) {
     *reinterpret_cast<bool*>(found) = (f->lfPitchAndFamily & 3) == FIXED_PITCH;
     return 0;
 }
@@ -212,24 +192,20 @@ int CALLBACK IsFixedPitch(const LOGFONTW* f, const TEXTMETRICW*, DWORD, LPARAM f
 TEST_F(Win32Rich, AppendedEntriesKeepTheirColoursInTheNativeControl) {
     ASSERT_TRUE(H(r)) << "no RichEdit";
     r.SetFontName("Courier");
-    Append("Acme Writer\n", kGreen);
-    Append("red", kRed);
-    CHARFORMAT2W cf = FormatAt(0);
+    testing::AppendColoured(r, "Acme Writer\n", kGreen);
+    testing::AppendColoured(r, "red", kRed);
+    const CHARFORMATA cf = testing::FormatAt(H(r), 0);
     EXPECT_EQ(cf.crTextColor, RGB(0, 192, 0));
     EXPECT_FALSE(cf.dwEffects & CFE_AUTOCOLOR);
     // Shown in an installed fixed-pitch face, while the document still names Courier.
     bool fixed = false;
-    LOGFONTW lf{};
+    LOGFONTA lf{};
     lf.lfCharSet = DEFAULT_CHARSET;
-    lstrcpynW(lf.lfFaceName, cf.szFaceName, LF_FACESIZE);
-    HDC dc = GetDC(nullptr);
-    EnumFontFamiliesExW(dc, &lf, IsFixedPitch, reinterpret_cast<LPARAM>(&fixed), 0);
-    ReleaseDC(nullptr, dc);
-    EXPECT_TRUE(fixed) << "face " << Narrow(cf.szFaceName);
+    lstrcpynA(lf.lfFaceName, cf.szFaceName, LF_FACESIZE);
+    EnumFontFamiliesExA(win::WindowDc(nullptr).get(), &lf, IsFixedPitch, reinterpret_cast<LPARAM>(&fixed), 0);
+    EXPECT_TRUE(fixed) << "face " << cf.szFaceName;
     EXPECT_EQ(r.Content().runs[0].format.face, "Courier");
-    EXPECT_EQ(FormatAt(13).crTextColor, RGB(255, 0, 0));
-    r.SetBackColor(Color{224, 224, 224});
-    EXPECT_EQ(r.BackColor(), (Color{224, 224, 224}));
+    EXPECT_EQ(testing::FormatAt(H(r), 13).crTextColor, RGB(255, 0, 0));
 }
 
 TEST_F(Win32Ui, ModalWindowsWaitAndEnterEscapePressTheirButtons) {
@@ -250,8 +226,7 @@ TEST_F(Win32Ui, ModalWindowsWaitAndEnterEscapePressTheirButtons) {
         focusAtOpen = GetFocus();
         // Tab in the multi-line comments moves on, as in a dialog.
         SetFocus(H(comments));
-        PostMessageA(H(comments), WM_KEYDOWN, VK_TAB, 0);
-        PostMessageA(H(comments), WM_KEYUP, VK_TAB, 0xC0000001);
+        testing::PostKey(H(comments), VK_TAB);
         tk.DoEvents();
         focusAfterTab = GetFocus();
         SendMessageA(H(m), WM_COMMAND, IDOK, 0);      // what Enter becomes
@@ -280,17 +255,13 @@ TEST_F(Win32Ui, KeyboardMovesInCreationOrderAndEnterEscapePressTheRoleButtons) {
     exitButton.onClick = [&] { ++exits; };
     w.Show();
     // Tab order: the option inside the page, then the buttons as they were created.
-    EXPECT_EQ(GetNextDlgTabItem(H(w), H(opt), FALSE), H(help));
-    EXPECT_EQ(GetNextDlgTabItem(H(w), H(help), FALSE), H(next));
-    EXPECT_EQ(GetNextDlgTabItem(H(w), H(next), FALSE), H(exitButton));
+    EXPECT_EQ((std::vector<HWND>{GetNextDlgTabItem(H(w), H(opt), FALSE), GetNextDlgTabItem(H(w), H(help), FALSE),
+                                 GetNextDlgTabItem(H(w), H(next), FALSE)}),
+              (std::vector<HWND>{H(help), H(next), H(exitButton)}));
 
     // Keys typed while the option has the focus go through the event loop's dialog keys.
     SetFocus(H(opt));
-    for (WPARAM key : {WPARAM(VK_RETURN), WPARAM(VK_ESCAPE)}) {
-        PostMessageA(H(opt), WM_KEYDOWN, key, 0);
-        PostMessageA(H(opt), WM_KEYUP, key, 0xC0000001);
-        tk.DoEvents();
-    }
+    for (WPARAM key : {WPARAM(VK_RETURN), WPARAM(VK_ESCAPE)}) { testing::PostKey(H(opt), key); tk.DoEvents(); }
     EXPECT_EQ(nexts, 1) << "Enter presses Next";
     EXPECT_EQ(exits, 1) << "Escape presses the cancel button";
 
@@ -356,14 +327,7 @@ TEST(Win32Printing, WithoutADefaultPrinterEveryPrintRaisesPrinterError) {
     }
     Win32Toolkit tk;
     Printer& p = tk.DefaultPrinter();
-    for (int i = 0; i < 2; ++i) {
-        try {
-            p.PrintLine("");
-            FAIL() << "printed without a printer";
-        } catch (const VbError& e) {
-            EXPECT_EQ(e.number(), kErrPrinter);
-        }
-    }
+    for (int i = 0; i < 2; ++i) EXPECT_EQ(testing::ErrorOf([&] { p.PrintLine(""); }), kErrPrinter);
     EXPECT_NO_THROW(p.EndDoc());
 }
 

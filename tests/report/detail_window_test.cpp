@@ -46,13 +46,7 @@ struct DetailPage : ReportPage {
         OpenProductDetail(st, tk, *rtxt);
         return shown.back();
     }
-    // The character position where line `line` of the report begins.
-    int LineStart(int line) const {
-        const std::string t = rtxt->Text();
-        int pos = 0;
-        for (int l = 0; l < line; ++l) pos = static_cast<int>(t.find('\n', pos)) + 1;
-        return pos;
-    }
+    int LineStart(int line) const { return testing::LineStart(rtxt->Text(), line); }
 
     std::vector<Shown> shown;
     std::function<void(HeadlessWindow&)> onDetail;

@@ -21,6 +21,13 @@ inline void AddFound(colFiles& files, const Found& f) {
     files.Add(f.comments, f.vendor, "", f.name, f.versBegin, f.versEnd, f.code, f.directory, "", "");
 }
 
+// The character position where line `line` of a text begins.
+inline int LineStart(const std::string& text, int line) {
+    int pos = 0;
+    for (int l = 0; l < line; ++l) pos = static_cast<int>(text.find('\n', static_cast<size_t>(pos))) + 1;
+    return pos;
+}
+
 // The main window's side of the report: state, toolkit and the report control.
 struct ReportPage {
     ReportPage() {

@@ -12,30 +12,22 @@
 #include "report/help_window.h"
 #include "report/report_format.h"
 #include "report/save_print.h"
+#include "report/report_fixture.h"
 #include "report/summary_report.h"
 #include "support/test_support.h"
+#include "support/win32_probe.h"
 
 namespace ostrevan::testing {
 namespace {
 
-using ui::win32::NativeHandle;
 using ui::win32::Win32Toolkit;
 
 struct NativeFormat { ui::Color colour; std::string face; };
 
 // The character format the RichEdit control holds at pos.
 NativeFormat FormatAt(const ui::RichText& rt, int pos) {
-    HWND h = static_cast<HWND>(NativeHandle(rt));
-    CHARRANGE keep;
-    SendMessageA(h, EM_EXGETSEL, 0, reinterpret_cast<LPARAM>(&keep));
-    SendMessageA(h, EM_SETSEL, pos, pos + 1);
-    CHARFORMATA cf{};
-    cf.cbSize = sizeof cf;
-    SendMessageA(h, EM_GETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&cf));
-    SendMessageA(h, EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&keep));
-    return {ui::Color{GetRValue(cf.crTextColor), GetGValue(cf.crTextColor),
-                      GetBValue(cf.crTextColor)},
-            cf.szFaceName};
+    const CHARFORMATA cf = testing::FormatAt(H(rt), pos);
+    return {ui::Color{GetRValue(cf.crTextColor), GetGValue(cf.crTextColor), GetBValue(cf.crTextColor)}, cf.szFaceName};
 }
 
 struct Win32Report {
@@ -53,12 +45,7 @@ struct Win32Report {
         FillReport(st, tk, rtxt);
     }
     // The first character of entry e (0-based).
-    int EntryStart(int e) const {
-        const std::string t = rtxt.Text();
-        int pos = 0;
-        for (int n = 0; n < e * 5; ++n) pos = static_cast<int>(t.find('\n', pos)) + 1;
-        return pos;
-    }
+    int EntryStart(int e) const { return LineStart(rtxt.Text(), e * 5); }
 
     RunState st;
     Win32Toolkit tk;
@@ -101,7 +88,7 @@ TEST(ReportOnRichEdit, DoubleClickOpensTheRecordOfTheLineClicked) {
         opened.push_back(f->lblProduct.Caption());
         f->Show();
     };
-    HWND h = static_cast<HWND>(NativeHandle(r.rtxt));
+    HWND h = H(r.rtxt);
     for (int e : {0, 3, 6}) {
         POINTL pt{};
         SendMessageA(h, EM_POSFROMCHAR, reinterpret_cast<WPARAM>(&pt), r.EntryStart(e) + 2);
@@ -130,7 +117,7 @@ TEST(AdvancedListingOnRichEdit, FilledInTheShownWindowUnlessClosedMeanwhile) {
             seen = w.Caption() + (w.Visible() ? " shown " : " hidden ") + std::to_string(f.rtxtAdvanced.Text().size()) +
                    (f.btnSave.Enabled() ? " +" : " -");
         };
-        if (close) PostMessageA(static_cast<HWND>(NativeHandle(f.btnOK)), BM_CLICK, 0, 0);
+        if (close) PostMessageA(H(f.btnOK), BM_CLICK, 0, 0);
         f.Show(&junk);
         EXPECT_EQ(seen, close ? "Advanced hidden 3600 +" : "Advanced shown 9000 +");  // 36 characters an entry, CR LF
     }

@@ -54,10 +54,11 @@ void WriteFileBytes(const std::filesystem::path& p, const std::string& bytes) {
     out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
 }
 
-int ErrorOf(const std::function<void()>& f) {
+int ErrorOf(const std::function<void()>& f, std::string* what) {
     try {
         f();
     } catch (const VbError& e) {
+        if (what) *what = e.what();
         return e.number();
     }
     return 0;
@@ -67,6 +68,12 @@ std::string PlainText(const ui::PrintableText& t) {
     std::string out;
     for (const auto& r : t.runs) out += r.text;
     return out;
+}
+
+void AppendColoured(ui::RichText& r, const std::string& text, ui::Color c) {
+    r.SetSelection(r.TextLength(), 0);
+    r.SetSelColor(c);
+    r.ReplaceSelection(text);
 }
 
 std::string VendorLine(const std::string& name, int id) {

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/ui/rich_text.h"
 #include "platform/ui/rich_text_types.h"
 
 namespace ostrevan::testing {
@@ -27,10 +28,12 @@ private:
 std::string ReadFileBytes(const std::filesystem::path& p);
 // Writes the file, and the folders above it that are missing.
 void WriteFileBytes(const std::filesystem::path& p, const std::string& bytes);
-// The number of the VbError that f throws; 0 when it throws none.
-int ErrorOf(const std::function<void()>& f);
+// The number of the VbError that f throws (its text in *what); 0 when it throws none.
+int ErrorOf(const std::function<void()>& f, std::string* what = nullptr);
 // The text of all runs, joined.
 std::string PlainText(const ui::PrintableText& t);
+// Appends text in a colour at the end of a rich-text control, as the report does.
+void AppendColoured(ui::RichText& r, const std::string& text, ui::Color c);
 // Lines of the knowledge base's files (Vendors.y2k, APPS.y2k), CR LF ended.
 std::string VendorLine(const std::string& name, int id);
 std::string AppLine(int id, int vendor, int code, const std::string& name, const std::string& exe,

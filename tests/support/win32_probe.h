@@ -2,6 +2,7 @@
 // What the Windows-side tests read from the native windows behind the toolkit's controls.
 // Include after the program's headers (windows.h defines macros that clash with their names).
 #include <windows.h>
+#include <richedit.h>
 
 #include <string>
 
@@ -16,6 +17,24 @@ inline std::string TextOf(HWND h) {
     char buf[512] = {};
     GetWindowTextA(h, buf, sizeof buf);
     return buf;
+}
+
+// A key pressed and let go in window h, as the keyboard posts it.
+inline void PostKey(HWND h, WPARAM key) {
+    PostMessageA(h, WM_KEYDOWN, key, 0);
+    PostMessageA(h, WM_KEYUP, key, 0xC0000001);
+}
+
+// The character format a RichEdit control holds at pos; its selection stays as it was.
+inline CHARFORMATA FormatAt(HWND h, int pos) {
+    CHARRANGE keep{}, at{pos, pos + 1};
+    SendMessageA(h, EM_EXGETSEL, 0, reinterpret_cast<LPARAM>(&keep));
+    SendMessageA(h, EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&at));
+    CHARFORMATA cf{};
+    cf.cbSize = sizeof cf;
+    SendMessageA(h, EM_GETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&cf));
+    SendMessageA(h, EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&keep));
+    return cf;
 }
 
 // The control's rectangle in its parent's pixels.
