@@ -14,7 +14,7 @@ size_t IndexOf(const std::array<K, N>& keys, K key) {
 
 Rgb LineColour(IndicatorLine line) {
     for (const LegendRow& r : kLegend)
-        if (r.line == line && line != IndicatorLine::None) return r.colour;
+        if (r.line == line) return r.colour;
     return kBlack;
 }
 

@@ -59,6 +59,11 @@ TEST(Scan, FillsTheListsAndThePageAndSavesTheResults) {
     EXPECT_NE(w.Caption("lblFile").find("OTHER.EXE"), std::string::npos);
     EXPECT_EQ(w.Find<ui::Shape>("ShapeFlash").FillColor(), ui::kBlack);
     for (const char* l : kLines) EXPECT_FALSE(w.Find<ui::Line>(l).Visible()) << l;
+    // Each class's square and indicator line in its colour: green, blue, orange, red, magenta.
+    const ui::Color colours[] = {{0, 192, 0}, {0, 0, 255}, {255, 128, 0}, {255, 0, 0}, {255, 0, 255}};
+    for (size_t i = 0; i < std::size(colours); ++i)
+        EXPECT_EQ(std::make_pair(w.Find<ui::Line>(kLines[i]).BorderColor(), w.Find<ui::Shape>("ShapeGreen(" + std::to_string(i) + ")").FillColor()),
+                  std::make_pair(colours[i], colours[i])) << kLines[i];
     // Icons were drawn for the programs that have one, and the box was cleared for the others.
     EXPECT_EQ(w.iconsRead, 2);
     EXPECT_EQ(w.Find<HeadlessPicture>("pic").imagesDrawn, 2);

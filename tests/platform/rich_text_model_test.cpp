@@ -186,9 +186,7 @@ TEST(Rtf, MalformedInputEndsCleanly) {
         {"a control word ends after 32 letters", "{\\rtf1 \\" + std::string(32, 'x') + "y z}", "y z"},
         {"empty and blank font names", "{\\rtf1{\\fonttbl{\\f0;}{\\f1   ;}}\\f0 t\\f1 u}", "tu"},
     };
-    for (const Case& c : cases) {
-        EXPECT_EQ(testing::PlainText(ReadRtf(c.rtf)), c.text) << c.name;
-    }
+    for (const Case& c : cases) EXPECT_EQ(testing::PlainText(ReadRtf(c.rtf)), c.text) << c.name;
     EXPECT_EQ(ReadRtf("{\\rtf1{\\fonttbl\\f0\\fswiss Arial;\\f1 Courier;}\\f1 t}").runs[0].format.face,
               "Courier");
 }

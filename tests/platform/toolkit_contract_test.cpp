@@ -58,7 +58,9 @@ TYPED_TEST(Contract, ButtonsRunTheirHandlerOnlyWhenTheUserCouldPressThem) {
 TYPED_TEST(Contract, OptionButtonsOfOneContainerFormOneGroup) {
     OptionButton& a = this->w.AddOption({"optA", {120, 0, 1215, 255}, "A"});
     OptionButton& b = this->w.AddOption({"optB", {120, 240, 1215, 255}, "B"});
+    this->w.SetBackColor(kGreen);
     Frame& f = this->w.AddFrame({"fra", {0, 600, 4000, 2000}});
+    EXPECT_EQ(f.BackColor(), kGreen) << "a frame starts in the colour of its container";
     OptionButton& c = f.AddOption({"optC", {120, 240, 1215, 255}, "C"});
     this->w.Show();
     int bClicks = 0;

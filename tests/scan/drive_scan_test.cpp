@@ -165,6 +165,7 @@ TEST(ScanEdges, OperatingSystemWithoutAnIdentity) {
     EXPECT_EQ(f.files, Line({"", "Microsoft Corporation", "", "", "Operating System", "", "", "2"}));
     EXPECT_EQ(f.Counters(), (std::array<int32_t, 5>{0, 2, 0, 0, 0}));
     EXPECT_EQ(f.page.view().status, "Operating System File Found, Already Checked");
+    EXPECT_EQ(f.page.view().flash, kBlue) << "the flash takes the colour of the class";
 }
 
 }  // namespace
