@@ -36,11 +36,7 @@ struct Canvas {
     explicit Canvas(HWND h) : Canvas(ClientSize(h).right, ClientSize(h).bottom) {
         SendMessageA(h, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT);
     }
-    static RECT ClientSize(HWND h) {
-        RECT rc{};
-        GetClientRect(h, &rc);
-        return rc;
-    }
+    static RECT ClientSize(HWND h) { RECT rc{}; return GetClientRect(h, &rc), rc; }
     // The pixels of colour c in the area.
     int Count(Color c, RECT area) const {
         int n = 0;

@@ -15,10 +15,8 @@ struct FontMetrics {
 
 // A device's resolution (device units per inch) and its printable area in device units.
 struct PageGeometry {
-    int dpiX = 96;
-    int dpiY = 96;
-    int width = 0;
-    int height = 0;
+    int dpiX = 96, dpiY = 96;
+    int width = 0, height = 0;
 };
 
 class PrintDevice {
